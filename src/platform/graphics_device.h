@@ -1,0 +1,106 @@
+#pragma once
+#include <cstdint>
+
+struct SDL_Window;
+struct SDL_Renderer;
+class Camera;
+
+// Blend factors keep the values the game passes (D3DBLEND_*).
+enum BlendFactor : uint32_t {
+    kBlendZero = 1,
+    kBlendOne = 2,
+    kBlendSrcColor = 3,
+    kBlendInvSrcColor = 4,
+    kBlendSrcAlpha = 5,
+    kBlendInvSrcAlpha = 6,
+};
+
+// Pixel formats keep the values the game passes (D3DFMT_*).
+enum PixelFormat : uint32_t {
+    kFormatUnknown = 0,
+    kFormatR8G8B8 = 20,
+    kFormatA8R8G8B8 = 21,
+    kFormatX8R8G8B8 = 22,
+    kFormatR5G6B5 = 23,
+    kFormatX1R5G5B5 = 24,
+    kFormatA1R5G5B5 = 25,
+    kFormatA4R4G4B4 = 26,
+    kFormatA8P8 = 40,
+    kFormatP8 = 41,
+};
+
+// What TestCooperativeLevel answers.
+enum class DeviceState { Usable, Lost, NotReset };
+
+struct Matrix4 {
+    float m[4][4];
+};
+
+// The one rendering device: an SDL renderer standing in for the Direct3D
+// device and its sprite object. "Hardware" is the accelerated renderer,
+// "reference" the software one.
+class GraphicsDevice {
+public:
+    GraphicsDevice();
+    ~GraphicsDevice();
+    GraphicsDevice(const GraphicsDevice&) = delete;
+    GraphicsDevice& operator=(const GraphicsDevice&) = delete;
+
+    int CreateDirect3D();
+    int Create(SDL_Window* window, int windowed, int depthBuffer, int width, int height, int bitsPerPixel);
+    int Release();
+    // Drops the renderer only (the title scene's switch to full screen).
+    int ReleaseDevice();
+    SDL_Renderer* Device() const { return renderer_; }
+
+    static int FormatBits(uint32_t format);
+
+    int BeginScene();
+    int EndScene();
+    int Present();
+    int Clear(uint32_t colour, float depth);
+    int ClearTarget(uint32_t colour);
+
+    int SetViewTransform(Camera* camera);
+    int SetAmbient(uint8_t red, uint8_t green, uint8_t blue);
+    int SetProjection(float fieldOfView, float aspect, float nearZ, float farZ);
+    int SetLighting(int flag);
+    int SetZEnable(int flag);
+    int SetAlphaBlend(int flag, uint32_t sourceBlend, uint32_t destBlend);
+    int SetAlphaTest(int flag);
+
+    // Device loss protocol driven by GameApp.
+    DeviceState TestCooperativeLevel();
+    int Reset();
+    // Test hook: forces the next answers of TestCooperativeLevel.
+    void ForceState(DeviceState state);
+
+    // Back buffer to a PNG file (tests and the game driver).
+    int SaveScreenshot(const char* path);
+
+    const Matrix4& ViewMatrix() const { return view_; }
+    const Matrix4& ProjectionMatrix() const { return projection_; }
+    int AlphaTestEnabled() const { return alphaTest_; }
+
+    // Fields of the original device that the game reads.
+    SDL_Window* window = nullptr;
+    int windowed = 1;
+    int depthBuffer = 0;
+    int hardware = 0;
+    int width = 0;
+    int height = 0;
+    uint8_t ambientRed = 255, ambientGreen = 255, ambientBlue = 255;
+    uint8_t bitsPerPixel = 0;
+    uint8_t createDevice = 1;
+
+private:
+    SDL_Renderer* renderer_ = nullptr;
+    Matrix4 view_{};
+    Matrix4 projection_{};
+    int alphaTest_ = 0;
+    int alphaBlend_ = 0;
+    DeviceState forced_ = DeviceState::Usable;
+    bool forcedActive_ = false;
+    bool lost_ = false;
+    uint32_t lastPresentMs_ = 0;
+};

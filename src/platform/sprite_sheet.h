@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "platform/texture.h"
+
+// Image slots, each a texture cut into a grid of equal frames numbered row
+// by row from the top-left.
+class SpriteSheet {
+public:
+    SpriteSheet() = default;
+    ~SpriteSheet() { Release(); }
+    SpriteSheet(const SpriteSheet&) = delete;
+    SpriteSheet& operator=(const SpriteSheet&) = delete;
+
+    int Init(GraphicsDevice* graphics, int imageCount);
+    int Release();
+    int LoadImage(int image, const char* fileName, int16_t frameWidth, int16_t frameHeight, uint32_t colourKey,
+                  uint32_t format);
+    int ReleaseImage(int image);
+    int SetAlphaTest(int flag);
+    int Draw(int image, int frame, float x, float y, uint32_t colour, float scaleX, float scaleY, int centre,
+             float rotation);
+
+    GraphicsDevice* graphics = nullptr;
+    int imageCount = 0;
+    std::unique_ptr<Texture[]> images;
+    std::unique_ptr<int[]> frameWidth;
+    std::unique_ptr<int[]> frameHeight;
+    std::unique_ptr<int[]> framesPerRow;
+};
