@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/app_framework.h"
 #include "platform/clock.h"
@@ -99,6 +100,12 @@ public:
         font_.DrawText("Esc or closing the window quits.", 0, 540, 800, 40, 0xFFFFFFFF,
                        DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         graphics_.EndScene();
+        // GAME_SCREENSHOT=file.png: save the first frame and quit (for looking at it headless).
+        const char* shot = std::getenv("GAME_SCREENSHOT");
+        if (shot && *shot) {
+            graphics_.SaveScreenshot(shot);
+            return 0;
+        }
         graphics_.Present();
         return ready_ ? 1 : 0;
     }

@@ -196,3 +196,26 @@ TEST(GraphicsDeviceNoWindow, CallsWithoutADeviceFail) {
     Camera camera;
     EXPECT_EQ(graphics.SetViewTransform(&camera), 0);
 }
+
+TEST_F(GraphicsDeviceTest, MouseEventsArriveInBackBufferPixelsWhenScaled) {
+    // A window twice the back buffer's size, as full screen on a larger desktop would be.
+    ASSERT_EQ(graphics_.Create(window_, 1, 0, 400, 300, 0), 1);
+    SDL_SetWindowSize(window_, 800, 600);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event motion;
+    SDL_zero(motion);
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = SDL_GetWindowID(window_);
+    motion.motion.x = 600;
+    motion.motion.y = 150;
+    SDL_PushEvent(&motion);
+    SDL_Event got;
+    bool found = false;
+    while (SDL_PollEvent(&got))
+        if (got.type == SDL_MOUSEMOTION) {
+            found = true;
+            EXPECT_EQ(got.motion.x, 300);
+            EXPECT_EQ(got.motion.y, 75);
+        }
+    EXPECT_TRUE(found);
+}
