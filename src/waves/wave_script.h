@@ -108,7 +108,7 @@ struct Wave {
     int32_t count[3] = {};    // the pending count each set sets, or kNoCount
     RecordSet sizes[3] = {};  // one set, or three chosen by the size cycler
     WaveRule rule = WaveRule::kNone;
-    constexpr bool BySize() const { return sizes[1].groups != nullptr; }
+    constexpr bool BySize() const { return sizes[1].groupCount > 0; }
 };
 
 struct AreaDefaults {
@@ -163,7 +163,7 @@ constexpr bool ScriptIsConsistent(const AreaScript& area) {
         const int sets = wave.BySize() ? 3 : 1;
         for (int s = 0; s < sets; ++s) {
             const RecordSet& set = wave.sizes[s];
-            if (set.groups == nullptr) return false;
+            if (set.groupCount <= 0) return false;
             const int32_t n = RecordCount(set);
             if (n <= 0 || n > SpawnList::kSlots) return false;
             if (wave.count[s] != kNoCount && n != wave.count[s]) return false;
