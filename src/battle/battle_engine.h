@@ -348,8 +348,6 @@ private:
     void ChooseEnemyTarget(int e, int32_t shipWorldX, int32_t shipWorldY);
     void MoveEnemy(int e, uint8_t s50, uint8_t s70);
     void UndoEnemyOverlap(int e);
-    void FindNearestEnemy(int32_t x, int32_t y, int32_t& byX, int32_t& byY, int32_t& targetIndex,
-                          int32_t& targetX, int32_t& targetY, uint8_t& noEnemies);
     void FaceFromFlags(uint8_t& facing) const;
 };
 
