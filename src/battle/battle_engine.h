@@ -54,6 +54,15 @@ struct ShipBoxRow {
     int32_t flameY;
 };
 
+// One image file the engine loads, with its frame size and colour key
+// (frame size 0 for the ring textures, which are not cut into frames).
+struct ArtFileEntry {
+    const char* file;
+    int16_t frameWidth;
+    int16_t frameHeight;
+    uint32_t colourKey;
+};
+
 // The state of the one area in which the ship flies, in fixed slot tables.
 // World positions are pixels in area coordinates; the ship alone is kept in
 // screen coordinates (its world position is shipX + camX, shipY + camY).
@@ -67,6 +76,11 @@ public:
     // ---- Art ----
     void LoadArt(GraphicsDevice* graphics);
     void ReleaseArt();  // safe to call twice
+    // Every file LoadArt reads, for the stand-in art and its checks.
+    static int ArtFileCount();
+    static ArtFileEntry ArtFileAt(int index);
+    // Fills a ring's vertex list: 20 segments of two triangles each.
+    static void BuildRingVertices(ShockWave& wave);
 
     // ---- Animation clocks ----
     void TickAnimations();                             // 100 ms
@@ -330,7 +344,6 @@ public:
 
 private:
     void ResetDefaults();
-    static void BuildRingVertices(ShockWave& wave);
 
     // Clock helpers.
     static bool TickDue(TickClock& clock, uint32_t period);

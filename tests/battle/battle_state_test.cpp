@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <set>
 #include <utility>
@@ -131,4 +132,50 @@ TEST(BattleState, FullTablesRefuseNewEntriesSilently) {
     for (int i = 0; i < kPickupSlots; ++i) ASSERT_EQ(engine->AddPickup(i, i, kPickupGold, 1), i);
     EXPECT_EQ(engine->AddPickup(-1, -1, kPickupGold, 1), -1);
     EXPECT_EQ(engine->pickup.x[kPickupSlots - 1], kPickupSlots - 1);
+}
+
+TEST(BattleArt, TheFileListNamesEverySheetImageAndRing) {
+    ASSERT_EQ(BattleEngine::ArtFileCount(), 12 + 14 + 12 + 4 + 12 + 28 + 3);
+    const ArtFileEntry first = BattleEngine::ArtFileAt(0);
+    EXPECT_STREQ(first.file, "Art\\Shots\\2.bmp");
+    EXPECT_EQ(first.frameWidth, 16);
+    EXPECT_EQ(first.colourKey, 0xFF000000u);
+    const ArtFileEntry ship = BattleEngine::ArtFileAt(12);
+    EXPECT_STREQ(ship.file, "Art\\Ship\\Ship1.bmp");
+    EXPECT_EQ(ship.frameWidth, 64);
+    const ArtFileEntry smoke = BattleEngine::ArtFileAt(12 + 14 + 12 + 4 + 12 + 20);
+    EXPECT_STREQ(smoke.file, "Art\\War1\\Smoke2.bmp");
+    EXPECT_EQ(smoke.frameWidth, 16);
+    EXPECT_EQ(smoke.frameHeight, 32);
+    EXPECT_EQ(smoke.colourKey, 0xFFFF0000u);
+    const ArtFileEntry lastRing = BattleEngine::ArtFileAt(BattleEngine::ArtFileCount() - 1);
+    EXPECT_STREQ(lastRing.file, "Art\\Shots\\Wave3.PNG");
+    EXPECT_EQ(lastRing.colourKey, 0xFFFF0000u);
+    EXPECT_EQ(BattleEngine::ArtFileAt(BattleEngine::ArtFileCount()).file, nullptr);
+    for (int i = 0; i < BattleEngine::ArtFileCount(); ++i) ASSERT_NE(BattleEngine::ArtFileAt(i).file, nullptr) << i;
+}
+
+TEST(BattleArt, RingVerticesFormTwentySegmentsEndingAt361Degrees) {
+    ShockWave wave;
+    wave.width = 2.4f;
+    wave.vertexBuffer = std::make_unique<RingVertex[]>(ShockWave::kVertexCount);
+    BattleEngine::BuildRingVertices(wave);
+    const RingVertex* v = wave.vertexBuffer.get();
+    // Segment 0: inner a, outer a, inner a'; outer a, outer a', inner a'.
+    EXPECT_FLOAT_EQ(v[0].x, 7.6f);
+    EXPECT_FLOAT_EQ(v[0].z, 0.0f);
+    EXPECT_FLOAT_EQ(v[0].v, 1.0f);
+    EXPECT_FLOAT_EQ(v[1].x, 10.0f);
+    EXPECT_FLOAT_EQ(v[1].v, 0.0f);
+    EXPECT_FLOAT_EQ(v[2].u, 1.0f);
+    EXPECT_FLOAT_EQ(v[4].u, 1.0f);
+    EXPECT_FLOAT_EQ(v[4].v, 0.0f);
+    for (int i = 0; i < ShockWave::kVertexCount; ++i) {
+        EXPECT_EQ(v[i].diffuse, 0xFFFFFFFFu);
+        EXPECT_FLOAT_EQ(v[i].y, 0.0f);
+    }
+    // The last segment ends one degree past the start (361 degrees).
+    const float end = 361.0f * 0.017444445f;
+    EXPECT_NEAR(v[119].x, std::cos(end) * 7.6f, 1e-5);
+    EXPECT_NEAR(v[119].z, std::sin(end) * 7.6f, 1e-5);
 }
