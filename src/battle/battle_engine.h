@@ -255,8 +255,8 @@ public:
     uint8_t blinkOn = 0;
     uint8_t fireHalfCounter = 0;
     int32_t slowCounter = 0;    // 0-500
-    uint8_t spreadCounter = 1;  // 1-5
-    int8_t countdown = 3;       // 3, 2, 1, 0: the engine flame image
+    uint8_t spreadCounter = 0;  // 1-5 once running
+    int8_t countdown = 0;       // 3, 2, 1, 0: the engine flame image
     int32_t blockedTimer = 0;
     float newRobotScale = 0.2f;
     uint8_t slowFrame4 = 0;     // 0-3 every 150 ms

