@@ -1,5 +1,7 @@
 #include "battle/battle_engine.h"
 
+#include <cmath>
+
 
 namespace {
 
@@ -58,6 +60,32 @@ void BattleEngine::ResetDefaults() {
         building.h[i] = 64;
     }
     for (int k = 0; k < kRingCount; ++k) ring[k].width = kRingWidths[k];
+}
+
+void BattleEngine::BuildRingVertices(ShockWave& wave) {
+    constexpr float kDegreesToRadians = 0.017444445f;
+    constexpr float kSegmentDegrees = 361.0f / 20.0f;
+    const float outer = wave.radius;
+    const float inner = wave.radius - wave.width;
+    RingVertex* v = wave.vertexBuffer.get();
+    int n = 0;
+    for (int segment = 0; segment < wave.segments && n + 6 <= ShockWave::kVertexCount; ++segment) {
+        const float a = segment * kSegmentDegrees;
+        if (a >= 360.0f) break;
+        const float next = a + kSegmentDegrees;
+        const float ca = std::cos(a * kDegreesToRadians), sa = std::sin(a * kDegreesToRadians);
+        const float cb = std::cos(next * kDegreesToRadians), sb = std::sin(next * kDegreesToRadians);
+        const RingVertex innerA{ca * inner, 0.0f, sa * inner, 0xFFFFFFFF, 0.0f, 1.0f};
+        const RingVertex outerA{ca * outer, 0.0f, sa * outer, 0xFFFFFFFF, 0.0f, 0.0f};
+        const RingVertex innerB{cb * inner, 0.0f, sb * inner, 0xFFFFFFFF, 1.0f, 1.0f};
+        const RingVertex outerB{cb * outer, 0.0f, sb * outer, 0xFFFFFFFF, 1.0f, 0.0f};
+        v[n++] = innerA;
+        v[n++] = outerA;
+        v[n++] = innerB;
+        v[n++] = outerA;
+        v[n++] = outerB;
+        v[n++] = innerB;
+    }
 }
 
 int BattleEngine::AddPlayerShot(int32_t x, int32_t y, int32_t w, int32_t h, int32_t unitX, int32_t unitY,

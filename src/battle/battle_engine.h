@@ -54,6 +54,15 @@ struct ShipBoxRow {
     int32_t flameY;
 };
 
+// One image file the engine loads, with its frame size and colour key
+// (frame size 0 for the ring textures, which are not cut into frames).
+struct ArtFileEntry {
+    const char* file;
+    int16_t frameWidth;
+    int16_t frameHeight;
+    uint32_t colourKey;
+};
+
 // The state of the one area in which the ship flies, in fixed slot tables.
 // World positions are pixels in area coordinates; the ship alone is kept in
 // screen coordinates (its world position is shipX + camX, shipY + camY).
@@ -67,6 +76,11 @@ public:
     // ---- Art ----
     void LoadArt(GraphicsDevice* graphics);
     void ReleaseArt();  // safe to call twice
+    // Every file LoadArt reads, for the stand-in art and its checks.
+    static int ArtFileCount();
+    static ArtFileEntry ArtFileAt(int index);
+    // Fills a ring's vertex list: 20 segments of two triangles each.
+    static void BuildRingVertices(ShockWave& wave);
 
     // ---- Animation clocks ----
     void TickAnimations();                             // 100 ms
@@ -241,8 +255,8 @@ public:
     uint8_t blinkOn = 0;
     uint8_t fireHalfCounter = 0;
     int32_t slowCounter = 0;    // 0-500
-    uint8_t spreadCounter = 1;  // 1-5
-    int8_t countdown = 3;       // 3, 2, 1, 0: the engine flame image
+    uint8_t spreadCounter = 0;  // 1-5 once running
+    int8_t countdown = 0;       // 3, 2, 1, 0: the engine flame image
     int32_t blockedTimer = 0;
     float newRobotScale = 0.2f;
     uint8_t slowFrame4 = 0;     // 0-3 every 150 ms
@@ -330,7 +344,6 @@ public:
 
 private:
     void ResetDefaults();
-    static void BuildRingVertices(ShockWave& wave);
 
     // Clock helpers.
     static bool TickDue(TickClock& clock, uint32_t period);
@@ -348,8 +361,6 @@ private:
     void ChooseEnemyTarget(int e, int32_t shipWorldX, int32_t shipWorldY);
     void MoveEnemy(int e, uint8_t s50, uint8_t s70);
     void UndoEnemyOverlap(int e);
-    void FindNearestEnemy(int32_t x, int32_t y, int32_t& byX, int32_t& byY, int32_t& targetIndex,
-                          int32_t& targetX, int32_t& targetY, uint8_t& noEnemies);
     void FaceFromFlags(uint8_t& facing) const;
 };
 
