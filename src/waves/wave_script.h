@@ -174,6 +174,8 @@ constexpr bool ScriptIsConsistent(const AreaScript& area) {
             }
         }
         if (wave.flag >= kWaveFlagCount) return false;
+        if (wave.trigger.kind == TriggerKind::kAfterWave && (wave.trigger.a < 0 || wave.trigger.a >= kWaveFlagCount))
+            return false;
     }
     return true;
 }
