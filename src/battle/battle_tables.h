@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/mesh_renderer.h"
+
 class Texture;
 
 // The engine's fixed slot tables. Each is a structure of arrays: one array
@@ -313,11 +315,7 @@ struct PortalTable {
 };
 
 // One vertex of a shock-wave ring: position, diffuse colour, texture u, v.
-struct RingVertex {
-    float x, y, z;
-    uint32_t diffuse;
-    float u, v;
-};
+using RingVertex = MeshVertex;
 
 constexpr float kRingWidths[kRingCount] = {1.5f, 2.4f, 3.3f};
 

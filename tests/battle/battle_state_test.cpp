@@ -171,7 +171,7 @@ TEST(BattleArt, RingVerticesFormTwentySegmentsEndingAt361Degrees) {
     EXPECT_FLOAT_EQ(v[4].u, 1.0f);
     EXPECT_FLOAT_EQ(v[4].v, 0.0f);
     for (int i = 0; i < ShockWave::kVertexCount; ++i) {
-        EXPECT_EQ(v[i].diffuse, 0xFFFFFFFFu);
+        EXPECT_EQ(v[i].colour, 0xFFFFFFFFu);
         EXPECT_FLOAT_EQ(v[i].y, 0.0f);
     }
     // The last segment ends one degree past the start (361 degrees).
