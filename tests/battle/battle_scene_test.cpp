@@ -6,7 +6,11 @@
 #include <memory>
 
 #include "battle/battle_engine.h"
+#include "headless_device.h"
 #include "platform/clock.h"
+#include "platform/graphics_device.h"
+#include "platform/image_codec.h"
+#include "scene_view.h"
 
 namespace {
 
@@ -56,8 +60,12 @@ protected:
         }
         AddEnemy(5, camX + 60, camY + 150, 0, 3);
         AddEnemy(6, camX + 700, camY + 120, 0, 4);
+        for (int e = 5; e <= 6; ++e) engine->enemy.w[e] = engine->enemy.h[e] = 64;
     }
-    void TearDown() override { Clock::Install(nullptr); }
+    void TearDown() override {
+        engine->ReleaseArt();
+        Clock::Install(nullptr);
+    }
 
     void AddEnemy(int slot, int32_t x, int32_t y, uint8_t mobile, uint8_t art) {
         engine->enemy.active[slot] = 1;
@@ -93,6 +101,13 @@ protected:
         }
         engine->ThinkRobots(camX, camY, s[0], s[2]);
         engine->ThinkAllies(camX, camY, s[0], s[2]);
+        // Enemies turn when they fire; their fire timers read 10 then.
+        for (int e = 0; e < kEnemySlots; ++e) {
+            const int group = engine->enemy.fireGroup[e];
+            if (engine->enemy.active[e] && group >= 1 && group <= 3 && engine->enemyFireTimers[group - 1] == 10) {
+                engine->enemy.faceRequest[e] = 1;
+            }
+        }
         engine->ThinkEnemies(camX, camY, s50, s[0]);
         // A volley straight ahead now and then, so shots show in flight.
         if (engine->fireReady) {
@@ -175,4 +190,34 @@ TEST_F(BattleScene, ShipSteersTowardTheMouseWhileUnitsFollowTheirRules) {
     int live = 0;
     for (int i = 0; i < kPlayerShotSlots; ++i) live += engine->playerShot.active[i];
     EXPECT_GT(live, 0);
+
+    // Look at it: draw the scene headless and keep the picture.
+    HeadlessDevice device(800, 600);
+    ASSERT_TRUE(device.Ready());
+    {
+        ScopedGameDir inGame(GameDir());
+        engine->LoadArt(device.Graphics());
+    }
+    FillMissingBattleArt(*engine);
+    engine->steering = 1;
+    DrawBattleForTest(*engine, device.Graphics(), camX, camY);
+    const std::string path = TestOutPath("battle_scene.png");
+    ASSERT_EQ(device.Graphics()->SaveScreenshot(path.c_str()), 1);
+
+    Image shot;
+    ASSERT_TRUE(LoadImageFile(path, shot));
+    ASSERT_EQ(shot.width, 800);
+    ASSERT_EQ(shot.height, 600);
+    const uint32_t background = 0xFF0C1428;
+    EXPECT_NE(shot.At(400, 342) | 0xFF000000, background) << "the ship is drawn at the centre";
+    // Every robot and enemy on screen covers its centre pixel.
+    auto covered = [&](int32_t worldX, int32_t worldY, int32_t half) {
+        const int32_t x = worldX - camX + half, y = worldY - camY + half;
+        if (x < 0 || y < 0 || x >= 800 || y >= 600) return true;
+        return (shot.At(x, y) | 0xFF000000) != background;
+    };
+    for (int r = 0; r < 4; ++r) EXPECT_TRUE(covered(engine->robot.x[r], engine->robot.y[r], 16)) << r;
+    for (int e = 0; e < 7; ++e) {
+        EXPECT_TRUE(covered(engine->enemy.x[e], engine->enemy.y[e], engine->enemy.w[e] / 2)) << e;
+    }
 }
