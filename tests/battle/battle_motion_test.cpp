@@ -73,15 +73,6 @@ TEST_F(ShotMotion, EnemyShotsExpireAfterFourThousandTravelled) {
     EXPECT_EQ(engine->enemyShot.x[0], -4001);
 }
 
-TEST_F(ShotMotion, FreeSlotsAreNotMoved) {
-    engine->AddPlayerShot(10, 10, 8, 8, 8, 8, 1, 1, 1, 0);
-    engine->playerShot.active[0] = 0;
-    Frame();
-    EXPECT_EQ(engine->playerShot.x[0], 10);
-}
-
-// ---- Shock-wave rings ----
-
 TEST_F(ShotMotion, ARingRaisesItsDamageTriggerOnceAtHalfSize) {
     ShockWave& wave = engine->ring[1];
     wave.state = 1;
