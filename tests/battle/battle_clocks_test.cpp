@@ -84,6 +84,8 @@ TEST_F(BattleClocks, ATickRunsAtMostOncePerCallAndRestartsFromItsOwnCall) {
     EXPECT_EQ(engine->frame8, 2);
 }
 
+// ---- 100 ms tick ----
+
 TEST_F(BattleClocks, FireReadyComesBackOnEverySecondTick) {
     engine->fireReady = 0;
     AnimationTick();

@@ -73,6 +73,8 @@ TEST_F(ShotMotion, EnemyShotsExpireAfterFourThousandTravelled) {
     EXPECT_EQ(engine->enemyShot.x[0], -4001);
 }
 
+// ---- Shock-wave rings ----
+
 TEST_F(ShotMotion, ARingRaisesItsDamageTriggerOnceAtHalfSize) {
     ShockWave& wave = engine->ring[1];
     wave.state = 1;
