@@ -46,16 +46,6 @@ TEST_F(CursorTest, StartsAtFiftyFifty) {
     EXPECT_EQ(fresh.drawX, 50);
 }
 
-TEST_F(CursorTest, FollowsTheMouseInsideTheScreen) {
-    Move(100, 30);
-    EXPECT_EQ(cursor.x, 150);
-    EXPECT_EQ(cursor.y, 80);
-    EXPECT_EQ(cursor.drawX, 150);
-    EXPECT_EQ(cursor.drawY, 80);
-    Move(0, 0);
-    EXPECT_EQ(cursor.drawX, 150);
-}
-
 TEST_F(CursorTest, NeverReachesTheLeftOrRightBorder) {
     Move(-49, 0);  // to x = 1, still allowed
     EXPECT_EQ(cursor.drawX, 1);
