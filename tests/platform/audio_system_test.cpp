@@ -133,14 +133,21 @@ TEST(AudioVolume, CentibelsBecomeLogarithmicMixerGain) {
     EXPECT_EQ(MixerGain(-2147483647 - 1), 0);
     EXPECT_EQ(MixerGain(2147483647), 128);
     // The gains of the three formulas at 0, 50, 100 and 150.
-    EXPECT_EQ(MixerGain(ChannelCentibels(100)), 128);
-    EXPECT_EQ(MixerGain(ChannelCentibels(150)), 0);
+    struct Row {
+        int32_t (*formula)(int32_t);
+        int gains[4];
+    };
+    const Row rows[] = {
+        {MasterCentibels, {0, 1, 128, 1}},   // -90 dB, -40 dB, +10 dB held to full, -41 dB
+        {ChannelCentibels, {0, 0, 128, 0}},  // -100 dB, -50 dB, 0 dB, -51 dB
+        {MusicCentibels, {0, 20, 128, 20}},  // -96 dB, -16 dB, 0 dB, -16.32 dB
+    };
+    const int32_t volumes[4] = {0, 50, 100, 150};
+    for (const Row& row : rows) {
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(MixerGain(row.formula(volumes[i])), row.gains[i]) << volumes[i];
+    }
     EXPECT_EQ(MixerGain(ChannelCentibels(82)), 16);  // the game's default sound volume, -18 dB
-    EXPECT_EQ(MixerGain(MusicCentibels(150)), 20);
     EXPECT_EQ(MixerGain(MusicCentibels(90)), 89);
-    EXPECT_EQ(MixerGain(MasterCentibels(100)), 128);
-    EXPECT_EQ(MixerGain(MasterCentibels(50)), 1);
-    EXPECT_EQ(MixerGain(MasterCentibels(0)), 0);
 }
 
 TEST_F(AudioTest, EightChannelsAndVolumes) {
