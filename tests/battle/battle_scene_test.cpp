@@ -10,25 +10,12 @@
 #include "platform/clock.h"
 #include "platform/graphics_device.h"
 #include "platform/image_codec.h"
+#include "platform/motion_stepper.h"
 #include "scene_view.h"
 
 namespace {
 
 constexpr uint32_t kFrameMs = 16;
-
-// Whole pixel steps per frame at a fixed speed, carrying the fraction.
-struct Stepper {
-    float carry = 0.0f;
-    uint8_t Step(int32_t speed, uint32_t ms) {
-        carry += static_cast<float>(speed) * static_cast<float>(ms) * 0.001f;
-        int whole = 0;
-        while (carry >= 1.0f && whole < 255) {
-            carry -= 1.0f;
-            ++whole;
-        }
-        return static_cast<uint8_t>(whole);
-    }
-};
 
 class BattleScene : public ::testing::Test {
 protected:
@@ -40,6 +27,7 @@ protected:
         engine->AreaBounds[kBoundXMin] = 0;
         engine->AreaBounds[kBoundXMax] = 1760;
         engine->engineLevel = 8;
+        for (MotionStepper& stepper : steppers) stepper.Reset();
 
         const int32_t shipWorldX = engine->shipX + camX;
         const int32_t shipWorldY = engine->shipY + camY;
@@ -85,13 +73,14 @@ protected:
         engine->TickSlowAnimations(2);
         engine->TickEffects(0);
         engine->steering = 0;
-        const uint8_t s50 = steppers[0].Step(50, kFrameMs);
-        const uint8_t s30 = steppers[1].Step(30, kFrameMs);
-        const uint8_t sx = steppers[2].Step(engine->shipVelocityX, kFrameMs);
-        const uint8_t sy = steppers[3].Step(engine->shipVelocityY, kFrameMs);
+        // The battle regions' thirteen steppers, in their order.
+        const uint8_t s50 = steppers[0].StepAdaptive(50, kFrameMs);
+        const uint8_t s30 = steppers[1].StepAdaptive(30, kFrameMs);
+        const uint8_t sx = steppers[2].StepAdaptive(engine->shipVelocityX, kFrameMs);
+        const uint8_t sy = steppers[3].StepAdaptive(engine->shipVelocityY, kFrameMs);
         uint8_t s[8];
-        for (int k = 0; k < 8; ++k) s[k] = steppers[4 + k].Step(70 * (k + 1), kFrameMs);
-        const uint8_t s90 = steppers[12].Step(90, kFrameMs);
+        for (int k = 0; k < 8; ++k) s[k] = steppers[4 + k].StepAdaptive(70 * (k + 1), kFrameMs);
+        const uint8_t s90 = steppers[12].StepAdaptive(90, kFrameMs);
         engine->MoveShotsAndWaves(camX, camY, s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]);
         engine->MoveKillDebris(s30, s50, s[0], s90, s[1], s[2]);
         if (buttonDown) {
@@ -122,7 +111,7 @@ protected:
 
     ManualClock clock{10000};
     std::unique_ptr<BattleEngine> engine;
-    Stepper steppers[13];
+    MotionStepper steppers[13];
     int32_t camX = 600;
     int32_t camY = -2000;
 };
