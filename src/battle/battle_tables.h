@@ -335,7 +335,7 @@ struct ShockWave {
     float angleYaw = 0.0f;
     float anglePitch = 0.0f;
     float angleRoll = 0.0f;
-    uint32_t alpha = 0xFFFFFFFF;  // set as all bits of the colour word
+    uint8_t alpha = 255;
     uint8_t state = 0;            // 0 idle, 1 growing, 2 past half size
     uint8_t damageTrigger = 0;    // raised once per ring at half size
 };

@@ -95,7 +95,7 @@ TEST_F(ShotMotion, ARingRaisesItsDamageTriggerOnceAtHalfSize) {
     EXPECT_EQ(wave.damageTrigger, 0);
     EXPECT_FLOAT_EQ(wave.drawScale, 0.0001f);
     EXPECT_FLOAT_EQ(wave.progress, 0.0f);
-    EXPECT_EQ(wave.alpha, 0xFFFFFFFFu);
+    EXPECT_EQ(wave.alpha, 255);
     EXPECT_EQ(engine->ring[0].state, 0) << "idle rings stay idle";
 }
 

@@ -47,7 +47,7 @@ TEST(BattleState, TimersAndCountersStartWhereTheGameExpects) {
     EXPECT_EQ(engine->emergencyEscape, 0);
     EXPECT_EQ(engine->rollLimit, 120);
     for (int k = 0; k < kRingCount; ++k) {
-        EXPECT_EQ(engine->ring[k].alpha, 0xFFFFFFFFu);
+        EXPECT_EQ(engine->ring[k].alpha, 255);
         EXPECT_EQ(engine->ring[k].state, 0);
         EXPECT_EQ(engine->ring[k].segments, 20);
         EXPECT_EQ(engine->ring[k].vertexCount, 120);
