@@ -213,3 +213,38 @@ std::string Hex(uint32_t v) {
     std::snprintf(buf, sizeof buf, "%08X", v);
     return buf;
 }
+
+::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance,
+                                            double maxMismatch) {
+    const char* source = std::getenv("GAME_SOURCE_DIR");
+    const char* out = std::getenv("GAME_TEST_OUT");
+    if (!source || !out) return ::testing::AssertionFailure() << "GAME_SOURCE_DIR and GAME_TEST_OUT must be set";
+    const std::string refPath = std::string(source) + "/tests/platform/ref/" + name + ".png";
+    const std::string outPath = std::string(out) + "/" + name + ".png";
+    const char* update = std::getenv("GAME_UPDATE_REFS");
+    if (update && std::string(update) == "1") {
+        SavePngFile(refPath, actual);
+        return ::testing::AssertionSuccess() << "reference rewritten";
+    }
+    fs::create_directories(out);
+    Image ref;
+    if (!LoadImageFile(refPath, ref)) {
+        SavePngFile(outPath, actual);
+        return ::testing::AssertionFailure() << "no reference " << refPath << "; actual written to " << outPath;
+    }
+    if (ref.width != actual.width || ref.height != actual.height) {
+        SavePngFile(outPath, actual);
+        return ::testing::AssertionFailure() << "size " << actual.width << "x" << actual.height << " vs reference "
+                                             << ref.width << "x" << ref.height << "; actual in " << outPath;
+    }
+    size_t mismatched = 0;
+    for (size_t i = 0; i < ref.pixels.size(); ++i)
+        if (!Near(ref.pixels[i] | 0xFF000000u, actual.pixels[i] | 0xFF000000u, tolerance)) ++mismatched;
+    const double share = static_cast<double>(mismatched) / static_cast<double>(ref.pixels.size());
+    if (share > maxMismatch) {
+        SavePngFile(outPath, actual);
+        return ::testing::AssertionFailure() << mismatched << " pixels differ (" << share * 100
+                                             << "%); actual written to " << outPath;
+    }
+    return ::testing::AssertionSuccess() << mismatched << " pixels differ";
+}

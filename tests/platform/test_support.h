@@ -62,3 +62,10 @@ Image FrameGrid(int frameWidth, int frameHeight, int columns, int rows);
 // Channel-wise closeness of two ARGB colours.
 bool Near(uint32_t a, uint32_t b, int tolerance = 6);
 std::string Hex(uint32_t v);
+
+// Compares a picture with tests/platform/ref/<name>.png: a pixel matches when
+// every channel is within `tolerance`, and at most `maxMismatch` of the pixels
+// may differ. On a difference the actual picture goes to GAME_TEST_OUT/<name>.png;
+// with GAME_UPDATE_REFS=1 the reference itself is rewritten.
+::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 24,
+                                            double maxMismatch = 0.005);
