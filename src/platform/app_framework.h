@@ -27,6 +27,11 @@ public:
     // The whole life of the window: 1 after a normal end, 0 when video or the
     // window cannot be made (then neither Init nor Cleanup runs).
     int Run();
+    // Run's steps, for a driver that steps the loop itself: the window (1/0),
+    // one pass of the loop (0 once it must end), and closing the window.
+    int OpenWindow();
+    int Pump();
+    void CloseWindow();
     int ResizeClient(int clientWidth, int clientHeight);
     SDL_Window* Window() const { return window; }
 
