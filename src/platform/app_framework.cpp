@@ -26,9 +26,28 @@ void AppFramework::PostQuit() {
     SDL_PushEvent(&quit);
 }
 
+namespace {
+
+// SDL quietly falls back to an invisible display when no real one answers;
+// only a caller who asked for it (tests, headless runs) gets one.
+bool InvisibleDisplayNotAskedFor() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    bool invisible = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    return invisible && !(asked && *asked);
+}
+
+}  // namespace
+
 int AppFramework::OpenWindow() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "game: no display available: %s\n", SDL_GetError());
+        return 0;
+    }
+    if (InvisibleDisplayNotAskedFor()) {
+        std::fprintf(stderr, "game: no display available (set DISPLAY, or SDL_VIDEODRIVER=offscreen to run "
+                             "without one)\n");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return 0;
     }
     uint32_t flags = SDL_WINDOW_SHOWN;

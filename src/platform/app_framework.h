@@ -25,7 +25,8 @@ public:
     virtual int Frame() { return 1; }
 
     // The whole life of the window: 1 after a normal end, 0 when video or the
-    // window cannot be made (then neither Init nor Cleanup runs).
+    // window cannot be made (then neither Init nor Cleanup runs). The window
+    // is destroyed after Cleanup, so Cleanup must release the graphics device.
     int Run();
     // Run's steps, for a driver that steps the loop itself: the window (1/0),
     // one pass of the loop (0 once it must end), and closing the window.

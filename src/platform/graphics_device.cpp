@@ -116,6 +116,9 @@ int GraphicsDevice::Create(SDL_Window* win, int isWindowed, int wantDepth, int w
 
 int GraphicsDevice::CreateRenderer() {
     if (renderer_) ReleaseDevice();
+    // Without a display, SDL would otherwise put a GL context behind the
+    // software renderer's window surface just to copy pixels nowhere.
+    if (DriverPresentsWithoutDisplay()) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     renderer_ = SDL_CreateRenderer(window, -1,
                                    SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);

@@ -24,15 +24,22 @@ int ButtonIndex(uint8_t sdlButton) {
 int InputSystem::Create(SDL_Window* newWindow, void* /*instance*/) {
     Release();
     window = newWindow;
-    if (!SDL_WasInit(SDL_INIT_EVENTS) && SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
-        window = nullptr;
-        return 0;
+    if (!SDL_WasInit(SDL_INIT_EVENTS)) {
+        if (SDL_InitSubSystem(SDL_INIT_EVENTS) != 0) {
+            window = nullptr;
+            return 0;
+        }
+        startedEvents_ = true;
     }
     created_ = true;
     return 1;
 }
 
 int InputSystem::Release() {
+    if (startedEvents_) {
+        SDL_QuitSubSystem(SDL_INIT_EVENTS);
+        startedEvents_ = false;
+    }
     created_ = false;
     window = nullptr;
     return 1;

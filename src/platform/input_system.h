@@ -29,5 +29,6 @@ public:
 
 private:
     bool created_ = false;
+    bool startedEvents_ = false;  // the events subsystem was started here
     RawInputState raw_;
 };

@@ -116,6 +116,33 @@ TEST_F(GraphicsDeviceTest, MeshDrawsTexturedTrianglesAndDropsThoseBehindTheEye) 
     Image shot = Shot();
     for (uint32_t p : shot.pixels) ASSERT_EQ(p, 0xFF000000u);
     EXPECT_EQ(DrawMesh(&graphics_, MatrixIdentity(), quad, kMaxMeshVertices + 3, nullptr), 0);
+
+    // A shock-wave ring as the engine builds it (20 segments, radius 10, width
+    // 1.5) scaled by 0.5 circles the ship: 181 px across each way.
+    MeshVertex ring[120];
+    int n = 0;
+    for (float a = 0; a < 360 && n < 120; a += 361.0f / 20) {
+        float b = a + 361.0f / 20;
+        float ra = a * 0.017444445f, rb = b * 0.017444445f;
+        auto at = [](float angle, float r, float u, float v) {
+            return MeshVertex{std::cos(angle) * r, 0, std::sin(angle) * r, 0xFFFFFFFF, u, v};
+        };
+        MeshVertex innerA = at(ra, 8.5f, 0, 1), outerA = at(ra, 10, 0, 0), innerB = at(rb, 8.5f, 1, 1),
+                   outerB = at(rb, 10, 1, 0);
+        for (const MeshVertex& v : {innerA, outerA, innerB, outerA, outerB, innerB}) ring[n++] = v;
+    }
+    ASSERT_EQ(n, 120);
+    graphics_.Clear(0xFF000000, 1.0f);
+    ASSERT_EQ(DrawMesh(&graphics_, MatrixScaling(0.5f, 1, 0.5f), ring, n, nullptr), 1);
+    const float c = 1.0f / std::tan(kPi / 8);
+    const int rx = static_cast<int>(9.25f * 0.5f * 0.75f * c / 20 * 400);  // mid-band radius
+    const int ry = static_cast<int>(9.25f * 0.5f * c / 20 * 300);
+    const int cy = static_cast<int>(300 + 300 * c / 20);
+    EXPECT_EQ(Pixel(400 + rx, cy), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400 - rx, cy), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400, cy - ry), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400, cy + ry), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400, cy), 0xFF000000u) << "the middle stays clear";
 }
 
 TEST_F(GraphicsDeviceTest, LostNotResetUsableCycleThroughTheHook) {
@@ -167,6 +194,18 @@ TEST_F(GraphicsDeviceTest, PresentPacesToSixtyFramesOnTheSystemClock) {
     EXPECT_LT(elapsed, 2000u);
 }
 
+TEST_F(GraphicsDeviceTest, ZeroSizeTakesTheClientOrTheDesktopSize) {
+    SDL_SetWindowSize(window_, 640, 480);
+    ASSERT_EQ(graphics_.Create(window_, 1, 0, 0, 0, 0), 1);
+    EXPECT_EQ(graphics_.width, 640);
+    EXPECT_EQ(graphics_.height, 480);
+    SDL_DisplayMode desktop;
+    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
+    ASSERT_EQ(graphics_.Create(window_, 0, 0, 0, 0, 0), 1);
+    EXPECT_EQ(graphics_.width, desktop.w);
+    EXPECT_EQ(graphics_.height, desktop.h);
+}
+
 TEST_F(GraphicsDeviceTest, FullScreenKeepsAnExactBackBufferAndScreenshotsIt) {
     ASSERT_EQ(graphics_.Create(window_, 0, 0, 800, 600, 0), 1);
     EXPECT_EQ(graphics_.windowed, 0);
@@ -195,4 +234,27 @@ TEST(GraphicsDeviceNoWindow, CallsWithoutADeviceFail) {
     EXPECT_EQ(graphics.SaveScreenshot("x.png"), 0);
     Camera camera;
     EXPECT_EQ(graphics.SetViewTransform(&camera), 0);
+}
+
+TEST_F(GraphicsDeviceTest, MouseEventsArriveInBackBufferPixelsWhenScaled) {
+    // A window twice the back buffer's size, as full screen on a larger desktop would be.
+    ASSERT_EQ(graphics_.Create(window_, 1, 0, 400, 300, 0), 1);
+    SDL_SetWindowSize(window_, 800, 600);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event motion;
+    SDL_zero(motion);
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = SDL_GetWindowID(window_);
+    motion.motion.x = 600;
+    motion.motion.y = 150;
+    SDL_PushEvent(&motion);
+    SDL_Event got;
+    bool found = false;
+    while (SDL_PollEvent(&got))
+        if (got.type == SDL_MOUSEMOTION) {
+            found = true;
+            EXPECT_EQ(got.motion.x, 300);
+            EXPECT_EQ(got.motion.y, 75);
+        }
+    EXPECT_TRUE(found);
 }

@@ -84,14 +84,6 @@ TEST_F(InputTest, ReleaseAndPressBetweenPollsIsNotSeen) {
     EXPECT_EQ(keyboard.KeyPressed(key::kA), 0);
 }
 
-TEST_F(InputTest, LatchCodesWrapToAByte) {
-    raw().keys[key::kUp] = RawInputState::kDown;
-    keyboard.Poll();
-    keyboard.SetLatch(0x100 + key::kUp, 1);
-    EXPECT_EQ(keyboard.KeyPressed(key::kUp), 0);
-    EXPECT_EQ(keyboard.KeyPressed(0x100 + key::kUp), 0);
-}
-
 TEST_F(InputTest, EventsBecomeGameKeyCodes) {
     system.HandleEvent(KeyEvent(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE));
     system.HandleEvent(KeyEvent(SDL_KEYDOWN, SDL_SCANCODE_LCTRL));

@@ -16,21 +16,6 @@ MotionStepper FreshStepper() {
 
 }  // namespace
 
-TEST(MotionStepper, ResetClearsToNoEstimate) {
-    MotionStepper stepper;
-    stepper.carry = 3.5f;
-    stepper.expected = 7;
-    stepper.sampleCount = 4;
-    stepper.warmUp = 9;
-    stepper.resetPending = 1;
-    stepper.Reset();
-    EXPECT_EQ(stepper.expected, MotionStepper::kNoEstimate);
-    EXPECT_EQ(stepper.carry, 0.0f);
-    EXPECT_EQ(stepper.sampleCount, 0);
-    EXPECT_EQ(stepper.warmUp, 0);
-    EXPECT_EQ(stepper.resetPending, 0);
-}
-
 TEST(MotionStepper, SurplusOverExpectedStaysInCarry) {
     MotionStepper stepper = FreshStepper();
     stepper.expected = 3;
