@@ -1,0 +1,29 @@
+// Writes the stand-in art and sound of the game into a game directory.
+//   standin-assets MANIFEST GAME_DIR [--lame PATH]
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "generator.h"
+#include "manifest.h"
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s MANIFEST GAME_DIR [--lame PATH]\n", argv[0]);
+        return 2;
+    }
+    GeneratorOptions options;
+    for (int i = 3; i + 1 < argc; i += 2)
+        if (std::strcmp(argv[i], "--lame") == 0) options.lamePath = argv[i + 1];
+    Manifest manifest;
+    std::string error;
+    if (!LoadManifest(argv[1], manifest, error)) {
+        std::fprintf(stderr, "standin-assets: %s: %s\n", argv[1], error.c_str());
+        return 1;
+    }
+    const GeneratorReport report = GenerateAssets(manifest, argv[2], options);
+    for (const std::string& e : report.errors) std::fprintf(stderr, "standin-assets: %s\n", e.c_str());
+    std::printf("standin-assets: %d files written, %d kept, %d left out (no MP3 encoder)\n", report.written, report.kept,
+                report.skipped);
+    return report.errors.empty() ? 0 : 1;
+}
