@@ -44,8 +44,11 @@ foreach(dir IN LISTS test_dirs)
   if(TARGET game_dir)
     add_dependencies(${name}_tests game_dir)
   endif()
+  # The environment goes in as a launcher: a list given to the ENVIRONMENT
+  # property through gtest_discover_tests keeps only its first entry.
+  set_target_properties(${name}_tests PROPERTIES
+    CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${GAME_TEST_ENV}")
   gtest_discover_tests(${name}_tests
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "${GAME_TEST_ENV}"
     DISCOVERY_TIMEOUT 60)
 endforeach()

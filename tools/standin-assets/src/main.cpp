@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
     }
     const GeneratorReport report = GenerateAssets(manifest, argv[2], options);
     for (const std::string& e : report.errors) std::fprintf(stderr, "standin-assets: %s\n", e.c_str());
-    std::printf("standin-assets: %d files written, %d kept, %d left out (no MP3 encoder)\n", report.written, report.kept,
-                report.skipped);
+    std::printf("standin-assets: %d files written, %d of the player's kept\n", report.written, report.kept);
+    if (report.skipped) std::printf("standin-assets: no MP3 encoder, %d MP3 left out\n", report.skipped);
     return report.errors.empty() ? 0 : 1;
 }
