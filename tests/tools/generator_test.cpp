@@ -95,3 +95,27 @@ TEST(StandinGenerator, BuildFilledTheGameDirectory) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StandinGenerator, UpToDateUntilAnInputChangesOrAFileGoesMissing) {
+    ScratchDir dir("uptodate");
+    const Manifest m = Small();
+    const fs::path input = dir.Path() / "manifest.tsv";
+    std::ofstream(input) << kSmallManifest;
+    const std::vector<std::string> inputs = {input.string()};
+    EXPECT_FALSE(AssetsUpToDate(m, dir.Path().string(), inputs, {}));  // never ran
+    ASSERT_TRUE(GenerateAssets(m, dir.Path().string(), {}).errors.empty());
+    EXPECT_TRUE(AssetsUpToDate(m, dir.Path().string(), inputs, {}));
+    // An encoder appearing asks for the MP3 it could not make before.
+    EXPECT_FALSE(AssetsUpToDate(m, dir.Path().string(), inputs, {input.string(), ""}));
+    fs::last_write_time(input, fs::last_write_time(dir.Path() / kRecordName) + std::chrono::seconds(2));
+    EXPECT_FALSE(AssetsUpToDate(m, dir.Path().string(), inputs, {}));
+    ASSERT_TRUE(GenerateAssets(m, dir.Path().string(), {}).errors.empty());
+    fs::last_write_time(input, fs::last_write_time(dir.Path() / kRecordName) - std::chrono::seconds(2));
+    EXPECT_TRUE(AssetsUpToDate(m, dir.Path().string(), inputs, {}));
+    fs::remove_all(dir.Path() / "Data");
+    EXPECT_FALSE(AssetsUpToDate(m, dir.Path().string(), inputs, {}));
+}
+
+}  // namespace

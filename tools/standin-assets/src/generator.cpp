@@ -63,6 +63,7 @@ std::string Lower(std::string s) {
 // The file already there under this name in any letter case, if any.
 bool ExistingFile(const fs::path& path, fs::path& found) {
     std::error_code ec;
+    if (!fs::is_directory(path.parent_path(), ec)) return false;
     if (fs::exists(path, ec)) {
         found = path;
         return true;
@@ -103,7 +104,32 @@ bool WriteAsset(const ManifestEntry& e, const fs::path& path, const GeneratorOpt
     return false;
 }
 
+bool HaveEncoder(const GeneratorOptions& options) {
+    std::error_code ec;
+    return !options.lamePath.empty() && fs::exists(options.lamePath, ec);
+}
+
 }  // namespace
+
+bool AssetsUpToDate(const Manifest& manifest, const std::string& gameDir, const std::vector<std::string>& inputs,
+                    const GeneratorOptions& options) {
+    const fs::path root(gameDir);
+    std::error_code ec;
+    const auto made = fs::last_write_time(root / kRecordName, ec);
+    if (ec) return false;
+    for (const std::string& input : inputs) {
+        const auto t = fs::last_write_time(input, ec);
+        if (ec || t > made) return false;
+    }
+    if (!fs::is_directory(root / "Saves", ec)) return false;
+    const bool encoder = HaveEncoder(options);
+    for (const ManifestEntry& e : manifest.entries) {
+        fs::path found;
+        if (e.kind == AssetKind::Mp3 && !encoder) continue;
+        if (!ExistingFile(root / DiskName(e.name), found)) return false;
+    }
+    return true;
+}
 
 GeneratorReport GenerateAssets(const Manifest& manifest, const std::string& gameDir, const GeneratorOptions& options) {
     GeneratorReport report;
@@ -121,7 +147,7 @@ GeneratorReport GenerateAssets(const Manifest& manifest, const std::string& game
     }
     const Record old = ReadRecord(root / kRecordName);
     Record now;
-    const bool haveEncoder = !options.lamePath.empty() && fs::exists(options.lamePath, ec);
+    const bool haveEncoder = HaveEncoder(options);
     for (const ManifestEntry& e : manifest.entries) {
         const std::string disk = DiskName(e.name);
         const fs::path path = root / disk;

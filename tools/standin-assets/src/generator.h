@@ -21,5 +21,10 @@ struct GeneratorReport {
 // player's originals: those, and any file it did not write, are kept.
 GeneratorReport GenerateAssets(const Manifest& manifest, const std::string& gameDir, const GeneratorOptions& options);
 
+// True when the last run is newer than its inputs (manifest, generator) and
+// every file is still there: nothing to do.
+bool AssetsUpToDate(const Manifest& manifest, const std::string& gameDir, const std::vector<std::string>& inputs,
+                    const GeneratorOptions& options);
+
 // Name of the record file inside the game directory.
 constexpr const char* kRecordName = ".standin-record";
