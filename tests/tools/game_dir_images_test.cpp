@@ -9,6 +9,8 @@
 #include "image.h"
 #include "standin_test_util.h"
 
+using namespace standin;
+
 namespace {
 
 constexpr Rgb kNose{250, 240, 120};

@@ -8,6 +8,8 @@
 #include "sounds.h"
 #include "standin_test_util.h"
 
+using namespace standin;
+
 namespace {
 
 bool EncoderInstalled() {

@@ -7,6 +7,8 @@
 #include "image.h"
 #include "standin_test_util.h"
 
+using namespace standin;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -5,6 +5,8 @@
 #include "image.h"
 #include "standin_test_util.h"
 
+using namespace standin;
+
 namespace {
 
 Image Pattern(int w, int h) {

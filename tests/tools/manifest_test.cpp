@@ -6,6 +6,8 @@
 #include "manifest_check.h"
 #include "standin_test_util.h"
 
+using namespace standin;
+
 namespace {
 
 Manifest Parse(const std::string& text) {
@@ -118,6 +120,11 @@ TEST(StandinManifestCheck, ReportsEachMissingAssetOnceWhateverTheSpelling) {
     EXPECT_EQ(missing[0], "Art\\Menu\\Back9.bmp");
     EXPECT_EQ(missing[1], "Data\\Missing.wav");
     EXPECT_TRUE(NamesMissingFromManifest({}, m).empty());
+    // Against the repository's own manifest.
+    const std::vector<std::string> repo =
+        NamesMissingFromRepoManifest({"Art//Menu//Numbers2.bmp", "Data\\Devivi.mp3", "Art\\Nowhere.bmp"});
+    ASSERT_EQ(repo.size(), 1u);
+    EXPECT_EQ(repo[0], "Art\\Nowhere.bmp");
 }
 
 }  // namespace

@@ -7,12 +7,13 @@
 
 #include "manifest.h"
 
+
 // The manifest in the repository, read once.
-inline const Manifest& RepoManifest() {
-    static Manifest manifest = [] {
-        Manifest m;
+inline const standin::Manifest& RepoManifest() {
+    static standin::Manifest manifest = [] {
+        standin::Manifest m;
         std::string error;
-        if (!LoadManifest(STANDIN_MANIFEST, m, error)) ADD_FAILURE() << error;
+        if (!standin::LoadRepoManifest(m, error)) ADD_FAILURE() << error;
         return m;
     }();
     return manifest;
@@ -24,7 +25,7 @@ inline std::filesystem::path GameDir() {
     return dir ? dir : "game";
 }
 
-inline std::filesystem::path GamePath(const std::string& gameName) { return GameDir() / DiskName(gameName); }
+inline std::filesystem::path GamePath(const std::string& gameName) { return GameDir() / standin::DiskName(gameName); }
 
 // A directory of its own for a test that writes files.
 class ScratchDir {

@@ -12,6 +12,8 @@
 #include "sounds.h"
 #include "text_renderer.h"
 
+namespace standin {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -178,3 +180,5 @@ GeneratorReport GenerateAssets(const Manifest& manifest, const std::string& game
     WriteRecord(root / kRecordName, now);
     return report;
 }
+
+}  // namespace standin

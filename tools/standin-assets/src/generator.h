@@ -4,6 +4,8 @@
 
 #include "manifest.h"
 
+namespace standin {
+
 struct GeneratorOptions {
     std::string lamePath;  // empty or missing: the MP3 is left out
     std::string fontPath;
@@ -28,3 +30,5 @@ bool AssetsUpToDate(const Manifest& manifest, const std::string& gameDir, const 
 
 // Name of the record file inside the game directory.
 constexpr const char* kRecordName = ".standin-record";
+
+}  // namespace standin

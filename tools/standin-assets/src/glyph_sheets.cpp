@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace standin {
+
 namespace {
 
 constexpr int kFirstCapitalCell = 28;
@@ -82,3 +84,5 @@ void PaintGlyphSheet(const ManifestEntry& e, TextRenderer& text, Image& image) {
                         g.span * e.frameWidth - 2 * pad, e.frameHeight - 2 * pad, kInk, true);
     }
 }
+
+}  // namespace standin

@@ -6,6 +6,8 @@
 #include "manifest.h"
 #include "text_renderer.h"
 
+namespace standin {
+
 // The letter sheets the name is drawn from. Cells of the name sheet:
 // 0 blank, 1 the cursor, 2-27 a-z, 28-77 A-Z in two cells each except the
 // one-cell I (44) and J (45), 78 the full stop, 80-99 five further pairs.
@@ -20,3 +22,5 @@ struct GlyphCell {
 std::vector<GlyphCell> NameGlyphCells();
 bool IsGlyphStyle(const std::string& style);
 void PaintGlyphSheet(const ManifestEntry& entry, TextRenderer& text, Image& image);
+
+}  // namespace standin

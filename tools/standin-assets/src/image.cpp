@@ -8,6 +8,8 @@
 #include <cstring>
 #include <memory>
 
+namespace standin {
+
 Image::Image(int width, int height, Rgb fill)
     : width_(width), height_(height), rgb_(static_cast<size_t>(width) * height * 3) {
     for (size_t i = 0; i < rgb_.size(); i += 3) {
@@ -220,3 +222,5 @@ bool ReadImage(const std::string& path, Image& image) {
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext == "png" ? ReadPng(path, image) : ReadBmp(path, image);
 }
+
+}  // namespace standin

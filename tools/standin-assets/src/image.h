@@ -5,6 +5,8 @@
 
 #include "manifest.h"
 
+namespace standin {
+
 // A 24-bit picture with the few drawing operations the stand-ins need.
 class Image {
 public:
@@ -40,3 +42,5 @@ bool ReadBmp(const std::string& path, Image& image);
 bool WritePng(const std::string& path, const Image& image);
 bool ReadPng(const std::string& path, Image& image);
 bool ReadImage(const std::string& path, Image& image);
+
+}  // namespace standin

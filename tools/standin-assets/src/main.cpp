@@ -9,6 +9,8 @@
 #include "generator.h"
 #include "manifest.h"
 
+using namespace standin;
+
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s MANIFEST GAME_DIR [--lame PATH] [--force]\n", argv[0]);

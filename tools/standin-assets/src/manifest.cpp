@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace standin {
+
 namespace {
 
 constexpr int kMaxRowWidth = 256;
@@ -208,3 +210,7 @@ bool LoadManifest(const std::string& path, Manifest& out, std::string& error) {
     text << in.rdbuf();
     return ParseManifest(text.str(), out, error);
 }
+
+bool LoadRepoManifest(Manifest& out, std::string& error) { return LoadManifest(STANDIN_MANIFEST_PATH, out, error); }
+
+}  // namespace standin

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace standin {
+
 // One file of the stand-in art and sound, as the manifest lists it.
 enum class AssetKind { Bmp, Png, Wav, Midi, Mp3 };
 
@@ -51,6 +53,8 @@ struct Manifest {
 // Parses manifest text; on a malformed line returns false and says why.
 bool ParseManifest(const std::string& text, Manifest& out, std::string& error);
 bool LoadManifest(const std::string& path, Manifest& out, std::string& error);
+// The manifest of this source tree (its path is fixed when the tool is built).
+bool LoadRepoManifest(Manifest& out, std::string& error);
 
 // "Art\Menu\Back1.bmp", "Art//Menu//Back1.bmp" -> "Art/Menu/Back1.bmp".
 std::string DiskName(const std::string& gameName);
@@ -59,3 +63,5 @@ std::string MatchKey(const std::string& gameName);
 
 int NextPowerOfTwo(int value);
 Rgb KeyColour(uint32_t keyFlag);
+
+}  // namespace standin

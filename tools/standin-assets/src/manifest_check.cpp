@@ -2,6 +2,8 @@
 
 #include <set>
 
+namespace standin {
+
 std::vector<std::string> NamesMissingFromManifest(const std::vector<std::string>& requested, const Manifest& manifest) {
     std::set<std::string> known;
     for (const ManifestEntry& e : manifest.entries) known.insert(MatchKey(e.name));
@@ -15,3 +17,12 @@ std::vector<std::string> NamesMissingFromManifest(const std::vector<std::string>
     }
     return missing;
 }
+
+std::vector<std::string> NamesMissingFromRepoManifest(const std::vector<std::string>& requested) {
+    Manifest manifest;
+    std::string error;
+    if (!LoadRepoManifest(manifest, error)) return {"(manifest) " + error};
+    return NamesMissingFromManifest(requested, manifest);
+}
+
+}  // namespace standin

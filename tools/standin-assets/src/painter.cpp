@@ -8,6 +8,8 @@
 #include "glyph_sheets.h"
 #include "painter_util.h"
 
+namespace standin {
+
 using paint::Rect;
 
 namespace {
@@ -382,3 +384,5 @@ Image PaintImage(const ManifestEntry& entry, TextRenderer& text) {
     SettleKeys(entry, image);
     return image;
 }
+
+}  // namespace standin

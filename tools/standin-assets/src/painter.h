@@ -3,6 +3,8 @@
 #include "manifest.h"
 #include "text_renderer.h"
 
+namespace standin {
+
 // Paints the stand-in picture of one manifest image: every frame the grid
 // holds that the game draws, on the file's colour-key background.
 Image PaintImage(const ManifestEntry& entry, TextRenderer& text);
@@ -12,3 +14,5 @@ Rgb FileColour(const std::string& name);
 // Colour of the parts of a picture that the loader should make transparent
 // (the key), or an opaque dark backdrop when the file is also loaded unkeyed.
 Rgb BackgroundColour(const ManifestEntry& entry);
+
+}  // namespace standin

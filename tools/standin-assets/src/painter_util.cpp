@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace standin {
+
 namespace paint {
 
 uint32_t Random::Next() {
@@ -56,3 +58,5 @@ Rgb Contrast(Rgb c) {
 }
 
 }  // namespace paint
+
+}  // namespace standin

@@ -4,6 +4,8 @@
 
 #include "image.h"
 
+namespace standin {
+
 // Small helpers shared by the picture styles.
 namespace paint {
 
@@ -33,3 +35,5 @@ Rgb Mix(Rgb a, Rgb b, float t);
 Rgb Contrast(Rgb c);
 
 }  // namespace paint
+
+}  // namespace standin

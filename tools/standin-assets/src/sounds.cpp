@@ -13,6 +13,8 @@
 
 extern char** environ;
 
+namespace standin {
+
 namespace {
 
 constexpr float kTwoPi = 6.28318531f;
@@ -282,3 +284,5 @@ bool EncodeMp3(const std::string& lame, const std::string& wavPath, const std::s
     if (waitpid(pid, &status, 0) != pid) return false;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+
+}  // namespace standin

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace standin {
+
 constexpr int kSampleRate = 22050;
 
 // Mono 16-bit PCM.
@@ -27,3 +29,5 @@ bool ReadWavInfo(const std::string& path, WavInfo& info);
 // Checks the header and every track chunk down to its end-of-track event.
 bool CheckMidi(const std::vector<uint8_t>& bytes, std::string& error);
 bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes);
+
+}  // namespace standin

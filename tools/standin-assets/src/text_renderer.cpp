@@ -9,6 +9,8 @@
 #define GAME_FONT_DIR "/usr/share/fonts/truetype/liberation2"
 #endif
 
+namespace standin {
+
 namespace {
 constexpr int kLargestSize = 200;
 constexpr int kSmallestSize = 5;
@@ -101,3 +103,5 @@ bool TextRenderer::Blit(Image& image, const std::string& text, _TTF_Font* font, 
     SDL_FreeSurface(argb);
     return true;
 }
+
+}  // namespace standin

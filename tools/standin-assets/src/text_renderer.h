@@ -7,6 +7,8 @@
 
 struct _TTF_Font;
 
+namespace standin {
+
 // Draws strings into stand-in pictures with Liberation Sans (the face the
 // game's own text uses), fitted and centred in a box. Needs no display.
 class TextRenderer {
@@ -37,3 +39,5 @@ private:
 };
 
 std::string DefaultFontPath();
+
+}  // namespace standin
