@@ -59,8 +59,10 @@ void Image::Outline(int x, int y, int w, int h, int t, Rgb c) {
 void Image::Disc(float cx, float cy, float radius, Rgb c) { Ring(cx, cy, radius, -1.0f, c); }
 
 void Image::Ring(float cx, float cy, float outer, float inner, Rgb c) {
-    const int x0 = static_cast<int>(std::floor(cx - outer)), x1 = static_cast<int>(std::ceil(cx + outer));
-    const int y0 = static_cast<int>(std::floor(cy - outer)), y1 = static_cast<int>(std::ceil(cy + outer));
+    const int x0 = std::max(0, static_cast<int>(std::floor(cx - outer)));
+    const int x1 = std::min(width_ - 1, static_cast<int>(std::ceil(cx + outer)));
+    const int y0 = std::max(0, static_cast<int>(std::floor(cy - outer)));
+    const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(cy + outer)));
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x) {
             const float d = std::hypot(x + 0.5f - cx, y + 0.5f - cy);
@@ -77,7 +79,9 @@ void Image::Polygon(const std::vector<float>& xy, Rgb c) {
         maxY = std::max(maxY, xy[2 * i + 1]);
     }
     // Scanline fill at pixel centres; works for any simple polygon.
-    for (int y = static_cast<int>(std::floor(minY)); y <= static_cast<int>(std::ceil(maxY)); ++y) {
+    const int y0 = std::max(0, static_cast<int>(std::floor(minY)));
+    const int y1 = std::min(height_ - 1, static_cast<int>(std::ceil(maxY)));
+    for (int y = y0; y <= y1; ++y) {
         const float py = y + 0.5f;
         std::vector<float> xs;
         for (size_t i = 0; i < n; ++i) {
@@ -86,9 +90,11 @@ void Image::Polygon(const std::vector<float>& xy, Rgb c) {
             if ((ay <= py && by > py) || (by <= py && ay > py)) xs.push_back(ax + (py - ay) / (by - ay) * (bx - ax));
         }
         std::sort(xs.begin(), xs.end());
-        for (size_t k = 0; k + 1 < xs.size(); k += 2)
-            for (int x = static_cast<int>(std::ceil(xs[k] - 0.5f)); x < static_cast<int>(std::ceil(xs[k + 1] - 0.5f)); ++x)
-                Set(x, y, c);
+        for (size_t k = 0; k + 1 < xs.size(); k += 2) {
+            const int x0 = std::max(0, static_cast<int>(std::ceil(xs[k] - 0.5f)));
+            const int x1 = std::min(width_, static_cast<int>(std::ceil(xs[k + 1] - 0.5f)));
+            for (int x = x0; x < x1; ++x) Set(x, y, c);
+        }
     }
 }
 

@@ -316,6 +316,20 @@ void PaintPeriodic(Context& c, const Rect& r, int frame, bool keyed, bool stars)
     }
 }
 
+// Two spiral arms round a bright core, flattened like a disc seen at a slant.
+void PaintGalaxy(Context& c, int frame, const Rect& r) {
+    paint::Random rnd(paint::Hash(c.entry.name) + frame);
+    const float rx = r.w * 0.46f, ry = r.h * 0.46f;
+    for (int i = 0; i < 2400; ++i) {
+        const float t = rnd.Unit(), arm = static_cast<float>(i % 2) * kPi;
+        const float a = arm + t * 3.0f * kPi + (rnd.Unit() - 0.5f) * 0.5f;
+        const float rad = 0.08f + 0.92f * t;
+        const Rgb col = paint::Mix(Rgb{250, 245, 220}, c.colour, t);
+        c.image.Disc(r.Cx() + rx * rad * std::cos(a), r.Cy() + ry * rad * std::sin(a), 1.2f + 1.5f * (1 - t), col);
+    }
+    c.image.Disc(r.Cx(), r.Cy(), r.Min() * 0.08f, Rgb{250, 245, 220});
+}
+
 void PaintTile(Context& c, int frame, const Rect& r) { PaintPeriodic(c, r, frame, false, false); }
 void PaintStars(Context& c, int frame, const Rect& r) { PaintPeriodic(c, r, frame, true, true); }
 void PaintDust(Context& c, int frame, const Rect& r) { PaintPeriodic(c, r, frame, true, false); }
@@ -328,7 +342,7 @@ const std::map<std::string, FramePainter>& Painters() {
         {"panel", PaintPanel},   {"frame", PaintFrame},     {"arrows", PaintArrows}, {"button", PaintButton},
         {"word", PaintWord},     {"digits", PaintDigit},    {"pointer", PaintPointer}, {"cursor", PaintCursor},
         {"star", PaintStar},     {"wave", PaintWave},       {"tile", PaintTile},     {"stars", PaintStars},
-        {"dust", PaintDust},
+        {"dust", PaintDust},     {"galaxy", PaintGalaxy},
     };
     return painters;
 }
