@@ -44,11 +44,15 @@ foreach(dir IN LISTS test_dirs)
   if(TARGET game_dir)
     add_dependencies(${name}_tests game_dir)
   endif()
-  # The environment goes in as a launcher: a list given to the ENVIRONMENT
-  # property through gtest_discover_tests keeps only its first entry.
-  set_target_properties(${name}_tests PROPERTIES
-    CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${GAME_TEST_ENV}")
   gtest_discover_tests(${name}_tests
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DISCOVERY_TIMEOUT 60)
+  # gtest_discover_tests flattens PROPERTIES into one list, so a list-valued
+  # ENVIRONMENT would keep only its first variable: set it once the tests are known.
+  set(env_file ${CMAKE_BINARY_DIR}/${name}_tests_env.cmake)
+  file(WRITE ${env_file}
+    "if(${name}_tests_TESTS)\n"
+    "  set_tests_properties(\${${name}_tests_TESTS} PROPERTIES ENVIRONMENT \"${GAME_TEST_ENV}\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endforeach()
