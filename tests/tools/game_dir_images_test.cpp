@@ -1,4 +1,5 @@
-// Checks the pictures the build wrote into the game directory.
+// Checks the pictures the build wrote into the game directory, decoded by
+// the game's own image decoder.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +8,7 @@
 
 #include "glyph_sheets.h"
 #include "image.h"
+#include "platform/image_codec.h"
 #include "standin_test_util.h"
 
 using namespace standin;
@@ -24,14 +26,14 @@ FrameRect FrameOf(const ManifestEntry& e, int frame) {
     return {(frame % perRow) * e.frameWidth, (frame / perRow) * e.frameHeight, e.frameWidth, e.frameHeight};
 }
 
-int CountNot(const Image& img, const FrameRect& r, Rgb key) {
+int CountNot(const standin::Image& img, const FrameRect& r, Rgb key) {
     int n = 0;
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) n += !(img.At(x, y) == key);
     return n;
 }
 
-std::vector<uint8_t> FrameBytes(const Image& img, const FrameRect& r) {
+std::vector<uint8_t> FrameBytes(const standin::Image& img, const FrameRect& r) {
     std::vector<uint8_t> out;
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) {
@@ -45,9 +47,15 @@ bool NearButNot(Rgb p, Rgb key) {
     return !(p == key) && std::abs(p.r - key.r) < 8 && std::abs(p.g - key.g) < 8 && std::abs(p.b - key.b) < 8;
 }
 
-Image Load(const ManifestEntry& e) {
-    Image img;
-    EXPECT_TRUE(ReadImage(GamePath(e.name).string(), img)) << e.name;
+standin::Image Load(const ManifestEntry& e) {
+    ::Image decoded;
+    EXPECT_TRUE(LoadImageFile(GamePath(e.name).string(), decoded)) << e.name;
+    standin::Image img(decoded.width, decoded.height);
+    for (int y = 0; y < decoded.height; ++y)
+        for (int x = 0; x < decoded.width; ++x) {
+            const uint32_t p = decoded.At(x, y);
+            img.Set(x, y, {static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)});
+        }
     return img;
 }
 
@@ -59,7 +67,7 @@ TEST(StandinImages, EveryImageHasItsSizeAndKeysWhereTheyBelong) {
     for (const ManifestEntry& e : RepoManifest().entries) {
         if (!e.IsImage()) continue;
         SCOPED_TRACE(e.name);
-        const Image img = Load(e);
+        const standin::Image img = Load(e);
         ASSERT_EQ(img.Width(), e.width);
         ASSERT_EQ(img.Height(), e.height);
         if (e.HasBackgroundKey()) {
@@ -101,7 +109,7 @@ TEST(StandinImages, RotatedSpritesPointUpWithABrightNose) {
     for (const ManifestEntry& e : RepoManifest().entries) {
         if (e.style != "rotor") continue;
         SCOPED_TRACE(e.name);
-        const Image img = Load(e);
+        const standin::Image img = Load(e);
         for (int f = 0; f < e.frames; ++f) {
             const FrameRect r = FrameOf(e, f);
             int top = 0, bottom = 0;
@@ -116,7 +124,7 @@ TEST(StandinImages, RotatedSpritesPointUpWithABrightNose) {
     EXPECT_GE(rotors, 40);
 }
 
-double ColumnDifference(const Image& img, int a, int b) {
+double ColumnDifference(const standin::Image& img, int a, int b) {
     double sum = 0;
     for (int y = 0; y < img.Height(); ++y) {
         const Rgb p = img.At(a, y), q = img.At(b, y);
@@ -125,7 +133,7 @@ double ColumnDifference(const Image& img, int a, int b) {
     return sum / img.Height();
 }
 
-double RowDifference(const Image& img, int a, int b) {
+double RowDifference(const standin::Image& img, int a, int b) {
     double sum = 0;
     for (int x = 0; x < img.Width(); ++x) {
         const Rgb p = img.At(x, a), q = img.At(x, b);
@@ -140,7 +148,7 @@ TEST(StandinImages, BackdropTilesJoinSeamlessly) {
     for (const ManifestEntry& e : RepoManifest().entries) {
         if (e.style != "tile" || e.frames != 1) continue;
         SCOPED_TRACE(e.name);
-        const Image img = Load(e);
+        const standin::Image img = Load(e);
         const int w = img.Width(), h = img.Height();
         const double insideX = (ColumnDifference(img, 0, 1) + ColumnDifference(img, w - 2, w - 1)) / 2;
         const double insideY = (RowDifference(img, 0, 1) + RowDifference(img, h - 2, h - 1)) / 2;
@@ -161,7 +169,7 @@ const ManifestEntry& Entry(const std::string& name) {
 // The name is drawn cell by cell: blank, letters, capitals over two cells.
 TEST(StandinImages, NameGlyphSheetsHoldDistinctLettersInTheirCells) {
     const ManifestEntry& name = Entry("Art\\Name\\Name.PNG");
-    const Image img = Load(name);
+    const standin::Image img = Load(name);
     const Rgb black{};
     EXPECT_EQ(CountNot(img, FrameOf(name, 0), black), 0);  // the blank
     EXPECT_GT(CountNot(img, FrameOf(name, 1), black), 0);  // the cursor
@@ -176,11 +184,11 @@ TEST(StandinImages, NameGlyphSheetsHoldDistinctLettersInTheirCells) {
     EXPECT_GT(CountNot(img, FrameOf(name, 78), black), 0);  // full stop
     // The capitals sheet is indexed by cell - 28: the same glyph order.
     const ManifestEntry& caps = Entry("Art\\Name\\Letters2.PNG");
-    const Image capsImg = Load(caps);
+    const standin::Image capsImg = Load(caps);
     for (int frame : {0, 1, 16, 17, 48, 49, 50})
         EXPECT_GT(CountNot(capsImg, FrameOf(caps, frame), black), 0) << "frame " << frame;
     const ManifestEntry& small = Entry("Art\\Name\\Letters1.PNG");
-    const Image smallImg = Load(small);
+    const standin::Image smallImg = Load(small);
     EXPECT_EQ(CountNot(smallImg, FrameOf(small, 0), black), 0);  // the space
     EXPECT_GT(CountNot(smallImg, FrameOf(small, 27), black), 0);  // z
 }
@@ -190,7 +198,7 @@ TEST(StandinImages, DigitSheetsShowTenDifferentDigits) {
     for (const ManifestEntry& e : RepoManifest().entries) {
         if (e.style != "digits") continue;
         SCOPED_TRACE(e.name);
-        const Image img = Load(e);
+        const standin::Image img = Load(e);
         std::set<std::vector<uint8_t>> digits;
         for (int f = 0; f < 10; ++f) digits.insert(FrameBytes(img, FrameOf(e, f)));
         EXPECT_EQ(digits.size(), 10u);
