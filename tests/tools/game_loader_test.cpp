@@ -2,6 +2,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
 
@@ -104,6 +105,47 @@ TEST_F(StandinDevice, SpriteSheetsCutEveryImageIntoTheStatedGrid) {
         ++loaded;
     }
     EXPECT_GE(loaded, 300);
+}
+
+bool NearColour(uint32_t argb, uint32_t want, int tolerance) {
+    for (int shift : {16, 8, 0})
+        if (std::abs(static_cast<int>((argb >> shift) & 0xFF) - static_cast<int>((want >> shift) & 0xFF)) > tolerance)
+            return false;
+    return true;
+}
+
+// Drawn by the game, the ship's nose is at the top at heading 0 and at the
+// bottom when turned half round; the keyed ground lets the backdrop through.
+TEST_F(StandinDevice, ShipNoseShowsTheHeadingOnScreen) {
+    constexpr uint32_t kBackdrop = 0xFF203040, kNose = 0xFFFAF078;
+    SpriteSheet sheet;
+    ASSERT_EQ(sheet.Init(&graphics_, 1), 1);
+    sheet.SetAlphaTest(1);
+    const std::string ship = GamePath("Art\\Ship\\Ship1.bmp").string();
+    ASSERT_EQ(sheet.LoadImage(0, ship.c_str(), 64, 64, 0xFF000000u, kFormatA1R5G5B5), 1);
+    graphics_.Clear(kBackdrop, 1.0f);
+    graphics_.BeginScene();
+    sheet.Draw(0, 0, 32, 32, 0xFFFFFFFF, 1, 1, 32, 0.0f);
+    sheet.Draw(0, 0, 160, 32, 0xFFFFFFFF, 1, 1, 32, 3.14159265f);
+    graphics_.EndScene();
+    ::Image shot;
+    ASSERT_EQ(graphics_.ReadBackBuffer(shot), 1);
+    if (const char* out = std::getenv("GAME_TEST_OUT")) {
+        std::filesystem::create_directories(out);
+        SavePngFile(std::string(out) + "/standin_ship_headings.png", shot);
+    }
+    auto noses = [&](int x0, int y0) {
+        int n = 0;
+        for (int y = y0; y < y0 + 21; ++y)
+            for (int x = x0; x < x0 + 64; ++x) n += NearColour(shot.At(x, y), kNose, 16);
+        return n;
+    };
+    EXPECT_GT(noses(32, 32), 0);        // heading 0: top third
+    EXPECT_EQ(noses(32, 32 + 43), 0);   // not the bottom third
+    EXPECT_GT(noses(160, 32 + 43), 0);  // turned round: bottom third
+    EXPECT_EQ(noses(160, 32), 0);
+    EXPECT_TRUE(NearColour(shot.At(33, 33), kBackdrop, 4));  // keyed corner
+    sheet.Release();
 }
 
 // The shared art loads every one of its images from the stand-ins, and
