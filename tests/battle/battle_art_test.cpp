@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "battle/battle_engine.h"
 #include "headless_device.h"
+#include "platform/game_path.h"
 #include "platform/sprite_sheet.h"
 #include "platform/texture.h"
 
@@ -20,8 +23,14 @@ TEST(BattleArtLifecycle, LoadMakesEverySheetAndRingAndReleaseClearsThem) {
         ASSERT_NE(sheets[k], nullptr) << k;
         EXPECT_EQ(sheets[k]->imageCount, imageCounts[k]) << k;
     }
+    // The stand-in art is cut into the frames the engine asks for.
+    EXPECT_EQ(engine->enemiesSheet->frameWidth[20], 16) << "the smoke puffs are 16 x 32";
+    EXPECT_EQ(engine->enemiesSheet->frameHeight[20], 32);
+    EXPECT_EQ(engine->shipSheet->frameWidth[0], 64);
+    EXPECT_EQ(engine->shotsSheet->images[12].Width(), 0) << "the last shots image stays empty";
     for (const ShockWave& wave : engine->ring) {
-        EXPECT_NE(wave.texture, nullptr);
+        ASSERT_NE(wave.texture, nullptr);
+        EXPECT_GT(wave.texture->Width(), 0);
         ASSERT_NE(wave.vertexBuffer, nullptr);
         EXPECT_FLOAT_EQ(wave.vertexBuffer[1].x, 10.0f);
     }
@@ -39,4 +48,14 @@ TEST(BattleArtLifecycle, LoadMakesEverySheetAndRingAndReleaseClearsThem) {
     }
     engine->ReleaseArt();  // released twice: nothing happens
     EXPECT_EQ(engine->shipSheet, nullptr);
+}
+
+TEST(BattleArtLifecycle, EveryEngineImageHasAStandIn) {
+    const std::string gameDir = GameDir();
+    ASSERT_FALSE(gameDir.empty());
+    for (int i = 0; i < BattleEngine::ArtFileCount(); ++i) {
+        const ArtFileEntry entry = BattleEngine::ArtFileAt(i);
+        const std::string path = gameDir + "/" + ResolveGamePathIn(gameDir, entry.file);
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << entry.file;
+    }
 }
