@@ -1,0 +1,192 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+#include "battle/battle_tables.h"
+#include "battle/spawn_list.h"
+
+class BattleEngine;
+
+// The wave scripts of an area are data: a list of one-shot waves, each with
+// a trigger and groups of enemy records, read by one interpreter
+// (RunWaveScript). Values left at kUseDefault take the area's default.
+namespace waves {
+
+constexpr int32_t kUseDefault = std::numeric_limits<int32_t>::min();
+
+// A value that steps from record to record of a group: base + step x k.
+struct Step {
+    int32_t base = kUseDefault;
+    int32_t step = 0;
+    constexpr bool Given() const { return base != kUseDefault; }
+    constexpr int32_t At(int32_t k) const { return base + step * k; }
+};
+
+enum class TriggerKind : uint8_t {
+    kFirstCall,     // always: fires on the first call after the flags were cleared
+    kViewAbove,     // viewY > a
+    kViewBelow,     // viewY < b
+    kViewBetween,   // a < viewY < b
+    kSecondsAbove,  // secondsInArea > a (unsigned)
+    kConvoyBelow,   // convoy progress < b
+    kAfterWave,     // wave a had already fired before this call
+};
+
+struct Trigger {
+    TriggerKind kind = TriggerKind::kFirstCall;
+    int32_t a = 0;
+    int32_t b = 0;
+};
+
+constexpr Trigger FirstCall() { return {TriggerKind::kFirstCall, 0, 0}; }
+constexpr Trigger ViewAbove(int32_t low) { return {TriggerKind::kViewAbove, low, 0}; }
+constexpr Trigger ViewBelow(int32_t high) { return {TriggerKind::kViewBelow, 0, high}; }
+constexpr Trigger ViewBetween(int32_t low, int32_t high) { return {TriggerKind::kViewBetween, low, high}; }
+constexpr Trigger SecondsAbove(int32_t n) { return {TriggerKind::kSecondsAbove, n, 0}; }
+constexpr Trigger ConvoyBelow(int32_t n) { return {TriggerKind::kConvoyBelow, 0, n}; }
+constexpr Trigger AfterWave(int32_t wave) { return {TriggerKind::kAfterWave, wave, 0}; }
+
+// The standard corridor of the path areas, waves 0-5.
+constexpr Trigger kCorridor[6] = {ViewAbove(-2000),        ViewBetween(-4000, -1000), ViewBetween(-6000, -3000),
+                                  ViewBetween(-8000, -5000), ViewBetween(-9000, -6000), ViewBelow(-8000)};
+
+// How record k of a group is placed.
+enum class Layout : uint8_t {
+    kLine,         // every step follows k
+    kRowsOfTwo,    // column k mod 2 steps x and keep-off x, row k div 2 steps y; fire group follows k
+    kRowsOfThree,  // fortress rows: column k mod 3 steps x, row k div 3 steps y; keep-off x widens
+                   // by column in the first row only; fire group steps by row, cycling over three
+};
+
+// n records that share everything but their stepped values. Fields follow
+// the order in which a record is usually described.
+struct Group {
+    int32_t count = 1;
+    Layout layout = Layout::kLine;
+    Step x = {}, y = {};
+    uint8_t mobile = 1;
+    int32_t art = kUseDefault;
+    int32_t shields = kUseDefault;
+    int32_t armor = kUseDefault;
+    int32_t size = kUseDefault;  // width and height
+    Step keepOffX = {}, keepOffY = {};  // not given: an immobile record leaves them as they were
+    Step fireGroup = {};
+    int32_t sidestep = kUseDefault;        // 0: no sidesteps on either axis
+    int32_t sidestepChance = kUseDefault;  // not given: the area's, or 0 with no sidesteps
+    int32_t damage = kUseDefault;
+    int32_t type = kUseDefault;
+    int32_t volley = kUseDefault;
+    int32_t reward = kUseDefault;
+    uint8_t dropKind = 0;
+    uint8_t questDrop = 0;
+    uint8_t altFrames = 0;
+};
+
+struct RecordSet {
+    const Group* groups = nullptr;
+    int32_t groupCount = 0;
+};
+
+template <size_t N>
+constexpr RecordSet Records(const Group (&groups)[N]) {
+    return {groups, static_cast<int32_t>(N)};
+}
+
+// What a wave does besides writing its records.
+enum class WaveRule : uint8_t {
+    kNone,
+    kFillBars,    // places the structure bars drawn between the emplacements
+    kSetsParams,  // the area's enemy parameters are set when this wave fires, not every call
+};
+
+constexpr int32_t kNoCount = -1;  // the wave writes its records but leaves the pending count
+
+struct Wave {
+    uint8_t flag = 0;  // index into BattleEngine::waveFired
+    Trigger trigger = {};
+    int32_t count[3] = {};    // the pending count each set sets, or kNoCount
+    RecordSet sizes[3] = {};  // one set, or three chosen by the size cycler
+    WaveRule rule = WaveRule::kNone;
+    constexpr bool BySize() const { return sizes[1].groupCount > 0; }
+};
+
+struct AreaDefaults {
+    int32_t art = 0;
+    int32_t shields = 1;
+    int32_t armor = 0;
+    int32_t size = 32;
+    int32_t damage = 0;
+    int32_t type = 0;
+    int32_t volley = 1;
+    int32_t reward = 0;
+    int32_t sidestepChance = 80;
+};
+
+// Which AreaEnemyParams fields an area sets.
+enum ParamMask : uint8_t {
+    kParamShotDamage = 1,
+    kParamArmorBase = 2,
+    kParamKillReward = 4,
+    kParamArtRow = 8,
+    kParamsDar = kParamShotDamage | kParamArmorBase | kParamKillReward,
+    kParamsAll = kParamsDar | kParamArtRow,
+};
+
+struct AreaScript {
+    int32_t areaId = 0;
+    AreaDefaults defaults;
+    const Wave* waves = nullptr;
+    int32_t waveCount = 0;
+    uint8_t paramMask = 0;  // 0: the area sets no parameters
+    AreaEnemyParams params;
+};
+
+template <size_t N>
+constexpr AreaScript Area(int32_t areaId, AreaDefaults defaults, const Wave (&list)[N], uint8_t paramMask = 0,
+                          AreaEnemyParams params = {}) {
+    return {areaId, defaults, list, static_cast<int32_t>(N), paramMask, params};
+}
+
+// Records a set writes.
+constexpr int32_t RecordCount(const RecordSet& set) {
+    int32_t n = 0;
+    for (int32_t g = 0; g < set.groupCount; ++g) n += set.groups[g].count;
+    return n;
+}
+
+// Compile-time check of a script: every set writes exactly the wave's count,
+// fits the spawn list, and every mobile record says where it keeps off.
+constexpr bool ScriptIsConsistent(const AreaScript& area) {
+    for (int32_t w = 0; w < area.waveCount; ++w) {
+        const Wave& wave = area.waves[w];
+        const int sets = wave.BySize() ? 3 : 1;
+        for (int s = 0; s < sets; ++s) {
+            const RecordSet& set = wave.sizes[s];
+            if (set.groupCount <= 0) return false;
+            const int32_t n = RecordCount(set);
+            if (n <= 0 || n > SpawnList::kSlots) return false;
+            if (wave.count[s] != kNoCount && n != wave.count[s]) return false;
+            for (int32_t g = 0; g < set.groupCount; ++g) {
+                const Group& group = set.groups[g];
+                if (!group.x.Given() || !group.y.Given() || !group.fireGroup.Given()) return false;
+                if (group.mobile && !(group.keepOffX.Given() && group.keepOffY.Given())) return false;
+            }
+        }
+        if (wave.flag >= kWaveFlagCount) return false;
+        if (wave.trigger.kind == TriggerKind::kAfterWave && (wave.trigger.a < 0 || wave.trigger.a >= kWaveFlagCount))
+            return false;
+    }
+    return true;
+}
+
+// One call of a first-region script: drop leftovers of an earlier visit, run
+// the area's block (none when area is null), then pop pending records into
+// free enemy slots.
+void RunWaveScript(BattleEngine& engine, const AreaScript* area, int32_t viewY, uint32_t secondsInArea);
+
+// Moves pending records into free live enemy slots, lowest slot first, the
+// last record written first.
+void PopPendingEnemies(BattleEngine& engine);
+
+}  // namespace waves

@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "battle/battle_engine.h"
+
+namespace {
+
+// Camera at (0, -1000): the ship's world point is (368, -690) and the
+// centre it is chased at (400, -658).
+constexpr int32_t kCamX = 0;
+constexpr int32_t kCamY = -1000;
+constexpr int32_t kShipWorldX = 368;
+constexpr int32_t kShipWorldY = -690;
+
+class Behaviour : public ::testing::Test {
+protected:
+    void SetUp() override {
+        engine = std::make_unique<BattleEngine>();
+        engine->AreaBounds[kBoundYMin] = -10000;
+        engine->AreaBounds[kBoundYMax] = 0;
+        engine->AreaBounds[kBoundXMin] = -5000;
+        engine->AreaBounds[kBoundXMax] = 5000;
+    }
+
+    int AddEnemy(int slot, int32_t x, int32_t y, uint8_t mobile = 1, int32_t keepOff = 50) {
+        engine->enemy.active[slot] = 1;
+        engine->enemy.mobile[slot] = mobile;
+        engine->enemy.x[slot] = x;
+        engine->enemy.y[slot] = y;
+        engine->enemy.w[slot] = 32;
+        engine->enemy.h[slot] = 32;
+        engine->enemy.keepOffX[slot] = keepOff;
+        engine->enemy.keepOffY[slot] = keepOff;
+        return slot;
+    }
+    void AddRobot(int slot, int32_t x, int32_t y) {
+        engine->robot.exists[slot] = 1;
+        engine->robot.active[slot] = 1;
+        engine->robot.x[slot] = x;
+        engine->robot.y[slot] = y;
+    }
+    void AddAlly(int slot, int32_t x, int32_t y) {
+        engine->ally.exists[slot] = 1;
+        engine->ally.active[slot] = 1;
+        engine->ally.x[slot] = x;
+        engine->ally.y[slot] = y;
+        engine->ally.w[slot] = 32;
+        engine->ally.h[slot] = 32;
+        engine->ally.leashX[slot] = 100;
+        engine->ally.leashY[slot] = 100;
+        engine->ally.fireGroup[slot] = 1;
+    }
+
+    std::unique_ptr<BattleEngine> engine;
+};
+
+}  // namespace
+
+// ---- Enemy targets ----
+
+TEST_F(Behaviour, WithNoRobotsOrAlliesEveryEnemyTargetsTheShip) {
+    AddEnemy(0, 3000, -4000);
+    AddEnemy(5, -2000, -100);
+    AddEnemy(99, 400, -658, 0);
+    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
+    for (int e : {0, 5, 99}) {
+        EXPECT_EQ(engine->enemy.targetsShip[e], 1) << e;
+        EXPECT_EQ(engine->enemy.targetsAlly[e], 0) << e;
+        EXPECT_EQ(engine->enemy.targetIndex[e], kTargetIsShip) << e;
+        EXPECT_EQ(engine->enemy.targetX[e], kShipWorldX + 32) << e;
+        EXPECT_EQ(engine->enemy.targetY[e], kShipWorldY + 32) << e;
+    }
+}
+
+TEST_F(Behaviour, TheShipIsChasedWhereItIsDrawnAtAnAreaEdge) {
+    AddEnemy(0, 0, 0);
+    engine->offsetRight = 100;
+    engine->offsetUp = 40;
+    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
+    EXPECT_EQ(engine->enemy.targetX[0], kShipWorldX + 100 + 32);
+    EXPECT_EQ(engine->enemy.targetY[0], kShipWorldY - 40 + 32);
+}
+
+TEST_F(Behaviour, ANearRobotOrAllyDrawsTheEnemyAwayFromTheShip) {
+    AddEnemy(0, 2000, -3000);
+    AddRobot(7, 2100, -3050);   // 100 and 50 away
+    AddRobot(8, 2500, -3010);   // nearer on y only
+    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
+    EXPECT_EQ(engine->enemy.targetsShip[0], 0);
+    EXPECT_EQ(engine->enemy.nearestRobotByX[0], 7);
+    EXPECT_EQ(engine->enemy.nearestRobotByY[0], 8);
+    // by (10) < bx (100): the y-nearest robot is chased.
+    EXPECT_EQ(engine->enemy.targetIndex[0], 8);
+    EXPECT_EQ(engine->enemy.targetX[0], 2500);
+
+    AddAlly(2, 2050, -3005);  // nearer than any robot on both axes
+    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
+    EXPECT_EQ(engine->enemy.targetsAlly[0], 1);
+    EXPECT_EQ(engine->enemy.targetIndex[0], 2);
+    EXPECT_EQ(engine->enemy.targetX[0], 2050);
+    EXPECT_EQ(engine->enemy.targetY[0], -3005);
+}
+
+TEST_F(Behaviour, TheShipWinsWithinSeventyPixelsOfTheNearestUnit) {
+    AddEnemy(0, kShipWorldX + 150, kShipWorldY + 150);
+    AddRobot(0, kShipWorldX + 150 + 100, kShipWorldY + 150 + 100);
+    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
+    EXPECT_EQ(engine->enemy.targetsShip[0], 1);  // 150 < 100 + 70 on both axes
+    engine->robot.x[0] = kShipWorldX + 150 + 70;
+    engine->robot.y[0] = kShipWorldY + 150 + 70;
+    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
+    EXPECT_EQ(engine->enemy.targetsShip[0], 0);
+    EXPECT_EQ(engine->enemy.targetIndex[0], 0);
+}
+
+// ---- Enemy motion ----
+
+TEST_F(Behaviour, EnemiesChaseUntilTheirKeepOffDistance) {
+    // Exactly keep-off on x: no x motion; far on y: moves down.
+    AddEnemy(0, 400 - 50, -2000);
+    engine->ThinkEnemies(kCamX, kCamY, 0, 6);
+    EXPECT_EQ(engine->enemy.x[0], 350);
+    EXPECT_EQ(engine->enemy.y[0], -1994);
+    EXPECT_EQ(engine->enemy.movedThisFrame[0], 1);
+
+    AddEnemy(1, 2000, -658 + 50);  // exactly keep-off below the target
+    engine->ThinkEnemies(kCamX, kCamY, 0, 6);
+    EXPECT_EQ(engine->enemy.x[1], 1994);
+    EXPECT_EQ(engine->enemy.y[1], -608);
+}
+
+TEST_F(Behaviour, ImmobileEnemiesPickTargetsButNeverMove) {
+    AddEnemy(0, 1000, -3000, 0);
+    engine->enemy.faceRequest[0] = 1;
+    engine->enemy.facing[0] = 5;
+    for (int f = 0; f < 20; ++f) engine->ThinkEnemies(kCamX, kCamY, 9, 9);
+    EXPECT_EQ(engine->enemy.x[0], 1000);
+    EXPECT_EQ(engine->enemy.y[0], -3000);
+    EXPECT_EQ(engine->enemy.targetsShip[0], 1);
+    EXPECT_EQ(engine->enemy.facing[0], 5);
+
+    AddRobot(3, 1010, -3020);
+    engine->ThinkEnemies(kCamX, kCamY, 9, 9);
+    EXPECT_EQ(engine->enemy.targetsShip[0], 0);
+    EXPECT_EQ(engine->enemy.targetIndex[0], 3) << "the firing pass aims at it";
+    EXPECT_EQ(engine->enemy.x[0], 1000);
+}
+
+TEST_F(Behaviour, AFiringEnemyTurnsToItsOwnMotion) {
+    AddEnemy(0, 0, -2000);  // moves right and down toward the ship
+    AddEnemy(1, 1000, -2000);  // moves left and down
+    engine->enemy.faceRequest[0] = 1;
+    engine->enemy.faceRequest[1] = 1;
+    engine->ThinkEnemies(kCamX, kCamY, 0, 5);
+    EXPECT_EQ(engine->enemy.facing[0], 3);
+    EXPECT_EQ(engine->enemy.facing[1], 5);
+    EXPECT_EQ(engine->enemy.faceRequest[0], 0);
+}
+
+TEST_F(Behaviour, EnemiesSidestepInsideTheirChanceWindow) {
+    // 60 px left of the ship's centre, inside a keep-off of 150: no chase,
+    // and dx > 150 - 100 sidesteps it further left.
+    AddEnemy(0, 400 - 60, -658);
+    engine->enemy.keepOffX[0] = 150;
+    engine->enemy.sidestepX[0] = 1;
+    engine->enemy.sidestepChance[0] = 30;
+    engine->sidestepTicker = 10;
+    engine->ThinkEnemies(kCamX, kCamY, 4, 9);
+    EXPECT_EQ(engine->enemy.x[0], 336);
+    EXPECT_EQ(engine->enemy.sidestepping[0], 1);
+    EXPECT_EQ(engine->enemy.sidestepTravelled[0], 4);
+
+    int frames = 1;
+    while (engine->enemy.sidestepping[0] && frames < 100) {
+        engine->ThinkEnemies(kCamX, kCamY, 4, 9);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 26);  // 26 x 4 = 104 > 100
+    EXPECT_EQ(engine->enemy.sidestepTravelled[0], 0);
+    EXPECT_EQ(engine->enemy.x[0], 340 - 104);
+
+    engine->sidestepTicker = 30;  // the window has closed
+    engine->enemy.x[0] = 340;
+    engine->ThinkEnemies(kCamX, kCamY, 4, 9);
+    EXPECT_EQ(engine->enemy.x[0], 340);
+    EXPECT_EQ(engine->enemy.sidestepping[0], 0);
+}
+
+TEST_F(Behaviour, EnemiesWithoutSidestepsHoldStillInsideKeepOff) {
+    AddEnemy(0, 400 - 60, -658);
+    engine->enemy.keepOffX[0] = 150;
+    engine->enemy.sidestepChance[0] = 100;
+    engine->ThinkEnemies(kCamX, kCamY, 4, 9);
+    EXPECT_EQ(engine->enemy.x[0], 340);
+    EXPECT_EQ(engine->enemy.y[0], -658);
+}
+
+TEST_F(Behaviour, EnemiesStayNearTheArea) {
+    engine->AreaBounds[kBoundXMax] = 1000;
+    AddEnemy(0, 1701, -658);  // already past the right margin
+    engine->enemy.keepOffX[0] = -5000;  // wants to move right regardless
+    engine->ThinkEnemies(kCamX, kCamY, 0, 5);
+    EXPECT_EQ(engine->enemy.x[0], 1701);
+}
+
+TEST_F(Behaviour, AnEnemyDoesNotStepOntoTheRobotItChases) {
+    AddRobot(0, 0, -200);
+    AddEnemy(0, 40, -200, 1, 0);
+    AddEnemy(1, 70, -200, 1, 0);
+    engine->ThinkEnemies(kCamX, kCamY, 0, 10);
+    ASSERT_EQ(engine->enemy.targetIndex[0], 0);
+    EXPECT_EQ(engine->enemy.x[0], 40) << "the step onto the robot is undone";
+    EXPECT_EQ(engine->enemy.x[1], 60);
+}
+
+TEST_F(Behaviour, StaleNearestSlotsStayInsideTheTables) {
+    AddEnemy(0, 0, -200);
+    engine->enemy.nearestRobotByX[0] = 12345;  // never a real slot
+    engine->enemy.nearestRobotByY[0] = -7;
+    engine->ThinkEnemies(kCamX, kCamY, 3, 3);  // no robot: the ship is the target
+    AddRobot(1, 5000, 5000);
+    engine->AreaBounds[kBoundXMax] = 100000;
+    engine->ThinkEnemies(kCamX, kCamY, 3, 3);
+    EXPECT_GE(engine->enemy.targetIndex[0], 0);
+}
+
+// ---- Robots ----
+
+TEST_F(Behaviour, ARobotFarLeftReturnsAtFullSpeedAndStopsWithinItsLeash) {
+    AddRobot(0, kShipWorldX - 401, kShipWorldY);
+    engine->ThinkRobots(kCamX, kCamY, 0, 10);
+    EXPECT_EQ(engine->robot.returningX[0], 1);
+    EXPECT_EQ(engine->robot.x[0], kShipWorldX - 391);
+    EXPECT_EQ(engine->robot.facing[0], 2) << "it faces right on the way back";
+    int frames = 0;
+    while (engine->robot.returningX[0] && frames < 100) {
+        engine->ThinkRobots(kCamX, kCamY, 0, 10);
+        ++frames;
+    }
+    // Slot 0's leash is 80: it stops at the first point within 80.
+    EXPECT_EQ(engine->robot.x[0], kShipWorldX - 71);
+    const int32_t x = engine->robot.x[0];
+    engine->ThinkRobots(kCamX, kCamY, 0, 10);
+    EXPECT_EQ(engine->robot.x[0], x);
+}
+
+TEST_F(Behaviour, ARobotFarBehindJumpsTowardTheShip) {
+    AddRobot(0, kShipWorldX, kShipWorldY + 700);
+    engine->ThinkRobots(kCamX, kCamY, 0, 10);
+    // Starts returning up (-10), then jumps 200 because it is beyond 550.
+    EXPECT_EQ(engine->robot.returningY[0], 1);
+    EXPECT_EQ(engine->robot.y[0], kShipWorldY + 700 - 10 - 200);
+}
+
+TEST_F(Behaviour, RobotsChaseEnemiesPastTheirKeepOffAndSlack) {
+    AddRobot(4, kShipWorldX, kShipWorldY);
+    AddEnemy(0, kShipWorldX + 300, kShipWorldY + 10);
+    engine->ThinkRobots(kCamX, kCamY, 7, 10);
+    EXPECT_EQ(engine->robot.targetIndex[4], 0);
+    EXPECT_EQ(engine->robot.x[4], kShipWorldX + 7);  // 300 > 60 + 200
+    EXPECT_EQ(engine->robot.y[4], kShipWorldY);      // 10 is within 50 + 200
+    EXPECT_EQ(engine->noEnemiesRobots, 0);
+    EXPECT_EQ(engine->robot.facing[4], 2);
+}
+
+TEST_F(Behaviour, IdleRobotsDriftOutwardFromTheShip) {
+    AddRobot(0, kShipWorldX + 100, kShipWorldY - 10);
+    engine->ThinkRobots(kCamX, kCamY, 5, 10);
+    EXPECT_EQ(engine->noEnemiesRobots, 1);
+    EXPECT_EQ(engine->robot.x[0], kShipWorldX + 105);
+    EXPECT_EQ(engine->robot.y[0], kShipWorldY - 10) << "within 15 px on y: no drift";
+}
+
+TEST_F(Behaviour, RobotsThatAreNotFlyingHereAreLeftAlone) {
+    AddRobot(0, kShipWorldX - 1000, kShipWorldY);
+    engine->robot.active[0] = 0;
+    AddRobot(1, kShipWorldX - 1000, kShipWorldY);
+    engine->robot.exists[1] = 0;
+    engine->ThinkRobots(kCamX, kCamY, 5, 10);
+    EXPECT_EQ(engine->robot.x[0], kShipWorldX - 1000);
+    EXPECT_EQ(engine->robot.x[1], kShipWorldX - 1000);
+}
+
+TEST_F(Behaviour, ANewRobotFliesOutOfTheFactory) {
+    engine->newRobotPending = 1;
+    engine->newRobotSlot = 6;
+    engine->newRobotX = 100;
+    engine->newRobotY = -300;
+    for (int f = 0; f < 14; ++f) engine->ThinkRobots(kCamX, kCamY, 10, 0);
+    EXPECT_EQ(engine->newRobotPending, 1);
+    engine->ThinkRobots(kCamX, kCamY, 10, 0);
+    EXPECT_EQ(engine->newRobotPending, 0);
+    EXPECT_EQ(engine->robot.x[6], 250);
+    EXPECT_EQ(engine->robot.y[6], -300);
+}
+
+// ---- Allies ----
+
+TEST_F(Behaviour, AlliesChaseAtTheFastSpeedAndSlotThirtyNeverMoves) {
+    AddEnemy(0, kShipWorldX + 300, kShipWorldY);
+    AddAlly(0, kShipWorldX, kShipWorldY);
+    AddAlly(30, kShipWorldX - 900, kShipWorldY);
+    AddAlly(49, kShipWorldX - 900, kShipWorldY);
+    for (int f = 0; f < 10; ++f) engine->ThinkAllies(kCamX, kCamY, 3, 8);
+    EXPECT_GT(engine->ally.x[0], kShipWorldX);
+    EXPECT_EQ(engine->ally.x[30], kShipWorldX - 900);
+    EXPECT_EQ(engine->ally.x[49], kShipWorldX - 900);
+    EXPECT_EQ(engine->ally.returningX[30], 0);
+}
+
+TEST_F(Behaviour, AlliesTurnOnlyWhenTheirFireTimerReadsOne) {
+    AddEnemy(0, kShipWorldX + 300, kShipWorldY);
+    AddAlly(0, kShipWorldX, kShipWorldY);
+    engine->ally.facing[0] = 4;
+    engine->robotFireTimers[0] = 5;
+    engine->ThinkAllies(kCamX, kCamY, 3, 8);
+    EXPECT_EQ(engine->ally.x[0], kShipWorldX + 8);
+    EXPECT_EQ(engine->ally.facing[0], 4);
+    engine->robotFireTimers[0] = 1;
+    engine->ThinkAllies(kCamX, kCamY, 3, 8);
+    EXPECT_EQ(engine->ally.facing[0], 2);
+}
