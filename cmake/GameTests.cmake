@@ -46,6 +46,13 @@ foreach(dir IN LISTS test_dirs)
   endif()
   gtest_discover_tests(${name}_tests
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "${GAME_TEST_ENV}"
     DISCOVERY_TIMEOUT 60)
+  # gtest_discover_tests flattens PROPERTIES into one list, so a list-valued
+  # ENVIRONMENT would keep only its first variable: set it once the tests are known.
+  set(env_file ${CMAKE_BINARY_DIR}/${name}_tests_env.cmake)
+  file(WRITE ${env_file}
+    "if(${name}_tests_TESTS)\n"
+    "  set_tests_properties(\${${name}_tests_TESTS} PROPERTIES ENVIRONMENT \"${GAME_TEST_ENV}\")\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endforeach()

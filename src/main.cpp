@@ -1,6 +1,3 @@
-#include <cstdio>
+#include "platform/test_picture.h"
 
-int main() {
-    std::fprintf(stderr, "game: nothing to run yet\n");
-    return 1;
-}
+int main() { return RunTestPicture(); }

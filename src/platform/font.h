@@ -32,6 +32,8 @@ public:
     int Begin();
     int End();
     int DrawText(const char* text, int x, int y, int width, int height, uint32_t colour, uint32_t format);
+    // Strings rendered since Create (cache misses); tests read it.
+    int RenderedStrings() const;
 
 private:
     FontImpl* impl_ = nullptr;  // null when not created

@@ -3,7 +3,10 @@
 
 struct SDL_Window;
 struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
 class Camera;
+struct Image;
 
 // Blend factors keep the values the game passes (D3DBLEND_*).
 enum BlendFactor : uint32_t {
@@ -54,6 +57,9 @@ public:
     SDL_Renderer* Device() const { return renderer_; }
 
     static int FormatBits(uint32_t format);
+    // Counts renderers destroyed in this process. Textures remember the count
+    // they were made under: once it moves on, SDL has already freed them.
+    static uint32_t RendererGeneration();
 
     int BeginScene();
     int EndScene();
@@ -77,6 +83,16 @@ public:
 
     // Back buffer to a PNG file (tests and the game driver).
     int SaveScreenshot(const char* path);
+    // Back buffer as ARGB pixels, alpha forced opaque.
+    int ReadBackBuffer(Image& out);
+
+    // Everything is drawn into this width x height target; Present scales it
+    // into the window (letterboxed), so screenshots are always back-buffer sized.
+    SDL_Texture* BackBuffer() const { return backBuffer_; }
+    // True when Present waits on the clock itself to hold 60 frames a second.
+    bool PacesFrames() const { return paced_; }
+    int AlphaBlendEnabled() const { return alphaBlend_; }
+    int LightingEnabled() const { return lighting_; }
 
     const Matrix4& ViewMatrix() const { return view_; }
     const Matrix4& ProjectionMatrix() const { return projection_; }
@@ -94,7 +110,20 @@ public:
     uint8_t createDevice = 1;
 
 private:
+    int CreateRenderer();
+    int CreateBackBuffer();
+    void ApplySetup();
+    void PaceFrame();
+    static int WatchEvents(void* self, SDL_Event* event);
+
     SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* backBuffer_ = nullptr;
+    bool videoReady_ = false;
+    bool watching_ = false;
+    bool paced_ = true;
+    int lighting_ = 0;
+    int displayRefresh_ = 0;
+    double nextPresentMs_ = 0.0;
     Matrix4 view_{};
     Matrix4 projection_{};
     int alphaTest_ = 0;
@@ -102,5 +131,4 @@ private:
     DeviceState forced_ = DeviceState::Usable;
     bool forcedActive_ = false;
     bool lost_ = false;
-    uint32_t lastPresentMs_ = 0;
 };

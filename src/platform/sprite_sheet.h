@@ -17,6 +17,9 @@ public:
     int Release();
     int LoadImage(int image, const char* fileName, int16_t frameWidth, int16_t frameHeight, uint32_t colourKey,
                   uint32_t format);
+    // The same from a picture already in memory (generated art, tests).
+    int LoadImagePixels(int image, const Image& picture, int16_t frameWidth, int16_t frameHeight,
+                        uint32_t colourKey, uint32_t format);
     int ReleaseImage(int image);
     int SetAlphaTest(int flag);
     int Draw(int image, int frame, float x, float y, uint32_t colour, float scaleX, float scaleY, int centre,
@@ -28,4 +31,8 @@ public:
     std::unique_ptr<int[]> frameWidth;
     std::unique_ptr<int[]> frameHeight;
     std::unique_ptr<int[]> framesPerRow;
+
+private:
+    bool ValidSlot(int image) const { return images && image >= 0 && image < imageCount; }
+    int SetFrames(int image, int16_t frameWidth, int16_t frameHeight);
 };

@@ -3,6 +3,7 @@
 
 class GraphicsDevice;
 struct SDL_Texture;
+struct Image;
 
 // One image file loaded with a colour key; its size is rounded up to powers
 // of two with the picture stretched to fill it, as the original loader did.
@@ -14,6 +15,8 @@ public:
     Texture& operator=(const Texture&) = delete;
 
     int Load(GraphicsDevice* graphics, const char* fileName, uint32_t colourKey, uint32_t format);
+    // The same from a picture already in memory (generated art, tests).
+    int LoadPixels(GraphicsDevice* graphics, const Image& picture, uint32_t colourKey, uint32_t format);
     int Release();
     int Width() const { return texture ? width : 0; }
     int Height() const { return texture ? height : 0; }
@@ -24,4 +27,8 @@ public:
     SDL_Texture* texture = nullptr;
     int width = 0;
     int height = 0;
+    uint32_t generation = 0;  // GraphicsDevice::RendererGeneration() when made
+
+private:
+    bool Alive() const;
 };

@@ -1,0 +1,91 @@
+#include "platform/app_framework.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+
+AppFramework* theApp = nullptr;
+
+AppFramework::AppFramework() {
+    theApp = this;
+    std::snprintf(className, sizeof className, "%s", "AppClass");
+    std::snprintf(caption, sizeof caption, "%s", "Application Caption");
+}
+
+AppFramework::~AppFramework() {
+    if (theApp == this) theApp = nullptr;
+}
+
+int AppFramework::MsgProc(const SDL_Event&) { return 0; }
+
+void AppFramework::PostQuit() {
+    SDL_Event quit;
+    SDL_zero(quit);
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
+
+namespace {
+
+// SDL quietly falls back to an invisible display when no real one answers;
+// only a caller who asked for it (tests, headless runs) gets one.
+bool InvisibleDisplayNotAskedFor() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    bool invisible = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    return invisible && !(asked && *asked);
+}
+
+}  // namespace
+
+int AppFramework::Run() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "game: no display available: %s\n", SDL_GetError());
+        return 0;
+    }
+    if (InvisibleDisplayNotAskedFor()) {
+        std::fprintf(stderr, "game: no display available (set DISPLAY, or SDL_VIDEODRIVER=offscreen to run "
+                             "without one)\n");
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return 0;
+    }
+    uint32_t flags = SDL_WINDOW_SHOWN;
+    if (style & kStylePopup) flags |= SDL_WINDOW_BORDERLESS;
+    window = SDL_CreateWindow(caption, x, y, width, height, flags);
+    if (!window) {
+        std::fprintf(stderr, "game: cannot open a window: %s\n", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return 0;
+    }
+    ResizeClient(width, height);
+
+    if (Init() == 1) {
+        SDL_Event event;
+        bool running = true;
+        while (running) {
+            if (SDL_PollEvent(&event)) {
+                MsgProc(event);
+                if (event.type == SDL_QUIT) running = false;
+            } else if (Frame() == 0) {
+                running = false;
+            }
+        }
+    }
+    Cleanup();
+    SDL_DestroyWindow(window);
+    window = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    return 1;
+}
+
+int AppFramework::ResizeClient(int clientWidth, int clientHeight) {
+    // SDL sizes are client sizes already: borders never count.
+    if (window) SDL_SetWindowSize(window, clientWidth, clientHeight);
+    return 1;
+}
+
+int ShowMouseCursor(int show) {
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+    return 1;
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstdint>
+
+struct SDL_Window;
+union SDL_Event;
+
+// Window styles the game passes; only the pop-up bit changes anything here
+// (a pop-up window has no border or caption).
+constexpr uint32_t kStylePopup = 0x80000000u;
+constexpr uint32_t kStyleOverlappedWindow = 0x00CF0000u;
+
+// Base of the one application object: owns the window and the event loop,
+// and calls Frame whenever no event is waiting.
+class AppFramework {
+public:
+    AppFramework();
+    virtual ~AppFramework();
+    AppFramework(const AppFramework&) = delete;
+    AppFramework& operator=(const AppFramework&) = delete;
+
+    // Sees each event the loop takes; the quit event ends the loop after it.
+    virtual int MsgProc(const SDL_Event& event);
+    virtual int Init() { return 1; }
+    virtual int Cleanup() { return 1; }
+    virtual int Frame() { return 1; }
+
+    // The whole life of the window: 1 after a normal end, 0 when video or the
+    // window cannot be made (then neither Init nor Cleanup runs). The window
+    // is destroyed after Cleanup, so Cleanup must release the graphics device.
+    int Run();
+    int ResizeClient(int clientWidth, int clientHeight);
+    SDL_Window* Window() const { return window; }
+
+    // The quit message: the loop ends once it is taken.
+    static void PostQuit();
+
+    char className[260];
+    char caption[260];
+    uint32_t style = kStyleOverlappedWindow;
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 256;
+    int32_t height = 256;
+    SDL_Window* window = nullptr;
+};
+
+// The one application object; the constructor sets it.
+extern AppFramework* theApp;
+
+// Shows (non-zero) or hides the system mouse cursor; returns 1.
+int ShowMouseCursor(int show);

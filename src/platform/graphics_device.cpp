@@ -1,0 +1,332 @@
+#include "platform/graphics_device.h"
+
+#include <SDL.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/camera.h"
+#include "platform/clock.h"
+#include "platform/image_codec.h"
+#include "platform/matrix4.h"
+
+namespace {
+
+constexpr float kFieldOfView = 0.7853982f;
+constexpr float kNearZ = 1.0f;
+constexpr float kFarZ = 10000.0f;
+constexpr double kFrameMs = 1000.0 / 60.0;
+// Displays faster than this still get the game's 60 frames a second.
+constexpr int kMaxTrustedRefresh = 65;
+// After a stall this long, pacing starts afresh instead of racing to catch up.
+constexpr double kPacingSlackMs = 100.0;
+
+struct FormatBitsEntry {
+    uint32_t format;
+    int bits;
+};
+constexpr FormatBitsEntry kFormatBits[] = {
+    {kFormatR8G8B8, 24},   {kFormatA8R8G8B8, 32}, {kFormatX8R8G8B8, 32}, {kFormatR5G6B5, 16}, {kFormatX1R5G5B5, 16},
+    {kFormatA1R5G5B5, 16}, {kFormatA4R4G4B4, 16}, {kFormatA8P8, 8},      {kFormatP8, 8},
+};
+
+// Bits per pixel of the desktop, as the game's format table would name it.
+int DesktopBits(uint32_t sdlFormat) {
+    int bytes = SDL_BYTESPERPIXEL(sdlFormat);
+    return bytes == 4 ? 32 : bytes == 3 ? 24 : bytes == 2 ? 16 : bytes == 1 ? 8 : 0;
+}
+
+bool DriverPresentsWithoutDisplay() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+uint32_t g_rendererGeneration = 1;
+
+}  // namespace
+
+uint32_t GraphicsDevice::RendererGeneration() { return g_rendererGeneration; }
+
+GraphicsDevice::GraphicsDevice() = default;
+
+GraphicsDevice::~GraphicsDevice() { Release(); }
+
+int GraphicsDevice::CreateDirect3D() {
+    Release();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "graphics: cannot start video: %s\n", SDL_GetError());
+        return 0;
+    }
+    videoReady_ = true;
+    return 1;
+}
+
+int GraphicsDevice::FormatBits(uint32_t format) {
+    for (const FormatBitsEntry& e : kFormatBits)
+        if (e.format == format) return e.bits;
+    return 0;
+}
+
+int GraphicsDevice::Create(SDL_Window* win, int isWindowed, int wantDepth, int w, int h, int bits) {
+    window = win;
+    if (!window || !videoReady_) return 0;
+
+    SDL_DisplayMode mode;
+    int display = SDL_GetWindowDisplayIndex(window);
+    if (SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) != 0) return 0;
+    displayRefresh_ = mode.refresh_rate;
+
+    windowed = isWindowed;
+    int clientW = 0, clientH = 0;
+    SDL_GetWindowSize(window, &clientW, &clientH);
+    width = w != 0 ? w : (windowed == 1 ? clientW : mode.w);
+    height = h != 0 ? h : (windowed == 1 ? clientH : mode.h);
+    if (width <= 0 || height <= 0) return 0;
+
+    bitsPerPixel = static_cast<uint8_t>(bits & 0xFF);
+    if (bitsPerPixel == 0 || windowed == 1) {
+        bitsPerPixel = static_cast<uint8_t>(DesktopBits(mode.format));
+        if (bitsPerPixel == 0) return 0;
+    }
+    if (windowed == 1) {
+        SDL_SetWindowFullscreen(window, 0);
+        SDL_SetWindowSize(window, width, height);
+    } else {
+        // Desktop full screen with a fixed logical size works on any monitor.
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+
+    // A 2D renderer has no depth buffer: the refused-depth-buffer path, always.
+    (void)wantDepth;
+    depthBuffer = 0;
+
+    if (createDevice == 1 || !renderer_) {
+        if (!CreateRenderer()) return 0;
+    }
+    ApplySetup();
+    if (!CreateBackBuffer()) return 0;
+    if (!watching_) {
+        SDL_AddEventWatch(WatchEvents, this);
+        watching_ = true;
+    }
+    lost_ = false;
+    return 1;
+}
+
+int GraphicsDevice::CreateRenderer() {
+    if (renderer_) ReleaseDevice();
+    // Without a display, SDL would otherwise put a GL context behind the
+    // software renderer's window surface just to copy pixels nowhere.
+    if (DriverPresentsWithoutDisplay()) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = SDL_CreateRenderer(window, -1,
+                                   SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer_) {
+        std::fprintf(stderr, "graphics: cannot create a renderer: %s\n", SDL_GetError());
+        return 0;
+    }
+    SDL_RendererInfo info;
+    SDL_GetRendererInfo(renderer_, &info);
+    hardware = (info.flags & SDL_RENDERER_ACCELERATED) ? 1 : 0;
+    bool vsync = hardware && (info.flags & SDL_RENDERER_PRESENTVSYNC) && !DriverPresentsWithoutDisplay();
+    paced_ = !vsync || displayRefresh_ > kMaxTrustedRefresh;
+    nextPresentMs_ = 0.0;
+    return 1;
+}
+
+int GraphicsDevice::CreateBackBuffer() {
+    if (backBuffer_) {
+        SDL_SetRenderTarget(renderer_, nullptr);
+        SDL_DestroyTexture(backBuffer_);
+        backBuffer_ = nullptr;
+    }
+    SDL_RenderSetLogicalSize(renderer_, width, height);
+    backBuffer_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    if (!backBuffer_) {
+        std::fprintf(stderr, "graphics: cannot create a %d x %d back buffer: %s\n", width, height, SDL_GetError());
+        return 0;
+    }
+    SDL_SetTextureBlendMode(backBuffer_, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(backBuffer_, SDL_ScaleModeLinear);
+    SDL_SetRenderTarget(renderer_, backBuffer_);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    return 1;
+}
+
+void GraphicsDevice::ApplySetup() {
+    SetLighting(0);
+    SetZEnable(depthBuffer);
+    SetAlphaBlend(0, kBlendSrcAlpha, kBlendInvSrcAlpha);
+    SetAlphaTest(0);
+    SetAmbient(255, 255, 255);
+    SetProjection(kFieldOfView, static_cast<float>(height) / static_cast<float>(width), kNearZ, kFarZ);
+}
+
+int GraphicsDevice::Release() {
+    ReleaseDevice();
+    if (watching_) {
+        SDL_DelEventWatch(WatchEvents, this);
+        watching_ = false;
+    }
+    if (videoReady_) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        videoReady_ = false;
+    }
+    return 1;
+}
+
+int GraphicsDevice::ReleaseDevice() {
+    if (backBuffer_) {
+        SDL_DestroyTexture(backBuffer_);
+        backBuffer_ = nullptr;
+    }
+    if (renderer_) {
+        SDL_DestroyRenderer(renderer_);
+        renderer_ = nullptr;
+        ++g_rendererGeneration;
+    }
+    return 1;
+}
+
+int GraphicsDevice::BeginScene() { return renderer_ ? 1 : 0; }
+
+int GraphicsDevice::EndScene() { return renderer_ ? 1 : 0; }
+
+void GraphicsDevice::PaceFrame() {
+    if (!paced_ || Clock::Current().IsManual()) return;
+    double now = NowMs();
+    if (nextPresentMs_ == 0.0 || now > nextPresentMs_ + kPacingSlackMs || now < nextPresentMs_ - 2 * kFrameMs) {
+        nextPresentMs_ = now;
+    }
+    while (now < nextPresentMs_) {
+        SDL_Delay(static_cast<uint32_t>(std::ceil(nextPresentMs_ - now)));
+        now = NowMs();
+    }
+    nextPresentMs_ += kFrameMs;
+}
+
+int GraphicsDevice::Present() {
+    if (!renderer_ || !backBuffer_) return 0;
+    if (TestCooperativeLevel() != DeviceState::Usable) return 0;
+    PaceFrame();
+    SDL_SetRenderTarget(renderer_, nullptr);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, backBuffer_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+    SDL_SetRenderTarget(renderer_, backBuffer_);
+    return 1;
+}
+
+int GraphicsDevice::Clear(uint32_t colour, float) { return ClearTarget(colour); }
+
+int GraphicsDevice::ClearTarget(uint32_t colour) {
+    if (!renderer_) return 0;
+    SDL_SetRenderDrawColor(renderer_, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF, 255);
+    return SDL_RenderClear(renderer_) == 0 ? 1 : 0;
+}
+
+int GraphicsDevice::SetViewTransform(Camera* camera) {
+    if (!renderer_ || !camera) return 0;
+    view_ = *camera->ViewMatrix();
+    return 1;
+}
+
+int GraphicsDevice::SetAmbient(uint8_t red, uint8_t green, uint8_t blue) {
+    ambientRed = red;
+    ambientGreen = green;
+    ambientBlue = blue;
+    return renderer_ ? 1 : 0;
+}
+
+int GraphicsDevice::SetProjection(float fieldOfView, float aspect, float nearZ, float farZ) {
+    projection_ = MatrixPerspective(fieldOfView, aspect, nearZ, farZ);
+    return renderer_ ? 1 : 0;
+}
+
+int GraphicsDevice::SetLighting(int flag) {
+    if (!renderer_) return 0;
+    lighting_ = flag;
+    return 1;
+}
+
+int GraphicsDevice::SetZEnable(int) {
+    // Without a depth buffer (always, here) the call does nothing.
+    return (renderer_ && depthBuffer) ? 1 : 0;
+}
+
+int GraphicsDevice::SetAlphaBlend(int flag, uint32_t, uint32_t) {
+    if (!renderer_) return 0;
+    alphaBlend_ = flag;
+    return 1;
+}
+
+int GraphicsDevice::SetAlphaTest(int flag) {
+    if (!renderer_) return 0;
+    alphaTest_ = flag;
+    return 1;
+}
+
+DeviceState GraphicsDevice::TestCooperativeLevel() {
+    if (forcedActive_) return forced_;
+    if (!renderer_) return DeviceState::Lost;
+    if (!lost_) return DeviceState::Usable;
+    uint32_t flags = window ? SDL_GetWindowFlags(window) : 0;
+    bool away = (flags & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0;
+    return away ? DeviceState::Lost : DeviceState::NotReset;
+}
+
+int GraphicsDevice::Reset() {
+    if (!window || !videoReady_) return 0;
+    if (!CreateRenderer()) return 0;
+    ApplySetup();
+    if (!CreateBackBuffer()) return 0;
+    lost_ = false;
+    forcedActive_ = false;
+    return 1;
+}
+
+void GraphicsDevice::ForceState(DeviceState state) {
+    forced_ = state;
+    forcedActive_ = state != DeviceState::Usable;
+}
+
+int GraphicsDevice::WatchEvents(void* self, SDL_Event* event) {
+    auto* device = static_cast<GraphicsDevice*>(self);
+    switch (event->type) {
+        case SDL_RENDER_DEVICE_RESET:
+        case SDL_RENDER_TARGETS_RESET:
+            device->lost_ = true;
+            break;
+        case SDL_WINDOWEVENT:
+            if (device->window && device->windowed != 1 && event->window.windowID == SDL_GetWindowID(device->window) &&
+                (event->window.event == SDL_WINDOWEVENT_MINIMIZED || event->window.event == SDL_WINDOWEVENT_HIDDEN))
+                device->lost_ = true;
+            break;
+        default:
+            break;
+    }
+    return 1;
+}
+
+int GraphicsDevice::ReadBackBuffer(Image& out) {
+    out = Image{};
+    if (!renderer_ || !backBuffer_) return 0;
+    out.Resize(width, height);
+    SDL_Rect all{0, 0, width, height};
+    if (SDL_RenderReadPixels(renderer_, &all, SDL_PIXELFORMAT_ARGB8888, out.pixels.data(), width * 4) != 0) {
+        out = Image{};
+        return 0;
+    }
+    for (uint32_t& p : out.pixels) p |= 0xFF000000u;
+    return 1;
+}
+
+int GraphicsDevice::SaveScreenshot(const char* path) {
+    if (!path) return 0;
+    Image shot;
+    if (!ReadBackBuffer(shot)) return 0;
+    return SavePngFile(path, shot) ? 1 : 0;
+}

@@ -1,0 +1,82 @@
+#include "platform/sprite_sheet.h"
+
+#include "platform/graphics_device.h"
+#include "platform/image_codec.h"
+
+int SpriteSheet::Init(GraphicsDevice* device, int count) {
+    Release();
+    if (!device) return 0;
+    graphics = device;
+    if (count <= 0) return 0;
+    imageCount = count;
+    images = std::make_unique<Texture[]>(count);
+    // Zeroed, so an empty slot reads as zero frames rather than garbage.
+    frameWidth = std::make_unique<int[]>(count);
+    frameHeight = std::make_unique<int[]>(count);
+    framesPerRow = std::make_unique<int[]>(count);
+    return 1;
+}
+
+int SpriteSheet::Release() {
+    graphics = nullptr;
+    images.reset();  // each Texture releases itself
+    frameWidth.reset();
+    frameHeight.reset();
+    framesPerRow.reset();
+    imageCount = 0;
+    return 1;
+}
+
+int SpriteSheet::SetFrames(int image, int16_t fw, int16_t fh) {
+    const int textureWidth = images[image].Width();
+    const int textureHeight = images[image].Height();
+    frameWidth[image] = fw != 0 ? fw : textureWidth;
+    frameHeight[image] = fh != 0 ? fh : textureHeight;
+    if (frameWidth[image] <= 0 || frameHeight[image] <= 0 || frameWidth[image] > textureWidth) {
+        // A frame wider than the picture has no column to draw from: keep the slot empty.
+        ReleaseImage(image);
+        return 0;
+    }
+    framesPerRow[image] = textureWidth / frameWidth[image];
+    return 1;
+}
+
+int SpriteSheet::LoadImage(int image, const char* fileName, int16_t fw, int16_t fh, uint32_t colourKey,
+                           uint32_t format) {
+    if (!ValidSlot(image)) return 0;
+    ReleaseImage(image);
+    if (!images[image].Load(graphics, fileName, colourKey, format)) return 0;
+    return SetFrames(image, fw, fh);
+}
+
+int SpriteSheet::LoadImagePixels(int image, const Image& picture, int16_t fw, int16_t fh, uint32_t colourKey,
+                                 uint32_t format) {
+    if (!ValidSlot(image)) return 0;
+    ReleaseImage(image);
+    if (!images[image].LoadPixels(graphics, picture, colourKey, format)) return 0;
+    return SetFrames(image, fw, fh);
+}
+
+int SpriteSheet::ReleaseImage(int image) {
+    if (!ValidSlot(image)) return 0;
+    images[image].Release();
+    frameWidth[image] = 0;
+    frameHeight[image] = 0;
+    framesPerRow[image] = 0;
+    return 1;
+}
+
+int SpriteSheet::SetAlphaTest(int flag) { return graphics ? graphics->SetAlphaTest(flag) : 0; }
+
+int SpriteSheet::Draw(int image, int frame, float x, float y, uint32_t colour, float scaleX, float scaleY, int centre,
+                      float rotation) {
+    if (!graphics || !ValidSlot(image) || frame < 0) return 0;
+    const int perRow = framesPerRow[image];
+    if (perRow <= 0) return 0;  // empty slot: no texture, or no whole frame in a row
+    const int sourceX = (frame % perRow) * frameWidth[image];
+    const int64_t row = frame / perRow;
+    if (row * frameHeight[image] >= images[image].Height()) return 0;  // past the last row
+    const int sourceY = static_cast<int>(row) * frameHeight[image];
+    return images[image].Draw(x, y, sourceX, sourceY, frameWidth[image], frameHeight[image], scaleX, scaleY, colour,
+                              centre, rotation);
+}

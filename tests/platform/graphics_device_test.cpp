@@ -1,0 +1,260 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/camera.h"
+#include "platform/clock.h"
+#include "platform/graphics_device.h"
+#include "platform/matrix4.h"
+#include "platform/mesh_renderer.h"
+#include "test_support.h"
+
+namespace {
+constexpr float kPi = 3.14159265f;
+}
+
+TEST(Camera, LookAtFromAboveGivesYawZeroAndPitchMinusHalfPi) {
+    Camera camera;
+    ASSERT_EQ(camera.LookAt(0, -20, -1, 0, 0, -1), 1);
+    EXPECT_FLOAT_EQ(camera.angleY, 0.0f);
+    EXPECT_NEAR(camera.angleX, -kPi / 2, 1e-6);
+    EXPECT_FLOAT_EQ(camera.x, 0.0f);
+    EXPECT_FLOAT_EQ(camera.y, -20.0f);
+    // The view takes the eye to the origin and looks along +y: the target
+    // (0, 0, -1) ends up 20 units straight ahead.
+    Vector4 target = TransformPoint(0, 0, -1, *camera.ViewMatrix());
+    EXPECT_NEAR(target.x, 0.0f, 1e-4);
+    EXPECT_NEAR(target.y, 0.0f, 1e-4);
+    EXPECT_NEAR(target.z, 20.0f, 1e-4);
+    Vector4 eye = TransformPoint(0, -20, -1, camera.view);
+    EXPECT_NEAR(eye.x * eye.x + eye.y * eye.y + eye.z * eye.z, 0.0f, 1e-8);
+}
+
+TEST(Camera, RotationIsInverseZThenYThenX) {
+    Camera camera;
+    camera.SetPosition(1, 2, 3);
+    camera.SetRotation(0.3f, -0.7f, 1.1f);
+    const Matrix4* view = camera.ViewMatrix();
+    Matrix4 expected = MatrixMultiply(
+        MatrixTranslation(-1, -2, -3),
+        MatrixMultiply(MatrixMultiply(MatrixRotationZ(-1.1f), MatrixRotationY(0.7f)), MatrixRotationX(-0.3f)));
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j) EXPECT_NEAR(view->m[i][j], expected.m[i][j], 1e-6) << i << "," << j;
+    // D3D's rotation about z by a positive angle takes +x towards +y (row vectors).
+    Vector4 p = TransformPoint(1, 0, 0, MatrixRotationZ(kPi / 2));
+    EXPECT_NEAR(p.y, 1.0f, 1e-6);
+}
+
+class GraphicsDeviceTest : public DeviceTest {
+protected:
+    void SetUp() override { Open(800, 600); }
+};
+
+TEST_F(GraphicsDeviceTest, CreationSetsTheFixedStatesAndProjection) {
+    EXPECT_EQ(graphics_.width, 800);
+    EXPECT_EQ(graphics_.height, 600);
+    EXPECT_EQ(graphics_.windowed, 1);
+    EXPECT_EQ(graphics_.depthBuffer, 0);
+    EXPECT_EQ(graphics_.AlphaTestEnabled(), 0);
+    EXPECT_EQ(graphics_.AlphaBlendEnabled(), 0);
+    EXPECT_NE(graphics_.bitsPerPixel, 0);
+    EXPECT_EQ(graphics_.SetZEnable(1), 0) << "no depth buffer: the call does nothing";
+
+    // Field of view pi/4, aspect 600/800, near 1, far 10000.
+    const Matrix4& p = graphics_.ProjectionMatrix();
+    const float c = 1.0f / std::tan(kPi / 8);  // 2.4142135
+    EXPECT_NEAR(p.m[0][0], 0.75f * c, 1e-5);
+    EXPECT_NEAR(p.m[1][1], c, 1e-5);
+    EXPECT_NEAR(p.m[2][2], 10000.0f / 9999.0f, 1e-6);
+    EXPECT_FLOAT_EQ(p.m[2][3], 1.0f);
+    EXPECT_NEAR(p.m[3][2], -10000.0f / 9999.0f, 1e-6);
+    EXPECT_FLOAT_EQ(p.m[3][3], 0.0f);
+    EXPECT_FLOAT_EQ(p.m[0][1], 0.0f);
+
+    EXPECT_EQ(GraphicsDevice::FormatBits(kFormatA1R5G5B5), 16);
+    EXPECT_EQ(GraphicsDevice::FormatBits(kFormatX8R8G8B8), 32);
+    EXPECT_EQ(GraphicsDevice::FormatBits(kFormatR8G8B8), 24);
+    EXPECT_EQ(GraphicsDevice::FormatBits(kFormatP8), 8);
+    EXPECT_EQ(GraphicsDevice::FormatBits(999), 0);
+}
+
+TEST_F(GraphicsDeviceTest, RingVertexProjectsWhereTheMatricesSay) {
+    Camera camera;
+    camera.LookAt(0, -20, -1, 0, 0, -1);
+    ASSERT_EQ(graphics_.SetViewTransform(&camera), 1);
+    // Worked by hand: (10, 0, 0) is 10 right, 1 below and 20 ahead of the eye.
+    // x = 400 + 400 * (10 * 0.75 * cot(pi/8)) / 20, y = 300 + 300 * cot(pi/8) / 20.
+    const float c = 1.0f / std::tan(kPi / 8);
+    float sx = 0, sy = 0;
+    ASSERT_TRUE(ProjectVertex(graphics_, MatrixIdentity(), 10, 0, 0, sx, sy));
+    EXPECT_NEAR(sx, 400 + 400 * (10 * 0.75f * c) / 20, 0.01);
+    EXPECT_NEAR(sy, 300 + 300 * c / 20, 0.01);
+    // A world scaling of 2 on x doubles the offset from the centre.
+    ASSERT_TRUE(ProjectVertex(graphics_, MatrixScaling(2, 1, 2), 10, 0, 0, sx, sy));
+    EXPECT_NEAR(sx, 400 + 400 * (20 * 0.75f * c) / 20, 0.01);
+    // Behind the eye or nearer than the near plane: not drawable.
+    EXPECT_FALSE(ProjectVertex(graphics_, MatrixIdentity(), 0, -30, 0, sx, sy));
+    EXPECT_FALSE(ProjectVertex(graphics_, MatrixIdentity(), 0, -19.5f, -1, sx, sy));
+}
+
+TEST_F(GraphicsDeviceTest, MeshDrawsTexturedTrianglesAndDropsThoseBehindTheEye) {
+    Camera camera;
+    camera.LookAt(0, -20, -1, 0, 0, -1);
+    graphics_.SetViewTransform(&camera);
+    graphics_.Clear(0xFF000000, 1.0f);
+    // A flat square in the ring's plane, 10 units each side of the centre line.
+    const uint32_t green = 0xFF00FF00;
+    MeshVertex quad[6] = {{-5, 0, -6, green, 0, 0}, {5, 0, -6, green, 1, 0}, {-5, 0, 4, green, 0, 1},
+                          {5, 0, -6, green, 1, 0},  {5, 0, 4, green, 1, 1},  {-5, 0, 4, green, 0, 1}};
+    ASSERT_EQ(DrawMesh(&graphics_, MatrixIdentity(), quad, 6, nullptr), 1);
+    EXPECT_PRED3(Near, Pixel(400, 300), green, 2);
+    EXPECT_EQ(Pixel(50, 50), 0xFF000000u);
+
+    graphics_.Clear(0xFF000000, 1.0f);
+    Matrix4 behind = MatrixTranslation(0, -40, 0);  // moved behind the camera
+    ASSERT_EQ(DrawMesh(&graphics_, behind, quad, 6, nullptr), 1);
+    Image shot = Shot();
+    for (uint32_t p : shot.pixels) ASSERT_EQ(p, 0xFF000000u);
+    EXPECT_EQ(DrawMesh(&graphics_, MatrixIdentity(), quad, kMaxMeshVertices + 3, nullptr), 0);
+
+    // A shock-wave ring as the engine builds it (20 segments, radius 10, width
+    // 1.5) scaled by 0.5 circles the ship: 181 px across each way.
+    MeshVertex ring[120];
+    int n = 0;
+    for (float a = 0; a < 360 && n < 120; a += 361.0f / 20) {
+        float b = a + 361.0f / 20;
+        float ra = a * 0.017444445f, rb = b * 0.017444445f;
+        auto at = [](float angle, float r, float u, float v) {
+            return MeshVertex{std::cos(angle) * r, 0, std::sin(angle) * r, 0xFFFFFFFF, u, v};
+        };
+        MeshVertex innerA = at(ra, 8.5f, 0, 1), outerA = at(ra, 10, 0, 0), innerB = at(rb, 8.5f, 1, 1),
+                   outerB = at(rb, 10, 1, 0);
+        for (const MeshVertex& v : {innerA, outerA, innerB, outerA, outerB, innerB}) ring[n++] = v;
+    }
+    ASSERT_EQ(n, 120);
+    graphics_.Clear(0xFF000000, 1.0f);
+    ASSERT_EQ(DrawMesh(&graphics_, MatrixScaling(0.5f, 1, 0.5f), ring, n, nullptr), 1);
+    const float c = 1.0f / std::tan(kPi / 8);
+    const int rx = static_cast<int>(9.25f * 0.5f * 0.75f * c / 20 * 400);  // mid-band radius
+    const int ry = static_cast<int>(9.25f * 0.5f * c / 20 * 300);
+    const int cy = static_cast<int>(300 + 300 * c / 20);
+    EXPECT_EQ(Pixel(400 + rx, cy), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400 - rx, cy), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400, cy - ry), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400, cy + ry), 0xFFFFFFFFu);
+    EXPECT_EQ(Pixel(400, cy), 0xFF000000u) << "the middle stays clear";
+}
+
+TEST_F(GraphicsDeviceTest, LostNotResetUsableCycleThroughTheHook) {
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Usable);
+    graphics_.ForceState(DeviceState::Lost);
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Lost);
+    EXPECT_EQ(graphics_.Present(), 0) << "a lost device does not present";
+    graphics_.ForceState(DeviceState::NotReset);
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::NotReset);
+    SDL_Renderer* before = graphics_.Device();
+    ASSERT_EQ(graphics_.Reset(), 1);
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Usable);
+    EXPECT_NE(graphics_.Device(), nullptr);
+    (void)before;
+    EXPECT_EQ(graphics_.width, 800);
+    EXPECT_EQ(graphics_.ClearTarget(0xFF336699), 1);
+    EXPECT_EQ(Pixel(10, 10), 0xFF336699u);
+    EXPECT_EQ(graphics_.Present(), 1);
+}
+
+TEST_F(GraphicsDeviceTest, RenderResetEventMakesTheDeviceNeedAReset) {
+    SDL_Event reset;
+    SDL_zero(reset);
+    reset.type = SDL_RENDER_DEVICE_RESET;
+    SDL_PushEvent(&reset);
+    SDL_PumpEvents();
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::NotReset) << "the window is visible, so it can be reset";
+    ASSERT_EQ(graphics_.Reset(), 1);
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Usable);
+}
+
+TEST_F(GraphicsDeviceTest, PresentUnderTheManualClockDoesNotWait) {
+    ManualClock manual;
+    Clock::Install(&manual);
+    uint32_t start = SDL_GetTicks();
+    for (int i = 0; i < 30; ++i) ASSERT_EQ(graphics_.Present(), 1);
+    Clock::Install(nullptr);
+    // Thirty paced frames would take half a second.
+    EXPECT_LT(SDL_GetTicks() - start, 400u);
+}
+
+TEST_F(GraphicsDeviceTest, PresentPacesToSixtyFramesOnTheSystemClock) {
+    ASSERT_TRUE(graphics_.PacesFrames()) << "offscreen presentation never waits for a display";
+    // The first present sets the beat; twelve more each wait for their own 16.7 ms slot.
+    uint32_t start = NowMs();
+    for (int i = 0; i < 13; ++i) graphics_.Present();
+    uint32_t elapsed = NowMs() - start;
+    EXPECT_GE(elapsed, 199u);
+    EXPECT_LT(elapsed, 2000u);
+}
+
+TEST_F(GraphicsDeviceTest, ZeroSizeTakesTheClientOrTheDesktopSize) {
+    SDL_SetWindowSize(window_, 640, 480);
+    ASSERT_EQ(graphics_.Create(window_, 1, 0, 0, 0, 0), 1);
+    EXPECT_EQ(graphics_.width, 640);
+    EXPECT_EQ(graphics_.height, 480);
+    SDL_DisplayMode desktop;
+    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
+    ASSERT_EQ(graphics_.Create(window_, 0, 0, 0, 0, 0), 1);
+    EXPECT_EQ(graphics_.width, desktop.w);
+    EXPECT_EQ(graphics_.height, desktop.h);
+}
+
+TEST_F(GraphicsDeviceTest, FullScreenKeepsAnExactBackBufferAndScreenshotsIt) {
+    ASSERT_EQ(graphics_.Create(window_, 0, 0, 800, 600, 0), 1);
+    EXPECT_EQ(graphics_.windowed, 0);
+    EXPECT_NE(SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP, 0u);
+    graphics_.Clear(0xFF204080, 1.0f);
+    Image shot = Shot();
+    EXPECT_EQ(shot.width, 800);
+    EXPECT_EQ(shot.height, 600);
+    EXPECT_EQ(shot.At(799, 599), 0xFF204080u);
+
+    TempDir dir;
+    ASSERT_EQ(graphics_.SaveScreenshot(dir.File("shot.png").c_str()), 1);
+    Image back;
+    ASSERT_TRUE(LoadImageFile(dir.File("shot.png"), back));
+    EXPECT_EQ(back.pixels, shot.pixels);
+    EXPECT_EQ(graphics_.SaveScreenshot(dir.File("no/such/dir/shot.png").c_str()), 0);
+}
+
+TEST(GraphicsDeviceNoWindow, CallsWithoutADeviceFail) {
+    GraphicsDevice graphics;
+    EXPECT_EQ(graphics.Create(nullptr, 1, 0, 400, 400, 0), 0);
+    EXPECT_EQ(graphics.BeginScene(), 0);
+    EXPECT_EQ(graphics.Present(), 0);
+    EXPECT_EQ(graphics.Clear(0, 1.0f), 0);
+    EXPECT_EQ(graphics.SetAlphaTest(1), 0);
+    EXPECT_EQ(graphics.SaveScreenshot("x.png"), 0);
+    Camera camera;
+    EXPECT_EQ(graphics.SetViewTransform(&camera), 0);
+}
+
+TEST_F(GraphicsDeviceTest, MouseEventsArriveInBackBufferPixelsWhenScaled) {
+    // A window twice the back buffer's size, as full screen on a larger desktop would be.
+    ASSERT_EQ(graphics_.Create(window_, 1, 0, 400, 300, 0), 1);
+    SDL_SetWindowSize(window_, 800, 600);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event motion;
+    SDL_zero(motion);
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.windowID = SDL_GetWindowID(window_);
+    motion.motion.x = 600;
+    motion.motion.y = 150;
+    SDL_PushEvent(&motion);
+    SDL_Event got;
+    bool found = false;
+    while (SDL_PollEvent(&got))
+        if (got.type == SDL_MOUSEMOTION) {
+            found = true;
+            EXPECT_EQ(got.motion.x, 300);
+            EXPECT_EQ(got.motion.y, 75);
+        }
+    EXPECT_TRUE(found);
+}
