@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/clock.h"
+#include "platform/mouse_cursor.h"
 
 namespace {
 
@@ -103,6 +104,10 @@ void AreaBackdrop::ScrollLayers(uint32_t pixels, uint32_t questSet) {
     const ShapeGeometry& geometry = GeometryOf(shape);
     ScrollRows(geometry.ringRows, step);
     ScrollDecorations(geometry, step);
+}
+
+void AreaBackdrop::ScrollByMouse(const MouseCursor& cursor, uint8_t pixels, int32_t maxViewY) {
+    ScrollByMouseAt(cursor.x, cursor.y, pixels, maxViewY);
 }
 
 void AreaBackdrop::ScrollByMouseAt(int32_t cursorX, int32_t cursorY, uint8_t pixels, int32_t maxViewY) {

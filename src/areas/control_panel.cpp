@@ -2,6 +2,8 @@
 
 #include "areas/control_panel_layout.h"
 #include "platform/clock.h"
+#include "platform/input_device.h"
+#include "platform/point_in_rect.h"
 
 namespace {
 
@@ -138,6 +140,27 @@ void ControlPanel::HitTest(int32_t x, int32_t y) {
     if (y < 500) pointerOverPanel = 0;
 
     hoverSoundCode = fireModeHover != 0 ? static_cast<uint8_t>(fireModeHover + 200) : hoverCode;
+}
+
+uint32_t ControlPanel::Click(int32_t /*x*/, int32_t /*y*/, InputDevice* mouse, uint8_t* fireMode) {
+    if (mouse == nullptr) return 0;
+    return Press(static_cast<uint8_t>(mouse->ButtonPressed(0)), static_cast<uint8_t>(mouse->ButtonPressed(1)),
+                 fireMode);
+}
+
+bool ControlPanel::OpensScreen(uint8_t code) {
+    return (code >= 1 && code <= kCodeSkillsToggle) || code == kCodeOptions || code == kCodeChooseAward ||
+           code == kCodeChooseSkill || code == kCodeQuestUpdated;
+}
+
+uint8_t ControlPanel::TakeScreenClick(InputDevice* mouse) {
+    if (!OpensScreen(clickedCode)) return 0;
+    // While the pointer stays on the button the action waits for the release.
+    if (hoverCode == clickedCode && (mouse == nullptr || !MouseButtonsReleased(mouse))) return 0;
+    const uint8_t code = clickedCode;
+    clickedCode = 0;
+    clickTaken = 0;
+    return code;
 }
 
 uint32_t ControlPanel::Press(uint8_t leftNew, uint8_t rightNew, uint8_t* fireMode) {

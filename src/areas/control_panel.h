@@ -41,6 +41,12 @@ public:
     uint32_t Click(int32_t x, int32_t y, InputDevice* mouse, uint8_t* fireMode);
     // The same once the mouse has been read: leftNew/rightNew are the fresh presses.
     uint32_t Press(uint8_t leftNew, uint8_t rightNew, uint8_t* fireMode);
+    // The clicked screen button (a screen, the skill bar toggle, a notice
+    // link) whose action the scene carries out now, or 0: at once when the
+    // pointer has left the button, else once both mouse buttons are up.
+    // Clears clickedCode and clickTaken when it hands a code over.
+    uint8_t TakeScreenClick(InputDevice* mouse);
+    static bool OpensScreen(uint8_t code);
 
     void Draw(int32_t shields, int32_t armor, int32_t energy, SpriteSheet* sharedSheet, uint32_t extraArmor,
               uint32_t hardShields, uint32_t hardArmor, int32_t armorMax, uint32_t particleShields,

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/point_in_rect.h"
+
 // Where everything on the control bar sits, as data shared by the hit test
 // and the drawing. Rectangles are half-open (left, top, width, height) in
 // pixels of the 800x600 screen.
@@ -73,6 +75,6 @@ inline constexpr PanelRect kQuestInfoRect = {600, 410, 64, 32};
 inline constexpr PanelRect kGiftsExitRect = {355, 360, 51, 35};
 inline constexpr PanelRect kRepairsExitRect = {355, 310, 51, 35};
 
-inline constexpr bool InPanelRect(const PanelRect& r, int32_t px, int32_t py) {
-    return r.x <= px && px < r.x + r.width && r.y <= py && py < r.y + r.height;
+inline bool InPanelRect(const PanelRect& r, int32_t px, int32_t py) {
+    return PointInRect(r.x, r.y, r.width, r.height, px, py) != 0;
 }
