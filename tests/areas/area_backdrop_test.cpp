@@ -5,19 +5,6 @@
 
 namespace {
 
-TEST(AreaBackdrop, ConstructionDefaults) {
-    AreaBackdrop b;
-    EXPECT_EQ(b.areaNumber, 1);
-    EXPECT_EQ(b.viewX, 30);
-    EXPECT_EQ(b.viewY, -620);
-    EXPECT_EQ(b.rowY[0], 256);
-    EXPECT_EQ(b.rowY[38], -9472);
-    EXPECT_EQ(b.decorX[13], 2300);
-    EXPECT_EQ(b.decorY[19], -4300);
-    EXPECT_FLOAT_EQ(b.decorScaleX[1], 0.7f);
-    EXPECT_FLOAT_EQ(b.decorScaleY[2], 1.2f);
-}
-
 TEST(AreaBackdrop, AnimateAdvancesEveryHundredMillisecondsAndWraps) {
     ManualClock clock(100);
     Clock::Install(&clock);

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "areas/area_shapes.h"
-#include "areas/quest_gifts.h"
 
 namespace {
 
@@ -28,39 +27,6 @@ TEST(AreaShapes, ShapeOfEveryAreaInBothRegions) {
     EXPECT_EQ(ShapeOfArea(3, 1), AreaShape::None);
     EXPECT_EQ(ShapeOfArea(2, 21), AreaShape::None);
     EXPECT_EQ(ShapeOfArea(1, -5), AreaShape::None);
-}
-
-TEST(AreaShapes, LooksOfSomeAreas) {
-    const AreaLook* skeletons = FindAreaLook(1, 9);
-    ASSERT_NE(skeletons, nullptr);
-    EXPECT_STREQ(skeletons->name, "Skeletons");
-    EXPECT_EQ(skeletons->washImage, 5);
-    EXPECT_EQ(skeletons->washColour, 0x64FA6496u);
-    EXPECT_EQ(skeletons->washOrder, WashOrder::AfterDecorations);
-
-    const AreaLook* prison = FindAreaLook(1, 10);
-    ASSERT_NE(prison, nullptr);
-    EXPECT_EQ(prison->decorVariant, kNone);
-
-    const AreaLook* moonColony = FindAreaLook(1, 8);
-    ASSERT_NE(moonColony, nullptr);
-    EXPECT_EQ(moonColony->washImage, kNone);
-
-    const AreaLook* last = FindAreaLook(1, 28);
-    ASSERT_NE(last, nullptr);
-    EXPECT_STREQ(last->name, "Shadow Ninja Clan Base");
-    EXPECT_EQ(last->floorTint, kNone);
-
-    const AreaLook* vexmoor = FindAreaLook(2, 20);
-    ASSERT_NE(vexmoor, nullptr);
-    EXPECT_STREQ(vexmoor->name, "Vexmoor");
-    EXPECT_EQ(vexmoor->washColour, 0xBEFAB48Cu);
-    EXPECT_STREQ(FindAreaLook(2, 11)->name, "Station Path II");
-    EXPECT_EQ(FindAreaLook(2, 11)->washOrder, WashOrder::AfterFloor);
-
-    EXPECT_EQ(FindAreaLook(1, 1), nullptr);
-    EXPECT_EQ(FindAreaLook(1, 29), nullptr);
-    EXPECT_EQ(FindAreaLook(2, 21), nullptr);
 }
 
 TEST(AreaShapes, TintCodesNotListedKeepTheColour) {
@@ -88,19 +54,6 @@ TEST(AreaShapes, FloorLayoutKeepsTheFirstRowOfShapeA) {
             EXPECT_TRUE(t.image >= 3 && t.image <= 5 && t.frame <= 3) << r << "," << c;
         }
     }
-}
-
-TEST(QuestGifts, TablesAndSkillLines) {
-    EXPECT_EQ(FindQuestGift(1, 0), nullptr);
-    EXPECT_EQ(FindQuestGift(2, 13), nullptr);
-    EXPECT_EQ(FindQuestGift(0, 1), nullptr);
-    EXPECT_EQ(FindQuestGift(1, 9)->experience, 1200u);
-    EXPECT_EQ(FindQuestGift(1, 7)->skill, 10);
-    EXPECT_EQ(FindQuestGift(2, 2)->skill, 3);
-    EXPECT_STREQ(GiftSkillLine(2), "+1 Particle Shields Skill");
-    EXPECT_STREQ(GiftSkillLine(12), "+1 Armageddon Attack Skill");
-    EXPECT_EQ(GiftSkillLine(1), nullptr);
-    EXPECT_EQ(GiftSkillLine(13), nullptr);
 }
 
 }  // namespace

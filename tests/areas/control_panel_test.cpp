@@ -28,17 +28,6 @@ protected:
     uint32_t rechargeLevel = 0, rechargeOn = 0;
 };
 
-TEST_F(ControlPanelTest, ConstructionDefaults) {
-    EXPECT_EQ(panel.region, 1);
-    EXPECT_EQ(panel.tickState, 1);
-    EXPECT_EQ(panel.areaTitleTimer, 1);
-    EXPECT_EQ(panel.noRobotsDamaged, 1);
-    EXPECT_EQ(panel.autoFireAllowed, 1);
-    EXPECT_EQ(panel.autoFire, 0);
-    EXPECT_EQ(panel.sheet, nullptr);
-    EXPECT_EQ(panel.font, nullptr);
-}
-
 TEST_F(ControlPanelTest, TickStepsOnlyAfterMoreThanAHundredMilliseconds) {
     shields = 95;
     rechargeOn = 1;
