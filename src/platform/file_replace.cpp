@@ -1,0 +1,33 @@
+#include "platform/file_replace.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+int EnsureParentDirectory(const std::string& path) {
+    const fs::path parent = fs::path(path).parent_path();
+    if (parent.empty()) return 1;
+    std::error_code error;
+    fs::create_directories(parent, error);
+    return fs::is_directory(parent, error) ? 1 : 0;
+}
+
+int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<const uint8_t>> parts) {
+    if (path.empty() || !EnsureParentDirectory(path)) return 0;
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return 0;
+    bool written = true;
+    for (std::span<const uint8_t> part : parts) {
+        if (!part.empty() && std::fwrite(part.data(), 1, part.size(), file) != part.size()) written = false;
+    }
+    if (std::fflush(file) != 0) written = false;
+    if (std::fclose(file) != 0) written = false;
+    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return 0;
+    }
+    return 1;
+}

@@ -1,0 +1,3 @@
+#include "shell/item_pool.h"
+
+void ItemPool::Clear() { *this = ItemPool{}; }

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "platform/data_blob.h"
+#include "platform/options_file.h"
+#include "platform/random_range.h"
+#include "scratch_directory.h"
+
+namespace {
+
+std::vector<unsigned char> BlobFile(uint32_t lengthWord, size_t bodyBytes, unsigned char fill = 0x5A) {
+    std::vector<unsigned char> bytes = {static_cast<unsigned char>(lengthWord), static_cast<unsigned char>(lengthWord >> 8),
+                                        static_cast<unsigned char>(lengthWord >> 16),
+                                        static_cast<unsigned char>(lengthWord >> 24)};
+    bytes.insert(bytes.end(), bodyBytes, fill);
+    return bytes;
+}
+
+}  // namespace
+
+TEST(DataBlob, SixHundredBytesMakeASixHundredFourByteFile) {
+    ScratchDirectory dir;
+    DataBlob blob;
+    ASSERT_EQ(blob.Alloc(600), 1);
+    EXPECT_EQ(blob.size, 600u);
+    for (uint32_t i = 0; i < 600; ++i) EXPECT_EQ(blob.data[i], 0) << i;  // fresh buffers are zero
+    for (uint32_t i = 0; i < 600; ++i) blob.data[i] = static_cast<uint8_t>(i * 7);
+    ASSERT_EQ(blob.WriteFile("Saves\\HallOfFame.save"), 1);  // "Saves" is made on the way
+    const auto bytes = ScratchDirectory::ReadBytes("Saves/HallOfFame.save");
+    ASSERT_EQ(bytes.size(), 604u);
+    EXPECT_EQ(bytes[0], 88);  // 600 = 0x258, little-endian: 88 2 0 0
+    EXPECT_EQ(bytes[1], 2);
+    EXPECT_EQ(bytes[2], 0x00);
+    EXPECT_EQ(bytes[3], 0x00);
+    EXPECT_EQ(bytes[4 + 599], static_cast<unsigned char>(599 * 7));
+    EXPECT_FALSE(std::filesystem::exists("Saves/HallOfFame.save.tmp"));
+
+    DataBlob back;
+    uint32_t size = 0;
+    uint8_t* data = back.ReadFile("Saves\\HallOfFame.save", &size, 600);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(size, 600u);
+    EXPECT_EQ(data, back.Data());
+    EXPECT_EQ(std::memcmp(data, blob.data, 600), 0);
+}
+
+TEST(DataBlob, EmptyBlobWritesNothing) {
+    ScratchDirectory dir;
+    DataBlob blob;
+    EXPECT_EQ(blob.WriteFile("Saves\\1.save"), 0);
+    blob.Alloc(0);
+    EXPECT_EQ(blob.WriteFile("Saves\\1.save"), 0);
+    EXPECT_FALSE(std::filesystem::exists("Saves/1.save"));
+}
+
+TEST(DataBlob, MissingAndDamagedFilesReadAsNothing) {
+    ScratchDirectory dir;
+    DataBlob blob;
+    blob.Alloc(16);
+    uint32_t size = 12345;
+    EXPECT_EQ(blob.ReadFile("Saves\\missing.save", &size), nullptr);
+    EXPECT_EQ(blob.data, nullptr);  // the old bytes are gone either way
+    EXPECT_EQ(blob.size, 0u);
+    EXPECT_EQ(size, 12345u);
+
+    struct Case {
+        const char* name;
+        std::vector<unsigned char> bytes;
+    };
+    const Case cases[] = {
+        {"empty", {}},
+        {"short length word", {0x10, 0x00}},
+        {"truncated body", BlobFile(600, 300)},
+        {"trailing bytes", BlobFile(600, 700)},
+        {"zero length", BlobFile(0, 0)},
+        {"huge length word", BlobFile(0xFFFFFFF0u, 64)},
+        {"over the reader's limit", BlobFile(90004, 90004)},
+    };
+    for (const Case& c : cases) {
+        ScratchDirectory::WriteBytes("Saves/bad.save", c.bytes);
+        EXPECT_EQ(blob.ReadFile("Saves\\bad.save", &size, 90000), nullptr) << c.name;
+        EXPECT_EQ(blob.size, 0u) << c.name;
+    }
+    ScratchDirectory::WriteBytes("Saves/good.save", BlobFile(90000, 90000));
+    EXPECT_NE(blob.ReadFile("Saves\\good.save", &size, 90000), nullptr);
+    EXPECT_EQ(size, 90000u);
+}
+
+TEST(DataBlob, RandomGarbageNeverReadsPastTheFile) {
+    ScratchDirectory dir;
+    RandomRange::Seed(77);
+    RandomRange byte;
+    byte.SetRange(0, 255);
+    RandomRange length;
+    length.SetRange(0, 40);
+    DataBlob blob;
+    for (int round = 0; round < 200; ++round) {
+        std::vector<unsigned char> bytes(static_cast<size_t>(length.Next()));
+        for (auto& b : bytes) b = static_cast<unsigned char>(byte.Next());
+        if (round % 3 == 0 && bytes.size() >= 4) {
+            // A plausible length word that is off by a little.
+            const uint32_t word = static_cast<uint32_t>(bytes.size()) - 4 + (round % 2 ? 1 : -1);
+            std::memcpy(bytes.data(), &word, 4);
+        }
+        ScratchDirectory::WriteBytes("g.save", bytes);
+        uint8_t* data = blob.ReadFile("g.save");
+        if (data) {
+            ASSERT_EQ(blob.size + 4, bytes.size());
+            EXPECT_EQ(std::memcmp(data, bytes.data() + 4, blob.size), 0);
+        }
+    }
+}
+
+TEST(DataBlob, FailedWriteKeepsTheOldFile) {
+    ScratchDirectory dir;
+    DataBlob blob;
+    blob.Alloc(8);
+    ASSERT_EQ(blob.WriteFile("Saves\\1.save"), 1);
+    // A directory in the way of the temporary file makes the write fail.
+    std::filesystem::create_directories("Saves/1.save.tmp/x");
+    blob.data[0] = 9;
+    EXPECT_EQ(blob.WriteFile("Saves\\1.save"), 0);
+    const auto bytes = ScratchDirectory::ReadBytes("Saves/1.save");
+    ASSERT_EQ(bytes.size(), 12u);
+    EXPECT_EQ(bytes[4], 0);
+    // A file standing where the directory should be.
+    ScratchDirectory::WriteBytes("Blocked", {1});
+    EXPECT_EQ(blob.WriteFile("Blocked\\2.save"), 0);
+}
+
+TEST(OptionsFile, StartValuesAndLoading) {
+    ScratchDirectory dir;
+    OptionsFile options;
+    EXPECT_EQ(options.loadPending, 1);
+    EXPECT_EQ(options.savePending, 1);
+    options.Load();  // no files yet: the start values stay, the directories appear
+    EXPECT_EQ(options.musicVolume, OptionsFile::kStartMusicVolume);
+    EXPECT_EQ(options.soundsVolume, OptionsFile::kStartSoundsVolume);
+    EXPECT_EQ(options.advisorOn, 1u);
+    EXPECT_EQ(options.loadPending, 0);
+    EXPECT_TRUE(std::filesystem::is_directory("Saves/Options"));
+
+    ScratchDirectory::WriteBytes("Saves/Options/MusicVolume.txt", {'7', '3'});
+    ScratchDirectory::WriteBytes("Saves/Options/SoundsVolume.txt", {'l', 'o', 'u', 'd'});
+    ScratchDirectory::WriteBytes("Saves/Options/Advisor.txt", {' ', '0', '\n'});
+    options.Load();  // not pending: nothing read
+    EXPECT_EQ(options.musicVolume, OptionsFile::kStartMusicVolume);
+    options.loadPending = 1;
+    options.Load();
+    EXPECT_EQ(options.musicVolume, 73);
+    EXPECT_EQ(options.soundsVolume, OptionsFile::kStartSoundsVolume);  // not a number
+    EXPECT_EQ(options.advisorOn, 0u);
+}
+
+TEST(OptionsFile, OutOfRangeValuesAreClamped) {
+    ScratchDirectory dir;
+    ScratchDirectory::WriteBytes("Saves/Options/MusicVolume.txt", {'9', '9', '9', '9', '9', '9', '9', '9', '9', '9', '9', '9'});
+    ScratchDirectory::WriteBytes("Saves/Options/SoundsVolume.txt", {'-', '4', '0'});
+    ScratchDirectory::WriteBytes("Saves/Options/Advisor.txt", {'7'});
+    OptionsFile options;
+    options.Load();
+    EXPECT_EQ(options.musicVolume, 100);
+    EXPECT_EQ(options.soundsVolume, 0);
+    EXPECT_EQ(options.advisorOn, 1u);
+    // Garbage of every kind is ignored or clamped, never trusted.
+    RandomRange::Seed(5);
+    RandomRange byte;
+    byte.SetRange(0, 255);
+    for (int round = 0; round < 100; ++round) {
+        std::vector<unsigned char> bytes(static_cast<size_t>(round % 90));
+        for (auto& b : bytes) b = static_cast<unsigned char>(byte.Next());
+        ScratchDirectory::WriteBytes("Saves/Options/MusicVolume.txt", bytes);
+        options.loadPending = 1;
+        options.Load();
+        EXPECT_GE(options.musicVolume, 0);
+        EXPECT_LE(options.musicVolume, 100);
+    }
+}
+
+TEST(OptionsFile, SaveWritesThreeDecimalFiles) {
+    ScratchDirectory dir;  // no "Saves" yet
+    OptionsFile options;
+    options.musicVolume = 5;
+    options.soundsVolume = 100;
+    options.advisorOn = 0;
+    EXPECT_EQ(options.Save(), 1);
+    EXPECT_EQ(options.savePending, 0);
+    auto text = [](const char* name) {
+        const auto bytes = ScratchDirectory::ReadBytes(name);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    EXPECT_EQ(text("Saves/Options/MusicVolume.txt"), "5");
+    EXPECT_EQ(text("Saves/Options/SoundsVolume.txt"), "100");
+    EXPECT_EQ(text("Saves/Options/Advisor.txt"), "0");
+    options.musicVolume = 60;
+    EXPECT_EQ(options.Save(), 0);  // not pending
+    EXPECT_EQ(text("Saves/Options/MusicVolume.txt"), "5");
+    options.savePending = 1;
+    options.Save();
+    OptionsFile reader;
+    reader.Load();
+    EXPECT_EQ(reader.musicVolume, 60);
+    EXPECT_EQ(reader.soundsVolume, 100);
+    EXPECT_EQ(reader.advisorOn, 0u);
+}

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "platform/motion_stepper.h"
+#include "platform/point_in_rect.h"
+#include "platform/random_range.h"
+
+namespace {
+
+MotionStepper FreshStepper() {
+    MotionStepper stepper;
+    stepper.Reset();
+    return stepper;
+}
+
+}  // namespace
+
+TEST(MotionStepper, SurplusOverExpectedStaysInCarry) {
+    MotionStepper stepper = FreshStepper();
+    stepper.expected = 3;
+    // 104 px/s for 100 ms is a delta of 10.4: four steps now, 6.4 carried.
+    EXPECT_EQ(stepper.Step(104, 100), 4);
+    EXPECT_NEAR(stepper.carry, 6.4f, 1e-5);
+    EXPECT_NEAR(stepper.lastDelta, 10.4f, 1e-5);
+    EXPECT_EQ(stepper.wholeSteps, 0u);
+    // The carry is paid out at expected + 1 per call while it lasts.
+    EXPECT_EQ(stepper.Step(0, 16), 4);
+    EXPECT_NEAR(stepper.carry, 2.4f, 1e-5);
+    EXPECT_EQ(stepper.Step(0, 16), 2);
+    EXPECT_NEAR(stepper.carry, 0.4f, 1e-5);
+}
+
+TEST(MotionStepper, ShortfallBelowExpectedIsBorrowed) {
+    MotionStepper stepper = FreshStepper();
+    stepper.expected = 5;
+    // A delta of 1.5 gives one whole step, raised to expected - 1 = 4 by
+    // borrowing three from the carry.
+    EXPECT_EQ(stepper.Step(150, 10), 4);
+    EXPECT_NEAR(stepper.carry, 0.5f - 3.0f, 1e-5);
+}
+
+TEST(MotionStepper, ZeroBaseGivesAtMostOneStepForStep) {
+    MotionStepper stepper = FreshStepper();
+    int total = 0;
+    for (int i = 0; i < 50; ++i) {
+        const uint8_t s = stepper.Step(560, 16);
+        EXPECT_LE(s, 1);
+        total += s;
+    }
+    EXPECT_EQ(stepper.expected, 0);
+    EXPECT_EQ(total, 50);
+    EXPECT_GT(stepper.carry, 50.0f);  // the surplus waits in the carry
+}
+
+TEST(MotionStepper, StepUsesBaseForItsEstimate) {
+    MotionStepper stepper = FreshStepper();
+    stepper.base = 1000.0f;
+    stepper.Step(250, 16);
+    EXPECT_EQ(stepper.expected, (1000 / 50 * 250) / 500);  // 10
+}
+
+TEST(MotionStepper, AdaptiveReestimatesAfterTwentyCalls) {
+    MotionStepper stepper = FreshStepper();
+    // 300 px/s at 20 ms is 6 px per frame.
+    for (int call = 1; call <= 19; ++call) {
+        EXPECT_LE(stepper.StepAdaptive(300, 20), 1) << "call " << call;
+        EXPECT_EQ(stepper.expected, 0);
+    }
+    stepper.StepAdaptive(300, 20);
+    EXPECT_EQ(stepper.expected, 6);
+    EXPECT_EQ(stepper.meanDelta, 6);
+    EXPECT_EQ(stepper.sampleCount, 0);
+    // From then on each call is 5..7 steps, paying the early surplus out.
+    const uint8_t s = stepper.StepAdaptive(300, 20);
+    EXPECT_GE(s, 5);
+    EXPECT_LE(s, 7);
+}
+
+TEST(MotionStepper, ResetPendingStartsAdaptiveAfresh) {
+    MotionStepper stepper = FreshStepper();
+    for (int i = 0; i < 25; ++i) stepper.StepAdaptive(300, 20);
+    ASSERT_EQ(stepper.expected, 6);
+    stepper.resetPending = 1;
+    stepper.StepAdaptive(300, 20);
+    EXPECT_EQ(stepper.resetPending, 0);
+    EXPECT_EQ(stepper.warmUp, 1);
+    EXPECT_EQ(stepper.expected, 0);
+}
+
+TEST(MotionStepper, LongStallsReturnPromptlyAndStayInRange) {
+    MotionStepper adaptive = FreshStepper();
+    MotionStepper plain = FreshStepper();
+    const auto start = std::chrono::steady_clock::now();
+    // Ten-second frames, enough of them to make the estimate from them.
+    for (int i = 0; i < 40; ++i) {
+        adaptive.StepAdaptive(560, 10000);
+        plain.Step(560, 10000);
+    }
+    // Then a normal frame after the stall.
+    adaptive.StepAdaptive(560, 16);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 1.0);
+    EXPECT_LE(adaptive.expected, MotionStepper::kMaxExpected);
+    EXPECT_LE(adaptive.carry, MotionStepper::kMaxCarry);
+}
+
+TEST(MotionStepper, AbsurdInputsCannotHang) {
+    MotionStepper stepper = FreshStepper();
+    stepper.base = 1e30f;
+    stepper.Step(2147483647, 2147483647);
+    EXPECT_LE(stepper.expected, MotionStepper::kMaxExpected);
+    MotionStepper negative = FreshStepper();
+    for (int i = 0; i < 30; ++i) negative.StepAdaptive(-2000000000, 1000);
+    EXPECT_GE(negative.expected, MotionStepper::kMinExpected);
+    EXPECT_EQ(negative.StepAdaptive(-5, 16), 0);
+    MotionStepper backwards = FreshStepper();
+    EXPECT_EQ(backwards.Step(100, -5000), 0);  // a clock running backwards moves nothing
+    EXPECT_EQ(backwards.lastDelta, 0.0f);
+}
+
+TEST(RandomRange, MatchesTheLinearCongruentialSequenceFromSeedOne) {
+    RandomRange::Seed(1);
+    RandomRange full;
+    full.SetRange(0, 32767);
+    const int32_t expected[10] = {41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464};
+    for (int32_t value : expected) EXPECT_EQ(full.Next(), value);
+}
+
+TEST(RandomRange, SharedStateAndRanges) {
+    RandomRange::Seed(1);
+    RandomRange a;
+    RandomRange b;
+    a.SetRange(10, 19);
+    b.SetRange(-5, 5);
+    EXPECT_EQ(a.Next(), 10 + 41 % 10);
+    EXPECT_EQ(b.Next(), -5 + 18467 % 11);  // b continues a's sequence
+    RandomRange single;
+    single.SetRange(7, 7);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(single.Next(), 7);
+    RandomRange empty;
+    empty.SetRange(8, 7);  // width 0: no division by zero
+    EXPECT_EQ(empty.Next(), 8);
+    RandomRange huge;
+    huge.SetRange(-2147483647 - 1, 2147483647);
+    const int32_t v = huge.Next();
+    EXPECT_GE(v, -2147483647 - 1);
+    RandomRange::Seed(12345);
+    const int32_t first = RandomRange::NextRaw();
+    RandomRange::Seed(12345);
+    EXPECT_EQ(RandomRange::NextRaw(), first);
+}
+
+TEST(PointInRect, RightAndBottomEdgesAreOutside) {
+    EXPECT_EQ(PointInRect(10, 10, 5, 5, 15, 12), 0);
+    EXPECT_EQ(PointInRect(10, 10, 5, 5, 14, 14), 1);
+    EXPECT_EQ(PointInRect(10, 10, 5, 5, 10, 10), 1);
+    EXPECT_EQ(PointInRect(10, 10, 5, 5, 9, 12), 0);
+    EXPECT_EQ(PointInRect(10, 10, 5, 5, 12, 9), 0);
+    EXPECT_EQ(PointInRect(10, 10, 5, 5, 12, 15), 0);
+    EXPECT_EQ(PointInRect(10, 10, 0, 5, 10, 12), 0);  // an empty rectangle holds nothing
+    EXPECT_EQ(PointInRect(-20, -20, 10, 10, -15, -11), 1);
+    EXPECT_EQ(PointInRect(2147483640, 0, 100, 10, 2147483647, 5), 1);  // no overflow at the edge
+}
