@@ -1,3 +1,26 @@
-#include "platform/test_picture.h"
+#include <sys/stat.h>
 
-int main() { return RunTestPicture(); }
+#include <cstdio>
+#include <memory>
+
+#include "shell/game_app.h"
+
+namespace {
+bool IsDirectory(const char* path) {
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+}  // namespace
+
+// The game runs in the directory that holds its Art, Data and Saves.
+int main() {
+    if (!IsDirectory("Art")) {
+        std::fprintf(stderr, "game: no Art folder here; run the game from its game directory (build/game)\n");
+        return 1;
+    }
+    auto app = std::make_unique<GameApp>();
+    int ran = app->Run();
+    bool failed = ran == 0 || app->startFailed;
+    app.reset();
+    return failed ? 1 : 0;
+}

@@ -39,7 +39,7 @@ bool InvisibleDisplayNotAskedFor() {
 
 }  // namespace
 
-int AppFramework::Run() {
+int AppFramework::OpenWindow() {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "game: no display available: %s\n", SDL_GetError());
         return 0;
@@ -59,23 +59,33 @@ int AppFramework::Run() {
         return 0;
     }
     ResizeClient(width, height);
+    return 1;
+}
 
-    if (Init() == 1) {
-        SDL_Event event;
-        bool running = true;
-        while (running) {
-            if (SDL_PollEvent(&event)) {
-                MsgProc(event);
-                if (event.type == SDL_QUIT) running = false;
-            } else if (Frame() == 0) {
-                running = false;
-            }
-        }
+int AppFramework::Pump() {
+    SDL_Event event;
+    if (SDL_PollEvent(&event)) {
+        MsgProc(event);
+        return event.type == SDL_QUIT ? 0 : 1;
     }
-    Cleanup();
+    return Frame() == 0 ? 0 : 1;
+}
+
+void AppFramework::CloseWindow() {
+    if (!window) return;
     SDL_DestroyWindow(window);
     window = nullptr;
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+int AppFramework::Run() {
+    if (!OpenWindow()) return 0;
+    if (Init() == 1) {
+        while (Pump()) {
+        }
+    }
+    Cleanup();
+    CloseWindow();
     return 1;
 }
 

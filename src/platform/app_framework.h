@@ -28,6 +28,11 @@ public:
     // window cannot be made (then neither Init nor Cleanup runs). The window
     // is destroyed after Cleanup, so Cleanup must release the graphics device.
     int Run();
+    // Run's steps, for a driver that steps the loop itself: the window (1/0),
+    // one pass of the loop (0 once it must end), and closing the window.
+    int OpenWindow();
+    int Pump();
+    void CloseWindow();
     int ResizeClient(int clientWidth, int clientHeight);
     SDL_Window* Window() const { return window; }
 

@@ -1,0 +1,197 @@
+#include "shell/game_app.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "battle/battle_engine.h"
+#include "platform/camera.h"
+#include "platform/data_blob.h"
+#include "platform/font.h"
+#include "platform/motion_stepper.h"
+#include "platform/mouse_cursor.h"
+#include "platform/options_file.h"
+#include "platform/shared_art.h"
+#include "shell/game_state.h"
+
+namespace {
+constexpr int kTitleSize = 400;
+constexpr int kScreenWidth = 800;
+constexpr int kScreenHeight = 600;
+constexpr int kSampleRate = 22050;
+constexpr int32_t kMp3StartVolume = -500;
+
+template <typename T>
+void DeleteAndClear(T*& object) {
+    delete object;
+    object = nullptr;
+}
+}  // namespace
+
+GameApp::GameApp() {
+    std::snprintf(className, sizeof className, "%s", "QornClass");
+    std::snprintf(caption, sizeof caption, "%s", "QornCaption");
+    style = kStylePopup;
+    x = 200;
+    y = 100;
+    width = 600;
+    height = 480;
+}
+
+GameApp::~GameApp() = default;
+
+int GameApp::MsgProc(const SDL_Event& event) {
+    inputSystem.HandleEvent(event);
+    return 0;
+}
+
+int GameApp::Init() {
+    graphics.CreateDirect3D();
+    if (!graphics.Create(window, 1, 1, kTitleSize, kTitleSize, 0)) {
+        // Without a device no scene can run.
+        std::fprintf(stderr, "game: no usable graphics device\n");
+        startFailed = 1;
+        return 0;
+    }
+
+    // Centre the 400 x 400 window on the desktop.
+    SDL_DisplayMode desktop;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
+        x = static_cast<int32_t>(static_cast<uint32_t>(desktop.w) / 2u) - kTitleSize / 2;
+        y = static_cast<int32_t>(static_cast<uint32_t>(desktop.h) / 2u) - kTitleSize / 2;
+        if (window) SDL_SetWindowPosition(window, x, y);
+    }
+
+    inputSystem.Create(window, nullptr);
+    keyboard.Create(&inputSystem, InputDevice::kKeyboard, 1);
+    cursor = new MouseCursor();
+    cursor->LoadArt(&graphics);
+    cursor->mouse.Create(&inputSystem, InputDevice::kMouse, 0);
+    ShowMouseCursor(0);
+
+    audio.Init(window, kSampleRate);
+    audio.SetMasterVolume(100);
+    channels[0].Init(&audio);
+    channels[0].SetVolume(100);
+    channels[0].Play("Data\\CARDSBU.wav", 10, 1);
+    channels[0].Stop();
+    for (int k = 1; k < kChannelCount; ++k) {
+        channels[k].Init(&audio);
+        channels[k].SetVolume(100);
+    }
+    music.Init(&audio);
+    music.Load("Data\\scifi071.wav");
+    music.SetVolume(90);
+    fps = 0;
+
+    mp3.Open(&audio, "Data\\Devivi.mp3");
+    mp3.SetVolume(kMp3StartVolume);
+
+    mp3State = 0;
+    leaveScene = 1;
+    sceneFrame = scenes::Title;
+    if (!gameState) {
+        gameState = new GameState();
+        gameState->NewGame();
+    }
+    return 1;
+}
+
+void GameApp::PollInput() {
+    if (cursor) {
+        cursor->mouse.SetAcquired(1);
+        if (!cursor->mouse.Poll()) cursor->mouse.Create(&inputSystem, InputDevice::kMouse, 0);
+    }
+    keyboard.SetAcquired(1);
+    if (!keyboard.Poll()) keyboard.Create(&inputSystem, InputDevice::kKeyboard, 1);
+}
+
+void GameApp::RunScene() {
+    if (!sceneFrame) return;
+    ++sceneRuns;
+    sceneFrame(*this);
+}
+
+void GameApp::HandleLostDevice() {
+    if (graphics.TestCooperativeLevel() == DeviceState::NotReset) {
+        leaveScene = 1;
+        frameTimerArmed = 0;
+        sceneClockRestart = 1;
+        graphics.Reset();
+        graphics.createDevice = 0;
+        if (sceneFrame == scenes::Title) {
+            graphics.Create(window, 1, 1, kTitleSize, kTitleSize, 0);
+        } else {
+            graphics.Create(window, 0, 0, kScreenWidth, kScreenHeight, 0);
+        }
+        deviceLost = 1;
+        reloadArt = 1;
+    }
+    if (graphics.TestCooperativeLevel() == DeviceState::Usable) {
+        RunScene();
+        deviceLost = 0;
+    }
+}
+
+int GameApp::Frame() {
+    PollInput();
+    if (deviceLost == 1) HandleLostDevice();
+    else RunScene();
+    return 1;
+}
+
+void GameApp::KeepMp3Playing(int32_t volume) {
+    if (!gameState || !gameState->musicOn) return;
+    int32_t code = 0;
+    while (mp3.GetEvent(&code)) {
+        mp3EventCode = code;
+        if (code == Mp3Stream::kEventComplete) mp3State = 0;
+    }
+    if (mp3State == 0) {
+        mp3.Rewind();
+        mp3.SetVolume(volume);
+        mp3.Run();
+        mp3State = 2;
+    }
+}
+
+void GameApp::StopMp3() {
+    if (mp3State != 0) {
+        mp3State = 0;
+        mp3.Stop();
+    }
+}
+
+int GameApp::Cleanup() {
+    keyboard.Release();
+    if (cursor) {
+        cursor->FreeSheet();
+        DeleteAndClear(cursor);
+    }
+    inputSystem.Release();
+    for (SoundChannel& channel : channels) channel.Release();
+    music.Unload();
+    mp3.Release();
+    audio.Shutdown();
+
+    // The shared objects' art goes before the device that made it.
+    if (sharedArt) sharedArt->ReleaseArt();
+    if (battleEngine) battleEngine->ReleaseArt();
+    if (sharedFont) sharedFont->Release();
+    graphics.Release();
+
+    DeleteAndClear(sharedArt);
+    DeleteAndClear(sceneCamera);
+    if (probeBlob) probeBlob->Free();
+    DeleteAndClear(probeBlob);
+    DeleteAndClear(gameState);
+    if (readBlob) readBlob->Free();
+    DeleteAndClear(readBlob);
+    for (MotionStepper*& stepper : steppers) DeleteAndClear(stepper);
+    DeleteAndClear(optionsFile);
+    if (writeBlob) writeBlob->Free();
+    DeleteAndClear(writeBlob);
+    DeleteAndClear(battleEngine);
+    DeleteAndClear(sharedFont);
+    return 1;
+}

@@ -1,0 +1,78 @@
+// Scenes whose screens are not built yet: each keeps its way in and out.
+#include "platform/key_codes.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+#include "shell/standin_scene.h"
+
+void GameApp::StoreSceneFrame() { RunStandInScene(*this, "Store", StandInKind::Management); }
+void GameApp::NotesSceneFrame() { RunStandInScene(*this, "Notes", StandInKind::Management); }
+void GameApp::SkillsSceneFrame() { RunStandInScene(*this, "Skills", StandInKind::Management); }
+void GameApp::AwardsSceneFrame() { RunStandInScene(*this, "Awards", StandInKind::Management); }
+void GameApp::YourShipSceneFrame() { RunStandInScene(*this, "Your Ship", StandInKind::Management); }
+void GameApp::QuestsSceneFrame() { RunStandInScene(*this, "Quests", StandInKind::Management); }
+void GameApp::ConstructSceneFrame() { RunStandInScene(*this, "Construct Buildings", StandInKind::Management); }
+void GameApp::MakeRobotsSceneFrame() { RunStandInScene(*this, "Make Robots", StandInKind::Management); }
+void GameApp::WealthSceneFrame() { RunStandInScene(*this, "Wealth", StandInKind::Management); }
+void GameApp::BuildingsSceneFrame() { RunStandInScene(*this, "Buildings", StandInKind::Management); }
+void GameApp::RobotsSceneFrame() { RunStandInScene(*this, "Robots", StandInKind::Management); }
+void GameApp::OptionsSceneFrame() { RunStandInScene(*this, "Options", StandInKind::Management); }
+
+void GameApp::HomeBaseFrame() { RunStandInScene(*this, "Home Base", StandInKind::Area, 1); }
+void GameApp::EarthSystemFrame() { RunStandInScene(*this, "First Region", StandInKind::Area, 2); }
+void GameApp::InvasionsFrame() { RunStandInScene(*this, "Second Region", StandInKind::Area, 3); }
+
+void GameApp::GalaxySceneFrame() { RunStandInScene(*this, "Galaxy", StandInKind::FrontEnd); }
+void GameApp::HelpSceneFrame() { RunStandInScene(*this, "Help", StandInKind::FrontEnd); }
+void GameApp::CreditsSceneFrame() { RunStandInScene(*this, "Credits", StandInKind::FrontEnd); }
+void GameApp::HallOfFameSceneFrame() { RunStandInScene(*this, "Hall of Fame", StandInKind::FrontEnd); }
+void GameApp::LoadGameSceneFrame() { RunStandInScene(*this, "Load Game", StandInKind::FrontEnd); }
+void GameApp::NewGameSlotSceneFrame() { RunStandInScene(*this, "New Game Slot", StandInKind::FrontEnd); }
+
+// Return names the player and starts the intro story.
+void GameApp::NameEntrySceneFrame() {
+    RunStandInScene(*this, "Name Entry (Return: start)", StandInKind::FrontEnd);
+    if (sceneFrame == scenes::NameEntry && keyboard.KeyPressed(key::kReturn)) {
+        keyboard.SetLatch(key::kReturn, 1);
+        gameState->storyStage = 1;
+        SwitchScene(scenes::Story);
+    }
+}
+
+// The intro starts a new game at the home base, keeping the sound options.
+void GameApp::StorySceneFrame() {
+    uint8_t musicOn = gameState->musicOn;
+    uint8_t soundsOn = gameState->soundsOn;
+    gameState->NewGame();
+    gameState->musicOn = musicOn;
+    gameState->soundsOn = soundsOn;
+    gameState->location = 1;
+    SwitchScene(scenes::HomeBase);
+}
+
+// Y saves and quits to the main menu; N or Esc goes back to the area.
+void GameApp::SaveQuitSceneFrame() {
+    RunStandInScene(*this, "Save and quit? (Y / N)", StandInKind::FrontEnd);
+    if (sceneFrame == scenes::MainMenu) {
+        // Esc means No here: back to the area, not to the menu.
+        gameState->returnedFromScreen = 1;
+        SwitchScene(scenes::ForLocation(gameState->location));
+    } else if (keyboard.KeyPressed(key::kY)) {
+        keyboard.SetLatch(key::kY, 1);
+        SwitchScene(scenes::SaveGame);
+    } else if (keyboard.KeyPressed(key::kN)) {
+        keyboard.SetLatch(key::kN, 1);
+        gameState->returnedFromScreen = 1;
+        SwitchScene(scenes::ForLocation(gameState->location));
+    }
+}
+
+// The save writer is not built yet: nothing is written and the player is
+// told so on the main menu's log line.
+void GameApp::SaveGame() {
+    gameState->slotsStale = 1;
+    SwitchScene(scenes::MainMenu);
+}
+
+void GameApp::WriteHallOfFame() { SwitchScene(scenes::MainMenu); }
+
+void LoadGameScene(GameApp& app) { app.SwitchScene(scenes::MainMenu); }

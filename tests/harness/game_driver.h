@@ -1,0 +1,92 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/clock.h"
+#include "shell/game_app.h"
+
+// One scripted action, run at the start of its frame.
+struct DriverAction {
+    enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Screenshot, LoseDevice, RestoreDevice };
+    uint32_t frame = 0;
+    Kind kind = Kind::KeyDown;
+    int a = 0;  // key code, button, dx
+    int b = 0;  // dy
+    std::string path;
+};
+
+// Parses the driver's plain-text script, one action a line:
+//   <frame> key <name> down|up      (SDL key names: Y, Return, Escape, "Left Ctrl", F1 ... or 0x15)
+//   <frame> mouse <dx> <dy>
+//   <frame> button <0-3> down|up
+//   <frame> screenshot <file.png>
+//   <frame> lose-device | restore-device
+// Blank lines and lines starting with # are skipped. On a bad line returns
+// false and describes it in error.
+bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actions, std::string& error);
+
+// Drives the real GameApp headless, frame by frame, with a manual clock.
+// It runs in a game directory of its own: Art and Data linked from the
+// built stand-ins, an empty Saves (or the directory given).
+class GameDriver {
+public:
+    struct Options {
+        std::string gameDir;       // empty: a fresh temporary directory
+        uint32_t msPerFrame = 16;
+        bool keepGameDir = false;  // leave a temporary directory behind
+    };
+
+    GameDriver();
+    explicit GameDriver(const Options& options);
+    ~GameDriver();
+    GameDriver(const GameDriver&) = delete;
+    GameDriver& operator=(const GameDriver&) = delete;
+
+    // Opens the window and runs Init. False when that failed.
+    bool Start();
+    // Runs n frames, applying scripted actions due on each.
+    void RunFrames(uint32_t n);
+    // Runs frames until the current scene is the given one (at most limit).
+    bool RunUntilScene(SceneThunk entry, uint32_t limit = 600);
+    // Ends the run: Cleanup and the window closed. Also done by the destructor.
+    void Finish();
+
+    void AddActions(const std::vector<DriverAction>& actions);
+    void PressKey(uint8_t code);
+    void ReleaseKey(uint8_t code);
+    // Down for one frame, then up for one.
+    void TapKey(uint8_t code);
+    void MoveMouse(int dx, int dy);
+    void PressButton(int button);
+    void ReleaseButton(int button);
+    bool Screenshot(const std::string& path);
+    void LoseDevice();
+    void RestoreDevice();
+
+    GameApp& App() { return *app_; }
+    ManualClock& TheClock() { return clock_; }
+    uint32_t FrameNumber() const { return frame_; }
+    bool QuitRequested() const { return quit_; }
+    const std::string& GameDir() const { return gameDir_; }
+    std::string DumpState() const;
+
+private:
+    void PrepareGameDir(const Options& options);
+    void ApplyDueActions();
+    void Apply(const DriverAction& action);
+    void PumpEvents();
+
+    std::unique_ptr<GameApp> app_;
+    ManualClock clock_;
+    std::vector<DriverAction> actions_;
+    std::string gameDir_;
+    std::string previousDir_;
+    uint32_t msPerFrame_ = 16;
+    uint32_t frame_ = 0;
+    bool started_ = false;
+    bool finished_ = false;
+    bool quit_ = false;
+    bool removeDir_ = false;
+};
