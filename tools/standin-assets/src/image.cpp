@@ -1,5 +1,6 @@
-#include "byte_io.h"
 #include "image.h"
+
+#include "byte_io.h"
 
 #include <png.h>
 

@@ -1,5 +1,6 @@
-#include "byte_io.h"
 #include "sounds.h"
+
+#include "byte_io.h"
 
 #include <spawn.h>
 #include <sys/wait.h>
