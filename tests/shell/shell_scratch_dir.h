@@ -13,7 +13,10 @@
 class ShellScratchDir {
 public:
     ShellScratchDir() {
-        char pattern[] = "/tmp/shell-test-XXXXXX";
+        // In memory where the machine has it: the fuzz tests write thousands of files.
+        const bool shm = std::filesystem::is_directory("/dev/shm");
+        char pattern[64];
+        std::snprintf(pattern, sizeof pattern, "%s/shell-test-XXXXXX", shm ? "/dev/shm" : "/tmp");
         const char* made = mkdtemp(pattern);
         path_ = made ? made : "";
         previous_ = std::filesystem::current_path().string();
@@ -48,9 +51,9 @@ public:
     // A DataBlob file: the length word, then the body.
     static std::vector<uint8_t> BlobFile(const std::vector<uint8_t>& body) {
         const uint32_t n = static_cast<uint32_t>(body.size());
-        std::vector<uint8_t> file = {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8),
-                                     static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 24)};
-        file.insert(file.end(), body.begin(), body.end());
+        std::vector<uint8_t> file(4 + body.size());
+        for (int b = 0; b < 4; ++b) file[b] = static_cast<uint8_t>(n >> (8 * b));
+        for (size_t k = 0; k < body.size(); ++k) file[4 + k] = body[k];
         return file;
     }
 
