@@ -207,6 +207,7 @@ public:
     uint8_t volleyCounter = 0;
     uint8_t fireReady = 1;
     uint8_t fireRequest = 0;
+    uint8_t spaceHeld = 0;
     uint8_t robotFireTimers[3] = {0, 3, 7};
     uint8_t enemyFireTimers[3] = {2, 5, 9};
     int32_t sidestepTicker = 0;
@@ -218,7 +219,11 @@ public:
 
     // ---- Skills ----
     uint32_t skillValues[kSkillCount] = {};
+    int32_t skillCharges[kSkillCount] = {};      // current charge; skill 0's is the escapes left
+    int32_t skillFullCharges[kSkillCount] = {};
+    int32_t skillBenefits[kSkillCount] = {};
     uint8_t quickSkill = 0;  // skill used by the right button
+    uint8_t skillSelectHeld = 0;
     uint32_t robotProtectionBonus = 0;
     uint32_t robotHitCounter = 0;
     float skillMeter = 0.0f;
@@ -326,6 +331,11 @@ public:
     uint8_t newRobotType = 0;
     int32_t newRobotX = 0, newRobotY = 0, newRobotFlown = 0;
     uint8_t storageOpenRequest = 0;
+    // The building box of the home base: rows under the pointer.
+    uint8_t moveHover = 0, upgradeHover = 0, storageHover = 0, makeRobotsHover = 0;
+    int32_t upgradeTarget = 0;  // slot + 1
+    uint8_t buttonsReleased = 0;
+    uint8_t travelPressedRow = 0;
 
     // ---- Wave scripts ----
     uint8_t waveFired[kWaveFlagCount] = {};

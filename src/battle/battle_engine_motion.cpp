@@ -73,7 +73,7 @@ void BattleEngine::MoveShotsAndWaves(int32_t camX, int32_t camY, uint8_t s70, ui
             wave.progress = 0.0f;
             wave.drawScale = 0.0001f;
             wave.state = 0;
-            wave.alpha = 0xFFFFFFFF;
+            wave.alpha = 255;
             wave.damageTrigger = 0;
         }
     }

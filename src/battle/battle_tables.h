@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/mesh_renderer.h"
+
 class Texture;
 
 // The engine's fixed slot tables. Each is a structure of arrays: one array
@@ -313,11 +315,7 @@ struct PortalTable {
 };
 
 // One vertex of a shock-wave ring: position, diffuse colour, texture u, v.
-struct RingVertex {
-    float x, y, z;
-    uint32_t diffuse;
-    float u, v;
-};
+using RingVertex = MeshVertex;
 
 constexpr float kRingWidths[kRingCount] = {1.5f, 2.4f, 3.3f};
 
@@ -337,7 +335,7 @@ struct ShockWave {
     float angleYaw = 0.0f;
     float anglePitch = 0.0f;
     float angleRoll = 0.0f;
-    uint32_t alpha = 0xFFFFFFFF;  // set as all bits of the colour word
+    uint8_t alpha = 255;
     uint8_t state = 0;            // 0 idle, 1 growing, 2 past half size
     uint8_t damageTrigger = 0;    // raised once per ring at half size
 };

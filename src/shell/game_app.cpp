@@ -44,7 +44,7 @@ GameApp::~GameApp() = default;
 
 int GameApp::MsgProc(const SDL_Event& event) {
     inputSystem.HandleEvent(event);
-    return 0;
+    return AppFramework::MsgProc(event);
 }
 
 int GameApp::Init() {
@@ -138,7 +138,8 @@ void GameApp::HandleLostDevice() {
 int GameApp::Frame() {
     PollInput();
     if (deviceLost == 1) HandleLostDevice();
-    else RunScene();
+    // Also when the device has just come back: the scene then runs twice.
+    if (deviceLost == 0) RunScene();
     return 1;
 }
 

@@ -155,6 +155,8 @@ public:
 
     // Set when start-up found no usable graphics device; the loop is skipped.
     uint8_t startFailed = 0;
+    // Counts "L O A D I N G" pictures shown (tests read it).
+    uint32_t loadingScreens = 0;
     // Counts scene runs (the game driver and tests read it).
     uint32_t sceneRuns = 0;
 

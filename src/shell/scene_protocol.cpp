@@ -119,6 +119,7 @@ bool GameApp::SceneReloadArt(uint32_t artUse) {
     if (graphics.TestCooperativeLevel() == DeviceState::Usable) {
         graphics.EndScene();
         graphics.Present();
+        ++loadingScreens;
         // The rest of this frame draws on a fresh picture.
         graphics.BeginScene();
         graphics.Clear(0, 1.0f);

@@ -272,16 +272,6 @@ TEST_F(Behaviour, IdleRobotsDriftOutwardFromTheShip) {
     EXPECT_EQ(engine->robot.y[0], kShipWorldY - 10) << "within 15 px on y: no drift";
 }
 
-TEST_F(Behaviour, RobotsThatAreNotFlyingHereAreLeftAlone) {
-    AddRobot(0, kShipWorldX - 1000, kShipWorldY);
-    engine->robot.active[0] = 0;
-    AddRobot(1, kShipWorldX - 1000, kShipWorldY);
-    engine->robot.exists[1] = 0;
-    engine->ThinkRobots(kCamX, kCamY, 5, 10);
-    EXPECT_EQ(engine->robot.x[0], kShipWorldX - 1000);
-    EXPECT_EQ(engine->robot.x[1], kShipWorldX - 1000);
-}
-
 TEST_F(Behaviour, ANewRobotFliesOutOfTheFactory) {
     engine->newRobotPending = 1;
     engine->newRobotSlot = 6;

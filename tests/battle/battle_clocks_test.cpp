@@ -84,15 +84,6 @@ TEST_F(BattleClocks, ATickRunsAtMostOncePerCallAndRestartsFromItsOwnCall) {
     EXPECT_EQ(engine->frame8, 2);
 }
 
-TEST_F(BattleClocks, TwoCallsAPeriodApartRunOneTick) {
-    engine->TickAnimations();
-    clock.Advance(101);
-    engine->TickAnimations();
-    clock.Advance(101);
-    engine->TickAnimations();
-    EXPECT_EQ(engine->frame4, 1);
-}
-
 // ---- 100 ms tick ----
 
 TEST_F(BattleClocks, FireReadyComesBackOnEverySecondTick) {

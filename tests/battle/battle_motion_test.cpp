@@ -73,13 +73,6 @@ TEST_F(ShotMotion, EnemyShotsExpireAfterFourThousandTravelled) {
     EXPECT_EQ(engine->enemyShot.x[0], -4001);
 }
 
-TEST_F(ShotMotion, FreeSlotsAreNotMoved) {
-    engine->AddPlayerShot(10, 10, 8, 8, 8, 8, 1, 1, 1, 0);
-    engine->playerShot.active[0] = 0;
-    Frame();
-    EXPECT_EQ(engine->playerShot.x[0], 10);
-}
-
 // ---- Shock-wave rings ----
 
 TEST_F(ShotMotion, ARingRaisesItsDamageTriggerOnceAtHalfSize) {
@@ -102,7 +95,7 @@ TEST_F(ShotMotion, ARingRaisesItsDamageTriggerOnceAtHalfSize) {
     EXPECT_EQ(wave.damageTrigger, 0);
     EXPECT_FLOAT_EQ(wave.drawScale, 0.0001f);
     EXPECT_FLOAT_EQ(wave.progress, 0.0f);
-    EXPECT_EQ(wave.alpha, 0xFFFFFFFFu);
+    EXPECT_EQ(wave.alpha, 255);
     EXPECT_EQ(engine->ring[0].state, 0) << "idle rings stay idle";
 }
 

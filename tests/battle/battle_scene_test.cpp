@@ -6,25 +6,16 @@
 #include <memory>
 
 #include "battle/battle_engine.h"
+#include "headless_device.h"
 #include "platform/clock.h"
+#include "platform/graphics_device.h"
+#include "platform/image_codec.h"
+#include "platform/motion_stepper.h"
+#include "scene_view.h"
 
 namespace {
 
 constexpr uint32_t kFrameMs = 16;
-
-// Whole pixel steps per frame at a fixed speed, carrying the fraction.
-struct Stepper {
-    float carry = 0.0f;
-    uint8_t Step(int32_t speed, uint32_t ms) {
-        carry += static_cast<float>(speed) * static_cast<float>(ms) * 0.001f;
-        int whole = 0;
-        while (carry >= 1.0f && whole < 255) {
-            carry -= 1.0f;
-            ++whole;
-        }
-        return static_cast<uint8_t>(whole);
-    }
-};
 
 class BattleScene : public ::testing::Test {
 protected:
@@ -36,6 +27,7 @@ protected:
         engine->AreaBounds[kBoundXMin] = 0;
         engine->AreaBounds[kBoundXMax] = 1760;
         engine->engineLevel = 8;
+        for (MotionStepper& stepper : steppers) stepper.Reset();
 
         const int32_t shipWorldX = engine->shipX + camX;
         const int32_t shipWorldY = engine->shipY + camY;
@@ -56,8 +48,12 @@ protected:
         }
         AddEnemy(5, camX + 60, camY + 150, 0, 3);
         AddEnemy(6, camX + 700, camY + 120, 0, 4);
+        for (int e = 5; e <= 6; ++e) engine->enemy.w[e] = engine->enemy.h[e] = 64;
     }
-    void TearDown() override { Clock::Install(nullptr); }
+    void TearDown() override {
+        engine->ReleaseArt();
+        Clock::Install(nullptr);
+    }
 
     void AddEnemy(int slot, int32_t x, int32_t y, uint8_t mobile, uint8_t art) {
         engine->enemy.active[slot] = 1;
@@ -77,13 +73,14 @@ protected:
         engine->TickSlowAnimations(2);
         engine->TickEffects(0);
         engine->steering = 0;
-        const uint8_t s50 = steppers[0].Step(50, kFrameMs);
-        const uint8_t s30 = steppers[1].Step(30, kFrameMs);
-        const uint8_t sx = steppers[2].Step(engine->shipVelocityX, kFrameMs);
-        const uint8_t sy = steppers[3].Step(engine->shipVelocityY, kFrameMs);
+        // The battle regions' thirteen steppers, in their order.
+        const uint8_t s50 = steppers[0].StepAdaptive(50, kFrameMs);
+        const uint8_t s30 = steppers[1].StepAdaptive(30, kFrameMs);
+        const uint8_t sx = steppers[2].StepAdaptive(engine->shipVelocityX, kFrameMs);
+        const uint8_t sy = steppers[3].StepAdaptive(engine->shipVelocityY, kFrameMs);
         uint8_t s[8];
-        for (int k = 0; k < 8; ++k) s[k] = steppers[4 + k].Step(70 * (k + 1), kFrameMs);
-        const uint8_t s90 = steppers[12].Step(90, kFrameMs);
+        for (int k = 0; k < 8; ++k) s[k] = steppers[4 + k].StepAdaptive(70 * (k + 1), kFrameMs);
+        const uint8_t s90 = steppers[12].StepAdaptive(90, kFrameMs);
         engine->MoveShotsAndWaves(camX, camY, s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]);
         engine->MoveKillDebris(s30, s50, s[0], s90, s[1], s[2]);
         if (buttonDown) {
@@ -93,6 +90,13 @@ protected:
         }
         engine->ThinkRobots(camX, camY, s[0], s[2]);
         engine->ThinkAllies(camX, camY, s[0], s[2]);
+        // Enemies turn when they fire; their fire timers read 10 then.
+        for (int e = 0; e < kEnemySlots; ++e) {
+            const int group = engine->enemy.fireGroup[e];
+            if (engine->enemy.active[e] && group >= 1 && group <= 3 && engine->enemyFireTimers[group - 1] == 10) {
+                engine->enemy.faceRequest[e] = 1;
+            }
+        }
         engine->ThinkEnemies(camX, camY, s50, s[0]);
         // A volley straight ahead now and then, so shots show in flight.
         if (engine->fireReady) {
@@ -107,7 +111,7 @@ protected:
 
     ManualClock clock{10000};
     std::unique_ptr<BattleEngine> engine;
-    Stepper steppers[13];
+    MotionStepper steppers[13];
     int32_t camX = 600;
     int32_t camY = -2000;
 };
@@ -175,4 +179,34 @@ TEST_F(BattleScene, ShipSteersTowardTheMouseWhileUnitsFollowTheirRules) {
     int live = 0;
     for (int i = 0; i < kPlayerShotSlots; ++i) live += engine->playerShot.active[i];
     EXPECT_GT(live, 0);
+
+    // Look at it: draw the scene headless and keep the picture.
+    HeadlessDevice device(800, 600);
+    ASSERT_TRUE(device.Ready());
+    {
+        ScopedGameDir inGame(GameDir());
+        engine->LoadArt(device.Graphics());
+    }
+    FillMissingBattleArt(*engine);
+    engine->steering = 1;
+    DrawBattleForTest(*engine, device.Graphics(), camX, camY);
+    const std::string path = TestOutPath("battle_scene.png");
+    ASSERT_EQ(device.Graphics()->SaveScreenshot(path.c_str()), 1);
+
+    Image shot;
+    ASSERT_TRUE(LoadImageFile(path, shot));
+    ASSERT_EQ(shot.width, 800);
+    ASSERT_EQ(shot.height, 600);
+    const uint32_t background = 0xFF0C1428;
+    EXPECT_NE(shot.At(400, 342) | 0xFF000000, background) << "the ship is drawn at the centre";
+    // Every robot and enemy on screen covers its centre pixel.
+    auto covered = [&](int32_t worldX, int32_t worldY, int32_t half) {
+        const int32_t x = worldX - camX + half, y = worldY - camY + half;
+        if (x < 0 || y < 0 || x >= 800 || y >= 600) return true;
+        return (shot.At(x, y) | 0xFF000000) != background;
+    };
+    for (int r = 0; r < 4; ++r) EXPECT_TRUE(covered(engine->robot.x[r], engine->robot.y[r], 16)) << r;
+    for (int e = 0; e < 7; ++e) {
+        EXPECT_TRUE(covered(engine->enemy.x[e], engine->enemy.y[e], engine->enemy.w[e] / 2)) << e;
+    }
 }

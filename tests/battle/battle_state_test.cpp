@@ -47,7 +47,7 @@ TEST(BattleState, TimersAndCountersStartWhereTheGameExpects) {
     EXPECT_EQ(engine->emergencyEscape, 0);
     EXPECT_EQ(engine->rollLimit, 120);
     for (int k = 0; k < kRingCount; ++k) {
-        EXPECT_EQ(engine->ring[k].alpha, 0xFFFFFFFFu);
+        EXPECT_EQ(engine->ring[k].alpha, 255);
         EXPECT_EQ(engine->ring[k].state, 0);
         EXPECT_EQ(engine->ring[k].segments, 20);
         EXPECT_EQ(engine->ring[k].vertexCount, 120);
@@ -171,7 +171,7 @@ TEST(BattleArt, RingVerticesFormTwentySegmentsEndingAt361Degrees) {
     EXPECT_FLOAT_EQ(v[4].u, 1.0f);
     EXPECT_FLOAT_EQ(v[4].v, 0.0f);
     for (int i = 0; i < ShockWave::kVertexCount; ++i) {
-        EXPECT_EQ(v[i].diffuse, 0xFFFFFFFFu);
+        EXPECT_EQ(v[i].colour, 0xFFFFFFFFu);
         EXPECT_FLOAT_EQ(v[i].y, 0.0f);
     }
     // The last segment ends one degree past the start (361 degrees).

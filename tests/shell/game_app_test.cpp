@@ -1,0 +1,219 @@
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "harness/game_driver.h"
+#include "platform/audio_system.h"
+#include "platform/font.h"
+#include "platform/key_codes.h"
+#include "platform/mouse_cursor.h"
+#include "platform/sprite_sheet.h"
+#include "shell/game_state.h"
+
+namespace {
+// From the title to the main menu: Return on frame 2.
+void ReachMainMenu(GameDriver& driver) {
+    driver.RunFrames(2);
+    driver.TapKey(key::kReturn);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 10));
+}
+
+// Loses the device at the end of the next frame and restores it after two
+// lost frames; returns the scene runs of the frame the device came back.
+uint32_t LoseAndRestore(GameDriver& driver) {
+    driver.LoseDevice();
+    driver.RunFrames(1);  // the scene finds the device lost at its end
+    EXPECT_EQ(driver.App().deviceLost, 1);
+    uint32_t runs = driver.App().sceneRuns;
+    driver.RunFrames(2);  // still lost: no scene runs
+    EXPECT_EQ(driver.App().sceneRuns, runs);
+    driver.RestoreDevice();
+    runs = driver.App().sceneRuns;
+    driver.RunFrames(1);
+    return driver.App().sceneRuns - runs;
+}
+}  // namespace
+
+TEST(GameAppDevice, LossInTheTitleComesBackAt400AndReloadsEverything) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    driver.RunFrames(3);
+    ASSERT_EQ(driver.App().sceneFrame, scenes::Title);
+
+    uint32_t loadingBefore = driver.App().loadingScreens;
+    EXPECT_EQ(LoseAndRestore(driver), 2u) << "the scene runs twice on the frame the device comes back";
+    GameApp& app = driver.App();
+    EXPECT_EQ(app.deviceLost, 0);
+    EXPECT_EQ(app.graphics.width, 400);
+    EXPECT_EQ(app.graphics.height, 400);
+    EXPECT_EQ(app.graphics.windowed, 1);
+    EXPECT_EQ(app.loadingScreens, loadingBefore + 1);
+    ASSERT_NE(app.cursor->sheet, nullptr);
+    EXPECT_NE(app.cursor->sheet->images[0].texture, nullptr) << "cursor art loaded again";
+
+    // And the picture is the title's again, cursor included.
+    std::string shot = std::string(std::getenv("GAME_TEST_OUT") ? std::getenv("GAME_TEST_OUT") : "/tmp") +
+                       "/title_after_reset.png";
+    driver.RunFrames(1);
+    EXPECT_TRUE(driver.Screenshot(shot));
+}
+
+TEST(GameAppDevice, LossInTheMainMenuComesBackFullScreen) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    ReachMainMenu(driver);
+    EXPECT_EQ(driver.App().graphics.width, 800);
+
+    EXPECT_EQ(LoseAndRestore(driver), 2u);
+    GameApp& app = driver.App();
+    EXPECT_EQ(app.graphics.width, 800);
+    EXPECT_EQ(app.graphics.height, 600);
+    EXPECT_EQ(app.graphics.windowed, 0);
+    EXPECT_EQ(app.sceneFrame, scenes::MainMenu);
+    EXPECT_EQ(app.leaveScene, 0);
+    ASSERT_NE(app.sharedFont, nullptr);
+}
+
+TEST(GameAppHotkeys, LaterKeyWinsAndAHeldKeyKeepsTheScreen) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    ReachMainMenu(driver);
+    driver.App().gameState->location = 1;
+    driver.App().SwitchScene(scenes::HomeBase);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+
+    driver.PressKey(key::kY);
+    driver.PressKey(key::kB);
+    driver.RunFrames(1);
+    EXPECT_EQ(driver.App().sceneFrame, scenes::Buildings) << "B is tested after Y";
+    EXPECT_EQ(driver.App().screenPage, 3);
+    driver.ReleaseKey(key::kY);
+
+    // B still held: Buildings keeps selecting itself and stays.
+    driver.RunFrames(5);
+    EXPECT_EQ(driver.App().sceneFrame, scenes::Buildings);
+    EXPECT_EQ(driver.App().leaveScene, 0);
+    driver.ReleaseKey(key::kB);
+
+    // Back returns to the area the record names, marked as a return.
+    driver.TapKey(key::kEscape);
+    EXPECT_EQ(driver.App().sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(driver.App().gameState->location, 1u);
+}
+
+TEST(GameAppTiming, FirstFrameOfASceneIsNotMeasured) {
+    GameDriver::Options options;
+    options.msPerFrame = 20;
+    GameDriver driver(options);
+    ASSERT_TRUE(driver.Start());
+    driver.RunFrames(5);
+    GameApp& app = driver.App();
+    // The manual clock does not move within a frame: every measured frame is 0 ms.
+    EXPECT_EQ(app.lastFrameMs, 0u);
+    app.lastFrameMs = 77;  // as if the previous scene's last frame took 77 ms
+    app.SwitchScene(scenes::Credits);
+    driver.RunFrames(1);
+    EXPECT_EQ(app.lastFrameMs, 77u) << "the first frame after a switch keeps the old value";
+    EXPECT_EQ(app.frameTimerArmed, 1);
+    driver.RunFrames(1);
+    EXPECT_EQ(app.lastFrameMs, 0u) << "the second frame measures";
+}
+
+TEST(GameAppTiming, CountFpsClosesTheSecondOnTheFrameThatPassesIt) {
+    GameApp app;
+    app.lastFrameMs = 16;
+    for (int frame = 1; frame <= 62; ++frame) app.CountFps();
+    EXPECT_EQ(app.fps, 0u);
+    EXPECT_EQ(app.msCounted, 992u);
+    app.CountFps();  // 1008 ms > 1000
+    EXPECT_EQ(app.fps, 63u);
+    EXPECT_EQ(app.msCounted, 0u);
+    EXPECT_EQ(app.framesCounted, 0u);
+    app.CountFps();
+    EXPECT_EQ(app.framesCounted, 1u);
+}
+
+TEST(GameAppMp3, RestartsFromTheStartOnTheFrameItsEndIsReported) {
+    std::string mp3 = std::string(std::getenv("GAME_DIR") ? std::getenv("GAME_DIR") : "build/game") +
+                      "/Data/Devivi.mp3";
+    if (!std::filesystem::exists(mp3)) GTEST_SKIP() << "no MP3 encoder: the stand-in MP3 was not made";
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    GameApp& app = driver.App();
+    if (!app.audio.IsOpen()) GTEST_SKIP() << "no audio device";
+    app.gameState->musicOn = 1;
+    app.KeepMp3Playing(-700);
+    EXPECT_EQ(app.mp3State, 2);
+    EXPECT_EQ(app.mp3.IsRunning(), 1);
+    EXPECT_EQ(app.mp3.volume, -700);
+
+    Mix_HaltChannel(AudioSystem::kStreamChannel);  // the track reaches its end
+    app.KeepMp3Playing(-900);
+    EXPECT_EQ(app.mp3EventCode, Mp3Stream::kEventComplete);
+    EXPECT_EQ(app.mp3State, 2);
+    EXPECT_EQ(app.mp3.IsRunning(), 1) << "started again in the same frame";
+    EXPECT_EQ(app.mp3.volume, -900);
+
+    app.StopMp3();
+    EXPECT_EQ(app.mp3State, 0);
+    EXPECT_EQ(app.mp3.IsRunning(), 0);
+
+    // With music off nothing starts it.
+    app.gameState->musicOn = 0;
+    app.KeepMp3Playing(-700);
+    EXPECT_EQ(app.mp3State, 0);
+}
+
+TEST(GameAppLifecycle, CleanupCopesWithNothingCreated) {
+    GameApp app;
+    EXPECT_EQ(app.Cleanup(), 1);
+    EXPECT_EQ(app.cursor, nullptr);
+    EXPECT_EQ(app.gameState, nullptr);
+    EXPECT_EQ(app.Cleanup(), 1);
+}
+
+TEST(GameAppLifecycle, QuitFromTheMainMenuEndsTheRun) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    ReachMainMenu(driver);
+    driver.PressKey(key::kEscape);
+    driver.RunFrames(3);
+    EXPECT_TRUE(driver.QuitRequested());
+    driver.Finish();
+    EXPECT_EQ(driver.App().cursor, nullptr);
+    EXPECT_EQ(driver.App().gameState, nullptr);
+    EXPECT_EQ(driver.App().sharedFont, nullptr);
+}
+
+TEST(GameDriverScript, ParsesEveryActionAndRejectsBadLines) {
+    std::vector<DriverAction> actions;
+    std::string error;
+    ASSERT_TRUE(ParseDriverScript("# comment\n"
+                                  "3 key Return down\n"
+                                  "4 key Left Ctrl up\n"
+                                  "5 key 0x15 down\n"
+                                  "6 mouse -10 20\n"
+                                  "7 button 1 down\n"
+                                  "8 screenshot out.png\n"
+                                  "9 lose-device\n"
+                                  "10 restore-device\n",
+                                  actions, error))
+        << error;
+    ASSERT_EQ(actions.size(), 8u);
+    EXPECT_EQ(actions[0].a, key::kReturn);
+    EXPECT_EQ(actions[1].a, key::kLeftControl);
+    EXPECT_EQ(actions[1].kind, DriverAction::Kind::KeyUp);
+    EXPECT_EQ(actions[2].a, key::kY);
+    EXPECT_EQ(actions[3].a, -10);
+    EXPECT_EQ(actions[3].b, 20);
+    EXPECT_EQ(actions[4].kind, DriverAction::Kind::ButtonDown);
+    EXPECT_EQ(actions[5].path, "out.png");
+    EXPECT_EQ(actions[7].frame, 10u);
+
+    for (const char* bad : {"x key Return down", "3 key Nowhere down", "3 key Return sideways", "3 button 7 down",
+                            "3 mouse 1", "3 dance"}) {
+        std::vector<DriverAction> none;
+        EXPECT_FALSE(ParseDriverScript(bad, none, error)) << bad;
+    }
+}
