@@ -44,7 +44,7 @@ constexpr uint32_t kLastProtectionType = 3;
 // The word map, in file order. Words 0-9 hold 1 and words 859-867 are
 // not written; every other word up to 18011 belongs to exactly one field.
 constexpr WordField kMap[] = {
-    SAVE_RANGE(10, hofName, 0, kNameGlyphs),
+    SAVE_FIELD(10, hofName),  // a copy only; a new game leaves it unset
     SAVE_FIELD(31, storyStage),
     SAVE_RANGE(32, questSet, 1, 2),
     SAVE_FIELD(kAreaWord, currentArea),
