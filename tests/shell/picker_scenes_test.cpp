@@ -2,7 +2,6 @@
 // game, driven frame by frame.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,13 +15,9 @@
 #include "shell/name_entry.h"
 #include "shell/save_file.h"
 #include "shell_scratch_dir.h"
+#include "shell_screens.h"
 
 namespace {
-
-std::string OutDir() {
-    const char* out = std::getenv("GAME_TEST_OUT");
-    return out ? out : "test-out";
-}
 
 bool ToMainMenu(GameDriver& driver) {
     if (!driver.Start()) return false;
@@ -126,7 +121,7 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
     ASSERT_NE(driver.App().filePicker, nullptr);
     for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().filePicker->slotUsed[k], 1);
     EXPECT_EQ(driver.App().filePicker->slotLevel[4], 175);
-    driver.Screenshot(OutDir() + "/new_game_slot.png");
+    EXPECT_TRUE(ScreenMatches(driver, "new_game_slot"));
 
     driver.TapKey(key::k3);
     ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 10));
@@ -177,7 +172,7 @@ TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
     EXPECT_FALSE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
     driver.RunFrames(3);
     EXPECT_TRUE(driver.App().IsCurrent(scenes::SaveGame));
-    driver.Screenshot(OutDir() + "/save_failed.png");
+    EXPECT_TRUE(ScreenMatches(driver, "save_failed"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 10));
     EXPECT_EQ(driver.App().saveFailed, 0);

@@ -2,7 +2,6 @@
 // the home base, then loaded back through the load picker.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -11,13 +10,9 @@
 #include "platform/key_codes.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
+#include "shell_screens.h"
 
 namespace {
-
-std::string OutDir() {
-    const char* out = std::getenv("GAME_TEST_OUT");
-    return out ? out : "test-out";
-}
 
 // The dump without the slot bookkeeping that saving and probing change by
 // design (stale flag, empty-slot marks, the last load's result).
@@ -65,7 +60,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     panel.hand5Y = 536;
     panel.growPhase = 3;
     driver.RunFrames(3);
-    driver.Screenshot(OutDir() + "/name_entry.png");
+    EXPECT_TRUE(ScreenMatches(driver, "name_entry"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 20));
 
@@ -94,7 +89,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     driver.TapKey(key::kL);
     ASSERT_TRUE(driver.RunUntilScene(scenes::LoadGamePicker, 10));
     driver.RunFrames(2);
-    driver.Screenshot(OutDir() + "/load_picker.png");
+    EXPECT_TRUE(ScreenMatches(driver, "load_picker"));
     driver.TapKey(key::k1);
     ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 10));
     EXPECT_EQ(driver.App().gameState->loadSucceeded, 1);
