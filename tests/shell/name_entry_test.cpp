@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/clock.h"
 #include "shell/name_entry.h"
 
 namespace {
@@ -148,4 +149,48 @@ TEST(NameEntryButtons, HalfOpenRectanglesAndThePressLock) {
     panel.pressLock = 1;
     panel.HitTestReady(100, 100);
     EXPECT_EQ(panel.readyFrame, 2);
+}
+
+TEST(NameEntryMotion, TheFrameSlidesInToItsRestingPlaceAndTheBarGrowsTwice) {
+    ManualClock clock;
+    Clock::Install(&clock);
+    NameEntry panel;
+    for (int frame = 0; frame < 400; ++frame) {
+        panel.SlideStrips(7);
+        panel.SpreadHand2(7);
+        panel.SlideHand3(7);
+        panel.SlideHand5(7);
+        panel.GrowHand4();
+        clock.Advance(21);
+        if (panel.stripsX > 233) {
+            EXPECT_EQ(panel.hand2Spread, 16);  // spreads only once the strips rest
+        }
+    }
+    EXPECT_EQ(panel.stripsX, 233);
+    EXPECT_EQ(panel.hand2Spread, 336);
+    EXPECT_EQ(panel.hand3X, 0);
+    EXPECT_EQ(panel.hand5Y, 536);
+    EXPECT_EQ(panel.growPhase, 3);
+    Clock::Install(nullptr);
+}
+
+TEST(NameEntryMotion, TheCursorBlinksEveryFourHundredMilliseconds) {
+    ManualClock clock;
+    Clock::Install(&clock);
+    NameEntry panel;
+    panel.BlinkCursor();  // arms
+    panel.BlinkCursor();
+    EXPECT_EQ(panel.blinkPhase, 0);
+    clock.Advance(400);
+    panel.BlinkCursor();
+    EXPECT_EQ(panel.blinkPhase, 0);  // not more than 400 ms yet
+    clock.Advance(1);
+    panel.BlinkCursor();
+    panel.BlinkCursor();
+    EXPECT_EQ(panel.blinkPhase, 1);
+    clock.Advance(401);
+    panel.BlinkCursor();
+    panel.BlinkCursor();
+    EXPECT_EQ(panel.blinkPhase, 0);
+    Clock::Install(nullptr);
 }
