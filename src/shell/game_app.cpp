@@ -12,7 +12,9 @@
 #include "platform/mouse_cursor.h"
 #include "platform/options_file.h"
 #include "platform/shared_art.h"
+#include "shell/file_picker.h"
 #include "shell/game_state.h"
+#include "shell/name_entry.h"
 
 namespace {
 constexpr int kTitleSize = 400;
@@ -178,6 +180,8 @@ int GameApp::Cleanup() {
     // The shared objects' art goes before the device that made it.
     if (sharedArt) sharedArt->ReleaseArt();
     if (battleEngine) battleEngine->ReleaseArt();
+    if (nameEntry) nameEntry->FreeArt();
+    if (filePicker) filePicker->FreeSheet();
     if (sharedFont) sharedFont->Release();
     graphics.Release();
 
@@ -189,10 +193,13 @@ int GameApp::Cleanup() {
     if (readBlob) readBlob->Free();
     DeleteAndClear(readBlob);
     for (MotionStepper*& stepper : steppers) DeleteAndClear(stepper);
+    DeleteAndClear(nameEntry);
     DeleteAndClear(optionsFile);
     if (writeBlob) writeBlob->Free();
     DeleteAndClear(writeBlob);
     DeleteAndClear(battleEngine);
     DeleteAndClear(sharedFont);
+    // Its scene deletes it when left; quitting while it shows must not leak it.
+    DeleteAndClear(filePicker);
     return 1;
 }

@@ -27,7 +27,8 @@ struct DriverAction {
 // false and describes it in error.
 bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actions, std::string& error);
 
-// Drives the real GameApp headless, frame by frame, with a manual clock.
+// Drives the real GameApp headless, frame by frame, with a manual clock that
+// moves on by a frame's time at each present (as the wait for the display).
 // It runs in a game directory of its own: Art and Data linked from the
 // built stand-ins, an empty Saves (or the directory given).
 class GameDriver {
