@@ -69,7 +69,8 @@ public:
         e.TickEffects(0);
         e.TickSlowAnimations(areaId);
         uint8_t s[13];
-        const int32_t speeds[13] = {50, 30, e.shipVelocityX, e.shipVelocityY, 70, 140, 210, 280, 350, 420, 490, 560, 90};
+        const int32_t speeds[13] = {50,  30, e.shipVelocityX, e.shipVelocityY, 70, 140, 210, 280, 350, 420, 490,
+                                    560, 90};
         for (int k = 0; k < 13; ++k) s[k] = steppers[k].StepAdaptive(speeds[k], kFrameMs);
         e.MoveShotsAndWaves(camX, camY, s[4], s[5], s[6], s[7], s[8], s[9], s[10], s[11]);
         e.steering = 0;
@@ -156,7 +157,8 @@ public:
             if (e.killExplosion.frame[i] == 0) continue;
             if (e.killExplosion.frame[i] < 9) copy(e.killExplosion.x[i], e.killExplosion.y[i], 64, 0, false);
             const int debris = e.killExplosion.kind[i] == 1 ? 4 : 7;
-            for (int p = 0; p < debris; ++p) copy(e.killExplosion.debrisX[i][p], e.killExplosion.debrisY[i][p], 13, 0, false);
+            for (int p = 0; p < debris; ++p)
+                copy(e.killExplosion.debrisX[i][p], e.killExplosion.debrisY[i][p], 13, 0, false);
         }
         for (int i = 0; i < kSparkSlots; ++i) {
             if (e.spark.frame[i]) copy(e.spark.x[i], e.spark.y[i], 32, 0, false);
@@ -166,7 +168,7 @@ public:
         }
         const int radarDots = e.radar.robotCount + e.radar.allyCount + e.radar.enemyCount + 4;
         for (int k = 0; k < radarDots; ++k) copy(camX + 698 + k % 90, camY + 62 + k % 60, 2, 0, false);
-        copy(camX + 600, camY, 200, 0, false);  // the radar's back, scaled up
+        copy(camX + 600, camY, 200, 0, false);                                       // the radar's back, scaled up
         for (int k = 0; k < 12; ++k) copy(camX + 60 * (k % 4), camY, 30, 0, false);  // robot counters
         if (draw) SDL_RenderFlush(renderer);
         return copies;
@@ -204,8 +206,8 @@ public:
                            static_cast<uint8_t>(k % 4), 1);
         }
         for (int k = 0; explosions < kExplosionsAlive; ++k, ++explosions) {
-            e.AddKillExplosion(shipWorldX - 380 + (k * 61) % 760, shipWorldY - 280 + (k * 47) % 560,
-                               k % 3 ? 32 : 64, static_cast<uint8_t>(1 + k % 3), static_cast<uint8_t>(k % 7));
+            e.AddKillExplosion(shipWorldX - 380 + (k * 61) % 760, shipWorldY - 280 + (k * 47) % 560, k % 3 ? 32 : 64,
+                               static_cast<uint8_t>(1 + k % 3), static_cast<uint8_t>(k % 7));
         }
         for (int k = 0; k < kRingCount; ++k) {
             if (e.ring[k].state == 0) {
