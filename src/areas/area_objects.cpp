@@ -3,6 +3,7 @@
 #include "areas/control_panel.h"
 #include "areas/quest_progress.h"
 #include "areas/region_frame_steps.h"
+#include "areas/region_scene.h"
 #include "battle/battle_engine.h"
 #include "platform/motion_stepper.h"
 #include "platform/number_text.h"
@@ -71,10 +72,14 @@ void CreateAreaPanel(GameApp& app) {
 }
 
 void CreateAreaEngine(GameApp& app) {
-    const GameState& state = *app.gameState;
     app.battleEngine = new BattleEngine();
+    app.battleEngine->LoadArt(&app.graphics);
+    SeedEngineFromRecord(app);
+}
+
+void SeedEngineFromRecord(GameApp& app) {
+    const GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
-    engine.LoadArt(&app.graphics);
     for (int i = 0; i < kAllyFlagCount; ++i) engine.allyFlags[i] = state.allyFlags[i];
     engine.engineLevel = static_cast<int32_t>(state.shipSpeed);
     for (int b = 0; b < kBarrels; ++b) {
