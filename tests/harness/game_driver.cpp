@@ -125,7 +125,8 @@ bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actio
 
 GameDriver::GameDriver() : GameDriver(Options{}) {}
 
-GameDriver::GameDriver(const Options& options) : msPerFrame_(options.msPerFrame) {
+GameDriver::GameDriver(const Options& options)
+    : msPerFrame_(options.msPerFrame), frameTakesTime_(options.frameTakesTime) {
     // Headless unless the caller chose a display.
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -198,8 +199,8 @@ void GameDriver::RunFrames(uint32_t n) {
         app_->Frame();
         clock_.Advance(msPerFrame_);
         // No time passes inside a frame under the manual clock, yet the game
-        // measures each frame from the inside: give it the frame's length.
-        if (app_->frameTimerArmed == 1) app_->lastFrameMs = msPerFrame_;
+        // measures each frame from the inside: on request, give it the length.
+        if (frameTakesTime_ && app_->frameTimerArmed == 1) app_->lastFrameMs = msPerFrame_;
         ++frame_;
     }
 }

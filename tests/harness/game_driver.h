@@ -36,6 +36,9 @@ public:
         std::string gameDir;       // empty: a fresh temporary directory
         uint32_t msPerFrame = 16;
         bool keepGameDir = false;  // leave a temporary directory behind
+        // Each frame measures msPerFrame (else 0 ms: nothing driven by the
+        // frame steppers moves).
+        bool frameTakesTime = false;
     };
 
     GameDriver();
@@ -84,6 +87,7 @@ private:
     std::string gameDir_;
     std::string previousDir_;
     uint32_t msPerFrame_ = 16;
+    bool frameTakesTime_ = false;
     uint32_t frame_ = 0;
     bool started_ = false;
     bool finished_ = false;
