@@ -14,12 +14,6 @@ class GameState;
 // first region's scene in a chosen area and view.
 class RegionTest : public ::testing::Test {
 protected:
-    RegionTest() : driver_(MovingFrames()) {}
-    static GameDriver::Options MovingFrames() {
-        GameDriver::Options options;
-        options.frameTakesTime = true;
-        return options;
-    }
     void SetUp() override;
 
     // Switches to the first region in `area` with the view at (x, y) and runs

@@ -27,7 +27,8 @@ struct DriverAction {
 // false and describes it in error.
 bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actions, std::string& error);
 
-// Drives the real GameApp headless, frame by frame, with a manual clock.
+// Drives the real GameApp headless, frame by frame, with a manual clock that
+// moves on by a frame's time at each present (as the wait for the display).
 // It runs in a game directory of its own: Art and Data linked from the
 // built stand-ins, an empty Saves (or the directory given).
 class GameDriver {
@@ -36,9 +37,6 @@ public:
         std::string gameDir;       // empty: a fresh temporary directory
         uint32_t msPerFrame = 16;
         bool keepGameDir = false;  // leave a temporary directory behind
-        // Each frame measures msPerFrame (else 0 ms: nothing driven by the
-        // frame steppers moves).
-        bool frameTakesTime = false;
     };
 
     GameDriver();
@@ -87,7 +85,6 @@ private:
     std::string gameDir_;
     std::string previousDir_;
     uint32_t msPerFrame_ = 16;
-    bool frameTakesTime_ = false;
     uint32_t frame_ = 0;
     bool started_ = false;
     bool finished_ = false;
