@@ -154,7 +154,10 @@ TravelRowView ViewTravelRow(const GameApp& app, const RegionData& region, int32_
     for (uint8_t always : data.alwaysIn) {
         if (always != 0 && always == hub) view.active = true;
     }
-    view.current = view.active && data.action == TravelAction::Area && data.to.area == hub;
+    // The row of the hub the ship is in shows as the current one even before
+    // its quest opens it elsewhere.
+    view.current = data.action == TravelAction::Area && data.to.area == hub;
+    if (view.current) view.active = true;
     view.text = data.text;
     if (data.altText && data.altHub == hub) view.text = data.altText;
     view.width = data.boxWidth;

@@ -61,6 +61,7 @@ TEST_F(TravelTest, BeforeQuestOneTheBorderHubOffersOnlyItsFirstThreeRows) {
         EXPECT_STREQ(view.text + 1, ".  -- Inactive");
     }
     EXPECT_TRUE(ViewTravelRow(App(), region, 12, 4).active) << "row 4 is always open in the later hubs";
+    EXPECT_TRUE(ViewTravelRow(App(), region, 4, 4).current) << "the hub the ship is in, quest 1 or not";
     EXPECT_STREQ(ViewTravelRow(App(), region, 4, 9).text, "9.  -- Inactive");
     State().questStates[10] = 2;
     EXPECT_STREQ(ViewTravelRow(App(), region, 4, 9).text, "9. Ninja Shadow Clan Path");
@@ -79,6 +80,8 @@ TEST_F(TravelTest, TheMenuActsOnReleaseOverThePressedRowOnly) {
     State().questStates[3] = 2;  // quest 4 done: Earth Area open
     State().questStates[5] = 2;  // quest 6 done: Pirates Area open
     StandOnPortal(0);
+    PointAt(400, 15 + 25 * 4 + 10);
+    EXPECT_TRUE(driver_.Screenshot(OutPath("region_travel_menu_hub4.png")));
     PressAndRelease(5, 6);
     EXPECT_EQ(Backdrop().areaNumber, 4) << "pressed on row 5, released on row 6";
     PressAndRelease(5, 5);
