@@ -236,3 +236,34 @@ TEST_F(SkillTest, ScreenButtonsActOnReleaseOrWhenDraggedOff) {
     EXPECT_EQ(App().sceneFrame, scenes::Quests);
     EXPECT_EQ(Plays(App(), AreaSound::Stamp), stamps + 1);
 }
+
+TEST_F(RegionTest, BoughtAlliesFollowTheShipInAndTheColonyKeepsItsPlace) {
+    State().allyFlags[3] = 1;  // the first offer for quest 2, Moon Colony
+    Engine().spawnAreaUnits = 1;
+    EnterArea(8, 832, -644);
+    BattleEngine& engine = Engine();
+    ASSERT_EQ(engine.ally.exists[30], 1) << "the colony was placed";
+    ASSERT_EQ(engine.ally.exists[0], 1) << "the bought ally came";
+    EXPECT_EQ(engine.ally.x[0], 832 + engine.ally.offsetX[0] + 400);
+    EXPECT_EQ(engine.ally.y[0], -644 + engine.ally.offsetY[0] + 300);
+    EXPECT_NE(engine.ally.x[30], 832 + engine.ally.offsetX[30] + 400) << "quest units stay where their quest needs them";
+    EXPECT_EQ(engine.allyFlags[3], 2);
+    EXPECT_EQ(State().allyFlags[3], 1) << "the record's flags are never written back";
+}
+
+TEST_F(RegionTest, AfterADeviceResetTheAreaShowsLoadingAndReloadsItsArt) {
+    EnterArea(2, 200, -600);
+    RunFrames(2);
+    const uint32_t loading = App().loadingScreens;
+    driver_.LoseDevice();
+    RunFrames(2);
+    EXPECT_EQ(App().deviceLost, 1);
+    EXPECT_EQ(Panel().sheet, nullptr) << "the panel's art was released";
+    driver_.RestoreDevice();
+    RunFrames(2);
+    EXPECT_EQ(App().deviceLost, 0);
+    EXPECT_EQ(App().loadingScreens, loading + 1);
+    EXPECT_NE(Panel().sheet, nullptr);
+    EXPECT_NE(Engine().shotsSheet, nullptr);
+    EXPECT_TRUE(driver_.Screenshot(OutPath("region_after_reset.png")));
+}
