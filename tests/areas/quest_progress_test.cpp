@@ -135,6 +135,7 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     EXPECT_EQ(state.experience, experience + 500 + 20);
     EXPECT_EQ(state.skillLevels[4], hardArmorLevel + 1);
     EXPECT_EQ(Engine().skillCharges[4], engineCharge + 10);
+    const uint32_t benefit = state.skillBenefits[4];
     EXPECT_STREQ(Panel().giftTexts[0], "400");
     EXPECT_EQ(state.questStates[2], 2);
     EXPECT_EQ(state.questStates[3], 1) << "quest 4 follows quest 3";
@@ -151,6 +152,11 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     App().CompleteQuest();
     EXPECT_EQ(state.resources[GameState::kGold], goldAfter);
     EXPECT_EQ(Engine().QuestDoneEvent, 0);
+
+    // Leaving for a screen writes the engine's skills back without losing the gift.
+    Tap(0x15);  // Y
+    RunFrames(1);
+    EXPECT_EQ(state.skillBenefits[4], benefit);
 }
 
 TEST_F(QuestTest, QuestFiveFollowsQuestFourAndQuestSixWaitsForALaterCompletion) {
