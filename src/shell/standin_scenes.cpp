@@ -19,7 +19,14 @@ void GameApp::RobotsSceneFrame() { RunStandInScene(*this, "Robots", StandInKind:
 void GameApp::OptionsSceneFrame() { RunStandInScene(*this, "Options", StandInKind::Management); }
 
 void GameApp::HomeBaseFrame() { RunStandInScene(*this, "Home Base", StandInKind::Area, 1); }
-void GameApp::InvasionsFrame() { RunStandInScene(*this, "Second Region", StandInKind::Area, 3); }
+// The second region is not built yet: Return flies back to the home base.
+void GameApp::InvasionsFrame() {
+    RunStandInScene(*this, "Second Region (Return: back to base)", StandInKind::Area, 3);
+    if (sceneFrame != scenes::Invasions || !keyboard.KeyPressed(key::kReturn)) return;
+    keyboard.SetLatch(key::kReturn, 1);
+    gameState->location = 1;
+    SwitchScene(scenes::HomeBase);
+}
 
 void GameApp::HelpSceneFrame() { RunStandInScene(*this, "Help", StandInKind::FrontEnd); }
 void GameApp::CreditsSceneFrame() { RunStandInScene(*this, "Credits", StandInKind::FrontEnd); }

@@ -255,3 +255,14 @@ TEST_F(QuestTest, AQuestItemOnTheGroundOutlastsAVisitToAScreen) {
     EXPECT_EQ(Engine().questItem.kind[0], 1);
     EXPECT_EQ(Engine().questItem.x[0], 1500);
 }
+
+TEST_F(QuestTest, AfterTheLastQuestTheInterludeLeadsToTheSecondSetAtTheHomeBase) {
+    Prepare(28, 12);
+    for (uint8_t& fired : Engine().waveFired) fired = 1;  // the base's waves are over
+    App().areaClockMark = 31;
+    ASSERT_TRUE(driver_.RunUntilScene(scenes::Galaxy, 5));
+    Tap(0x1C);  // Return ends the interlude
+    ASSERT_TRUE(driver_.RunUntilScene(scenes::HomeBase, 5));
+    EXPECT_EQ(State().questSet, 2u);
+    EXPECT_EQ(State().questStates[0], 1);
+}

@@ -33,7 +33,10 @@ void RegionTest::EnterArea(int32_t area, int32_t viewX, int32_t viewY) {
 }
 
 void RegionTest::RunSeconds(uint32_t seconds) {
-    for (int guard = 0; guard < 100000 && App().secondsInArea < seconds; ++guard) driver_.RunFrames(1);
+    const SceneThunk scene = App().sceneFrame;
+    for (int guard = 0; guard < 100000 && App().secondsInArea < seconds && App().sceneFrame == scene; ++guard) {
+        driver_.RunFrames(1);
+    }
 }
 
 void RegionTest::PointAt(int32_t x, int32_t y) {
