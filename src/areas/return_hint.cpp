@@ -9,14 +9,14 @@
 #include "shell/game_app.h"
 
 namespace {
-constexpr int32_t kBubbleX = 40;
+constexpr int32_t kBubbleX = 200;  // clear of the panel's notices at x 100
 constexpr int32_t kBubbleTop = 360;
 constexpr int32_t kBubbleBottom = 460;
 constexpr int32_t kBubbleWidth = 190;
 constexpr int32_t kBubbleHeight = 48;
 constexpr int kBubbleBackImage = 14;
-constexpr uint32_t kBubbleColour = 0xDCFFFFFFu;
-constexpr uint32_t kTextColour = 0xFF323232u;
+constexpr uint32_t kBubbleColour = 0xDC202020u;
+constexpr uint32_t kTextColour = 0xFFF0F0F0u;
 
 bool AdvisorOn(const GameApp& app) { return app.optionsFile == nullptr || app.optionsFile->advisorOn != 0; }
 
@@ -36,7 +36,7 @@ void GameApp::ShowReturnHint() {
     Bob(*this, StepOf(*this, kStepS50), StepOf(*this, kStepS30));
     if (sharedArt && sharedArt->menuSheet) {
         sharedArt->menuSheet->Draw(kBubbleBackImage, 0, static_cast<float>(kBubbleX - 10),
-                                   static_cast<float>(hintBubbleY - 6), kBubbleColour, 1.6f, 1.0f, 0, 0.0f);
+                                   static_cast<float>(hintBubbleY - 6), kBubbleColour, 6.8f, 2.0f, 0, 0.0f);
     }
     if (!sharedFont) return;
     sharedFont->DrawText("Press F1 to return", kBubbleX, hintBubbleY, kBubbleWidth, kBubbleHeight / 2, kTextColour, 0);

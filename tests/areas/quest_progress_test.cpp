@@ -183,6 +183,7 @@ TEST_F(QuestTest, QuestOneSetsTheReturnHintUntilTheNextAreaLoad) {
     EXPECT_EQ(State().questStates[1], 1);
     RunFrames(2);
     EXPECT_EQ(App().returnHint, 1);
+    EXPECT_TRUE(driver_.Screenshot(OutPath("region_return_hint.png")));
     App().areaLoadPending = 1;
     RunFrames(1);
     EXPECT_EQ(App().returnHint, 0);
