@@ -26,7 +26,6 @@ constexpr EventSound kEngineEvents[] = {
     {&BattleEngine::enemyFireEvent, AreaSound::EnemyFire, 2},
     {&BattleEngine::robotLostEvent, AreaSound::RobotVoice, 0},
     {&BattleEngine::allyLostEvent, AreaSound::RobotVoice, 0},
-    {&BattleEngine::pickupEvent, AreaSound::DropCollected, 0},
     {&BattleEngine::enemyKilledEvent, AreaSound::BigExplosion, 2},
     {&BattleEngine::enemyHitEvent, AreaSound::Explosion, 0},
 };
@@ -63,8 +62,14 @@ void RunJingle(GameApp& app) {
     state.questJingle = 3;
 }
 
+// The pickup and the allies' voice. The engine raises no ray or modulator
+// flag in these areas, so those rows of the table stay silent here.
 void PlayTableA(GameApp& app) {
     BattleEngine& engine = *app.battleEngine;
+    if (engine.pickupEvent) {
+        engine.pickupEvent = 0;
+        PlayAreaSound(app, AreaSound::Pick);
+    }
     if (engine.helpArrivedEvent) {
         engine.helpArrivedEvent = 0;
         PlayAreaSound(app, AreaSound::AllyVoice);
