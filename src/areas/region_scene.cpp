@@ -10,7 +10,6 @@
 #include "battle/battle_engine.h"
 #include "platform/camera.h"
 #include "platform/clock.h"
-#include "platform/font.h"
 #include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
 #include "platform/shared_art.h"
@@ -31,7 +30,6 @@ void EnterRegion(GameApp& app, const RegionData& region) {
     EnsureAreaObjects(app);
     app.controlPanel->region = region.panelRegion;
 }
-
 
 void ClearFreshArea(BattleEngine& engine) {
     for (int i = 0; i < kEnemySlots; ++i) engine.enemy.active[i] = 0;
