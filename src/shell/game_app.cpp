@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "areas/area_backdrop.h"
+#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
 #include "platform/camera.h"
 #include "platform/data_blob.h"
@@ -180,6 +182,7 @@ int GameApp::Cleanup() {
     // The shared objects' art goes before the device that made it.
     if (sharedArt) sharedArt->ReleaseArt();
     if (battleEngine) battleEngine->ReleaseArt();
+    if (controlPanel) controlPanel->ReleaseArt();
     if (nameEntry) nameEntry->FreeArt();
     if (filePicker) filePicker->FreeSheet();
     if (sharedFont) sharedFont->Release();
@@ -198,6 +201,8 @@ int GameApp::Cleanup() {
     if (writeBlob) writeBlob->Free();
     DeleteAndClear(writeBlob);
     DeleteAndClear(battleEngine);
+    DeleteAndClear(controlPanel);
+    DeleteAndClear(areaBackdrop);
     DeleteAndClear(sharedFont);
     // Its scene deletes it when left; quitting while it shows must not leak it.
     DeleteAndClear(filePicker);

@@ -19,13 +19,38 @@ void GameApp::RobotsSceneFrame() { RunStandInScene(*this, "Robots", StandInKind:
 void GameApp::OptionsSceneFrame() { RunStandInScene(*this, "Options", StandInKind::Management); }
 
 void GameApp::HomeBaseFrame() { RunStandInScene(*this, "Home Base", StandInKind::Area, 1); }
-void GameApp::EarthSystemFrame() { RunStandInScene(*this, "First Region", StandInKind::Area, 2); }
-void GameApp::InvasionsFrame() { RunStandInScene(*this, "Second Region", StandInKind::Area, 3); }
+// The second region is not built yet: Return flies back to the home base.
+void GameApp::InvasionsFrame() {
+    RunStandInScene(*this, "Second Region (Return: back to base)", StandInKind::Area, 3);
+    if (sceneFrame != scenes::Invasions || !keyboard.KeyPressed(key::kReturn)) return;
+    keyboard.SetLatch(key::kReturn, 1);
+    gameState->location = 1;
+    SwitchScene(scenes::HomeBase);
+}
 
-void GameApp::GalaxySceneFrame() { RunStandInScene(*this, "Galaxy", StandInKind::FrontEnd); }
 void GameApp::HelpSceneFrame() { RunStandInScene(*this, "Help", StandInKind::FrontEnd); }
 void GameApp::CreditsSceneFrame() { RunStandInScene(*this, "Credits", StandInKind::FrontEnd); }
 void GameApp::HallOfFameSceneFrame() { RunStandInScene(*this, "Hall of Fame", StandInKind::FrontEnd); }
+
+// The interlude between the quest sets: after the first set it goes on to
+// the second from the home base (a key, a click or six seconds end it).
+void GameApp::GalaxySceneFrame() {
+    constexpr uint32_t kInterludeSeconds = 6;
+    RunStandInScene(*this, "Galaxy (a key: go on)", StandInKind::FrontEnd);
+    if (sceneFrame != scenes::Galaxy) return;
+    bool anyKey = false;
+    for (int code = 1; code < 256; ++code) anyKey = anyKey || keyboard.KeyPressed(code);
+    if (!anyKey && secondsInScene <= kInterludeSeconds) return;
+    if (gameState->questSet == 1) {
+        gameState->questSet = 2;
+        gameState->location = 1;
+        SwitchScene(scenes::HomeBase);
+    } else {
+        gameState->storyStage = 2;
+        SwitchScene(scenes::Story);
+    }
+}
+
 
 // The intro starts a new game at the home base, keeping the sound options.
 void GameApp::StorySceneFrame() {
