@@ -20,7 +20,7 @@ constexpr uint32_t kHintBuildings = 13;
 constexpr uint32_t kHintQuests = 15;
 constexpr int kThirdStartBuilding = 2;
 
-constexpr TravelRow kSet1Rows[kTravelRows] = {
+constexpr HomeTravelEntry kSet1Rows[kHomeTravelRows] = {
     {"1. Your Home Base", nullptr, kNoQuest, 0, 0, 0, 0},
     {"2. Tovrin Planetary System (Shop)", nullptr, kNoQuest, 0, 0, 0, 0},
     {"3. Border Area", nullptr, kNoQuest, 2, 210, -600, 0},
@@ -33,7 +33,7 @@ constexpr TravelRow kSet1Rows[kTravelRows] = {
 };
 
 // The second set keeps quests 13-24 in the first twelve quest bytes.
-constexpr TravelRow kSet2Rows[kTravelRows] = {
+constexpr HomeTravelEntry kSet2Rows[kHomeTravelRows] = {
     {"1. Your Home Base", nullptr, kNoQuest, 0, 0, 0, 0},
     {"2. Tovrin Planetary System (Shop)", nullptr, kNoQuest, 0, 0, 0, 0},
     {"3. Pluto Area", nullptr, kNoQuest, 2, 830, -2000, 1},
@@ -64,14 +64,14 @@ HomeHint HomeBaseHint(const GameState& state, const BattleEngine& engine, int32_
     return {};
 }
 
-const TravelRow& HomeTravelRow(uint32_t questSet, int row) {
-    const TravelRow* rows = questSet == 2 ? kSet2Rows : kSet1Rows;
-    if (row < 1 || row > kTravelRows) row = 1;
+const HomeTravelEntry& HomeTravelRow(uint32_t questSet, int row) {
+    const HomeTravelEntry* rows = questSet == 2 ? kSet2Rows : kSet1Rows;
+    if (row < 1 || row > kHomeTravelRows) row = 1;
     return rows[row - 1];
 }
 
 bool HomeTravelRowOpen(const GameState& state, int row) {
-    const TravelRow& r = HomeTravelRow(state.questSet, row);
+    const HomeTravelEntry& r = HomeTravelRow(state.questSet, row);
     if (r.questIndex == kNoQuest) return true;
     const uint8_t quest = state.questStates[r.questIndex];
     return state.questSet == 2 ? quest != 0 : quest == kQuestDone;

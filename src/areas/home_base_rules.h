@@ -14,7 +14,7 @@ struct HomeHint {
 HomeHint HomeBaseHint(const GameState& state, const BattleEngine& engine, int32_t viewX, int32_t viewY);
 
 // One row of the home base's travel menu.
-struct TravelRow {
+struct HomeTravelEntry {
     const char* text;
     const char* inactiveText;  // null: the row is always open
     uint8_t questIndex;        // the quest (0-11 in its set) that opens it
@@ -22,9 +22,9 @@ struct TravelRow {
     int32_t viewX, viewY;
     uint8_t restartsClock;     // second set: the area clock starts again
 };
-inline constexpr int kTravelRows = 9;
+inline constexpr int kHomeTravelRows = 9;
 // Row 1-9 of the menu for quest set 1 or 2.
-const TravelRow& HomeTravelRow(uint32_t questSet, int row);
+const HomeTravelEntry& HomeTravelRow(uint32_t questSet, int row);
 // Set 1 opens a row when its quest is done, set 2 once it has been given.
 bool HomeTravelRowOpen(const GameState& state, int row);
 
