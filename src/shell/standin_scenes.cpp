@@ -10,7 +10,6 @@ void GameApp::SkillsSceneFrame() { RunStandInScene(*this, "Skills", StandInKind:
 void GameApp::AwardsSceneFrame() { RunStandInScene(*this, "Awards", StandInKind::Management); }
 void GameApp::YourShipSceneFrame() { RunStandInScene(*this, "Your Ship", StandInKind::Management); }
 void GameApp::QuestsSceneFrame() { RunStandInScene(*this, "Quests", StandInKind::Management); }
-void GameApp::ConstructSceneFrame() { RunStandInScene(*this, "Construct Buildings", StandInKind::Management); }
 void GameApp::MakeRobotsSceneFrame() { RunStandInScene(*this, "Make Robots", StandInKind::Management); }
 void GameApp::WealthSceneFrame() { RunStandInScene(*this, "Wealth", StandInKind::Management); }
 void GameApp::BuildingsSceneFrame() { RunStandInScene(*this, "Buildings", StandInKind::Management); }
