@@ -297,3 +297,29 @@ TEST_F(ControlPanelTest, QuestGiftsForQuestZeroOrOutsideTheTablesChangeNothingBu
 }
 
 }  // namespace
+
+namespace {
+
+// Draw without art still keeps the low-armor warning and the region's label colour.
+TEST(ControlPanelDraw, ArmorAtExactlyAThirdIsLow) {
+    ControlPanel panel;
+    auto draw = [&](int32_t armor, int32_t armorMax) {
+        panel.Draw(10, armor, 10, nullptr, 0, 0, 0, armorMax, 0, 0, 0, 0, 1);
+    };
+    draw(41, 122);  // 122 / 3 is 40
+    EXPECT_EQ(panel.lowArmorTimer, 0);
+    draw(40, 122);
+    EXPECT_EQ(panel.lowArmorTimer, 1);
+    panel.lowArmorTimer = 5;
+    draw(40, 122);
+    EXPECT_EQ(panel.lowArmorTimer, 5) << "a running warning is not restarted";
+    draw(41, 122);
+    EXPECT_EQ(panel.lowArmorTimer, 0);
+    EXPECT_EQ(panel.textRed, 30);
+    panel.region = 3;
+    draw(41, 122);
+    EXPECT_EQ(panel.textBlue, 0xE6);
+    EXPECT_STREQ(panel.armorText, "41");
+}
+
+}  // namespace

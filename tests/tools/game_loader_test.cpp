@@ -10,6 +10,7 @@
 #include "platform/game_path.h"
 #include "platform/graphics_device.h"
 #include "platform/image_codec.h"
+#include "platform/mouse_cursor.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
 #include "platform/texture_pixels.h"
@@ -148,9 +149,9 @@ TEST_F(StandinDevice, ShipNoseShowsTheHeadingOnScreen) {
     sheet.Release();
 }
 
-// The shared art loads every one of its images from the stand-ins, and
-// every name it asks for is in the manifest.
-TEST_F(StandinDevice, SharedArtFindsEveryFileItNames) {
+// The shared art and the cursor load every one of their images from the
+// stand-ins, and every name they ask for is in the manifest.
+TEST_F(StandinDevice, SharedArtAndCursorFindEveryFileTheyName) {
     const std::filesystem::path old = std::filesystem::current_path();
     std::filesystem::current_path(GameDir());  // read only: the game resolves names from its directory
     ClearRequestedGamePaths();
@@ -160,11 +161,15 @@ TEST_F(StandinDevice, SharedArtFindsEveryFileItNames) {
     int slots = 0;
     for (SpriteSheet* sheet : {art.menuSheet, art.spaceSheet, art.dustSheet, art.cloudsSheet})
         for (int i = 0; sheet && i < sheet->imageCount; ++i) slots += sheet->images[i].texture ? 1 : 0;
+    MouseCursor cursor;
+    const int cursorLoaded = cursor.LoadArt(&graphics_);
     const std::vector<std::string> requested = RequestedGamePaths();
+    cursor.FreeSheet();
     art.ReleaseArt();
     std::filesystem::current_path(old);
     EXPECT_EQ(slots, 83);
-    EXPECT_EQ(requested.size(), 83u);
+    EXPECT_EQ(cursorLoaded, 1);
+    EXPECT_EQ(requested.size(), 85u);
     EXPECT_EQ(standin::NamesMissingFromRepoManifest(requested), std::vector<std::string>{});
 }
 

@@ -46,6 +46,11 @@ TEST(StandinManifest, ImageSizesHoldTheFramesInPowersOfTwo) {
     EXPECT_FALSE(m.entries[4].HasBackgroundKey());
     EXPECT_EQ(m.entries[4].Label(1), "B");
     EXPECT_EQ(m.entries[4].Label(2), "2");
+    EXPECT_EQ(m.entries[2].Label(0), "Pick a file");
+    EXPECT_EQ(m.entries[3].Label(5), "5");
+    ManifestEntry lone = m.entries[3];
+    lone.frames = 1;
+    EXPECT_EQ(lone.Label(0), "Rock");  // a lone frame is named after its file
     EXPECT_EQ(m.entries[5].kind, AssetKind::Wav);
     EXPECT_FALSE(m.entries[5].IsImage());
 }

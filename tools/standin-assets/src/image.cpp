@@ -1,5 +1,7 @@
 #include "image.h"
 
+#include "byte_io.h"
+
 #include <png.h>
 
 #include <algorithm>
@@ -109,35 +111,6 @@ void Image::Line(float x0, float y0, float x1, float y1, float thickness, Rgb c)
     Polygon({x0 + nx, y0 + ny, x1 + nx, y1 + ny, x1 - nx, y1 - ny, x0 - nx, y0 - ny}, c);
 }
 
-namespace {
-
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(v & 0xFF);
-    out.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-uint32_t Get16(const uint8_t* p) { return p[0] | (p[1] << 8); }
-uint32_t Get32(const uint8_t* p) { return Get16(p) | (Get16(p + 2) << 16); }
-
-bool ReadAll(const std::string& path, std::vector<uint8_t>& out) {
-    File f(std::fopen(path.c_str(), "rb"));
-    if (!f) return false;
-    uint8_t buffer[65536];
-    size_t n;
-    out.clear();
-    while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) out.insert(out.end(), buffer, buffer + n);
-    return true;
-}
-
-}  // namespace
 
 bool WriteBmp(const std::string& path, const Image& image) {
     const int w = image.Width(), h = image.Height();

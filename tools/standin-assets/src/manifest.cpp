@@ -148,8 +148,16 @@ bool ManifestEntry::HasBackgroundKey() const {
 
 Rgb ManifestEntry::BackgroundKey() const { return KeyColour(keys); }
 
+// A lone frame is named after its file ("3" for Armor\3.bmp, "Stat" for
+// Station.bmp), so that a series of one-picture files can be told apart.
 std::string ManifestEntry::Label(int frame) const {
     if (frame >= 0 && frame < static_cast<int>(labels.size())) return labels[frame];
+    if (frames == 1 && frame == 0) {
+        const std::string disk = DiskName(name);
+        const size_t slash = disk.rfind('/'), dot = disk.rfind('.');
+        const size_t from = slash == std::string::npos ? 0 : slash + 1;
+        if (dot != std::string::npos && dot > from) return disk.substr(from, std::min<size_t>(dot - from, 4));
+    }
     return std::to_string(frame);
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <map>
 
 #include "glyph_sheets.h"
@@ -107,7 +106,7 @@ void PaintRing(Context& c, int frame, const Rect& r) {
     // A tick that turns with the frame shows the animation.
     const float a = frame * kPi / 2 - kPi / 2;
     c.image.Disc(r.Cx() + (outer - width / 2) * std::cos(a), r.Cy() + (outer - width / 2) * std::sin(a), width, kNose);
-    Number(c, frame, r, c.background == Rgb{} ? Rgb{} : c.background);
+    Number(c, frame, r, c.background);
 }
 
 void PaintBlast(Context& c, int frame, const Rect& r) {
@@ -145,7 +144,6 @@ void PaintGlow(Context& c, int frame, const Rect& r) {
 
 void PaintDots(Context& c, int frame, const Rect& r) {
     static constexpr Rgb kDots[] = {{90, 200, 250}, {250, 220, 60}, {250, 90, 90}, {230, 230, 230}, {120, 250, 120}};
-    (void)c;
     c.image.Fill(r.x, r.y, r.w, r.h, kDots[frame % 5]);
 }
 

@@ -1,5 +1,7 @@
 #include "sounds.h"
 
+#include "byte_io.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,21 +22,6 @@ namespace {
 constexpr float kTwoPi = 6.28318531f;
 constexpr float kPeak = 0.45f * 32767;
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
-
-void Put16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(v & 0xFF);
-    out.push_back((v >> 8) & 0xFF);
-}
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-uint32_t Get16(const uint8_t* p) { return p[0] | (p[1] << 8); }
-uint32_t Get32(const uint8_t* p) { return Get16(p) | (Get16(p + 2) << 16); }
 uint32_t Be32(const uint8_t* p) { return (uint32_t(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3]; }
 
 int16_t Sample(float v) { return static_cast<int16_t>(std::clamp(v, -1.0f, 1.0f) * kPeak); }
