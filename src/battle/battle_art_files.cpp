@@ -80,6 +80,11 @@ constexpr ArtFileEntry kEnemyImages[] = {
     {"Art\\Enemy\\Dragon3.bmp", 64, 64, kKeyRed},   {"Art\\Enemy\\22.bmp", 32, 32, kKeyRed},
 };
 
+constexpr ArtFileEntry kQuestItemArt[kQuestItemImages] = {
+    {"Art\\Quests\\1.bmp", 64, 64, kKeyRed},
+    {"Art\\Quests\\Robot.bmp", 32, 64, kKeyRed},
+};
+
 constexpr const char* kRingFiles[kRingCount] = {"Art\\Shots\\Wave1.PNG", "Art\\Shots\\Wave2.PNG",
                                                 "Art\\Shots\\Wave3.PNG"};
 
@@ -98,6 +103,8 @@ constexpr BattleSheetSpec kSheets[kBattleSheetCount] = {
 const BattleSheetSpec& BattleSheet(int sheet) { return kSheets[sheet]; }
 
 const char* BattleRingFile(int ring) { return kRingFiles[ring]; }
+
+const ArtFileEntry& QuestItemArt(int image) { return kQuestItemArt[image]; }
 
 int BattleEngine::ArtFileCount() {
     int count = kRingCount;

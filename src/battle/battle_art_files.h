@@ -22,3 +22,7 @@ constexpr uint32_t kRingColourKey = 0xFFFF0000;
 
 const BattleSheetSpec& BattleSheet(int sheet);
 const char* BattleRingFile(int ring);
+
+// The quest items' images: item 1's robot, and the one every other item shows.
+constexpr int kQuestItemImages = 2;
+const ArtFileEntry& QuestItemArt(int image);

@@ -350,7 +350,7 @@ public:
     SpriteSheet* robotsSheet = nullptr;
     SpriteSheet* favorsSheet = nullptr;
     SpriteSheet* enemiesSheet = nullptr;
-    SpriteSheet* questItemSheet = nullptr;  // loaded on first use by Draw
+    SpriteSheet* questItemSheet = nullptr;  // the quest items, loaded with the rest of the art
 
 private:
     void ResetDefaults();
@@ -372,6 +372,32 @@ private:
     void MoveEnemy(int e, uint8_t s50, uint8_t s70);
     void UndoEnemyOverlap(int e);
     void FaceFromFlags(uint8_t& facing) const;
+
+    // Combat helpers, in the order ResolveCombat runs them.
+    void ApplyAreaStrikes(int32_t shipWorldX, int32_t shipWorldY);
+    void HitEnemiesWithPlayerShots(int32_t shipWorldX, int32_t shipWorldY);
+    void SweepKills(uint32_t* experience);
+    void TurnDropsIntoPickups();
+    bool EnemyShotHitsShip(int shot, int32_t camX, int32_t camY, int32_t drawnX, int32_t drawnY);
+    void DamageShip(uint32_t damage, uint8_t damageType, uint32_t* shields, uint32_t* armor);
+    bool EnemyShotHitsRobot(int shot);
+    bool EnemyShotHitsAlly(int shot);
+
+    // Drawing helpers, in the order Draw runs them.
+    void DrawQuestItems(int32_t camX, int32_t camY);
+    void DrawPickupsAndShots(int32_t camX, int32_t camY);
+    void DrawAllies(int32_t camX, int32_t camY);
+    void DrawRobots(int32_t camX, int32_t camY);
+    void DrawEnemies(int32_t camX, int32_t camY, int32_t areaId);
+    void DrawSmoke(int32_t camX, int32_t camY);
+    void DrawShip(int32_t sx, int32_t sy);
+    void DrawSkillOverlays(int32_t sx, int32_t sy);
+    void DrawEscapeTrail(int32_t sx, int32_t sy);
+    void DrawExplosions(int32_t camX, int32_t camY);
+    void DrawRobotCounters(SpriteSheet* sharedSheet);
+    void DrawRadar(int32_t camX, int32_t camY, int32_t sx, int32_t sy, SpriteSheet* sharedSheet, uint8_t inBase);
+    void DrawFloatingTexts(int32_t camX, int32_t camY, Font* font);
+    void DrawSkillsColumn(SpriteSheet* sharedSheet, SpriteSheet* panelSheet);
 };
 
 // The rotation of heading 0..63 in radians, as the ship is drawn.

@@ -30,6 +30,15 @@ void BattleEngine::LoadArt(GraphicsDevice* graphics) {
     robotsSheet = MakeSheet(graphics, kSheetRobots);
     favorsSheet = MakeSheet(graphics, kSheetFavors);
     enemiesSheet = MakeSheet(graphics, kSheetEnemies);
+    // The quest items load with the rest, so a device reset brings them back.
+    questItemSheet = new SpriteSheet();
+    questItemSheet->Init(graphics, kQuestItemImages);
+    questItemSheet->SetAlphaTest(1);
+    for (int i = 0; i < kQuestItemImages; ++i) {
+        const ArtFileEntry& image = QuestItemArt(i);
+        questItemSheet->LoadImage(i, image.file, image.frameWidth, image.frameHeight, image.colourKey,
+                                  kFormatA1R5G5B5);
+    }
 
     for (int k = 0; k < kRingCount; ++k) {
         ShockWave& wave = ring[k];

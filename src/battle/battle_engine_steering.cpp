@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "battle/aim_rules.h"
 #include "battle/battle_engine.h"
 
 namespace {
@@ -83,24 +84,7 @@ struct ShipBoxTableData {
     }
 };
 
-// Slopes past which the heading leaves the vertical by one more step. The
-// steep ones are single precision, the rest double, as the game compared.
-constexpr float kSteepThresholds[3] = {16.0f, 6.0f, 3.333f};
-constexpr double kThresholds[13] = {2.333, 1.8,    1.466,  1.238,  1.071,  0.9375, 0.8125,
-                                    0.6875, 0.5625, 0.4375, 0.3125, 0.1875, 0.0625};
 constexpr float kVerticalSlope = 10000.0f;
-
-// Offset 0 .. 16 from the vertical for a slope that is already positive.
-int SlopeOffset(float slope) {
-    for (int k = 0; k < 3; ++k) {
-        if (slope > kSteepThresholds[k]) return k;
-    }
-    for (int k = 0; k < 13; ++k) {
-        if (static_cast<double>(slope) > kThresholds[k]) return k + 3;
-    }
-    return 16;
-}
-
 constexpr int32_t kOffsetCapX = 350;
 constexpr int32_t kOffsetCapUp = 290;
 constexpr int32_t kOffsetCapDown = 180;

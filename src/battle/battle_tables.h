@@ -30,7 +30,8 @@ constexpr int kRingCount = 3;
 constexpr int kSkillCount = 12;
 constexpr int kAllyFlagCount = 300;
 constexpr int kWaveFlagCount = 100;
-constexpr int kDropQueueSlots = 50;
+// Every enemy may die in one frame: the drop queue holds one per enemy.
+constexpr int kDropQueueSlots = kEnemySlots;
 constexpr int kEscapeSteps = 20;
 constexpr int kShipBoxCount = 7;
 constexpr int kShipHeadings = 64;
@@ -253,6 +254,7 @@ struct PickupTable {
 // Drops of this frame's kills, turned into pickups by the damage pass.
 struct DropQueue {
     static constexpr int kSlots = kDropQueueSlots;
+    static constexpr int kPickupSlotsFilled = 50;  // drops only land in pickup slots 0-49
     uint8_t count = 0;
     int32_t x[kSlots] = {};
     int32_t y[kSlots] = {};

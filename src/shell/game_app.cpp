@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "areas/area_backdrop.h"
+#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
 #include "platform/camera.h"
 #include "platform/data_blob.h"
@@ -178,6 +180,7 @@ int GameApp::Cleanup() {
     // The shared objects' art goes before the device that made it.
     if (sharedArt) sharedArt->ReleaseArt();
     if (battleEngine) battleEngine->ReleaseArt();
+    if (controlPanel) controlPanel->ReleaseArt();
     if (sharedFont) sharedFont->Release();
     graphics.Release();
 
@@ -193,6 +196,8 @@ int GameApp::Cleanup() {
     if (writeBlob) writeBlob->Free();
     DeleteAndClear(writeBlob);
     DeleteAndClear(battleEngine);
+    DeleteAndClear(controlPanel);
+    DeleteAndClear(areaBackdrop);
     DeleteAndClear(sharedFont);
     return 1;
 }

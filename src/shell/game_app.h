@@ -11,14 +11,17 @@
 #include "platform/sound_channel.h"
 #include "shell/scene_entries.h"
 
+class AreaBackdrop;
 class BattleEngine;
 class Camera;
+class ControlPanel;
 class DataBlob;
 class Font;
 class GameState;
 class MotionStepper;
 class MouseCursor;
 class OptionsFile;
+struct RegionData;
 class SharedArt;
 
 // The one application object: owns every object of the run, keeps input
@@ -146,6 +149,41 @@ public:
     uint8_t sceneClockRestart = 1;
     uint32_t secondsInScene = 0;
     uint32_t sceneClockStart = 0;
+
+    // ---- Area scenes ----
+    // The objects every area scene shares, created by the first that needs them.
+    ControlPanel* controlPanel = nullptr;
+    AreaBackdrop* areaBackdrop = nullptr;
+    // The data of the battle region whose frame runs (null elsewhere).
+    const RegionData* activeRegion = nullptr;
+    // Set on entry and by every travel: the next frame (re)loads the area.
+    uint8_t areaLoadPending = 0;
+    // Whole seconds in the current area: since the last restart plus the mark
+    // carried across visits to the screens.
+    uint8_t areaClockRestart = 1;
+    uint32_t areaClockStart = 0;
+    uint32_t areaClockMark = 0;
+    uint32_t secondsInArea = 0;
+    // The advisor's "Press F1 to return" hint after the first quest.
+    uint8_t returnHint = 0;
+    int32_t hintBubbleY = 400;
+    uint8_t hintBubbleRising = 0;
+    // Sound flags of the three shock-wave rings: 1 started, 2 sounded.
+    uint8_t ringSounds[3] = {};
+    // Plays per area sound, in the order of the sound table (tests read it).
+    static constexpr int kAreaSoundSlots = 24;
+    uint32_t areaSoundsPlayed[kAreaSoundSlots] = {};
+    // Quest steps of the first region, run inside its frame.
+    void HandOverAllies();
+    void PlaceQuestDrops();
+    void CheckEarthSystemQuests();
+    void CompleteQuest();
+    void MoveConvoy();
+    void ChangeToInvasions();
+    void ShowReturnHint();
+    // Portals and travel menus of the region in which the ship flies.
+    void PlacePortals();
+    void HandlePortals();
 
     // Set when start-up found no usable graphics device; the loop is skipped.
     uint8_t startFailed = 0;

@@ -17,15 +17,32 @@ void GameApp::RobotsSceneFrame() { RunStandInScene(*this, "Robots", StandInKind:
 void GameApp::OptionsSceneFrame() { RunStandInScene(*this, "Options", StandInKind::Management); }
 
 void GameApp::HomeBaseFrame() { RunStandInScene(*this, "Home Base", StandInKind::Area, 1); }
-void GameApp::EarthSystemFrame() { RunStandInScene(*this, "First Region", StandInKind::Area, 2); }
 void GameApp::InvasionsFrame() { RunStandInScene(*this, "Second Region", StandInKind::Area, 3); }
 
-void GameApp::GalaxySceneFrame() { RunStandInScene(*this, "Galaxy", StandInKind::FrontEnd); }
 void GameApp::HelpSceneFrame() { RunStandInScene(*this, "Help", StandInKind::FrontEnd); }
 void GameApp::CreditsSceneFrame() { RunStandInScene(*this, "Credits", StandInKind::FrontEnd); }
 void GameApp::HallOfFameSceneFrame() { RunStandInScene(*this, "Hall of Fame", StandInKind::FrontEnd); }
 void GameApp::LoadGameSceneFrame() { RunStandInScene(*this, "Load Game", StandInKind::FrontEnd); }
 void GameApp::NewGameSlotSceneFrame() { RunStandInScene(*this, "New Game Slot", StandInKind::FrontEnd); }
+
+// The interlude between the quest sets: after the first set it goes on to
+// the second from the home base (a key, a click or six seconds end it).
+void GameApp::GalaxySceneFrame() {
+    constexpr uint32_t kInterludeSeconds = 6;
+    RunStandInScene(*this, "Galaxy (a key: go on)", StandInKind::FrontEnd);
+    if (sceneFrame != scenes::Galaxy) return;
+    bool anyKey = false;
+    for (int code = 1; code < 256; ++code) anyKey = anyKey || keyboard.KeyPressed(code);
+    if (!anyKey && secondsInScene <= kInterludeSeconds) return;
+    if (gameState->questSet == 1) {
+        gameState->questSet = 2;
+        gameState->location = 1;
+        SwitchScene(scenes::HomeBase);
+    } else {
+        gameState->storyStage = 2;
+        SwitchScene(scenes::Story);
+    }
+}
 
 // Return names the player and starts the intro story.
 void GameApp::NameEntrySceneFrame() {

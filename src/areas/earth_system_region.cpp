@@ -1,0 +1,274 @@
+// The first region, "Earth System": areas 2 to 28, its portals and travel
+// menu, its structures, waves and quests. The frame is the battle regions' one.
+#include "areas/area_backdrop.h"
+#include "areas/area_shapes.h"
+#include "areas/region_scene.h"
+#include "battle/battle_engine.h"
+#include "platform/shared_art.h"
+#include "platform/sprite_sheet.h"
+#include "shell/game_app.h"
+
+namespace {
+constexpr uint32_t kLocation = 2;
+constexpr uint32_t kQuestSet = 1;
+
+// ---- Portal positions ----
+struct PortalPlacement {
+    uint8_t areas[12];
+    AreaPortals places;
+};
+
+constexpr PortalPlacement kPortalPlacements[] = {
+    {{2}, {2, {500, 1200}, {-200, -4400}}},
+    {{3, 6, 7, 9, 13, 15, 19, 20, 23, 27}, {2, {480, 480}, {-200, -9600}}},
+    {{4}, {4, {1400, 100, 2850, 1400}, {-200, -500, -500, -700}}},
+    {{12, 17, 22}, {3, {1400, 100, 2850}, {-200, -500, -500}}},
+    {{5, 8, 10, 16, 18, 21, 24, 28}, {1, {1200}, {-200}}},
+    {{11, 25}, {1, {480}, {-200}}},
+    {{14}, {1, {500}, {-200}}},
+    {{26}, {1, {1310}, {-200}}},
+};
+
+struct PortalMap {
+    AreaPortals byArea[kRegionAreaSlots] = {};
+};
+
+constexpr PortalMap MakePortalMap() {
+    PortalMap map;
+    for (const PortalPlacement& placement : kPortalPlacements) {
+        for (uint8_t area : placement.areas) {
+            if (area != 0) map.byArea[area] = placement.places;
+        }
+    }
+    return map;
+}
+constexpr PortalMap kPortalMap = MakePortalMap();
+
+// ---- Where each portal leads ----
+constexpr TravelTarget Home() { return {1, 200, -600, 0, 0}; }
+constexpr TravelTarget To(uint8_t area, int32_t x, int32_t y, uint8_t units = 0, uint8_t clock = 0) {
+    return {area, x, y, units, clock};
+}
+
+constexpr PortalRoute kRoutes[] = {
+    {3, 0, "Border Area", 360, To(2, 910, -4600)},
+    {5, 0, "Green Path", 365, To(3, 200, -9730)},
+    {6, 0, "Neutral Area", 360, To(4, 1120, -1020)},
+    {7, 0, "Moon Path I", 360, To(6, 200, -9730)},
+    {9, 0, "Neutral Area", 360, To(4, -64, -800)},
+    {13, 0, "Earth Area", 370, To(12, -64, -850)},
+    {15, 0, "Earth Area", 370, To(12, 2250, -800)},
+    {18, 0, "Pirates Area", 360, To(17, -64, -800)},
+    {19, 0, "Pirates Area", 360, To(17, 2270, -800)},
+    {20, 0, "Pirates Path I", 360, To(19, 200, -9750)},
+    {23, 0, "Mars Area", 367, To(22, -50, -950)},
+    {8, 0, "Your Home Base", 340, Home()},
+    {10, 0, "Your Home Base", 340, Home()},
+    {11, 0, "Your Home Base", 340, Home()},
+    {14, 0, "Your Home Base", 340, Home()},
+    {16, 0, "Your Home Base", 340, Home()},
+    {21, 0, "Your Home Base", 340, Home()},
+    {24, 0, "Your Home Base", 340, Home()},
+    {25, 0, "Your Home Base", 340, Home()},
+    {26, 0, "Your Home Base", 340, Home()},
+    {27, 0, "Your Home Base", 340, Home()},
+    {28, 0, "Your Home Base", 340, Home()},
+    {2, 1, "Green Path", 365, To(3, 200, -600)},
+    {3, 1, "Green Domain", 360, To(5, 860, -580)},
+    {4, 1, "Skeletons", 360, To(9, 200, -600)},
+    {4, 2, "Convoy Area", 360, To(11, 200, -570, 1)},
+    {4, 3, "Moon Path", 370, To(6, 200, -600)},
+    {6, 1, "Moon Path II", 360, To(7, 200, -570)},
+    {7, 1, "Moon Colony", 360, To(8, 832, -644, 1, 1)},
+    {9, 1, "Skeletons Prison", 360, To(10, 860, -580, 0, 1)},
+    {12, 1, "Stolen Robot Trail", 350, To(13, 150, -570)},
+    {12, 2, "Earth Path", 370, To(15, 150, -570)},
+    {13, 1, "Robot Lair", 360, To(14, 832, -644)},
+    {15, 1, "Earth Space Station", 350, To(16, 880, -640, 1, 1)},
+    {17, 1, "Pirates Outpost", 360, To(18, 830, -600, 0, 1)},
+    {17, 2, "Pirates Path", 370, To(19, 150, -570)},
+    {19, 1, "Pirates Path II", 360, To(20, -50, -530)},
+    {20, 1, "Pirates Base", 360, To(21, 830, -700, 0, 1)},
+    {22, 1, "Mars Path", 370, To(23, 190, -650)},
+    {22, 2, "Medical Convoy", 350, To(25, 150, -570, 1)},
+    {23, 1, "Mars Space Colony", 340, To(24, 832, -644, 1, 1)},
+    {27, 1, "Shadow Ninja Clan Base", 320, To(28, 832, -544, 0, 1)},
+};
+
+constexpr uint8_t kHubs[] = {2, 4, 12, 17, 22, 0};
+
+constexpr TravelRow kTravelRows[] = {
+    {"1. Your Home Base", "", 0, {}, nullptr, 0, TravelAction::HomeBase, Home(), 150},
+    {"2. Tovrin Planetary System (Shop)", "", 0, {}, nullptr, 0, TravelAction::Store, {}, 260},
+    {"3. Border Area", "", 0, {}, nullptr, 0, TravelAction::Area, To(2, 200, -600), 130},
+    {"4. Neutral Area", "4.  -- Inactive", 1, {12, 17, 22}, nullptr, 0, TravelAction::Area, To(4, 1120, -620), 260},
+    {"5. Earth Area", "5.  -- Inactive", 4, {}, nullptr, 0, TravelAction::Area, To(12, 1120, -620), 110},
+    {"6. Pirates Area", "6.  -- Inactive", 6, {}, nullptr, 0, TravelAction::Area, To(17, 1120, -620), 110},
+    {"7. Mars Area", "7.  -- Inactive", 8, {}, nullptr, 0, TravelAction::Area, To(22, 1120, -620), 110},
+    {"8. Zombie Space Monster", "8.  -- Inactive", 10, {}, nullptr, 0, TravelAction::Area, To(26, 1120, -620), 250},
+    {"9. Ninja Shadow Clan", "9.  -- Inactive", 11, {}, "9. Ninja Shadow Clan Path", 4, TravelAction::Area,
+     To(27, 30, -620), 250},
+};
+
+constexpr const char* kBannerNames[kRegionAreaSlots] = {
+    nullptr,
+    nullptr,
+    "Border Area",
+    "Green Path",
+    "Neutral Area",
+    "Green Domain",
+    "Moon Path I",
+    "Moon Path II",
+    "Moon Colony",
+    "Skeletons Path",
+    "Skeletons Prison",
+    "Convoy Area",
+    "Earth Area",
+    "Stolen Robot Trail",
+    "Robot Lair",
+    "Earth Path",
+    "Earth Space Station",
+    "Pirates Area",
+    "Pirates Outpost",
+    "Pirates Path I",
+    "Pirates Path II",
+    "Pirates Base",
+    "Mars Area",
+    "Mars Path II",
+    "Mars Space Colony",
+    "Medical Convoy",
+    "Zombie Space Monster Area",
+    "Shadow Ninja Clan Path",
+    "Shadow Ninja Clan Base",
+};
+
+// ---- Bounds by shape ----
+struct ShapeBounds {
+    AreaShape shape;
+    int32_t yMin, yMax, xMax;
+};
+constexpr ShapeBounds kShapeBounds[] = {
+    {AreaShape::A, -4642, -536, 1760},
+    {AreaShape::B, -9760, -536, 224},
+    {AreaShape::C, -1056, -536, 2274},
+};
+constexpr int32_t kBoundsXMin = -64;
+constexpr int32_t kGreenDomain = 5;
+constexpr int32_t kGreenDomainYMin = -4640;
+
+void EarthSystemBounds(int32_t area, int32_t bounds[4]) {
+    const AreaShape shape = ShapeOfArea(kQuestSet, area);
+    for (const ShapeBounds& row : kShapeBounds) {
+        if (row.shape != shape) continue;
+        bounds[kBoundYMin] = row.yMin;
+        bounds[kBoundYMax] = row.yMax;
+        bounds[kBoundXMax] = row.xMax;
+    }
+    bounds[kBoundXMin] = kBoundsXMin;
+    if (area == kGreenDomain) bounds[kBoundYMin] = kGreenDomainYMin;
+}
+
+// ---- Structures ----
+struct Piece {
+    int8_t image;
+    int32_t x, y;
+    float scaleX, scaleY;
+};
+
+constexpr Piece kColony[] = {
+    {37, 850, -1500, 4.0f, 1.4f},  {37, 1160, -1500, 3.8f, 1.4f}, {37, 1460, -1500, 4.0f, 1.4f},
+    {37, 850, -1446, 4.0f, 1.4f},  {37, 1160, -1446, 4.0f, 1.4f}, {37, 1460, -1446, 4.0f, 1.4f},
+    {37, 850, -1000, 4.0f, 1.4f},  {37, 1160, -1000, 4.0f, 1.4f}, {37, 1460, -1000, 4.0f, 1.4f},
+    {37, 850, -946, 4.0f, 1.4f},   {37, 1160, -946, 3.8f, 1.4f},  {37, 1460, -946, 4.0f, 1.4f},
+    {37, 850, -1226, 4.0f, 1.4f},  {37, 1460, -1226, 4.0f, 1.4f}, {38, 1101, -1450, 3.9f, 1.6f},
+    {38, 1101, -1185, 3.9f, 1.6f}, {38, 1401, -1450, 3.9f, 1.6f}, {38, 1401, -1185, 3.9f, 1.6f},
+};
+constexpr Piece kPrisonCells[] = {
+    {6, 1000, -2600, 1.0f, 1.0f}, {6, 1000, -2200, 1.0f, 1.0f}, {6, 1000, -1800, 1.0f, 1.0f}};
+constexpr Piece kPrisonBars[] = {
+    {39, 863, -1575, 2.63f, 1.0f}, {39, 863, -1975, 2.63f, 1.0f}, {39, 863, -2375, 2.63f, 1.0f},
+    {39, 863, -2775, 2.63f, 1.0f}, {40, 1024, -1736, 1.0f, 1.26f}, {40, 1024, -1960, 1.0f, 1.26f},
+    {40, 1024, -2136, 1.0f, 1.26f}, {40, 1024, -2360, 1.0f, 1.26f}, {40, 1024, -2536, 1.0f, 1.26f},
+    {40, 1024, -2760, 1.0f, 1.26f},
+};
+constexpr Piece kOutpost[] = {
+    {39, 863, -1075, 2.63f, 1.0f}, {39, 1263, -1075, 2.63f, 1.0f}, {39, 863, -1475, 2.63f, 1.0f},
+    {39, 1263, -1475, 2.63f, 1.0f}, {40, 1224, -1268, 1.0f, 1.3125f}, {40, 1224, -1436, 1.0f, 1.3125f},
+};
+constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
+constexpr uint32_t kRedColonyColour = 0xFFFF3232u;
+constexpr uint32_t kPrisonCellColour = 0xC8C8FAE6u;
+constexpr uint32_t kNinjaPieceColour = 0xFF323232u;
+
+template <size_t N>
+void DrawPieces(GameApp& app, const Piece (&pieces)[N], uint32_t colour) {
+    SpriteSheet* sheet = app.sharedArt->menuSheet;
+    const AreaBackdrop& backdrop = *app.areaBackdrop;
+    for (const Piece& piece : pieces) {
+        sheet->Draw(piece.image, 0, static_cast<float>(piece.x - backdrop.viewX),
+                    static_cast<float>(piece.y - backdrop.viewY), colour, piece.scaleX, piece.scaleY, 0, 0.0f);
+    }
+}
+
+bool OnScreen(int32_t x, int32_t y) { return x > -32 && x < 800 && y > -169 && y < 600; }
+
+// The fortified areas' pieces, placed by their wave scripts.
+void DrawBarPieces(GameApp& app, uint32_t colour) {
+    SpriteSheet* sheet = app.sharedArt->menuSheet;
+    const BarTables& bars = app.battleEngine->bars;
+    const AreaBackdrop& backdrop = *app.areaBackdrop;
+    for (int i = 0; i < BarTables::kHorizontal; ++i) {
+        const int32_t x = bars.horizontalX[i] - backdrop.viewX;
+        const int32_t y = bars.horizontalY[i] - backdrop.viewY;
+        if (OnScreen(x, y)) sheet->Draw(39, 0, static_cast<float>(x), static_cast<float>(y), colour, 2.63f, 1.0f, 0, 0.0f);
+    }
+    for (int i = 0; i < BarTables::kVertical; ++i) {
+        const int32_t x = bars.verticalX[i] - backdrop.viewX;
+        const int32_t y = bars.verticalY[i] - backdrop.viewY;
+        if (OnScreen(x, y)) sheet->Draw(40, 0, static_cast<float>(x), static_cast<float>(y), colour, 1.0f, 1.3125f, 0, 0.0f);
+    }
+}
+
+void DrawEarthSystemStructures(GameApp& app, int32_t area) {
+    switch (area) {
+    case 8: DrawPieces(app, kColony, kPieceColour); break;
+    case 24: DrawPieces(app, kColony, kRedColonyColour); break;
+    case 10:
+        DrawPieces(app, kPrisonCells, kPrisonCellColour);
+        DrawPieces(app, kPrisonBars, kPieceColour);
+        break;
+    case 18: DrawPieces(app, kOutpost, kPieceColour); break;
+    case 21: DrawBarPieces(app, kPieceColour); break;
+    case 28: DrawBarPieces(app, kNinjaPieceColour); break;
+    default: break;
+    }
+}
+
+constexpr RegionData kEarthSystem = {
+    kLocation,
+    kQuestSet,
+    2,
+    scenes::EarthSystem,
+    kPortalMap.byArea,
+    kBannerNames,
+    kRoutes,
+    static_cast<int>(sizeof(kRoutes) / sizeof(kRoutes[0])),
+    kHubs,
+    kTravelRows,
+    static_cast<int>(sizeof(kTravelRows) / sizeof(kTravelRows[0])),
+    EarthSystemBounds,
+    DrawEarthSystemStructures,
+    &BattleEngine::RunWavesEarthSystemA,
+    &BattleEngine::RunWavesEarthSystemB,
+    &BattleEngine::SpawnHelpersEarthSystem,
+    &GameApp::PlaceQuestDrops,
+    &GameApp::CheckEarthSystemQuests,
+    &GameApp::CompleteQuest,
+    &GameApp::MoveConvoy,
+    &GameApp::ShowReturnHint,
+};
+}  // namespace
+
+const RegionData& EarthSystemRegion() { return kEarthSystem; }
+
+void GameApp::EarthSystemFrame() { RunRegionFrame(*this, kEarthSystem); }

@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+
+class GameApp;
+struct RegionData;
+
+// The steps of a battle region's frame, each in its own file.
+
+// Stepper slots whose speed is the ship's velocity.
+inline constexpr int kStepS50 = 0;
+inline constexpr int kStepS30 = 1;
+inline constexpr int kStepVelocityX = 2;
+inline constexpr int kStepVelocityY = 3;
+inline constexpr int kStepS70 = 4;
+inline constexpr int kStepS140 = 5;
+inline constexpr int kStepS210 = 6;
+inline constexpr int kStepS280 = 7;
+inline constexpr int kStepS350 = 8;
+inline constexpr int kStepS420 = 9;
+inline constexpr int kStepS490 = 10;
+inline constexpr int kStepS560 = 11;
+inline constexpr int kStepS90 = 12;
+
+// Allies bought for quests live in slots 0-29; the quest units above them.
+inline constexpr int kQuestAllySlots = 30;
+// Skills whose charges and benefits the record and the engine trade each load.
+inline constexpr int kRecordedSkills = 8;
+
+uint8_t StepOf(const GameApp& app, int slot);
+
+void CreateAreaPanel(GameApp& app);
+void CreateAreaEngine(GameApp& app);
+void ReadAreaKeys(GameApp& app);
+void HandlePanelInput(GameApp& app);
+// Key Fn (n = 1..12) as the skill table says.
+void UseSkillKey(GameApp& app, int n);
+void UpdateArea(GameApp& app, const RegionData& region);
+void DrawRegionArea(GameApp& app, const RegionData& region);
+void DrawAreaTitleBanner(GameApp& app, const RegionData& region);

@@ -1,0 +1,208 @@
+// Keys, skills F1 to F12 and the control panel's clicks in a battle region.
+#include "areas/area_sounds.h"
+#include "areas/control_panel.h"
+#include "areas/region_frame_steps.h"
+#include "areas/region_scene.h"
+#include "battle/battle_engine.h"
+#include "platform/input_device.h"
+#include "platform/key_codes.h"
+#include "platform/mouse_cursor.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+
+namespace {
+constexpr uint8_t kSkillKeys[kSkillCount] = {key::kF1, key::kF2, key::kF3, key::kF4,  key::kF5,  key::kF6,
+                                             key::kF7, key::kF8, key::kF9, key::kF10, key::kF11, key::kF12};
+constexpr float kShieldOverlayStart = 0.1f;
+constexpr uint8_t kFadeShort = 20;
+constexpr uint8_t kFadeLong = 40;
+constexpr uint8_t kArmageddonStart = 50;
+constexpr uint8_t kSkillCodeFirst = 12;  // the skill bar's codes 12..23 stand for F1..F12
+constexpr uint8_t kSkillCodeLast = 23;
+
+bool Pressed(GameApp& app, uint8_t code) {
+    if (!app.keyboard.KeyPressed(code)) return false;
+    app.keyboard.SetLatch(code, 1);
+    return true;
+}
+
+// Pays the energy of skill k: false (with the panel's message) when the
+// skill is not learnt or the energy is short.
+bool PaySkill(GameApp& app, int k) {
+    GameState& state = *app.gameState;
+    ControlPanel& panel = *app.controlPanel;
+    if (state.skillLevels[k] == 0) {
+        panel.noSkillTimer = 1;
+        panel.noEnergyTimer = 0;
+        return false;
+    }
+    const uint32_t cost = state.skillEnergyCosts[k];
+    if (state.energy >= cost) {
+        state.energy -= cost;
+        return true;
+    }
+    panel.noEnergyTimer = 1;
+    panel.noSkillTimer = 0;
+    return false;
+}
+
+// Charge and maximum of skill k become its benefit, in the engine and the record.
+void FillCharge(GameApp& app, int k) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    const int32_t benefit = static_cast<int32_t>(state.skillBenefits[k]);
+    engine.skillCharges[k] = benefit;
+    engine.skillFullCharges[k] = benefit;
+    state.skillCharges[k] = state.skillBenefits[k];
+}
+
+void StartRing(GameApp& app, int ring) {
+    ShockWave& wave = app.battleEngine->ring[ring];
+    if (wave.state != 0) return;
+    if (!PaySkill(app, kSkillElectronExplosion + ring)) return;
+    wave.state = 1;
+    wave.progress = 0.0f;
+    wave.drawScale = 0.0001f;
+    wave.damageTrigger = 0;
+    app.ringSounds[ring] = 1;
+}
+
+void UseSkill(GameApp& app, int k) {
+    BattleEngine& engine = *app.battleEngine;
+    switch (k) {
+    case kSkillEmergencyEscape:
+        if (engine.emergencyEscape == 0) {
+            engine.emergencyEscape = 1;
+            engine.escapeOffsetX = 0;
+            engine.escapeOffsetY = 0;
+        }
+        return;
+    case kSkillExtraArmor:
+        if (app.gameState->skillLevels[k] > 0) {
+            app.controlPanel->notAtBaseTimer = 1;
+        } else {
+            app.controlPanel->noSkillTimer = 1;
+            app.controlPanel->noEnergyTimer = 0;
+        }
+        return;
+    case kSkillElectronExplosion:
+    case kSkillNeutronExplosion:
+    case kSkillProtonExplosion:
+        StartRing(app, k - kSkillElectronExplosion);
+        return;
+    case kSkillArmageddon:
+        if (engine.armageddonTimeline == 0 && PaySkill(app, k)) engine.armageddonTimeline = kArmageddonStart;
+        return;
+    default:
+        break;
+    }
+    if (!PaySkill(app, k)) return;
+    FillCharge(app, k);
+    switch (k) {
+    case kSkillParticleShields: engine.shieldRamp = kShieldOverlayStart; break;
+    case kSkillHardShields: engine.hardShieldPulse = kShieldOverlayStart; break;
+    case kSkillShieldsRecharge: engine.shieldsRechargeFade = kFadeShort; break;
+    case kSkillHardArmor:
+        engine.hardArmorFade = kFadeLong;
+        engine.armorGlow = 0;
+        break;
+    case kSkillShipProtection: engine.shieldProtectionFade = kFadeShort; break;
+    case kSkillRobotProtection: engine.robotProtectionFade = kFadeLong; break;
+    default: break;
+    }
+}
+
+bool EscapeRuns(const GameApp& app) { return app.battleEngine->emergencyEscape != 0; }
+
+// Screens the panel's buttons open, by code.
+SceneThunk ScreenForCode(uint8_t code) {
+    switch (code) {
+    case 1: return scenes::YourShip;
+    case 2: return scenes::Robots;
+    case 3: return scenes::Buildings;
+    case 4: return scenes::Quests;
+    case 5: return scenes::Awards;
+    case 6: return scenes::Wealth;
+    case 7: return scenes::Skills;
+    case 8: return scenes::Notes;
+    case 9: return scenes::MakeRobots;
+    case 10: return scenes::Construct;
+    case 34: return scenes::Options;
+    case 80: return scenes::Awards;
+    case 81: return scenes::Skills;
+    case 82: return scenes::Quests;
+    default: return nullptr;
+    }
+}
+
+void HandleSkillBar(GameApp& app, InputDevice& mouse) {
+    ControlPanel& panel = *app.controlPanel;
+    panel.skillRightClick = 0;
+    const uint8_t code = panel.lastClickedCode;
+    if (!EscapeRuns(app) && panel.autoFireAllowed && code >= kSkillCodeFirst && code <= kSkillCodeLast) {
+        const int n = code - kSkillCodeFirst + 1;
+        if (mouse.ButtonPressed(1)) {
+            app.battleEngine->quickSkill = static_cast<uint8_t>(n);
+            panel.skillRightClick = 1;
+        } else if (mouse.ButtonPressed(0)) {
+            UseSkillKey(app, n);
+        }
+    }
+    panel.lastClickedCode = 0;
+}
+}  // namespace
+
+void UseSkillKey(GameApp& app, int n) {
+    if (n < 1 || n > kSkillCount) return;
+    UseSkill(app, n - 1);
+}
+
+void ReadAreaKeys(GameApp& app) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    ControlPanel& panel = *app.controlPanel;
+    if (Pressed(app, key::kBack) || Pressed(app, key::kEscape)) {
+        app.sceneFrame = scenes::SaveQuit;
+        state.location = CurrentRegion(app).location;
+    }
+    if (Pressed(app, key::kSpace)) engine.spaceHeld = 1;
+    if (Pressed(app, key::k1)) engine.fireMode = 1;
+    if (Pressed(app, key::k2)) engine.fireMode = 2;
+    if (Pressed(app, key::k3)) engine.fireMode = 3;
+    if (Pressed(app, key::kF)) panel.autoFire = panel.autoFire ? 0 : 1;
+    engine.holdPosition = app.keyboard.KeyPressed(key::kD) ? 1 : 0;
+    engine.skillSelectHeld = app.keyboard.KeyPressed(key::kLeftControl) ? 1 : 0;
+    if (EscapeRuns(app)) {
+        panel.autoFire = 0;
+        return;
+    }
+    for (int k = 0; k < kSkillCount; ++k) {
+        if (!Pressed(app, kSkillKeys[k])) continue;
+        if (engine.skillSelectHeld) engine.quickSkill = static_cast<uint8_t>(k + 1);
+        else UseSkill(app, k);
+    }
+}
+
+void HandlePanelInput(GameApp& app) {
+    ControlPanel& panel = *app.controlPanel;
+    MouseCursor& cursor = *app.cursor;
+    InputDevice& mouse = cursor.mouse;
+    panel.HitTest(cursor.x, cursor.y);
+    const bool anyDown = mouse.ButtonPressed(0) || mouse.ButtonPressed(1);
+    if (anyDown && panel.Click(cursor.x, cursor.y, &mouse, &app.battleEngine->fireMode) == 1) panel.clickTaken = 1;
+    if (panel.skillBarShown) HandleSkillBar(app, mouse);
+    if (panel.autoFireAllowed && !panel.skillRightClick && panel.rightPressed) {
+        panel.rightPressed = 0;
+        if (!EscapeRuns(app) && app.battleEngine->quickSkill != 0) UseSkillKey(app, app.battleEngine->quickSkill);
+    }
+    panel.autoFireAllowed = anyDown ? 0 : 1;
+
+    const uint8_t code = panel.TakeScreenClick(&mouse);
+    if (code == 0) return;
+    if (code == 11) {
+        panel.skillBarShown = panel.skillBarShown ? 0 : 1;
+    } else if (SceneThunk target = ScreenForCode(code)) {
+        app.SwitchScene(target);
+    }
+    PlayAreaSound(app, AreaSound::Stamp);
+}

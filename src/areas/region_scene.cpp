@@ -1,0 +1,315 @@
+// The frame of a battle region, in the order the areas rely on: music, entry,
+// the area load, input, the engine's step, sounds, drawing, travel and the
+// copy back into the game record.
+#include "areas/region_scene.h"
+
+#include "areas/area_backdrop.h"
+#include "areas/area_sounds.h"
+#include "areas/control_panel.h"
+#include "areas/region_frame_steps.h"
+#include "battle/battle_engine.h"
+#include "platform/camera.h"
+#include "platform/clock.h"
+#include "platform/font.h"
+#include "platform/motion_stepper.h"
+#include "platform/mouse_cursor.h"
+#include "platform/shared_art.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+
+namespace {
+constexpr float kLean = 0.0277778f;  // 1/36: how far the camera leans per pixel of ship offset
+constexpr int32_t kMp3Volume = -700;
+constexpr int32_t kEnemySlots = EnemyTable::kSlots;
+
+void EnterRegion(GameApp& app, const RegionData& region) {
+    if (!app.leaveScene) return;
+    app.SceneEntry();
+    app.areaLoadPending = 1;
+    app.gameState->location = region.location;
+    app.gameState->questSet = region.questSet;
+    EnsureAreaObjects(app);
+    app.controlPanel->region = region.panelRegion;
+}
+
+
+void ClearFreshArea(BattleEngine& engine) {
+    for (int i = 0; i < kEnemySlots; ++i) engine.enemy.active[i] = 0;
+    for (uint8_t& fired : engine.waveFired) fired = 0;
+    for (int i = 0; i < EnemyShotTable::kSlots; ++i) engine.enemyShot.active[i] = 0;
+    for (int i = 0; i < PlayerShotTable::kSlots; ++i) engine.playerShot.active[i] = 0;
+    for (int i = 0; i < PickupTable::kSlots; ++i) engine.pickup.active[i] = 0;
+}
+
+// Only the allies bought for quests follow the ship in; the colony, convoy
+// and station units keep the places their quests need.
+void PlaceArrivedAllies(BattleEngine& engine, const AreaBackdrop& backdrop) {
+    for (int i = 0; i < kQuestAllySlots; ++i) {
+        if (!engine.ally.exists[i]) continue;
+        engine.ally.x[i] = backdrop.viewX + engine.ally.offsetX[i] + 400;
+        engine.ally.y[i] = backdrop.viewY + engine.ally.offsetY[i] + 300;
+    }
+}
+
+void CopyRecordEachLoad(GameApp& app) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    ControlPanel& panel = *app.controlPanel;
+    panel.skillsToChoose = state.skillPoints;
+    panel.awardsToChoose = state.awardPicks;
+    for (int k = 0; k < kRecordedSkills; ++k) {
+        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
+        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
+    }
+    engine.shipShields = state.shipShields;
+    engine.shipArmor = state.shipArmor;
+    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) engine.robotTypeCounts[rank] = state.operationalByRank[rank];
+}
+
+void LoadArea(GameApp& app, const RegionData& region) {
+    app.areaLoadPending = 0;
+    GameState& state = *app.gameState;
+    EnsureAreaObjects(app);
+    BattleEngine& engine = *app.battleEngine;
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+
+    engine.menuChoice = 0;
+    app.returnHint = 0;
+    app.controlPanel->questFailed = 0;
+    app.controlPanel->questFailedOpen = 0;
+    backdrop.SetupArea(region.questSet);
+    if (!state.returnedFromScreen) engine.freshAreaEvent = 1;
+    state.questJingle = 0;
+    const int32_t area = backdrop.areaNumber;
+    region.areaBounds(area, engine.AreaBounds);
+    app.PlacePortals();
+
+    app.HandOverAllies();
+    if (engine.helpersPlaced) {
+        engine.helpersPlaced = 0;
+        PlaceArrivedAllies(engine, backdrop);
+    }
+    if (!state.returnedFromScreen) ClearFreshArea(engine);
+    state.returnedFromScreen = 0;
+    for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
+    CopyRecordEachLoad(app);
+}
+
+void LeanCamera(GameApp& app) {
+    const BattleEngine& engine = *app.battleEngine;
+    if (!engine.offsetRight && !engine.offsetLeft && !engine.offsetUp && !engine.offsetDown) return;
+    float x = 0.0f;
+    if (engine.offsetRight) x = -(static_cast<float>(engine.offsetRight) * kLean);
+    else if (engine.offsetLeft) x = static_cast<float>(engine.offsetLeft) * kLean;
+    float z = -1.0f;
+    if (engine.offsetUp) z = static_cast<float>(engine.offsetUp) * kLean - 1.0f;
+    else if (engine.offsetDown) z = -(static_cast<float>(engine.offsetDown) * kLean) - 1.0f;
+    app.sceneCamera->LookAt(x, -20.0f, z, x, 0.0f, z);
+}
+
+void ReloadAfterReset(GameApp& app) {
+    constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared | GameApp::kArtEngine;
+    if (!app.SceneReloadArt(kArt)) return;
+    app.controlPanel->LoadArt(&app.graphics);
+}
+
+void StepSteppers(GameApp& app) {
+    if (app.frameTimerArmed != 1) return;
+    const BattleEngine& engine = *app.battleEngine;
+    for (int k = 0; k < GameApp::kStepperCount; ++k) {
+        int32_t speed = GameApp::kStepperSpeeds[k];
+        if (k == kStepVelocityX) speed = engine.shipVelocityX;
+        if (k == kStepVelocityY) speed = engine.shipVelocityY;
+        app.StepStepper(k, true, speed);
+    }
+}
+
+// Enemy damage looks: the stage Draw picks from armor left against spawn armor.
+uint8_t SmokeLevel(const EnemyTable& enemy, int e) {
+    const uint32_t a = enemy.armor[e];
+    const uint32_t s = enemy.spawnArmor[e];
+    if (!enemy.mobile[e]) {
+        if (a < s / 5) return 4;
+        if (a < s / 3) return 3;
+        if (a < s / 2) return 2;
+        return a < s ? 1 : 0;
+    }
+    if (enemy.w[e] == 32) {
+        if (a < s / 2) return 6;
+        return a < s ? 5 : 0;
+    }
+    if (enemy.w[e] == 64) {
+        if (a < s / 7) return 10;
+        if (a < s / 3) return 9;
+        if (a < s / 2) return 8;
+        return a < 2 * s / 3 ? 7 : 0;
+    }
+    return 0;
+}
+
+void ShowEnemyDamage(BattleEngine& engine) {
+    for (int e = 0; e < kEnemySlots; ++e) {
+        engine.enemy.smokeLevel[e] = 0;
+        if (engine.enemy.active[e]) engine.enemy.smokeLevel[e] = SmokeLevel(engine.enemy, e);
+    }
+}
+
+void CopyRobotsBack(GameApp& app, int robots) {
+    GameState& state = *app.gameState;
+    const BattleEngine& engine = *app.battleEngine;
+    for (int r = 0; r < robots; ++r) {
+        state.robotOperational[r] = engine.robot.active[r];
+        state.robotShields[r] = engine.robot.shields[r];
+        state.robotArmor[r] = engine.robot.armor[r];
+    }
+    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];
+}
+
+void LeaveArea(GameApp& app, const RegionData& region) {
+    if (!app.areaLoadPending && !app.leaveScene) return;
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    app.controlPanel->questFailed = 0;
+    app.controlPanel->questFailedOpen = 0;
+    CopyRobotsBack(app, RobotTable::kSlots);
+    if (!app.leaveScene) return;
+    if (app.sceneFrame == scenes::HomeBase) {
+        app.controlPanel->travelled = 1;
+    } else if (app.sceneFrame != region.self) {
+        app.areaClockMark = app.secondsInArea;
+        app.areaClockRestart = 1;
+    }
+    for (int i = 0; i < QuestItemTable::kSlots; ++i) engine.questItem.kind[i] = 0;
+    CopyRobotsBack(app, RobotTable::kSlots / 2);
+    for (int k = 0; k < kRecordedSkills; ++k) {
+        state.skillCharges[k] = static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]);
+        state.skillBenefits[k] = static_cast<uint32_t>(engine.skillBenefits[k] < 0 ? 0 : engine.skillBenefits[k]);
+    }
+    state.location = region.location;
+}
+}  // namespace
+
+void AreaMusicUpkeep(GameApp& app) {
+    const GameState& state = *app.gameState;
+    if (!state.musicOn || state.questJingle != 0) return;
+    if (app.mp3State == 0) app.music.Stop();
+    app.KeepMp3Playing(kMp3Volume);
+}
+
+void TickAreaClocks(GameApp& app) {
+    app.SceneTickClock();
+    const uint32_t now = NowMs();
+    if (app.areaClockRestart == 1) {
+        app.areaClockStart = now;
+        app.areaClockRestart = 0;
+    }
+    app.secondsInArea = (now - app.areaClockStart) / 1000u + app.areaClockMark;
+}
+
+void EnsureAreaObjects(GameApp& app) {
+    if (!app.sceneCamera) {
+        app.sceneCamera = new Camera();
+        app.sceneCamera->SetRotation(0.0f, 0.0f, 0.0f);
+        app.sceneCamera->LookAt(0.0f, -20.0f, -1.0f, 0.0f, 0.0f, -1.0f);
+    }
+    app.EnsureSharedObjects(GameApp::kArtSharedFont | GameApp::kArtShared);
+    if (app.sharedArt->morePending) {
+        app.sharedArt->morePending = 0;
+        app.sharedArt->LoadMoreArt(&app.graphics);
+    }
+    if (!app.controlPanel) CreateAreaPanel(app);
+    if (!app.battleEngine) CreateAreaEngine(app);
+    if (!app.areaBackdrop) {
+        app.areaBackdrop = new AreaBackdrop();
+        app.areaBackdrop->areaNumber = static_cast<int32_t>(app.gameState->currentArea);
+    }
+}
+
+void EndAreaFrame(GameApp& app) {
+    constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared | GameApp::kArtEngine;
+    app.SceneEndFrame(kArt, [](GameApp& owner) {
+        if (owner.controlPanel) owner.controlPanel->ReleaseArt();
+    });
+}
+
+bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
+    BattleEngine& engine = *app.battleEngine;
+    GameState& state = *app.gameState;
+    ControlPanel& panel = *app.controlPanel;
+    if (engine.emergencyEscape == 99 && engine.escapeReturn) {
+        panel.autoFire = 0;
+        engine.escapeReturn = 0;
+        engine.shipX = 368;
+        engine.shipY = 310;
+        engine.emergencyEscape = 0;
+        state.shipDestroyed = 0;
+        for (uint8_t& trail : engine.escapeTrail) trail = 0;
+        engine.escapeOffsetX = 0;
+        engine.escapeOffsetY = 0;
+        for (int i = 0; i < EnemyShotTable::kSlots; ++i) engine.enemyShot.active[i] = 0;
+        return false;
+    }
+    if (engine.emergencyEscape != 100) return false;
+    panel.autoFire = 0;
+    engine.escapeReturn = 1;
+    panel.areaTitleTimer = 1;
+    engine.emergencyEscape = 1;
+    state.shipDestroyed = 1;
+    for (uint8_t& trail : engine.escapeTrail) trail = 0;
+    engine.heading = static_cast<uint8_t>(engine.heading >= 32 ? engine.heading - 32 : engine.heading + 32);
+    engine.rotation = static_cast<float>(engine.heading) * kHeadingRadians;
+    engine.shipX = 368 + engine.escapeOffsetX;
+    engine.shipY = 310 + engine.escapeOffsetY;
+    // The charge never wraps below zero.
+    if (state.skillCharges[kSkillEmergencyEscape] > 0) --state.skillCharges[kSkillEmergencyEscape];
+    if (engine.skillCharges[kSkillEmergencyEscape] > 0) --engine.skillCharges[kSkillEmergencyEscape];
+    bool sentHome = false;
+    if (state.skillCharges[kSkillEmergencyEscape] > 0) {
+        for (int i = 0; i < EnemyShotTable::kSlots; ++i) engine.enemyShot.active[i] = 0;
+        AreaBackdrop& backdrop = *app.areaBackdrop;
+        backdrop.viewY += 1000;
+        if (backdrop.viewY > yMax) {
+            backdrop.viewY -= 2000;
+            if (backdrop.viewY < yMin) backdrop.viewY = yMax;
+        }
+    } else {
+        panel.travelled = 1;
+        app.SwitchScene(scenes::HomeBase);
+        app.areaBackdrop->areaNumber = 1;
+        sentHome = true;
+    }
+    const ShipBoxRow& row = BattleEngine::ShipBoxTable(engine.heading);
+    engine.flamePointX = row.flameX;
+    engine.flamePointY = row.flameY;
+    engine.escapeOffsetX = 0;
+    engine.escapeOffsetY = 0;
+    return sentHome;
+}
+
+void RunRegionFrame(GameApp& app, const RegionData& region) {
+    app.activeRegion = &region;
+    AreaMusicUpkeep(app);
+    EnterRegion(app, region);
+    app.SceneBeginFrame(false);
+    if (app.areaLoadPending) LoadArea(app, region);
+    if (region.placeQuestDrops) (app.*region.placeQuestDrops)();
+    LeanCamera(app);
+    ReloadAfterReset(app);
+    StepSteppers(app);
+    ReadAreaKeys(app);
+    HandlePanelInput(app);
+    UpdateArea(app, region);
+    PlayAreaEventSounds(app);
+    ShowEnemyDamage(*app.battleEngine);
+    DrawRegionArea(app, region);
+    TickAreaClocks(app);
+    app.HandleScreenHotkeys();
+    const int32_t* bounds = app.battleEngine->AreaBounds;
+    LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
+    LeaveArea(app, region);
+    EndAreaFrame(app);
+}
+
+const RegionData& CurrentRegion(const GameApp& app) {
+    return app.activeRegion ? *app.activeRegion : EarthSystemRegion();
+}
