@@ -61,4 +61,7 @@ public:
 
     uint8_t cancelHover = 0;
     uint8_t upgradeSound = 0;  // one-shot: an upgrade was done
+    // The cursor's last position inside the drop range; the carried
+    // building's picture is drawn there.
+    int32_t cursorX = 0, cursorY = 0;
 };

@@ -11,4 +11,3 @@ void BattleEngine::CollectPickups(int32_t, int32_t, uint32_t*, uint32_t*, uint32
 void BattleEngine::TestPortals(int32_t, int32_t, int32_t, int32_t) {}
 void BattleEngine::SpawnHelpersEarthSystem(uint32_t, uint8_t*) {}
 void BattleEngine::Draw(GraphicsDevice*, int32_t, int32_t, SpriteSheet*, uint8_t, Font*, SpriteSheet*, int32_t) {}
-void BattleEngine::DrawMessageFrame(SpriteSheet*, int) {}

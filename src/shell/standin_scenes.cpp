@@ -1,4 +1,5 @@
 // Scenes whose screens are not built yet: each keeps its way in and out.
+#include "battle/battle_engine.h"
 #include "platform/key_codes.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
@@ -16,7 +17,6 @@ void GameApp::BuildingsSceneFrame() { RunStandInScene(*this, "Buildings", StandI
 void GameApp::RobotsSceneFrame() { RunStandInScene(*this, "Robots", StandInKind::Management); }
 void GameApp::OptionsSceneFrame() { RunStandInScene(*this, "Options", StandInKind::Management); }
 
-void GameApp::HomeBaseFrame() { RunStandInScene(*this, "Home Base", StandInKind::Area, 1); }
 void GameApp::InvasionsFrame() { RunStandInScene(*this, "Second Region", StandInKind::Area, 3); }
 
 void GameApp::HelpSceneFrame() { RunStandInScene(*this, "Help", StandInKind::FrontEnd); }
@@ -62,6 +62,13 @@ void GameApp::StorySceneFrame() {
     gameState->musicOn = musicOn;
     gameState->soundsOn = soundsOn;
     gameState->location = 1;
+    // The engine the menus made holds nothing of this game: the home base
+    // makes a fresh one from the new record.
+    if (battleEngine) {
+        battleEngine->ReleaseArt();
+        delete battleEngine;
+        battleEngine = nullptr;
+    }
     SwitchScene(scenes::HomeBase);
 }
 
