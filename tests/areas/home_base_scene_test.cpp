@@ -3,6 +3,10 @@
 // back, and the arrival repairs are paid.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
 #include "areas/area_backdrop.h"
 #include "areas/base_placement.h"
 #include "areas/control_panel.h"
@@ -30,7 +34,49 @@ protected:
         driver.RunFrames(5);
     }
     GameApp& App() { return driver.App(); }
-    GameDriver driver;
+
+    void MoveCursorTo(int32_t x, int32_t y) {
+        const MouseCursor& cursor = *App().cursor;
+        driver.MoveMouse(x - cursor.x, y - cursor.y);
+        driver.RunFrames(1);
+    }
+    void Click() {
+        driver.PressButton(0);
+        driver.RunFrames(1);
+        driver.ReleaseButton(0);
+        driver.RunFrames(2);
+    }
+    // Steers the ship toward a world point until the main portal reports a touch.
+    bool FlyOntoPortal(int32_t worldX, int32_t worldY) {
+        // On until well inside, so that a click on the menu does not steer it off.
+        int inside = 0;
+        for (int frame = 0; frame < 400 && inside < 40; ++frame) {
+            if (App().battleEngine->portal.touched[0]) ++inside;
+            const AreaBackdrop& view = *App().areaBackdrop;
+            const MouseCursor& cursor = *App().cursor;
+            // The point on screen, or the screen's edge toward it.
+            const int32_t x = std::clamp(worldX - view.viewX, 20, 780);
+            const int32_t y = std::clamp(worldY - view.viewY, 20, 580);
+            driver.MoveMouse(x - cursor.x, y - cursor.y);
+            driver.PressButton(0);
+            driver.RunFrames(1);
+        }
+        driver.ReleaseButton(0);
+        driver.RunFrames(1);
+        return App().battleEngine->portal.touched[0] != 0;
+    }
+    void Shot(const std::string& name) { driver.Screenshot(std::string(OutDir()) + "/" + name); }
+    static const char* OutDir() {
+        const char* out = std::getenv("GAME_TEST_OUT");
+        return out ? out : "/tmp";
+    }
+
+    static GameDriver::Options Timed() {
+        GameDriver::Options options;
+        options.timedFrames = true;
+        return options;
+    }
+    GameDriver driver{Timed()};
 };
 
 TEST_F(HomeBaseGame, NewGameArrivesWithItsThreeBuildings) {
@@ -44,6 +90,73 @@ TEST_F(HomeBaseGame, NewGameArrivesWithItsThreeBuildings) {
     EXPECT_GT(app.sharedArt->menuSheet->images[5].Width(), 0);
     EXPECT_EQ(app.sharedArt->menuSheet->images[5].generation, GraphicsDevice::RendererGeneration());
     EXPECT_EQ(app.battleEngine->buildingsSheet->images[0].generation, GraphicsDevice::RendererGeneration());
+}
+
+TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
+    GameApp& app = App();
+    GameState& state = *app.gameState;
+    Shot("home_arrival.png");
+
+    // Construct a Gold Lab (the fifth kind) on the stand-in page.
+    driver.TapKey(key::kC);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::Construct, 5));
+    for (int k = 0; k < 4; ++k) driver.TapKey(key::kDown);
+    Shot("home_construct.png");
+    driver.TapKey(key::kReturn);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    driver.RunFrames(2);
+    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 700u);
+    EXPECT_EQ(state.buildingCount, 4u);
+    EXPECT_EQ(app.battleEngine->newBuildingPending, 1);
+    EXPECT_EQ(app.areaBackdrop->viewX, 400) << "placement starts with the view over the base";
+    MoveCursorTo(100, 100);
+    driver.RunFrames(2);
+    Shot("home_placing.png");
+
+    Click();
+    EXPECT_EQ(app.battleEngine->newBuildingPending, 0) << "dropped on a free spot";
+    EXPECT_EQ(state.buildingExists[3], 1);
+    EXPECT_EQ(state.buildingKinds[3], 4);
+    EXPECT_EQ(state.buildingX[3], 500);
+    EXPECT_EQ(state.buildingY[3], -900);
+    EXPECT_EQ(state.bonusBlock.goldBonus, 12u);
+    driver.RunFrames(5);
+
+    // Select it: the building box shows its rows.
+    MoveCursorTo(130, 130);
+    Click();
+    EXPECT_EQ(app.battleEngine->hoveredBuilding, 4);
+    Shot("home_selected.png");
+
+    // Out through the portal's travel menu to the Border Area.
+    ASSERT_TRUE(FlyOntoPortal(532, -168));
+    driver.RunFrames(2);
+    Shot("home_travel_menu.png");
+    MoveCursorTo(400, 72);  // row 3 "3. Border Area"
+    Click();
+    ASSERT_TRUE(driver.RunUntilScene(scenes::EarthSystem, 5));
+    driver.RunFrames(30);
+    EXPECT_EQ(app.areaBackdrop->areaNumber, 2);
+    Shot("home_region_area2.png");
+
+    // Damaged out there; home again through the Border Area's own menu.
+    ASSERT_GE(state.shipArmorMax, 4u);
+    state.shipArmor = app.battleEngine->shipArmor = state.shipArmorMax - 4;
+    const uint32_t shipMaterial = state.resources[GameState::kShipMaterial];
+    ASSERT_TRUE(FlyOntoPortal(532, -168));
+    driver.RunFrames(2);
+    MoveCursorTo(380, 22);  // row 1 "1. Your Home Base"
+    Click();
+    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    driver.RunFrames(3);
+    EXPECT_EQ(state.shipArmor, state.shipArmorMax) << "repaired on arrival";
+    EXPECT_EQ(state.resources[GameState::kShipMaterial], shipMaterial - 4);
+    EXPECT_EQ(app.controlPanel->shipRepairCost, 4u);
+    EXPECT_EQ(app.controlPanel->repairsNotice, 1);
+    EXPECT_EQ(app.controlPanel->travelled, 0);
+    EXPECT_EQ(app.battleEngine->building.active[3], 1) << "the new building is still there";
+    driver.RunFrames(20);
+    Shot("home_back.png");
 }
 
 }  // namespace

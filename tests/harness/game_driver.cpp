@@ -125,7 +125,7 @@ bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actio
 
 GameDriver::GameDriver() : GameDriver(Options{}) {}
 
-GameDriver::GameDriver(const Options& options) : msPerFrame_(options.msPerFrame) {
+GameDriver::GameDriver(const Options& options) : msPerFrame_(options.msPerFrame), timedFrames_(options.timedFrames) {
     // Headless unless the caller chose a display.
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -197,6 +197,7 @@ void GameDriver::RunFrames(uint32_t n) {
         if (quit_) break;
         app_->Frame();
         clock_.Advance(msPerFrame_);
+        if (timedFrames_ && app_->frameTimerArmed == 1) app_->lastFrameMs = msPerFrame_;
         ++frame_;
     }
 }

@@ -36,6 +36,10 @@ public:
         std::string gameDir;       // empty: a fresh temporary directory
         uint32_t msPerFrame = 16;
         bool keepGameDir = false;  // leave a temporary directory behind
+        // The manual clock stands still inside a frame, so the frame timer
+        // measures 0 ms and the steppers move nothing. With this set, each
+        // frame is measured as msPerFrame, so ships and robots move.
+        bool timedFrames = false;
     };
 
     GameDriver();
@@ -89,4 +93,5 @@ private:
     bool finished_ = false;
     bool quit_ = false;
     bool removeDir_ = false;
+    bool timedFrames_ = false;
 };
