@@ -159,4 +159,71 @@ TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
     Shot("home_back.png");
 }
 
+TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
+    GameApp& app = App();
+    GameState& state = *app.gameState;
+    driver.TapKey(key::kC);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::Construct, 5));
+    driver.TapKey(key::kDown);
+    driver.TapKey(key::kDown);  // Ship Repair
+    driver.TapKey(key::kReturn);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    EXPECT_EQ(state.constructionCosts[3], 400u);
+
+    // A drop onto the Robot Factory (screen 270, 320 with the view at 400, -1000) is refused.
+    MoveCursorTo(280, 330);
+    Click();
+    EXPECT_EQ(app.battleEngine->newBuildingPending, 1);
+    EXPECT_NE(app.battleEngine->blockedTimer, 0);
+    Shot("home_blocked.png");
+
+    MoveCursorTo(700, 20);
+    EXPECT_EQ(app.basePlacement->cancelHover, 1);
+    Shot("home_cancel_hover.png");
+    Click();
+    EXPECT_EQ(app.battleEngine->newBuildingPending, 0);
+    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 900u);
+    EXPECT_EQ(state.buildingCount, 3u);
+    EXPECT_EQ(state.constructionCosts[3], 200u);
+    EXPECT_EQ(state.constructionCosts[2], 200u);
+    EXPECT_EQ(state.constructionSteps[2], 200u);
+}
+
+TEST_F(HomeBaseGame, BackspaceClosesTheRepairsWindowBeforeItOffersToSave) {
+    GameApp& app = App();
+    app.controlPanel->repairsOpen = 1;
+    driver.TapKey(key::kBack);
+    EXPECT_EQ(app.controlPanel->repairsOpen, 0);
+    EXPECT_EQ(app.sceneFrame, scenes::HomeBase);
+    driver.TapKey(key::kBack);
+    EXPECT_EQ(app.sceneFrame, scenes::SaveQuit);
+    EXPECT_EQ(app.gameState->location, 1u);
+}
+
+TEST_F(HomeBaseGame, EmergencyEscapeTurnsRoundAndLandsInTheMiddle) {
+    GameApp& app = App();
+    BattleEngine& engine = *app.battleEngine;
+    driver.TapKey(key::kF1);
+    EXPECT_EQ(engine.emergencyEscape, 1);
+    bool turned = false;
+    uint8_t headingOut = 0;
+    for (int frame = 0; frame < 600 && engine.emergencyEscape != 0; ++frame) {
+        const uint8_t before = engine.heading;
+        driver.RunFrames(1);
+        if (engine.escapeReturn && !turned) {
+            turned = true;
+            headingOut = before;
+            EXPECT_EQ(engine.heading, (headingOut + 32) % 64) << "half a turn";
+            EXPECT_NE(app.controlPanel->travelTimer, 0) << "\"Going anywhere?\"";
+            EXPECT_EQ(app.gameState->shipDestroyed, 1);
+        }
+    }
+    EXPECT_TRUE(turned) << "the ship turned back at the end of the outward flight";
+    EXPECT_EQ(engine.emergencyEscape, 0);
+    EXPECT_EQ(engine.shipX, 368);
+    EXPECT_EQ(engine.shipY, 310);
+    EXPECT_EQ(app.gameState->shipDestroyed, 0);
+    EXPECT_EQ(app.gameState->energy, app.gameState->energyMax);
+}
+
 }  // namespace
