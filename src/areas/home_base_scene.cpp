@@ -85,6 +85,9 @@ void EnterHomeBase(GameApp& app) {
     app.music.Stop();
     app.SceneEntry();
     app.areaLoadPending = 1;
+    // As the regions do on entry: screens opened from here come back here
+    // (after a load from the main menu the record still names the menus).
+    state.location = 1;
     if (app.controlPanel) app.controlPanel->region = 1;
     if (app.areaBackdrop) {
         AreaBackdrop& backdrop = *app.areaBackdrop;

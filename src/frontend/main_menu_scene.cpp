@@ -1,8 +1,6 @@
 // The main menu stands in for the real menu screen: it keeps the menu's
 // duties (the camera, the battle engine, the slot probe, a new game in the
 // first free slot) and offers its choices as keys.
-#include <cstdio>
-
 #include "battle/battle_engine.h"
 #include "platform/camera.h"
 #include "platform/data_blob.h"
@@ -10,6 +8,7 @@
 #include "platform/key_codes.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/save_file.h"
 
 namespace {
 struct MenuChoice {
@@ -29,10 +28,9 @@ void ProbeSlots(GameApp& app) {
     GameState& state = *app.gameState;
     if (state.slotsStale != 1) return;
     if (!app.probeBlob) app.probeBlob = new DataBlob();
+    // A damaged file is an empty slot, as the pickers show it.
     for (int slot = 1; slot <= GameState::kSlotCount; ++slot) {
-        char path[32];
-        std::snprintf(path, sizeof path, "Saves\\%d.save", slot);
-        state.slotEmpty[slot - 1] = app.probeBlob->ReadFile(path) ? 0 : 1;
+        state.slotEmpty[slot - 1] = save_file::ReadValidSlot(slot, *app.probeBlob) ? 0 : 1;
         app.probeBlob->Free();
     }
     state.slotsStale = 0;

@@ -7,6 +7,9 @@ public:
     virtual ~Clock() = default;
     virtual uint32_t Milliseconds() = 0;
     virtual bool IsManual() const { return false; }
+    // Called when a frame is presented. The system clock has nothing to do:
+    // presenting takes real time by itself.
+    virtual void OnPresent() {}
 
     // The clock in use; the system clock unless a test installed another.
     static Clock& Current();
@@ -25,6 +28,11 @@ public:
     bool IsManual() const override { return true; }
     void Advance(uint32_t ms) { now_ += ms; }
     void Set(uint32_t ms) { now_ = ms; }
+    // Stands for the wait for the display: each present moves time on by
+    // presentMs, so frame timers measure a frame as a real run would.
+    void OnPresent() override { now_ += presentMs; }
+
+    uint32_t presentMs = 0;
 
 private:
     uint32_t now_;

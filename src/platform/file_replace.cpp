@@ -6,6 +6,12 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+ReplaceRenameFn replaceRename = nullptr;
+}  // namespace
+
+void SetReplaceRenameForTesting(ReplaceRenameFn rename) { replaceRename = rename; }
+
 int EnsureParentDirectory(const std::string& path) {
     const fs::path parent = fs::path(path).parent_path();
     if (parent.empty()) return 1;
@@ -25,7 +31,8 @@ int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<
     }
     if (std::fflush(file) != 0) written = false;
     if (std::fclose(file) != 0) written = false;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    const ReplaceRenameFn moveIntoPlace = replaceRename ? replaceRename : std::rename;
+    if (!written || moveIntoPlace(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         return 0;
     }

@@ -195,6 +195,7 @@ int GraphicsDevice::BeginScene() { return renderer_ ? 1 : 0; }
 int GraphicsDevice::EndScene() { return renderer_ ? 1 : 0; }
 
 void GraphicsDevice::PaceFrame() {
+    Clock::Current().OnPresent();
     if (!paced_ || Clock::Current().IsManual()) return;
     double now = NowMs();
     if (nextPresentMs_ == 0.0 || now > nextPresentMs_ + kPacingSlackMs || now < nextPresentMs_ - 2 * kFrameMs) {

@@ -16,7 +16,9 @@
 #include "platform/mouse_cursor.h"
 #include "platform/options_file.h"
 #include "platform/shared_art.h"
+#include "shell/file_picker.h"
 #include "shell/game_state.h"
+#include "shell/name_entry.h"
 
 namespace {
 constexpr int kTitleSize = 400;
@@ -183,6 +185,8 @@ int GameApp::Cleanup() {
     if (sharedArt) sharedArt->ReleaseArt();
     if (battleEngine) battleEngine->ReleaseArt();
     if (controlPanel) controlPanel->ReleaseArt();
+    if (nameEntry) nameEntry->FreeArt();
+    if (filePicker) filePicker->FreeSheet();
     if (sharedFont) sharedFont->Release();
     graphics.Release();
 
@@ -195,6 +199,7 @@ int GameApp::Cleanup() {
     if (readBlob) readBlob->Free();
     DeleteAndClear(readBlob);
     for (MotionStepper*& stepper : steppers) DeleteAndClear(stepper);
+    DeleteAndClear(nameEntry);
     DeleteAndClear(optionsFile);
     if (writeBlob) writeBlob->Free();
     DeleteAndClear(writeBlob);
@@ -203,5 +208,7 @@ int GameApp::Cleanup() {
     DeleteAndClear(areaBackdrop);
     DeleteAndClear(basePlacement);
     DeleteAndClear(sharedFont);
+    // Its scene deletes it when left; quitting while it shows must not leak it.
+    DeleteAndClear(filePicker);
     return 1;
 }

@@ -18,10 +18,12 @@ class BattleEngine;
 class Camera;
 class ControlPanel;
 class DataBlob;
+class FilePicker;
 class Font;
 class GameState;
 class MotionStepper;
 class MouseCursor;
+class NameEntry;
 class OptionsFile;
 struct RegionData;
 class SharedArt;
@@ -135,6 +137,8 @@ public:
     OptionsFile* optionsFile = nullptr;
     BattleEngine* battleEngine = nullptr;
     Font* sharedFont = nullptr;
+    FilePicker* filePicker = nullptr;  // the slot pickers' screen object
+    NameEntry* nameEntry = nullptr;    // kept from the first name entry to shut-down
 
     // Scene machine and timing.
     SceneThunk sceneFrame = nullptr;
@@ -151,6 +155,8 @@ public:
     uint8_t sceneClockRestart = 1;
     uint32_t secondsInScene = 0;
     uint32_t sceneClockStart = 0;
+    // The save scene could not write its slot and shows that before going back.
+    uint8_t saveFailed = 0;
 
     // ---- Area scenes ----
     // The objects every area scene shares, created by the first that needs them.

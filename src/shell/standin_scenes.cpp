@@ -3,6 +3,7 @@
 #include "platform/key_codes.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/name_entry.h"
 #include "shell/standin_scene.h"
 
 void GameApp::StoreSceneFrame() { RunStandInScene(*this, "Store", StandInKind::Management); }
@@ -22,8 +23,6 @@ void GameApp::InvasionsFrame() { RunStandInScene(*this, "Second Region", StandIn
 void GameApp::HelpSceneFrame() { RunStandInScene(*this, "Help", StandInKind::FrontEnd); }
 void GameApp::CreditsSceneFrame() { RunStandInScene(*this, "Credits", StandInKind::FrontEnd); }
 void GameApp::HallOfFameSceneFrame() { RunStandInScene(*this, "Hall of Fame", StandInKind::FrontEnd); }
-void GameApp::LoadGameSceneFrame() { RunStandInScene(*this, "Load Game", StandInKind::FrontEnd); }
-void GameApp::NewGameSlotSceneFrame() { RunStandInScene(*this, "New Game Slot", StandInKind::FrontEnd); }
 
 // The interlude between the quest sets: after the first set it goes on to
 // the second from the home base (a key, a click or six seconds end it).
@@ -44,15 +43,6 @@ void GameApp::GalaxySceneFrame() {
     }
 }
 
-// Return names the player and starts the intro story.
-void GameApp::NameEntrySceneFrame() {
-    RunStandInScene(*this, "Name Entry (Return: start)", StandInKind::FrontEnd);
-    if (sceneFrame == scenes::NameEntry && keyboard.KeyPressed(key::kReturn)) {
-        keyboard.SetLatch(key::kReturn, 1);
-        gameState->storyStage = 1;
-        SwitchScene(scenes::Story);
-    }
-}
 
 // The intro starts a new game at the home base, keeping the sound options.
 void GameApp::StorySceneFrame() {
@@ -61,6 +51,10 @@ void GameApp::StorySceneFrame() {
     gameState->NewGame();
     gameState->musicOn = musicOn;
     gameState->soundsOn = soundsOn;
+    // The typed name replaces the default one the reset wrote.
+    if (nameEntry) {
+        for (int i = 0; i < NameEntry::kCells; ++i) gameState->playerName[i] = nameEntry->nameCells[i];
+    }
     gameState->location = 1;
     // The engine the menus made holds nothing of this game: the home base
     // makes a fresh one from the new record.
@@ -88,14 +82,3 @@ void GameApp::SaveQuitSceneFrame() {
         SwitchScene(scenes::ForLocation(gameState->location));
     }
 }
-
-// The save writer is not built yet: nothing is written and the player is
-// told so on the main menu's log line.
-void GameApp::SaveGame() {
-    gameState->slotsStale = 1;
-    SwitchScene(scenes::MainMenu);
-}
-
-void GameApp::WriteHallOfFame() { SwitchScene(scenes::MainMenu); }
-
-void LoadGameScene(GameApp& app) { app.SwitchScene(scenes::MainMenu); }

@@ -71,12 +71,7 @@ protected:
         return out ? out : "/tmp";
     }
 
-    static GameDriver::Options Timed() {
-        GameDriver::Options options;
-        options.timedFrames = true;
-        return options;
-    }
-    GameDriver driver{Timed()};
+    GameDriver driver;
 };
 
 TEST_F(HomeBaseGame, NewGameArrivesWithItsThreeBuildings) {

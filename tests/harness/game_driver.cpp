@@ -125,12 +125,13 @@ bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actio
 
 GameDriver::GameDriver() : GameDriver(Options{}) {}
 
-GameDriver::GameDriver(const Options& options) : msPerFrame_(options.msPerFrame), timedFrames_(options.timedFrames) {
+GameDriver::GameDriver(const Options& options) : msPerFrame_(options.msPerFrame) {
     // Headless unless the caller chose a display.
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("SDL_RENDER_DRIVER", "software", 0);
     PrepareGameDir(options);
+    clock_.presentMs = msPerFrame_;
     Clock::Install(&clock_);
     app_ = std::make_unique<GameApp>();
 }
@@ -195,9 +196,11 @@ void GameDriver::RunFrames(uint32_t n) {
         ApplyDueActions();
         PumpEvents();
         if (quit_) break;
+        uint32_t before = clock_.Milliseconds();
         app_->Frame();
-        clock_.Advance(msPerFrame_);
-        if (timedFrames_ && app_->frameTimerArmed == 1) app_->lastFrameMs = msPerFrame_;
+        // A frame that presented has spent its time waiting for the display;
+        // one that did not (device lost) still takes a frame's time.
+        if (clock_.Milliseconds() == before) clock_.Advance(msPerFrame_);
         ++frame_;
     }
 }

@@ -27,7 +27,8 @@ struct DriverAction {
 // false and describes it in error.
 bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actions, std::string& error);
 
-// Drives the real GameApp headless, frame by frame, with a manual clock.
+// Drives the real GameApp headless, frame by frame, with a manual clock that
+// moves on by a frame's time at each present (as the wait for the display).
 // It runs in a game directory of its own: Art and Data linked from the
 // built stand-ins, an empty Saves (or the directory given).
 class GameDriver {
@@ -36,10 +37,6 @@ public:
         std::string gameDir;       // empty: a fresh temporary directory
         uint32_t msPerFrame = 16;
         bool keepGameDir = false;  // leave a temporary directory behind
-        // The manual clock stands still inside a frame, so the frame timer
-        // measures 0 ms and the steppers move nothing. With this set, each
-        // frame is measured as msPerFrame, so ships and robots move.
-        bool timedFrames = false;
     };
 
     GameDriver();
@@ -93,5 +90,4 @@ private:
     bool finished_ = false;
     bool quit_ = false;
     bool removeDir_ = false;
-    bool timedFrames_ = false;
 };

@@ -41,7 +41,6 @@ int main(int argc, char** argv) {
     uint32_t frames = 60;
     std::string dumpPath;
     GameDriver::Options options;
-    options.timedFrames = true;  // a scripted run moves as the game does
     std::vector<DriverAction> actions;
 
     for (int k = 1; k < argc; ++k) {

@@ -1,0 +1,227 @@
+// The name-entry scene: a fresh game record, the name typed into the
+// panel, then the intro story (Enter or Ready) or the main menu (Esc or
+// Back).
+#include "battle/battle_engine.h"
+#include "platform/key_codes.h"
+#include "platform/motion_stepper.h"
+#include "platform/mouse_cursor.h"
+#include "platform/options_file.h"
+#include "platform/shared_art.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+#include "shell/name_entry.h"
+
+namespace {
+constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
+constexpr int kSlideStepper = 2;
+constexpr int32_t kSlideSpeed = 180;
+constexpr int kSceneSteppers = 5;
+constexpr int32_t kMp3Volume = -700;
+
+enum LeaveCode : uint8_t { kStay = 0, kToMenu = 1, kToStory = 5 };
+
+// The letter keys in alphabetical order.
+constexpr uint8_t kLetterKeys[26] = {
+    key::kA, key::kB, key::kC, key::kD, key::kE, key::kF, key::kG, key::kH, key::kI,
+    key::kJ, key::kK, key::kL, key::kM, key::kN, key::kO, key::kP, key::kQ, key::kR,
+    key::kS, key::kT, key::kU, key::kV, key::kW, key::kX, key::kY, key::kZ,
+};
+constexpr uint8_t kSmallA = 2;
+constexpr uint8_t kCapitalA = 28;
+
+void PlaySound(GameApp& app, const char* file) {
+    app.channels[0].Play(file, static_cast<int32_t>(app.gameState->soundVolume), 1);
+}
+
+bool TakeKey(GameApp& app, uint8_t code) {
+    if (!app.keyboard.KeyPressed(code)) return false;
+    app.keyboard.SetLatch(code, 1);
+    return true;
+}
+
+void StoreName(GameApp& app) {
+    for (int i = 0; i < NameEntry::kCells; ++i) app.gameState->playerName[i] = app.nameEntry->nameCells[i];
+    if (app.sharedArt && app.sharedArt->morePending) app.sharedArt->morePending = 3;
+}
+
+void OnEntry(GameApp& app) {
+    if (app.battleEngine) {
+        app.battleEngine->ReleaseArt();
+        delete app.battleEngine;
+        app.battleEngine = nullptr;
+    }
+    if (app.gameState) {
+        GameState& state = *app.gameState;
+        const uint8_t musicOn = state.musicOn;
+        const uint8_t soundsOn = state.soundsOn;
+        state.NewGame();
+        state.musicOn = musicOn;
+        state.soundsOn = soundsOn;
+    }
+    for (int k = 0; k < kSceneSteppers; ++k) app.Stepper(k).resetPending = 1;
+}
+
+void CreateMissing(GameApp& app) {
+    if (!app.gameState) {
+        app.gameState = new GameState();
+        app.gameState->NewGame();
+    }
+    if (!app.optionsFile) {
+        app.optionsFile = new OptionsFile();
+        app.optionsFile->Load();
+        GameState& state = *app.gameState;
+        state.musicVolume = static_cast<uint32_t>(app.optionsFile->musicVolume);
+        state.soundVolume = static_cast<uint32_t>(app.optionsFile->soundsVolume);
+        if (state.musicVolume == 0) state.musicOn = 0;
+        if (state.soundVolume == 0) state.soundsOn = 0;
+    }
+    if (!app.nameEntry) {
+        app.nameEntry = new NameEntry();
+        app.nameEntry->LoadArt(&app.graphics);
+    }
+}
+
+void ReleasePanelArt(GameApp& app) {
+    if (app.nameEntry) app.nameEntry->FreeArt();
+}
+
+// Ready, Clear and Back: hover, press, and the action once the press ends.
+void HandleButtons(GameApp& app, uint8_t& leave) {
+    NameEntry& panel = *app.nameEntry;
+    if (!app.cursor) return;
+    InputDevice& mouse = app.cursor->mouse;
+    const int32_t x = app.cursor->x;
+    const int32_t y = app.cursor->y;
+    panel.HitTestReady(x, y);
+    panel.HitTestClear(x, y);
+    panel.HitTestBack(x, y);
+    if (mouse.ButtonPressed(0) || mouse.ButtonPressed(1)) {
+        if (panel.ClickReady(x, y, &mouse)) {
+            panel.pressLock = 1;
+            panel.readyFrame = 2;
+        }
+        if (panel.ClickClear(x, y, &mouse)) {
+            panel.pressLock = 1;
+            panel.clearFrame = 2;
+            panel.Clear();
+        }
+        if (panel.ClickBack(x, y, &mouse)) {
+            panel.pressLock = 1;
+            panel.backFrame = 2;
+        }
+    }
+    if (panel.pressedCode == 0) return;
+    if (panel.hoverCode == panel.pressedCode && !MouseButtonsReleased(&mouse)) return;
+    const uint8_t done = panel.pressedCode;
+    panel.pressLock = 0;
+    panel.pressedCode = 0;
+    if (done == NameEntry::kHoverBack) {
+        PlaySound(app, "Data\\SETUPWH.wav");
+        app.SwitchScene(scenes::MainMenu);
+        leave = kToMenu;
+    } else if (done == NameEntry::kHoverClear) {
+        PlaySound(app, "Data\\SETUPWH.wav");
+    } else {
+        PlaySound(app, "Data\\FEMOK.wav");
+        leave = kToStory;
+        StoreName(app);
+    }
+}
+
+void SlideIn(GameApp& app) {
+    if (!app.frameTimerArmed) return;
+    NameEntry& panel = *app.nameEntry;
+    const uint8_t step = app.StepStepper(kSlideStepper, false, kSlideSpeed);
+    panel.SlideStrips(step);
+    panel.SpreadHand2(step);
+    panel.SlideHand3(step);
+    panel.SlideHand5(step);
+    panel.GrowHand4();
+}
+
+void HoverSound(GameApp& app) {
+    NameEntry& panel = *app.nameEntry;
+    if (panel.hoverSoundCode == 0) {
+        panel.lastSoundedCode = 0;
+    } else if (panel.hoverSoundCode != panel.lastSoundedCode) {
+        panel.lastSoundedCode = panel.hoverSoundCode;
+        app.channels[1].Play("Data\\RIGHTDEF.wav", static_cast<int32_t>(app.gameState->soundVolume), 1);
+    }
+}
+
+void DrawPanel(NameEntry& panel) {
+    panel.DrawBox();
+    panel.DrawHeading();
+    panel.DrawBack();
+    panel.DrawName();
+    panel.DrawReady();
+    panel.DrawClear();
+    panel.DrawStrips();
+    panel.DrawHand2Pair();
+    panel.DrawHand3();
+    panel.DrawHand4Bar();
+    panel.DrawHand5();
+    panel.DrawHand6();
+}
+
+// Space, the letters (capitals with Shift), the full stop, delete: each
+// once per press; the panel takes only the first change of a frame.
+void ReadLetterKeys(GameApp& app) {
+    NameEntry& panel = *app.nameEntry;
+    if (TakeKey(app, key::kSpace)) panel.AddLetter(NameEntry::kSpaceCode);
+    const bool shift = (app.keyboard.state[key::kLeftShift] & 0x80) || (app.keyboard.state[key::kRightShift] & 0x80);
+    for (int letter = 0; letter < 26; ++letter) {
+        if (TakeKey(app, kLetterKeys[letter])) {
+            panel.AddLetter(static_cast<uint8_t>((shift ? kCapitalA : kSmallA) + letter));
+        }
+    }
+    if (TakeKey(app, key::kPeriod)) panel.AddLetter(NameEntry::kFullStopCode);
+    if (TakeKey(app, key::kBack)) panel.AddLetter(NameEntry::kDeleteCode);
+    if (TakeKey(app, key::kNumpad0)) panel.AddLetter(NameEntry::kDeleteCode);
+}
+
+void Leave(GameApp& app, uint8_t leave) {
+    delete app.optionsFile;
+    app.optionsFile = nullptr;
+    if (leave != kToStory) return;
+    if (app.gameState->musicOn) {
+        app.music.Stop();
+        app.KeepMp3Playing(kMp3Volume);
+    }
+    app.gameState->storyStage = 1;
+    app.SwitchScene(scenes::Story);
+}
+}  // namespace
+
+void GameApp::NameEntrySceneFrame() {
+    if (SceneEntry()) OnEntry(*this);
+    SceneBeginFrame(true);
+    CreateMissing(*this);
+    EnsureSharedObjects(kArt);
+    if (SceneReloadArt(kArt)) nameEntry->LoadArt(&graphics);
+    NameEntry& panel = *nameEntry;
+
+    uint8_t leave = kStay;
+    if (TakeKey(*this, key::kReturn)) {
+        leave = kToStory;
+        PlaySound(*this, "Data\\SETUPWH.wav");
+        StoreName(*this);
+    }
+    if (TakeKey(*this, key::kEscape)) {
+        PlaySound(*this, "Data\\SETUPWH.wav");
+        SwitchScene(scenes::MainMenu);
+        leave = kToMenu;
+    }
+    HandleButtons(*this, leave);
+    SlideIn(*this);
+    HoverSound(*this);
+    if (!deviceLost) DrawPanel(panel);
+    ReadLetterKeys(*this);
+
+    panel.letterTaken = 0;
+    panel.BlinkCursor();
+    panel.ResetHover();
+    SceneTickClock();
+    if (leave != kStay) Leave(*this, leave);
+    SceneEndFrame(kArt, ReleasePanelArt);
+}

@@ -1,0 +1,71 @@
+// The new-game slot picker, shown when all five slots are used: the player
+// picks the slot the new game will overwrite, then names the pilot.
+#include "platform/key_codes.h"
+#include "platform/shared_art.h"
+#include "shell/file_picker.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+#include "shell/slot_picking.h"
+
+namespace {
+constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
+constexpr uint32_t kSlotsX = 20;
+constexpr uint32_t kFirstSlotY = 186;
+constexpr uint32_t kRowSpacing = 84;
+
+void ReleasePickerArt(GameApp& app) {
+    if (app.filePicker) app.filePicker->FreeSheet();
+}
+
+void Pick(GameApp& app, int slot) {
+    app.gameState->saveSlot = static_cast<uint8_t>(slot);
+    app.SwitchScene(scenes::NameEntry);
+}
+
+void ActOnInput(GameApp& app, FilePicker& picker) {
+    if (app.keyboard.KeyPressed(key::kBack) || app.keyboard.KeyPressed(key::kEscape)) {
+        app.keyboard.SetLatch(key::kBack, 1);
+        app.keyboard.SetLatch(key::kEscape, 1);
+        app.SwitchScene(scenes::MainMenu);
+        return;
+    }
+    if (const int slot = SlotKeyPressed(app)) {
+        Pick(app, slot);
+        return;
+    }
+    const uint8_t clicked = PickerMouse(app, picker);
+    if (clicked == 0) return;
+    app.channels[0].Play("Data\\STAMP.wav", static_cast<int32_t>(app.gameState->soundVolume), 1);
+    if (clicked == FilePicker::kBackId) app.SwitchScene(scenes::MainMenu);
+    else Pick(app, clicked);
+}
+}  // namespace
+
+void GameApp::NewGameSlotSceneFrame() {
+    if (SceneEntry()) gameState->slotsStale = 1;
+    SceneBeginFrame(true);
+    if (!filePicker) {
+        filePicker = new FilePicker();
+        filePicker->LoadArt(&graphics);
+    }
+    EnsureSharedObjects(kArt);
+    if (SceneReloadArt(kArt)) filePicker->LoadArt(&graphics);
+    FilePicker& picker = *filePicker;
+    if (gameState->slotsStale) ProbeSaveSlots(*this, picker);
+
+    ActOnInput(*this, picker);
+    picker.Animate();
+    PickerHoverSound(*this, picker, "Data\\SNAP1.wav");
+    if (!deviceLost) {
+        SpriteSheet* menu = sharedArt ? sharedArt->menuSheet : nullptr;
+        picker.DrawSave(menu);
+        for (int slot = 1; slot <= FilePicker::kSlots; ++slot) {
+            picker.DrawSlot(slot, kSlotsX, kFirstSlotY + kRowSpacing * static_cast<uint32_t>(slot - 1), menu);
+        }
+    }
+    picker.ResetHover();
+    SceneTickClock();
+
+    if (leaveScene) DropPicker(*this);
+    SceneEndFrame(kArt, ReleasePickerArt);
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include <cstdint>
+
+class DataBlob;
+class GameState;
+
+// The save slot file: a DataBlob of 90000 bytes read as little-endian words.
+// Every saved field of the record lies at a fixed word, one word per
+// element, bytes widened to a word. The layout is shared with files written
+// by earlier releases, so nothing (header, version, checksum) is added.
+namespace save_file {
+
+constexpr uint32_t kBodyBytes = 90000;
+constexpr uint32_t kUsedWords = 18012;  // words 0..18011 carry the record
+constexpr uint32_t kLeadWords = 10;     // words 0..9 hold the constant 1
+constexpr uint32_t kAreaWord = 33;      // the area the backdrop showed
+// Header words the slot pickers show.
+constexpr uint32_t kLevelWord = 1124;
+constexpr uint32_t kArmorWord = 1120;
+constexpr uint32_t kNameWord = 884;
+
+// One field of the word map: where its elements start in the file, how to
+// reach it in the record, the range every element's word must lie in for
+// the file to be accepted, and whether loading takes it back.
+struct FieldRef {
+    uint8_t* data = nullptr;
+    uint32_t elementBytes = 0;  // 1 or 4
+    uint32_t count = 0;
+};
+struct WordField {
+    const char* name;
+    uint32_t firstWord;
+    FieldRef (*locate)(GameState&);
+    uint32_t minValue;
+    uint32_t maxValue;
+    uint8_t readBack;
+};
+
+// The map, in file order.
+int FieldCount();
+const WordField& FieldAt(int index);
+
+uint32_t ReadWord(const uint8_t* body, uint32_t word);
+void WriteWord(uint8_t* body, uint32_t word, uint32_t value);
+
+// Writes the whole body (kBodyBytes) from the record; unused words are 0.
+void Encode(const GameState& record, uint8_t* body);
+// Takes a body back into the record when its length is right and every
+// value used as an index or a count fits its table. On failure the record
+// is left exactly as it was. Words 0-9 and the music and sound flags are
+// not taken back.
+bool Decode(const uint8_t* body, uint32_t size, GameState& record);
+
+// "Saves\1.save" .. "Saves\5.save"; null for any other slot.
+const char* SlotPath(int slot);
+
+// Reads the slot's file into the blob and checks it as Decode does, without
+// touching any record. Returns the body, or null when the slot holds no
+// usable game (missing, damaged, or with values out of range).
+const uint8_t* ReadValidSlot(int slot, DataBlob& blob);
+
+}  // namespace save_file

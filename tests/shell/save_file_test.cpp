@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "shell/game_state.h"
+#include "shell/game_state_dump.h"
+#include "shell/save_file.h"
+
+namespace {
+
+using save_file::FieldAt;
+using save_file::FieldCount;
+using save_file::WordField;
+
+std::unique_ptr<GameState> NewRecord() {
+    auto state = std::make_unique<GameState>();
+    state->NewGame();
+    return state;
+}
+
+std::map<std::string, std::string> DumpLines(const GameState& state) {
+    std::map<std::string, std::string> lines;
+    std::istringstream in(DumpGameState(state));
+    std::string line;
+    while (std::getline(in, line)) lines[line.substr(0, line.find(" = "))] = line;
+    return lines;
+}
+
+// Every element of every saved field gets its own value, inside the
+// field's accepted range.
+void FillDistinct(GameState& state) {
+    uint32_t counter = 0;
+    for (int f = 0; f < FieldCount(); ++f) {
+        const WordField& field = FieldAt(f);
+        const save_file::FieldRef ref = field.locate(state);
+        const uint32_t span = field.maxValue - field.minValue;
+        for (uint32_t k = 0; k < ref.count; ++k, ++counter) {
+            uint32_t value = 1000003u + counter * 7919u;
+            if (span != 0xFFFFFFFFu) value = field.minValue + (counter + 1) % (span + 1);
+            if (ref.elementBytes == 1) {
+                ref.data[k] = static_cast<uint8_t>(value % 251 + 3);
+                if (span < 255) ref.data[k] = static_cast<uint8_t>(field.minValue + (counter + 1) % (span + 1));
+            } else {
+                std::memcpy(ref.data + 4 * k, &value, 4);
+            }
+        }
+    }
+}
+
+bool IsSavedName(const std::string& dumpName) {
+    for (int f = 0; f < FieldCount(); ++f) {
+        const WordField& field = FieldAt(f);
+        if (!field.readBack) continue;
+        const std::string name = field.name;
+        if (dumpName == name || dumpName.rfind(name + ".", 0) == 0) return true;
+    }
+    return false;
+}
+
+std::vector<uint8_t> Encoded(const GameState& state) {
+    std::vector<uint8_t> body(save_file::kBodyBytes, 0xAB);
+    save_file::Encode(state, body.data());
+    return body;
+}
+
+}  // namespace
+
+TEST(SaveWordMap, TilesWordsTenToTheLastUsedWordLeavingOnlyTheUnwrittenGap) {
+    auto state = NewRecord();
+    uint32_t next = save_file::kLeadWords;
+    for (int f = 0; f < FieldCount(); ++f) {
+        const WordField& field = FieldAt(f);
+        const uint32_t count = field.locate(*state).count;
+        if (next == 859) next = 868;  // words 859-867 are not written
+        EXPECT_EQ(field.firstWord, next) << field.name;
+        next = field.firstWord + count;
+    }
+    EXPECT_EQ(next, save_file::kUsedWords);
+    // The header words the pickers read are the level, armor and name.
+    state->level = 0x1234;
+    state->shipArmor = 77;
+    state->playerName[2] = 9;
+    const std::vector<uint8_t> body = Encoded(*state);
+    EXPECT_EQ(save_file::ReadWord(body.data(), save_file::kLevelWord), 0x1234u);
+    EXPECT_EQ(save_file::ReadWord(body.data(), save_file::kArmorWord), 77u);
+    EXPECT_EQ(save_file::ReadWord(body.data(), save_file::kNameWord + 2), 9u);
+}
+
+TEST(SaveWordMap, LeadWordsAreOneBytesAreWidenedAndTheRestIsZero) {
+    auto state = NewRecord();
+    state->fireMode = 3;
+    state->buildingX[0] = -5;
+    const std::vector<uint8_t> body = Encoded(*state);
+    for (uint32_t w = 0; w < save_file::kLeadWords; ++w) EXPECT_EQ(save_file::ReadWord(body.data(), w), 1u);
+    EXPECT_EQ(save_file::ReadWord(body.data(), 1143), 3u);
+    EXPECT_EQ(save_file::ReadWord(body.data(), 16258), 0xFFFFFFFBu);
+    for (uint32_t w = 859; w <= 867; ++w) EXPECT_EQ(save_file::ReadWord(body.data(), w), 0u);
+    for (uint32_t w = save_file::kUsedWords; w < save_file::kBodyBytes / 4; ++w) {
+        ASSERT_EQ(save_file::ReadWord(body.data(), w), 0u) << w;
+    }
+}
+
+TEST(SaveRoundTrip, EveryFieldOfTheMapComesBackAndNothingElseChanges) {
+    auto source = NewRecord();
+    FillDistinct(*source);
+    source->weaponPositions[0] = 256;  // ids whose low byte is 0 stay ids
+    source->weaponPositions[4] = 1000;
+    source->fireMode = 2;  // one-value fields: away from the new-game value
+    source->questSet = 2;
+    auto target = NewRecord();
+    target->musicOn = 0;
+    target->soundsOn = 1;
+    target->saveSlot = 4;
+    target->hofValue = 31;
+    target->hallOfFame.values[0] = 8;
+    target->hallOfFame.used[0] = 1;
+    target->titleSceneFlag = 1;
+    const auto before = DumpLines(*target);
+    const auto sourceLines = DumpLines(*source);
+
+    const std::vector<uint8_t> body = Encoded(*source);
+    ASSERT_TRUE(save_file::Decode(body.data(), save_file::kBodyBytes, *target));
+    const auto after = DumpLines(*target);
+    int saved = 0;
+    for (const auto& [name, line] : after) {
+        if (IsSavedName(name)) {
+            ++saved;
+            EXPECT_EQ(line, sourceLines.at(name));
+            EXPECT_NE(line, before.at(name)) << "not a distinct value: " << name;
+        } else {
+            EXPECT_EQ(line, before.at(name));
+        }
+    }
+    EXPECT_GT(saved, 120);
+    EXPECT_EQ(target->weaponPositions[0], 256u);
+    EXPECT_EQ(target->musicOn, 0);
+}
+
+TEST(SaveRoundTrip, BodiesOfTheWrongLengthAreRefused) {
+    auto state = NewRecord();
+    std::vector<uint8_t> body = Encoded(*state);
+    auto target = NewRecord();
+    target->level = 9;
+    body.push_back(0);
+    EXPECT_FALSE(save_file::Decode(body.data(), save_file::kBodyBytes + 1, *target));
+    EXPECT_FALSE(save_file::Decode(body.data(), save_file::kBodyBytes - 1, *target));
+    EXPECT_FALSE(save_file::Decode(nullptr, save_file::kBodyBytes, *target));
+    EXPECT_EQ(target->level, 9u);
+}
+
+// Every value used as an index or a count is checked against its table; one
+// bad element refuses the whole file and leaves the record untouched.
+TEST(SaveRoundTrip, ValuesOutsideTheirTablesRefuseTheFile) {
+    auto good = NewRecord();
+    const std::vector<uint8_t> body = Encoded(*good);
+    auto target = NewRecord();
+    target->level = 5;
+    const std::string untouched = DumpGameState(*target);
+    int limited = 0;
+    for (int f = 0; f < FieldCount(); ++f) {
+        const WordField& field = FieldAt(f);
+        if (field.minValue == 0 && field.maxValue == 0xFFFFFFFFu) continue;
+        ++limited;
+        const uint32_t count = field.locate(*target).count;
+        std::vector<uint8_t> bad = body;
+        save_file::WriteWord(bad.data(), field.firstWord + count - 1, field.maxValue + 1);
+        EXPECT_FALSE(save_file::Decode(bad.data(), save_file::kBodyBytes, *target)) << field.name;
+        if (field.minValue > 0) {
+            bad = body;
+            save_file::WriteWord(bad.data(), field.firstWord, field.minValue - 1);
+            EXPECT_FALSE(save_file::Decode(bad.data(), save_file::kBodyBytes, *target)) << field.name;
+        }
+        bad = body;
+        save_file::WriteWord(bad.data(), field.firstWord, field.maxValue);
+        EXPECT_TRUE(save_file::Decode(bad.data(), save_file::kBodyBytes, *NewRecord())) << field.name;
+    }
+    EXPECT_EQ(DumpGameState(*target), untouched);
+    // Item ids, storage and building counts, quest set, rank, fire mode and names among them.
+    EXPECT_GE(limited, 20);
+}

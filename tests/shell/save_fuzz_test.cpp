@@ -1,0 +1,188 @@
+// Damaged files fed to every reader: truncated, extended and randomly
+// mutated saves, hall-of-fame and option files. Nothing may crash or read
+// out of bounds (the sanitizer build watches), and what is accepted must
+// fit its tables.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "battle/battle_engine.h"
+#include "platform/data_blob.h"
+#include "platform/options_file.h"
+#include "shell/file_picker.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+#include "shell/hall_of_fame_file.h"
+#include "shell/save_file.h"
+#include "shell/slot_picking.h"
+#include "shell_scratch_dir.h"
+
+namespace {
+
+enum class Damage { Truncate, Extend, Mutate };
+
+// A file of the body with one kind of damage, chosen by the generator.
+std::vector<uint8_t> Damaged(const std::vector<uint8_t>& body, Damage damage, uint32_t usedWords, std::mt19937& rng) {
+    std::vector<uint8_t> file = ShellScratchDir::BlobFile(body);
+    switch (damage) {
+    case Damage::Truncate:
+        file.resize(std::uniform_int_distribution<size_t>(0, file.size() - 1)(rng));
+        break;
+    case Damage::Extend: {
+        const size_t extra = std::uniform_int_distribution<size_t>(1, 64)(rng);
+        for (size_t k = 0; k < extra; ++k) file.push_back(static_cast<uint8_t>(rng()));
+        if (rng() % 2) {  // a length word that agrees with the longer body
+            const uint32_t n = static_cast<uint32_t>(file.size() - 4);
+            for (int b = 0; b < 4; ++b) file[b] = static_cast<uint8_t>(n >> (8 * b));
+        }
+        break;
+    }
+    case Damage::Mutate: {
+        const int changes = std::uniform_int_distribution<int>(1, 6)(rng);
+        for (int c = 0; c < changes; ++c) {
+            const uint32_t word = std::uniform_int_distribution<uint32_t>(0, usedWords - 1)(rng);
+            uint32_t value = rng();
+            if (rng() % 2) value %= 1200;  // near the tables' limits
+            save_file::WriteWord(file.data() + 4, word, value);
+        }
+        if (rng() % 16 == 0) file[std::uniform_int_distribution<int>(0, 3)(rng)] ^= static_cast<uint8_t>(1 + rng() % 255);
+        break;
+    }
+    }
+    return file;
+}
+
+Damage Kind(int iteration) { return static_cast<Damage>(iteration % 3); }
+
+void ExpectFitsTables(const GameState& s) {
+    EXPECT_LE(s.storageCount, 99u);
+    EXPECT_LE(s.buildingCount, 100u);
+    EXPECT_GE(s.fireMode, 1);
+    EXPECT_LE(s.fireMode, 3);
+    EXPECT_GE(s.questSet, 1u);
+    EXPECT_LE(s.questSet, 2u);
+    for (uint32_t id : s.weaponPositions) EXPECT_LE(id, 1000u);
+    for (uint32_t id : s.shipHold) EXPECT_LE(id, 1000u);
+    for (uint32_t rank : s.robotRank) EXPECT_LE(rank, 3u);
+    for (uint8_t cell : s.playerName) EXPECT_LE(cell, 99);
+    for (uint8_t kind : s.buildingKinds) EXPECT_LE(kind, 11);
+}
+
+}  // namespace
+
+TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
+    ShellScratchDir dir;
+    ASSERT_TRUE(dir.Ok());
+    auto base = std::make_unique<GameState>();
+    base->NewGame();
+    base->level = 77;
+    std::vector<uint8_t> body(save_file::kBodyBytes);
+    save_file::Encode(*base, body.data());
+
+    GameApp app;
+    app.gameState = new GameState();
+    app.gameState->NewGame();
+    app.battleEngine = new BattleEngine();
+    FilePicker picker;
+    std::mt19937 rng(20261206);
+    int accepted = 0, refused = 0;
+    constexpr int kIterations = 3000;
+    for (int i = 0; i < kIterations; ++i) {
+        ShellScratchDir::Write("Saves/1.save", Damaged(body, Kind(i), save_file::kUsedWords, rng));
+        DataBlob blob;
+        uint32_t size = 0;
+        const uint8_t* data = blob.ReadFile("Saves\\1.save", &size, save_file::kBodyBytes);
+        auto record = std::make_unique<GameState>(*base);
+        const bool decoded = save_file::Decode(data, size, *record);
+        decoded ? ++accepted : ++refused;
+        if (decoded) ExpectFitsTables(*record);
+
+        DataBlob probe;
+        EXPECT_EQ(save_file::ReadValidSlot(1, probe) != nullptr, decoded) << "iteration " << i;
+        app.gameState->slotsStale = 1;
+        ProbeSaveSlots(app, picker);
+        EXPECT_EQ(picker.slotUsed[0], decoded ? 1 : 0);
+        EXPECT_EQ(app.gameState->slotEmpty[0], decoded ? 0 : 1);
+        if (i % 10 == 0) {
+            app.gameState->saveSlot = 1;
+            LoadGameScene(app);
+            EXPECT_EQ(app.gameState->loadSucceeded, decoded ? 1 : 0);
+            ExpectFitsTables(*app.gameState);
+        }
+        if (HasFailure()) break;
+    }
+    EXPECT_GT(accepted, 100);
+    EXPECT_GT(refused, 1000);
+    delete app.gameState;
+    delete app.battleEngine;
+    delete app.probeBlob;
+    app.gameState = nullptr;
+    app.battleEngine = nullptr;
+    app.probeBlob = nullptr;
+}
+
+TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
+    ShellScratchDir dir;
+    HallOfFameRecord table;
+    for (int e = 0; e < 4; ++e) {
+        table.values[e] = 40 - e;
+        table.used[e] = 1;
+        table.names[e][0] = static_cast<uint8_t>(28 + e);
+        table.names[e][2] = 1;
+    }
+    std::vector<uint8_t> body(hall_of_fame_file::kBodyBytes);
+    hall_of_fame_file::Encode(table, body.data());
+
+    GameApp app;
+    app.gameState = new GameState();
+    app.gameState->NewGame();
+    std::mt19937 rng(6122026);
+    int accepted = 0;
+    for (int i = 0; i < 3000; ++i) {
+        ShellScratchDir::Write("Saves/HallOfFame.save", Damaged(body, Kind(i), 150, rng));
+        HallOfFameRecord read;
+        DataBlob blob;
+        if (hall_of_fame_file::Read(blob, read)) ++accepted;
+        bool freeSeen = false;
+        for (int e = 0; e < HallOfFameRecord::kEntryCount; ++e) {
+            ASSERT_LE(read.used[e], 1);
+            ASSERT_FALSE(freeSeen && read.used[e]);
+            freeSeen = freeSeen || !read.used[e];
+            for (uint8_t cell : read.names[e]) ASSERT_LE(cell, 99);
+        }
+        if (i % 10 == 0) {
+            app.gameState->level = static_cast<uint32_t>(rng() % 60);
+            app.WriteHallOfFame();
+            EXPECT_EQ(app.gameState->hallOfFame.used[0], 1);
+        }
+    }
+    EXPECT_GT(accepted, 20);
+    delete app.gameState;
+    app.gameState = nullptr;
+}
+
+TEST(SaveFuzz, DamagedOptionFilesKeepTheOptionsInRange) {
+    ShellScratchDir dir;
+    const char* files[] = {"Saves/Options/MusicVolume.txt", "Saves/Options/SoundsVolume.txt",
+                           "Saves/Options/Advisor.txt"};
+    const char alphabet[] = "0123456789-+ \t\n.xe";
+    std::mt19937 rng(424242);
+    std::filesystem::create_directories("Saves/Options");
+    for (int i = 0; i < 2000; ++i) {
+        for (const char* name : files) {
+            std::vector<uint8_t> text(rng() % 80);
+            for (uint8_t& c : text) c = rng() % 4 == 0 ? static_cast<uint8_t>(rng()) : alphabet[rng() % (sizeof alphabet - 1)];
+            ShellScratchDir::Write(name, text);
+        }
+        OptionsFile options;
+        options.Load();
+        ASSERT_GE(options.musicVolume, 0);
+        ASSERT_LE(options.musicVolume, 100);
+        ASSERT_GE(options.soundsVolume, 0);
+        ASSERT_LE(options.soundsVolume, 100);
+        ASSERT_LE(options.advisorOn, 1u);
+    }
+}

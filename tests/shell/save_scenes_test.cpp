@@ -1,0 +1,259 @@
+// The one-frame save, load and hall-of-fame scenes on an application with
+// no window: only the record, the blobs and the files take part.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "battle/battle_engine.h"
+#include "platform/data_blob.h"
+#include "platform/file_replace.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+#include "shell/game_state_dump.h"
+#include "shell/hall_of_fame_file.h"
+#include "shell/save_file.h"
+#include "shell_scratch_dir.h"
+
+namespace {
+
+// A GameApp with a record and an engine but no devices.
+struct Headless {
+    Headless() {
+        app.gameState = new GameState();
+        app.gameState->NewGame();
+        app.battleEngine = new BattleEngine();
+    }
+    ~Headless() {
+        delete app.gameState;
+        delete app.battleEngine;
+        delete app.readBlob;
+        delete app.writeBlob;
+        app.gameState = nullptr;
+        app.battleEngine = nullptr;
+    }
+    GameState& state() { return *app.gameState; }
+    BattleEngine& engine() { return *app.battleEngine; }
+    GameApp app;
+};
+
+// Makes the engine agree with the record, as an area scene does on entry.
+void EngineFromRecord(Headless& h) {
+    for (int b = 0; b < 5; ++b) h.engine().barrelDamage[b] = h.state().weaponDamage[b];
+    h.engine().volleySize = h.state().volleyFlag;
+    for (int k = 0; k < 4; ++k) h.engine().robotTypeCounts[k] = h.state().operationalByRank[k];
+    for (int k = 0; k < 12; ++k) h.engine().skillValues[k] = h.state().skillCharges[k];
+}
+
+std::vector<uint8_t> SlotBody(int slot) {
+    std::vector<uint8_t> file = ShellScratchDir::Read(std::string("Saves/") + std::to_string(slot) + ".save");
+    if (file.size() < 4) return {};
+    return std::vector<uint8_t>(file.begin() + 4, file.end());
+}
+
+int FailRename(const char*, const char*) { return -1; }
+
+}  // namespace
+
+TEST(SaveScene, KeepsTheRecordsWeaponIdsAndTakesOnlyWhatTheEngineOwns) {
+    ShellScratchDir dir;
+    ASSERT_TRUE(dir.Ok());
+    Headless h;
+    const uint32_t ids[5] = {0, 300, 1, 0, 999};
+    for (int b = 0; b < 5; ++b) h.state().weaponPositions[b] = ids[b];
+    h.state().saveSlot = 3;
+    h.engine().barrelPresent[1] = 44;  // the engine's fitted flags are not ids
+    const uint32_t damages[5] = {0, 12, 7, 0, 30};
+    for (int b = 0; b < 5; ++b) h.engine().barrelDamage[b] = damages[b];
+    h.engine().volleySize = 3;
+    h.engine().robotTypeCounts[2] = 4;
+    h.engine().skillValues[7] = 66;
+    h.engine().skillValues[8] = 99;  // only the first eight are the engine's
+
+    h.app.SaveGame();
+    const std::vector<uint8_t> body = SlotBody(3);
+    ASSERT_EQ(body.size(), save_file::kBodyBytes);
+    for (int b = 0; b < 5; ++b) {
+        EXPECT_EQ(save_file::ReadWord(body.data(), 1203 + b), ids[b]);
+        EXPECT_EQ(save_file::ReadWord(body.data(), 1209 + b), damages[b]);
+    }
+    EXPECT_EQ(save_file::ReadWord(body.data(), 1214), 3u);
+    EXPECT_EQ(save_file::ReadWord(body.data(), 16565), 4u);
+    EXPECT_EQ(save_file::ReadWord(body.data(), 2421 + 7), 66u);
+    EXPECT_EQ(save_file::ReadWord(body.data(), 2421 + 8), h.state().skillCharges[8]);
+    EXPECT_NE(h.state().skillCharges[8], 99u);
+    EXPECT_EQ(h.app.sceneFrame, scenes::MainMenu);
+    EXPECT_EQ(h.app.leaveScene, 1);
+    EXPECT_EQ(h.state().slotsStale, 1);
+    EXPECT_EQ(h.app.writeBlob, nullptr);
+    EXPECT_EQ(h.state().blobData, nullptr);
+}
+
+TEST(SaveScene, AfterTheEndingGoesToTheHallOfFameOnce) {
+    ShellScratchDir dir;
+    Headless h;
+    h.state().hallOfFameAfterSave = 1;
+    h.app.SaveGame();
+    EXPECT_EQ(h.app.sceneFrame, scenes::HallOfFame);
+    EXPECT_EQ(h.state().hallOfFameAfterSave, 0);
+    h.app.SaveGame();
+    EXPECT_EQ(h.app.sceneFrame, scenes::MainMenu);
+}
+
+// The write stops after the temporary file and before it takes the slot's
+// place: the old save stays whole and the player is told, not sent away.
+TEST(SaveScene, AnInterruptedWriteKeepsTheOldSlotAndReportsTheFailure) {
+    ShellScratchDir dir;
+    Headless h;
+    EngineFromRecord(h);
+    h.state().level = 11;
+    h.app.SaveGame();
+    const std::vector<uint8_t> before = ShellScratchDir::Read("Saves/1.save");
+    ASSERT_EQ(before.size(), save_file::kBodyBytes + 4);
+
+    h.state().level = 12;
+    h.state().location = 2;
+    h.app.sceneFrame = scenes::SaveGame;
+    h.state().slotsStale = 0;
+    SetReplaceRenameForTesting(FailRename);
+    h.app.SaveGame();
+    SetReplaceRenameForTesting(nullptr);
+    EXPECT_EQ(ShellScratchDir::Read("Saves/1.save"), before);
+    EXPECT_FALSE(std::filesystem::exists("Saves/1.save.tmp"));
+    EXPECT_EQ(h.app.saveFailed, 1);
+    EXPECT_EQ(h.app.sceneFrame, scenes::SaveGame);
+    EXPECT_NE(h.state().slotsStale, 1);
+
+    // A crash at the same point leaves a partial temporary file; the slot
+    // still loads as it was.
+    ShellScratchDir::Write("Saves/1.save.tmp", {1, 2, 3});
+    Headless loader;
+    loader.state().level = 0;
+    LoadGameScene(loader.app);
+    EXPECT_EQ(loader.state().loadSucceeded, 1);
+    EXPECT_EQ(loader.state().level, 11u);
+}
+
+TEST(LoadScene, LoadsTheSlotIntoTheHomeBaseAndSeedsTheEngine) {
+    ShellScratchDir dir;
+    Headless saver;
+    saver.state().saveSlot = 2;
+    saver.state().currentArea = 7;
+    saver.state().weaponPositions[0] = 256;
+    saver.state().weaponDamage[0] = 14;
+    saver.state().robotRank[0] = 2;
+    saver.state().musicOn = 1;
+    EngineFromRecord(saver);
+    saver.app.SaveGame();
+
+    Headless loader;
+    loader.state().saveSlot = 2;
+    loader.state().musicOn = 0;
+    LoadGameScene(loader.app);
+    EXPECT_EQ(loader.state().loadSucceeded, 1);
+    EXPECT_EQ(loader.state().currentArea, 1u);
+    EXPECT_EQ(loader.app.sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(loader.app.leaveScene, 1);
+    EXPECT_EQ(loader.state().musicOn, 0);
+    EXPECT_EQ(loader.state().weaponPositions[0], 256u);
+    EXPECT_EQ(loader.engine().barrelPresent[0], 1);
+    EXPECT_EQ(loader.engine().barrelDamage[0], 14u);
+    EXPECT_EQ(loader.engine().robot.type[0], 2);
+    EXPECT_EQ(loader.engine().robotsChanged, 1);
+    EXPECT_EQ(loader.app.readBlob, nullptr);
+}
+
+TEST(LoadScene, AMissingOrDamagedSlotLeavesTheRecordAsItWas) {
+    ShellScratchDir dir;
+    Headless h;
+    h.state().saveSlot = 5;
+    h.state().level = 3;
+    const std::string before = DumpGameState(h.state());
+    LoadGameScene(h.app);
+    EXPECT_EQ(h.state().loadSucceeded, 0);
+    EXPECT_EQ(h.app.sceneFrame, scenes::HomeBase);
+
+    std::vector<uint8_t> body(save_file::kBodyBytes, 0);
+    save_file::Encode(h.state(), body.data());
+    save_file::WriteWord(body.data(), 2403, 100);  // 100 storages of 99
+    ShellScratchDir::Write("Saves/5.save", ShellScratchDir::BlobFile(body));
+    LoadGameScene(h.app);
+    EXPECT_EQ(h.state().loadSucceeded, 0);
+    EXPECT_EQ(h.state().storageCount, 1u);
+    EXPECT_EQ(h.state().level, 3u);
+}
+
+TEST(HallOfFameWriter, WithNoFileTheFirstResultTakesEntryOne) {
+    ShellScratchDir dir;
+    Headless h;
+    h.state().level = 12;
+    h.app.WriteHallOfFame();
+    const std::vector<uint8_t> file = ShellScratchDir::Read("Saves/HallOfFame.save");
+    ASSERT_EQ(file.size(), 604u);
+    const uint8_t* body = file.data() + 4;
+    EXPECT_EQ(save_file::ReadWord(body, 0), 12u);
+    EXPECT_EQ(save_file::ReadWord(body, 5), 1u);
+    for (uint32_t w = 6; w <= 9; ++w) EXPECT_EQ(save_file::ReadWord(body, w), 0u);
+    for (int c = 0; c < 21; ++c) EXPECT_EQ(save_file::ReadWord(body, 20 + c), h.state().playerName[c]);
+    EXPECT_EQ(h.app.sceneFrame, scenes::Galaxy);
+    EXPECT_EQ(h.state().hofInserted, 1);
+}
+
+// The view that fills the record's table was never opened in this run: the
+// writer reads the file first, so the earlier entries stay.
+TEST(HallOfFameWriter, WithAFileTheEarlierEntriesAreKept) {
+    ShellScratchDir dir;
+    HallOfFameRecord earlier;
+    const int32_t values[] = {9, 5, 3};
+    for (int e = 0; e < 3; ++e) {
+        earlier.values[e] = values[e];
+        earlier.used[e] = 1;
+        earlier.names[e][0] = static_cast<uint8_t>(10 + e);
+        earlier.names[e][1] = 1;
+    }
+    std::vector<uint8_t> body(hall_of_fame_file::kBodyBytes);
+    hall_of_fame_file::Encode(earlier, body.data());
+    ShellScratchDir::Write("Saves/HallOfFame.save", ShellScratchDir::BlobFile(body));
+
+    Headless h;
+    h.state().level = 5;
+    h.app.WriteHallOfFame();
+    HallOfFameRecord read;
+    DataBlob blob;
+    ASSERT_TRUE(hall_of_fame_file::Read(blob, read));
+    const int32_t expected[] = {9, 5, 5, 3};
+    for (int e = 0; e < 4; ++e) EXPECT_EQ(read.values[e], expected[e]) << e;
+    EXPECT_EQ(read.used[3], 1);
+    EXPECT_EQ(read.used[4], 0);
+    EXPECT_EQ(read.names[1][0], h.state().playerName[0]);  // the newer of equal results stands higher
+    EXPECT_EQ(read.names[2][0], 11);
+
+    // A sixth result below a full table leaves the entries as they were.
+    h.state().level = 4;
+    h.app.WriteHallOfFame();
+    h.state().level = 1;
+    h.app.WriteHallOfFame();
+    const std::vector<uint8_t> full = ShellScratchDir::Read("Saves/HallOfFame.save");
+    h.state().level = 0;
+    h.app.WriteHallOfFame();
+    EXPECT_EQ(h.state().hofInserted, 0);
+    EXPECT_EQ(ShellScratchDir::Read("Saves/HallOfFame.save"), full);
+}
+
+TEST(HallOfFameWriter, ADamagedFileCountsAsAnEmptyTable) {
+    ShellScratchDir dir;
+    HallOfFameRecord gapped;
+    gapped.values[1] = 50;
+    gapped.used[1] = 1;  // an entry after a free one cannot be
+    std::vector<uint8_t> body(hall_of_fame_file::kBodyBytes);
+    hall_of_fame_file::Encode(gapped, body.data());
+    ShellScratchDir::Write("Saves/HallOfFame.save", ShellScratchDir::BlobFile(body));
+    Headless h;
+    h.state().level = 2;
+    h.app.WriteHallOfFame();
+    HallOfFameRecord read;
+    DataBlob blob;
+    ASSERT_TRUE(hall_of_fame_file::Read(blob, read));
+    EXPECT_EQ(read.values[0], 2);
+    EXPECT_EQ(read.used[1], 0);
+}
