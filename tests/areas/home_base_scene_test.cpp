@@ -221,4 +221,64 @@ TEST_F(HomeBaseGame, EmergencyEscapeTurnsRoundAndLandsInTheMiddle) {
     EXPECT_EQ(app.gameState->energy, app.gameState->energyMax);
 }
 
+TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
+    GameApp& app = App();
+    GameState& state = *app.gameState;
+    // The General Repair of a new base stands at (630, -600); the view is (30, -620).
+    MoveCursorTo(630 - app.areaBackdrop->viewX + 20, -600 - app.areaBackdrop->viewY + 20);
+    Click();
+    ASSERT_EQ(app.battleEngine->hoveredBuilding, 2);
+    MoveCursorTo(700, 60);  // the Upgrade row
+    driver.RunFrames(1);
+    EXPECT_EQ(app.battleEngine->upgradeHover, 1);
+    Shot("home_upgrade_hover.png");
+    Click();
+    EXPECT_EQ(state.buildingLevels[1], 1);
+    EXPECT_EQ(state.bonusBlock.shipRepairDiscount, 3u);
+    EXPECT_EQ(state.bonusBlock.robotRepairDiscount, 1u);
+    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 800u);
+    EXPECT_EQ(app.battleEngine->hoveredBuilding, 2) << "the box stays on the upgraded building";
+    driver.RunFrames(3);
+    EXPECT_EQ(state.buildingLevels[1], 1) << "one upgrade per press";
+
+    // Placing: the arrow keys scroll the view, held inside the base.
+    driver.TapKey(key::kC);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::Construct, 5));
+    driver.TapKey(key::kReturn);
+    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    driver.RunFrames(2);
+    const int32_t viewX = app.areaBackdrop->viewX;
+    driver.PressKey(key::kRight);
+    driver.RunFrames(30);
+    driver.ReleaseKey(key::kRight);
+    EXPECT_GT(app.areaBackdrop->viewX, viewX);
+    EXPECT_LE(app.areaBackdrop->viewX, 736);
+    driver.PressKey(key::kDown);
+    driver.RunFrames(200);
+    driver.ReleaseKey(key::kDown);
+    EXPECT_EQ(app.areaBackdrop->viewY, -536);
+    MoveCursorTo(780, 300);
+    EXPECT_LE(app.cursor->x, 726) << "the carried building stays where it can be dropped";
+    EXPECT_EQ(app.cursorHidden, 0);
+}
+
+TEST_F(HomeBaseGame, NewRobotIsShownAtItsFactoryUntilItFliesOut) {
+    GameApp& app = App();
+    BattleEngine& engine = *app.battleEngine;
+    engine.newRobotPending = 1;
+    engine.newRobotType = 0;
+    engine.newRobotSlot = 1;
+    engine.newRobotScale = 0.2f;
+    driver.RunFrames(1);
+    EXPECT_EQ(engine.newRobotPending, 2);
+    EXPECT_EQ(engine.newRobotX, 700);
+    EXPECT_EQ(engine.newRobotY, -660);
+    EXPECT_EQ(app.areaBackdrop->viewX, 300);
+    EXPECT_EQ(app.areaBackdrop->viewY, -960);
+    driver.RunFrames(4);
+    Shot("home_new_robot.png");
+    for (int frame = 0; frame < 300 && engine.newRobotPending; ++frame) driver.RunFrames(1);
+    EXPECT_EQ(engine.newRobotPending, 0) << "the robot flew out";
+}
+
 }  // namespace
