@@ -102,6 +102,7 @@ void GiveGiftSkill(GameState& state, BattleEngine& engine, uint8_t giftSkill) {
     state.skillBenefits[k] += static_cast<uint32_t>(amount);
     engine.skillCharges[k] += amount;
     engine.skillFullCharges[k] += amount;
+    engine.skillBenefits[k] += amount;
 }
 
 // Gifts in the panel's order: gold, crystal, favors, ship, robot, building material.

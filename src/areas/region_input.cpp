@@ -55,6 +55,7 @@ void FillCharge(GameApp& app, int k) {
     const int32_t benefit = static_cast<int32_t>(state.skillBenefits[k]);
     engine.skillCharges[k] = benefit;
     engine.skillFullCharges[k] = benefit;
+    engine.skillBenefits[k] = benefit;
     state.skillCharges[k] = state.skillBenefits[k];
 }
 

@@ -60,6 +60,7 @@ void CopyRecordEachLoad(GameApp& app) {
     for (int k = 0; k < kRecordedSkills; ++k) {
         engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
         engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
+        engine.skillFullCharges[k] = engine.skillBenefits[k];
     }
     engine.shipShields = state.shipShields;
     engine.shipArmor = state.shipArmor;
@@ -183,7 +184,8 @@ void LeaveArea(GameApp& app, const RegionData& region) {
     CopyRobotsBack(app, RobotTable::kSlots / 2);
     for (int k = 0; k < kRecordedSkills; ++k) {
         state.skillCharges[k] = static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]);
-        state.skillBenefits[k] = static_cast<uint32_t>(engine.skillBenefits[k] < 0 ? 0 : engine.skillBenefits[k]);
+        const int32_t full = engine.skillFullCharges[k];
+        state.skillBenefits[k] = static_cast<uint32_t>(full < 0 ? 0 : full);
     }
     state.location = region.location;
 }

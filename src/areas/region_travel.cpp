@@ -30,6 +30,7 @@ constexpr uint32_t kCurrentColour = 0xFF1E1EC8u;
 constexpr uint32_t kHubFourRowThreeColour = 0xFFE6E6C8u;
 constexpr uint32_t kHighlightColour = 0xAAFFFFFFu;
 constexpr uint8_t kHubFour = 4;
+constexpr uint8_t kNoRow = 0xFF;  // a press that started off every row
 
 int32_t RowY(int row) { return 15 + 25 * (row - 1); }
 
@@ -54,18 +55,19 @@ bool QuestDone(const GameApp& app, uint8_t quest) {
 
 bool MouseDown(GameApp& app) { return app.cursor->mouse.ButtonPressed(0) || app.cursor->mouse.ButtonPressed(1); }
 
-// The press-and-release rule of every menu row: the row pressed last acts
-// when both buttons are up over it again.
+// The press-and-release rule of every menu row: a row acts when both buttons
+// come up over the row they went down on. The row is taken when the press
+// starts, so dragging onto another row and letting go there does nothing.
 bool RowChosen(GameApp& app, int row) {
     BattleEngine& engine = *app.battleEngine;
     const uint8_t hover = app.controlPanel->menuRowHover;
     if (MouseDown(app)) {
-        engine.menuChoice = hover;
+        if (engine.menuChoice == 0) engine.menuChoice = hover == 0 ? kNoRow : hover;
         return false;
     }
-    if (hover != row || engine.menuChoice != row) return false;
+    const bool chosen = engine.menuChoice != 0 && hover == row && engine.menuChoice == row;
     engine.menuChoice = 0;
-    return true;
+    return chosen;
 }
 
 void DrawHighlight(GameApp& app, int row) {
@@ -152,7 +154,10 @@ TravelRowView ViewTravelRow(const GameApp& app, const RegionData& region, int32_
     for (uint8_t always : data.alwaysIn) {
         if (always != 0 && always == hub) view.active = true;
     }
-    view.current = view.active && data.action == TravelAction::Area && data.to.area == hub;
+    // The row of the hub the ship is in shows as the current one even before
+    // its quest opens it elsewhere.
+    view.current = data.action == TravelAction::Area && data.to.area == hub;
+    if (view.current) view.active = true;
     view.text = data.text;
     if (data.altText && data.altHub == hub) view.text = data.altText;
     view.width = data.boxWidth;

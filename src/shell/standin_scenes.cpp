@@ -1,9 +1,9 @@
 // Scenes whose screens are not built yet: each keeps its way in and out.
-#include "battle/battle_engine.h"
 #include "platform/key_codes.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
+#include "shell/seed_battle_engine.h"
 #include "shell/standin_scene.h"
 
 void GameApp::StoreSceneFrame() { RunStandInScene(*this, "Store", StandInKind::Management); }
@@ -56,13 +56,9 @@ void GameApp::StorySceneFrame() {
         for (int i = 0; i < NameEntry::kCells; ++i) gameState->playerName[i] = nameEntry->nameCells[i];
     }
     gameState->location = 1;
-    // The engine the menus made holds nothing of this game: the home base
-    // makes a fresh one from the new record.
-    if (battleEngine) {
-        battleEngine->ReleaseArt();
-        delete battleEngine;
-        battleEngine = nullptr;
-    }
+    // The engine the menus made takes the new game (the home base makes one
+    // from the record when there is none).
+    if (battleEngine) SeedBattleEngine(*battleEngine, *gameState);
     SwitchScene(scenes::HomeBase);
 }
 

@@ -1,0 +1,269 @@
+// The first region's frame: arrival and re-entry, skills, level-ups, the
+// emergency escape and the event sounds.
+#include <gtest/gtest.h>
+
+#include "areas/area_backdrop.h"
+#include "areas/area_sounds.h"
+#include "areas/control_panel.h"
+#include "areas/region_scene.h"
+#include "battle/battle_engine.h"
+#include "platform/key_codes.h"
+#include "region_test_support.h"
+#include "shell/game_state.h"
+
+namespace {
+uint32_t Plays(GameApp& app, AreaSound sound) { return app.areaSoundsPlayed[static_cast<int>(sound)]; }
+
+class SkillTest : public RegionTest {
+protected:
+    void SetUp() override {
+        RegionTest::SetUp();
+        EnterArea(2, 200, -600);
+        RunFrames(2);
+    }
+    void Learn(int skill, uint32_t cost, uint32_t benefit) {
+        State().skillLevels[skill] = 1;
+        State().skillEnergyCosts[skill] = static_cast<uint8_t>(cost);
+        State().skillBenefits[skill] = benefit;
+    }
+};
+}  // namespace
+
+TEST_F(RegionTest, FreshArrivalClearsTheAreaAndSoundsOnceAReturnKeepsEverythingQuietly) {
+    EnterArea(2, 200, -600);
+    ASSERT_EQ(App().sceneFrame, scenes::EarthSystem);
+    EXPECT_EQ(State().location, 2u);
+    EXPECT_EQ(State().questSet, 1u);
+    RunFrames(3);
+    EXPECT_EQ(Plays(App(), AreaSound::Arrival), 1u);
+
+    // Something to keep: an enemy far away, a shot, a pickup, a fired wave.
+    BattleEngine& engine = Engine();
+    engine.enemy.active[7] = 1;
+    engine.enemy.x[7] = 1500;
+    engine.enemy.y[7] = -4000;
+    engine.enemy.armor[7] = 1000;
+    engine.enemy.spawnArmor[7] = 1000;
+    engine.enemyShot.active[3] = 1;
+    engine.enemyShot.x[3] = 100;
+    engine.enemyShot.y[3] = -500;
+    engine.pickup.active[2] = 1;
+    engine.pickup.x[2] = 1500;
+    engine.pickup.y[2] = -4000;
+    engine.waveFired[0] = 1;
+
+    Tap(key::kY);
+    RunFrames(1);
+    ASSERT_EQ(App().sceneFrame, scenes::YourShip);
+    Tap(key::kEscape);
+    ASSERT_TRUE(driver_.RunUntilScene(scenes::EarthSystem, 5));
+    RunFrames(3);
+    EXPECT_EQ(engine.enemy.active[7], 1);
+    EXPECT_EQ(engine.enemyShot.active[3], 1);
+    EXPECT_EQ(engine.pickup.active[2], 1);
+    EXPECT_EQ(engine.waveFired[0], 1);
+    EXPECT_EQ(State().returnedFromScreen, 0);
+    EXPECT_EQ(Plays(App(), AreaSound::Arrival), 1u) << "no arrival sound on a return";
+
+    // A fresh arrival clears them.
+    App().SwitchScene(scenes::EarthSystem);
+    RunFrames(1);
+    EXPECT_EQ(engine.enemy.active[7], 0);
+    EXPECT_EQ(engine.enemyShot.active[3], 0);
+    EXPECT_EQ(engine.pickup.active[2], 0);
+    RunFrames(2);
+    EXPECT_EQ(Plays(App(), AreaSound::Arrival), 2u);
+}
+
+TEST_F(RegionTest, BackspaceOpensSaveAndQuitWithTheRegionAsLocation) {
+    EnterArea(3, 200, -600);
+    State().location = 0;
+    Tap(key::kBack);
+    EXPECT_EQ(App().sceneFrame, scenes::SaveQuit);
+    EXPECT_EQ(State().location, 2u);
+    Tap(key::kN);
+    ASSERT_TRUE(driver_.RunUntilScene(scenes::EarthSystem, 5));
+    EXPECT_EQ(Backdrop().areaNumber, 3);
+}
+
+TEST_F(SkillTest, PaidSkillsNeedTheSkillAndTheEnergy) {
+    GameState& state = State();
+    state.skillLevels[kSkillHardShields] = 0;
+    state.energy = 100;
+    Tap(key::kF3);
+    EXPECT_EQ(Panel().noSkillTimer, 1);
+    EXPECT_EQ(state.energy, 100u);
+
+    Learn(kSkillHardShields, 30, 77);
+    state.energy = 29;
+    Panel().noSkillTimer = 0;
+    Tap(key::kF3);
+    EXPECT_EQ(Panel().noEnergyTimer, 1);
+    EXPECT_EQ(Panel().noSkillTimer, 0);
+    EXPECT_EQ(state.energy, 29u);
+    EXPECT_NE(Engine().skillCharges[kSkillHardShields], 77);
+
+    state.energy = 30;
+    Tap(key::kF3);
+    EXPECT_EQ(state.energy, 0u);
+    EXPECT_EQ(Engine().skillCharges[kSkillHardShields], 77);
+    EXPECT_EQ(Engine().skillFullCharges[kSkillHardShields], 77);
+    EXPECT_EQ(state.skillCharges[kSkillHardShields], 77u);
+}
+
+TEST_F(SkillTest, ExtraArmorIsForTheBaseAndControlF3OnlySelectsTheQuickSkill) {
+    Learn(kSkillExtraArmor, 5, 10);
+    State().energy = 50;
+    Tap(key::kF6);
+    EXPECT_EQ(Panel().notAtBaseTimer, 1);
+    EXPECT_EQ(State().energy, 50u);
+
+    Learn(kSkillHardShields, 30, 77);
+    driver_.PressKey(key::kLeftControl);
+    RunFrames(1);
+    Tap(key::kF3);
+    driver_.ReleaseKey(key::kLeftControl);
+    RunFrames(1);
+    EXPECT_EQ(Engine().quickSkill, 3);
+    EXPECT_EQ(State().energy, 50u) << "selecting does not pay";
+}
+
+TEST_F(SkillTest, ExplosionsWaitForTheirRingAndArmageddonForItsCountdown) {
+    Learn(kSkillElectronExplosion, 10, 0);
+    Learn(kSkillArmageddon, 10, 0);
+    State().energy = 100;
+    Tap(key::kF9);
+    EXPECT_EQ(State().energy, 90u);
+    EXPECT_NE(Engine().ring[0].state, 0);
+    Tap(key::kF9);
+    EXPECT_EQ(State().energy, 90u) << "the ring still runs";
+    Tap(key::kF12);
+    EXPECT_EQ(State().energy, 80u);
+    EXPECT_NE(Engine().armageddonTimeline, 0);
+    Tap(key::kF12);
+    EXPECT_EQ(State().energy, 80u) << "the countdown still runs";
+}
+
+TEST_F(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
+    State().energy = 0;
+    State().skillCharges[kSkillEmergencyEscape] = 2;
+    Engine().skillCharges[kSkillEmergencyEscape] = 2;
+    const int32_t viewY = Backdrop().viewY;
+    Tap(key::kF1);
+    EXPECT_NE(Engine().emergencyEscape, 0);
+    for (int frame = 0; frame < 400 && Engine().emergencyEscape != 0; ++frame) RunFrames(1);
+    EXPECT_EQ(App().sceneFrame, scenes::EarthSystem);
+    EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 1u);
+    EXPECT_EQ(Engine().shipX, 368);
+    EXPECT_EQ(Engine().shipY, 310);
+    EXPECT_NE(Backdrop().viewY, viewY) << "the ship comes back elsewhere in the area";
+
+    // With the last charge the first flight ends at the home base.
+    Tap(key::kF1);
+    for (int frame = 0; frame < 400 && App().sceneFrame == scenes::EarthSystem; ++frame) RunFrames(1);
+    EXPECT_EQ(App().sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 0u);
+    EXPECT_EQ(Panel().travelled, 1);
+}
+
+TEST_F(SkillTest, AnEscapeWithoutChargesGoesHomeAndTheChargeStaysAtZero) {
+    State().skillCharges[kSkillEmergencyEscape] = 0;
+    Engine().skillCharges[kSkillEmergencyEscape] = 0;
+    Tap(key::kF1);
+    for (int frame = 0; frame < 400 && App().sceneFrame == scenes::EarthSystem; ++frame) RunFrames(1);
+    EXPECT_EQ(App().sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 0u);
+    EXPECT_EQ(Engine().skillCharges[kSkillEmergencyEscape], 0);
+}
+
+TEST(LevelThresholds, FirstThreeFixedThenAHundredTimesTheLevelMore) {
+    EXPECT_EQ(NextLevelThreshold(0, 0), 250u);
+    EXPECT_EQ(NextLevelThreshold(1, 250), 500u);
+    EXPECT_EQ(NextLevelThreshold(2, 500), 800u);
+    EXPECT_EQ(NextLevelThreshold(3, 800), 1100u);
+    EXPECT_EQ(NextLevelThreshold(4, 1100), 1500u);
+}
+
+TEST_F(SkillTest, OneLevelAFrameWithItsPointsAndEnergy) {
+    GameState& state = State();
+    state.level = 0;
+    state.nextLevelExperience = 0;
+    state.experience = 600;  // past two thresholds at once
+    const uint32_t energyMax = state.energyMax;
+    const uint32_t skillPoints = state.skillPoints;
+    RunFrames(1);
+    EXPECT_EQ(state.level, 1u);
+    EXPECT_EQ(state.nextLevelExperience, 250u);
+    RunFrames(1);
+    EXPECT_EQ(state.level, 2u);
+    EXPECT_EQ(state.nextLevelExperience, 500u);
+    RunFrames(1);
+    EXPECT_EQ(state.level, 3u);
+    EXPECT_EQ(state.nextLevelExperience, 800u);
+    RunFrames(1);
+    EXPECT_EQ(state.level, 3u) << "600 is short of 800";
+    EXPECT_EQ(state.energyMax, energyMax + 30);
+    EXPECT_EQ(state.skillPoints, skillPoints + 3);
+    EXPECT_EQ(Panel().skillsToChoose, state.skillPoints);
+}
+
+TEST(AreaSoundVolume, TheSumIsHeldWithinTheChannelRange) {
+    EXPECT_EQ(AreaSoundVolume(82, 20), 100) << "not wrapped round to 1";
+    EXPECT_EQ(AreaSoundVolume(82, 0), 82);
+    EXPECT_EQ(AreaSoundVolume(5, -10), 0);
+    EXPECT_EQ(AreaSoundVolume(100, 11), 100);
+}
+
+TEST_F(SkillTest, AJingleWithMusicOffDoesNotHoldBackTheEventSounds) {
+    RunFrames(30);  // the arrival sound's cool-down
+    State().musicOn = 0;
+    State().questJingle = 1;
+    RunFrames(1);
+    EXPECT_EQ(State().questJingle, 0);
+    Engine().enemyFireEvent = 1;
+    const uint32_t before = Plays(App(), AreaSound::EnemyFire);
+    RunFrames(1);
+    EXPECT_EQ(Plays(App(), AreaSound::EnemyFire), before + 1);
+}
+
+TEST_F(SkillTest, ScreenButtonsActOnReleaseOrWhenDraggedOff) {
+    // The Quests button of the bar: press and release on it.
+    App().controlPanel->hoverCode = 0;
+    const uint32_t stamps = Plays(App(), AreaSound::Stamp);
+    Panel().clickedCode = 4;
+    Panel().hoverCode = 4;
+    PointAt(5, 5);  // the pointer left the button: acts at once
+    EXPECT_EQ(App().sceneFrame, scenes::Quests);
+    EXPECT_EQ(Plays(App(), AreaSound::Stamp), stamps + 1);
+}
+
+TEST_F(RegionTest, BoughtAlliesFollowTheShipInAndTheColonyKeepsItsPlace) {
+    State().allyFlags[3] = 1;  // the first offer for quest 2, Moon Colony
+    Engine().spawnAreaUnits = 1;
+    EnterArea(8, 832, -644);
+    BattleEngine& engine = Engine();
+    ASSERT_EQ(engine.ally.exists[30], 1) << "the colony was placed";
+    ASSERT_EQ(engine.ally.exists[0], 1) << "the bought ally came";
+    EXPECT_EQ(engine.ally.x[0], 832 + engine.ally.offsetX[0] + 400);
+    EXPECT_EQ(engine.ally.y[0], -644 + engine.ally.offsetY[0] + 300);
+    EXPECT_NE(engine.ally.x[30], 832 + engine.ally.offsetX[30] + 400) << "quest units stay where their quest needs them";
+    EXPECT_EQ(engine.allyFlags[3], 2);
+    EXPECT_EQ(State().allyFlags[3], 1) << "the record's flags are never written back";
+}
+
+TEST_F(RegionTest, AfterADeviceResetTheAreaShowsLoadingAndReloadsItsArt) {
+    EnterArea(2, 200, -600);
+    RunFrames(2);
+    const uint32_t loading = App().loadingScreens;
+    driver_.LoseDevice();
+    RunFrames(2);
+    EXPECT_EQ(App().deviceLost, 1);
+    EXPECT_EQ(Panel().sheet, nullptr) << "the panel's art was released";
+    driver_.RestoreDevice();
+    RunFrames(2);
+    EXPECT_EQ(App().deviceLost, 0);
+    EXPECT_EQ(App().loadingScreens, loading + 1);
+    EXPECT_NE(Panel().sheet, nullptr);
+    EXPECT_NE(Engine().shotsSheet, nullptr);
+    EXPECT_TRUE(driver_.Screenshot(OutPath("region_after_reset.png")));
+}

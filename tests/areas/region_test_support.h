@@ -1,0 +1,37 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness/game_driver.h"
+
+class AreaBackdrop;
+class BattleEngine;
+class ControlPanel;
+class GameState;
+
+// The real game driven headless into the first region: a new game, then the
+// first region's scene in a chosen area and view.
+class RegionTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // Switches to the first region in `area` with the view at (x, y) and runs
+    // the entry frame.
+    void EnterArea(int32_t area, int32_t viewX, int32_t viewY);
+    void RunFrames(uint32_t n) { driver_.RunFrames(n); }
+    // Runs until the area clock reads at least `seconds`.
+    void RunSeconds(uint32_t seconds);
+    void Tap(uint8_t code) { driver_.TapKey(code); }
+    // Moves the cursor to (x, y) on the screen.
+    void PointAt(int32_t x, int32_t y);
+    std::string OutPath(const std::string& name) const;
+
+    GameApp& App() { return driver_.App(); }
+    GameState& State();
+    BattleEngine& Engine();
+    ControlPanel& Panel();
+    AreaBackdrop& Backdrop();
+
+    GameDriver driver_;
+};
