@@ -4,6 +4,7 @@
 // will; refusals show a line of text instead of its message boxes.
 #include "areas/building_kinds.h"
 #include "areas/construction_order.h"
+#include "areas/control_panel.h"
 #include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/key_codes.h"
@@ -62,7 +63,8 @@ void Proceed(GameApp& app) {
         return;
     case ConstructionOrder::kBaseFull:
         // The control bar tells the player why nothing happened.
-        // (the control bar's limit message is raised once the bar is shared)
+        // The control bar tells the player why nothing happened.
+        if (app.controlPanel) app.controlPanel->buildingLimitTimer = 1;
         Leave(app);
         return;
     case ConstructionOrder::kNotEnough:
