@@ -154,6 +154,30 @@ TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
     Shot("home_back.png");
 }
 
+TEST_F(HomeBaseGame, SecondSetMenuLeadsToAGivenQuestsAreaWithItsClockRestarted) {
+    GameApp& app = App();
+    GameState& state = *app.gameState;
+    state.questSet = 2;
+    for (uint8_t& quest : state.questStates) quest = 0;
+    state.questStates[10] = 1;  // quest 23 given: row 8, Dunmark
+    app.areaClockRestart = 0;
+    app.areaClockMark = 55;
+    ASSERT_TRUE(FlyOntoPortal(532, -168));
+    driver.RunFrames(2);
+    Shot("home_travel_menu_set2.png");
+    MoveCursorTo(400, 97);  // row 4, not given yet: nothing happens
+    Click();
+    EXPECT_EQ(app.sceneFrame, scenes::HomeBase);
+    MoveCursorTo(400, 197);  // row 8
+    Click();
+    ASSERT_TRUE(driver.RunUntilScene(scenes::Invasions, 5));
+    EXPECT_EQ(app.areaBackdrop->areaNumber, 19);
+    EXPECT_EQ(app.areaBackdrop->viewX, 1120);
+    EXPECT_EQ(app.areaBackdrop->viewY, -620);
+    EXPECT_EQ(app.areaClockMark, 0u);
+    EXPECT_EQ(app.areaClockRestart, 1);
+}
+
 TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
     GameApp& app = App();
     GameState& state = *app.gameState;
