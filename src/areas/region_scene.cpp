@@ -180,7 +180,7 @@ void LeaveArea(GameApp& app, const RegionData& region) {
         app.areaClockMark = app.secondsInArea;
         app.areaClockRestart = 1;
     }
-    for (int i = 0; i < QuestItemTable::kSlots; ++i) engine.questItem.kind[i] = 0;
+    for (int i = 0; i < QuestItemTable::kSlots; ++i) engine.questItem.shown[i] = 0;
     CopyRobotsBack(app, RobotTable::kSlots / 2);
     for (int k = 0; k < kRecordedSkills; ++k) {
         state.skillCharges[k] = static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]);

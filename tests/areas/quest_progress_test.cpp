@@ -238,3 +238,20 @@ TEST_F(QuestTest, TheConvoyMovesUpAtSeventyPixelsASecond) {
     EXPECT_NEAR(Engine().ally.y[32], -1000 - 140, 4);
     EXPECT_EQ(Engine().ally.y[30], Engine().ally.y[32]);
 }
+
+TEST_F(QuestTest, AQuestItemOnTheGroundOutlastsAVisitToAScreen) {
+    Prepare(5, 1);
+    Engine().questDropPending = 1;
+    Engine().questDropX = 1500;
+    Engine().questDropY = -3000;
+    RunFrames(2);
+    ASSERT_EQ(Engine().questItem.kind[0], 1);
+    Tap(0x10);  // Q
+    RunFrames(1);
+    ASSERT_EQ(App().sceneFrame, scenes::Quests);
+    Tap(0x01);  // Esc: back to the area
+    ASSERT_TRUE(driver_.RunUntilScene(scenes::EarthSystem, 5));
+    RunFrames(1);
+    EXPECT_EQ(Engine().questItem.kind[0], 1);
+    EXPECT_EQ(Engine().questItem.x[0], 1500);
+}
