@@ -17,6 +17,7 @@ constexpr AreaSoundRow kAreaSounds[] = {
     {"Data\\ELECTRI.wav", 1, 0},        {"Data\\BOUNCER.wav", 0, 0},    {"Data\\AHHHH.wav", 2, 0},
     {"Data\\Smash.wav", 2, 0},          {"Data\\battle003.wav", 2, 0},  {"Data\\ROBTTALK.wav", 3, 0},
     {"Data\\DROPTIN.wav", 0, 0},        {"Data\\TRIBAM.wav", 7, 0},     {"Data\\ZING.wav", 7, 0},
+    {"Data\\TOOMUCH.wav", 5, 10},     {"Data\\STAMP.wav", 2, 0},
 };
 static_assert(std::size(kAreaSounds) == static_cast<size_t>(AreaSound::Count));
 static_assert(static_cast<int>(AreaSound::Count) <= GameApp::kAreaSoundSlots);

@@ -27,6 +27,8 @@ enum class AreaSound : uint8_t {
     DropCollected,
     BigExplosion,
     Explosion,
+    Upgrade,       // a building upgraded at the home base
+    StampAtBase,   // a screen button acted at the home base
     Count,
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "shell/scene_entries.h"
+
 class GameApp;
 struct RegionData;
 
@@ -34,6 +36,13 @@ void ReadAreaKeys(GameApp& app);
 void HandlePanelInput(GameApp& app);
 // Key Fn (n = 1..12) as the skill table says.
 void UseSkillKey(GameApp& app, int n);
+// Pays the energy of skill k: false (with the panel's message) when the
+// skill is not learnt or the energy is short.
+bool PaySkill(GameApp& app, int k);
+// Charge and maximum of skill k become its benefit, in the engine and the record.
+void FillCharge(GameApp& app, int k);
+// The scene a screen button or notice link of the panel opens, by code (null for none).
+SceneThunk ScreenForCode(uint8_t code);
 void UpdateArea(GameApp& app, const RegionData& region);
 void DrawRegionArea(GameApp& app, const RegionData& region);
 void DrawAreaTitleBanner(GameApp& app, const RegionData& region);

@@ -26,6 +26,8 @@ bool Pressed(GameApp& app, uint8_t code) {
     return true;
 }
 
+}  // namespace
+
 // Pays the energy of skill k: false (with the panel's message) when the
 // skill is not learnt or the energy is short.
 bool PaySkill(GameApp& app, int k) {
@@ -56,6 +58,8 @@ void FillCharge(GameApp& app, int k) {
     engine.skillBenefits[k] = benefit;
     state.skillCharges[k] = state.skillBenefits[k];
 }
+
+namespace {
 
 void StartRing(GameApp& app, int ring) {
     ShockWave& wave = app.battleEngine->ring[ring];
@@ -115,6 +119,8 @@ void UseSkill(GameApp& app, int k) {
 
 bool EscapeRuns(const GameApp& app) { return app.battleEngine->emergencyEscape != 0; }
 
+}  // namespace
+
 // Screens the panel's buttons open, by code.
 SceneThunk ScreenForCode(uint8_t code) {
     switch (code) {
@@ -135,6 +141,8 @@ SceneThunk ScreenForCode(uint8_t code) {
     default: return nullptr;
     }
 }
+
+namespace {
 
 void HandleSkillBar(GameApp& app, InputDevice& mouse) {
     ControlPanel& panel = *app.controlPanel;

@@ -5,8 +5,10 @@
 #include <cstdio>
 
 #include "areas/area_backdrop.h"
+#include "areas/base_placement.h"
 #include "areas/control_panel.h"
 #include "battle/battle_engine.h"
+#include "frontend/advisor_bubble.h"
 #include "platform/camera.h"
 #include "platform/data_blob.h"
 #include "platform/font.h"
@@ -188,6 +190,7 @@ int GameApp::Cleanup() {
     if (sharedFont) sharedFont->Release();
     graphics.Release();
 
+    DeleteAndClear(advisor);
     DeleteAndClear(sharedArt);
     DeleteAndClear(sceneCamera);
     if (probeBlob) probeBlob->Free();
@@ -203,6 +206,7 @@ int GameApp::Cleanup() {
     DeleteAndClear(battleEngine);
     DeleteAndClear(controlPanel);
     DeleteAndClear(areaBackdrop);
+    DeleteAndClear(basePlacement);
     DeleteAndClear(sharedFont);
     // Its scene deletes it when left; quitting while it shows must not leak it.
     DeleteAndClear(filePicker);

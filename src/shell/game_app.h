@@ -11,7 +11,9 @@
 #include "platform/sound_channel.h"
 #include "shell/scene_entries.h"
 
+class AdvisorBubble;
 class AreaBackdrop;
+class BasePlacement;
 class BattleEngine;
 class Camera;
 class ControlPanel;
@@ -190,6 +192,14 @@ public:
     // Portals and travel menus of the region in which the ship flies.
     void PlacePortals();
     void HandlePortals();
+
+    // ---- Home base ----
+    // The tutorial's advisor, made by the first scene that shows it.
+    AdvisorBubble* advisor = nullptr;
+    // The home base's building work (placement, the building box).
+    BasePlacement* basePlacement = nullptr;
+    // Set by a scene that hides the cursor sprite this frame.
+    uint8_t cursorHidden = 0;
 
     // Set when start-up found no usable graphics device; the loop is skipped.
     uint8_t startFailed = 0;

@@ -149,7 +149,7 @@ void GameApp::ReleaseFrameArt(uint32_t artUse) {
 }
 
 void GameApp::SceneEndFrame(uint32_t artUse, void (*releaseOwn)(GameApp&)) {
-    if (deviceLost == 0 && cursor) cursor->Draw();
+    if (deviceLost == 0 && cursor && !cursorHidden) cursor->Draw();
     graphics.EndScene();
     if (deviceLost == 0 && graphics.TestCooperativeLevel() == DeviceState::Lost) {
         deviceLost = 1;

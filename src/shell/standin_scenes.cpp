@@ -3,6 +3,7 @@
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
+#include "shell/seed_battle_engine.h"
 #include "shell/standin_scene.h"
 
 void GameApp::StoreSceneFrame() { RunStandInScene(*this, "Store", StandInKind::Management); }
@@ -11,14 +12,12 @@ void GameApp::SkillsSceneFrame() { RunStandInScene(*this, "Skills", StandInKind:
 void GameApp::AwardsSceneFrame() { RunStandInScene(*this, "Awards", StandInKind::Management); }
 void GameApp::YourShipSceneFrame() { RunStandInScene(*this, "Your Ship", StandInKind::Management); }
 void GameApp::QuestsSceneFrame() { RunStandInScene(*this, "Quests", StandInKind::Management); }
-void GameApp::ConstructSceneFrame() { RunStandInScene(*this, "Construct Buildings", StandInKind::Management); }
 void GameApp::MakeRobotsSceneFrame() { RunStandInScene(*this, "Make Robots", StandInKind::Management); }
 void GameApp::WealthSceneFrame() { RunStandInScene(*this, "Wealth", StandInKind::Management); }
 void GameApp::BuildingsSceneFrame() { RunStandInScene(*this, "Buildings", StandInKind::Management); }
 void GameApp::RobotsSceneFrame() { RunStandInScene(*this, "Robots", StandInKind::Management); }
 void GameApp::OptionsSceneFrame() { RunStandInScene(*this, "Options", StandInKind::Management); }
 
-void GameApp::HomeBaseFrame() { RunStandInScene(*this, "Home Base", StandInKind::Area, 1); }
 // The second region is not built yet: Return flies back to the home base.
 void GameApp::InvasionsFrame() {
     RunStandInScene(*this, "Second Region (Return: back to base)", StandInKind::Area, 3);
@@ -64,6 +63,9 @@ void GameApp::StorySceneFrame() {
         for (int i = 0; i < NameEntry::kCells; ++i) gameState->playerName[i] = nameEntry->nameCells[i];
     }
     gameState->location = 1;
+    // The engine the menus made takes the new game (the home base makes one
+    // from the record when there is none).
+    if (battleEngine) SeedBattleEngine(*battleEngine, *gameState);
     SwitchScene(scenes::HomeBase);
 }
 

@@ -1,0 +1,226 @@
+// Drawing the home base: floor, buildings, radar and portal, the advisor,
+// the placement texts, the battle and the panel, the building box with its
+// clicks, the arrival title, and the portal's travel menu.
+#include "areas/area_backdrop.h"
+#include "areas/area_sounds.h"
+#include "areas/base_placement.h"
+#include "areas/building_box.h"
+#include "areas/building_kinds.h"
+#include "areas/control_panel.h"
+#include "areas/home_base_rules.h"
+#include "areas/home_base_steps.h"
+#include "areas/region_frame_steps.h"
+#include "areas/region_scene.h"
+#include "battle/battle_engine.h"
+#include "frontend/advisor_bubble.h"
+#include "platform/camera.h"
+#include "platform/font.h"
+#include "platform/input_device.h"
+#include "platform/mouse_cursor.h"
+#include "platform/shared_art.h"
+#include "platform/sprite_sheet.h"
+#include "shell/game_app.h"
+#include "shell/game_state.h"
+
+namespace {
+
+constexpr int kPortalImage = 2;  // on the engine's shots sheet
+constexpr uint32_t kArrowColour = 0x99FFFFFFu;
+constexpr int32_t kBobMinY = 360, kBobMaxY = 460;
+constexpr uint32_t kHomeArea = 1;
+
+// Travel menu.
+constexpr int kMenuMarkerImage = 7;  // on the panel's sheet
+constexpr int kHighlightImage = 14;  // on the shared sheet
+constexpr uint32_t kRowColour = 0xFFE6E6E6u;
+constexpr uint32_t kHomeRowColour = 0xFF1E1EC8u;
+constexpr uint32_t kInactiveColour = 0xFF1E1E1Eu;
+constexpr uint32_t kHighlightColour = 0xAAFFFFFFu;
+constexpr int32_t kRowX = 310, kRowW = 260, kFirstRowW = 150, kRowH = 32;
+
+int32_t RowY(int row) { return 15 + 25 * (row - 1); }
+
+// The arrival title names the base.
+constexpr const char* kBannerNames[kRegionAreaSlots] = {nullptr, "Your Home Base"};
+const RegionData& HomeBanner() {
+    static const RegionData banner = [] {
+        RegionData data{};
+        data.bannerNames = kBannerNames;
+        return data;
+    }();
+    return banner;
+}
+
+void DrawPortals(GameApp& app) {
+    BattleEngine& engine = *app.battleEngine;
+    if (!engine.shotsSheet) return;
+    for (int p = 0; p < PortalTable::kSlots; ++p) {
+        if (!engine.portal.exists[p]) continue;
+        engine.shotsSheet->Draw(kPortalImage, engine.frame4, static_cast<float>(engine.portal.x[p] - app.areaBackdrop->viewX),
+                                static_cast<float>(engine.portal.y[p] - app.areaBackdrop->viewY), 0xFFFFFFFFu, 1.0f,
+                                1.0f, 0, 0.0f);
+    }
+}
+
+void ChooseHint(GameApp& app) {
+    AdvisorBubble& advisor = *app.advisor;
+    advisor.arrowShown = 0;
+    advisor.bubbleShown = 0;
+    const HomeHint hint =
+        HomeBaseHint(*app.gameState, *app.battleEngine, app.areaBackdrop->viewX, app.areaBackdrop->viewY);
+    if (!hint.found) return;
+    advisor.hintIndex = hint.hintIndex;
+    advisor.bubbleStyle = 1;
+    advisor.arrowX = hint.arrowX;
+    advisor.arrowY = hint.arrowY;
+    advisor.bubbleShown = 1;
+    advisor.arrowShown = 1;
+}
+
+void DrawAdvisor(GameApp& app) {
+    AdvisorBubble& advisor = *app.advisor;
+    if (!advisor.advisorOn) return;
+    ChooseHint(app);
+    advisor.Animate();
+    advisor.Bob(StepOf(app, kStepS50), StepOf(app, kStepS30), kBobMinY, kBobMaxY);
+    advisor.Draw(app.sharedArt->menuSheet, app.sharedFont);
+}
+
+void DrawAdvisorArrow(GameApp& app) {
+    const AdvisorBubble& advisor = *app.advisor;
+    if (!advisor.advisorOn || !advisor.arrowShown) return;
+    app.sharedArt->menuSheet->Draw(AdvisorBubble::kArrowImage, advisor.animFrame, static_cast<float>(advisor.arrowX),
+                                   static_cast<float>(advisor.arrowY), kArrowColour, 0.9f, 0.9f, 0, 0.0f);
+}
+
+void DrawBattleAndPanel(GameApp& app) {
+    const GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    ControlPanel& panel = *app.controlPanel;
+    SpriteSheet* shared = app.sharedArt->menuSheet;
+    engine.Draw(&app.graphics, app.areaBackdrop->viewX, app.areaBackdrop->viewY, shared, 1, panel.font, panel.sheet,
+                kHomeArea);
+    auto charge = [&engine](int k) {
+        return static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]);
+    };
+    panel.Draw(static_cast<int32_t>(state.shipShields), static_cast<int32_t>(state.shipArmor),
+               static_cast<int32_t>(state.energy), shared, charge(kSkillExtraArmor), charge(kSkillHardShields),
+               charge(kSkillHardArmor), static_cast<int32_t>(state.shipArmorMax), charge(kSkillParticleShields),
+               charge(kSkillShieldsRecharge), charge(kSkillShipProtection), charge(kSkillRobotProtection),
+               engine.fireMode);
+}
+
+// The building box's rows act on a left press.
+void ClickBuildingBox(GameApp& app) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    InputDevice& mouse = app.cursor->mouse;
+    if (!mouse.ButtonPressed(0)) return;
+    if (engine.moveHover) {
+        PlayAreaSound(app, AreaSound::Snap);
+        engine.moveHover = 0;
+        engine.movingBuilding = 1;
+        engine.hoveredBuilding = 0;
+        if (engine.movingBuildingSlot < kBuildingSlots) engine.building.active[engine.movingBuildingSlot] = 0;
+    }
+    if (engine.buttonsReleased && engine.upgradeHover && engine.upgradeTarget != 0) {
+        app.basePlacement->UpgradeBuilding(state, engine, *app.controlPanel, engine.upgradeTarget - 1);
+    }
+    if (engine.makeRobotsHover) {
+        engine.makeRobotsHover = 0;
+        app.SwitchScene(scenes::MakeRobots);
+    }
+    if (engine.storageHover) {
+        BasePlacement::RequestStorage(state, engine);
+        app.SwitchScene(scenes::YourShip);
+    }
+}
+
+void DrawRow(GameApp& app, Font& font, int row, bool open, bool hovered) {
+    const HomeTravelEntry& entry = HomeTravelRow(app.gameState->questSet, row);
+    const int32_t y = RowY(row);
+    if (row == 1) {
+        font.DrawText(entry.text, kRowX, y, kFirstRowW, kRowH, kHomeRowColour, 0);
+        return;
+    }
+    if (!open) {
+        font.DrawText(entry.inactiveText, kRowX, y, kRowW, kRowH, kInactiveColour, 0);
+        return;
+    }
+    if (hovered) {
+        app.sharedArt->menuSheet->Draw(kHighlightImage, 0, 256.0f, static_cast<float>(y - 5), kHighlightColour, 9.93f,
+                                       1.0f, 0, 0.0f);
+    }
+    font.DrawText(entry.text, kRowX, y, kRowW, kRowH, kRowColour, 0);
+}
+
+void Travel(GameApp& app, int row) {
+    GameState& state = *app.gameState;
+    if (row == 2) {
+        state.restockFlag = 1;
+        app.SwitchScene(scenes::Store);
+        return;
+    }
+    const HomeTravelEntry& entry = HomeTravelRow(state.questSet, row);
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+    app.controlPanel->areaTitleTimer = 1;
+    backdrop.areaNumber = entry.area;
+    backdrop.viewX = entry.viewX;
+    backdrop.viewY = entry.viewY;
+    state.currentArea = static_cast<uint32_t>(entry.area);
+    if (entry.restartsClock) {
+        app.areaClockRestart = 1;
+        app.secondsInArea = 0;
+        app.areaClockMark = 0;
+    }
+    app.SwitchScene(state.questSet == 2 ? scenes::Invasions : scenes::EarthSystem);
+}
+
+}  // namespace
+
+void DrawHomeBase(GameApp& app) {
+    BattleEngine& engine = *app.battleEngine;
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+    SharedArt& art = *app.sharedArt;
+    app.graphics.SetViewTransform(app.sceneCamera);
+    backdrop.DrawHomeFloor(art.spaceSheet, art.dustSheet);
+    backdrop.DrawHomeDecor(art.cloudsSheet);
+    backdrop.DrawHomeBorder(art.spaceSheet);
+    BasePlacement::CentreOnNewRobot(engine, backdrop);
+    engine.DrawBase(backdrop.viewX, backdrop.viewY, app.basePlacement->cursorX, app.basePlacement->cursorY,
+                    art.menuSheet);
+    backdrop.DrawRadarWalls(art.menuSheet, engine.shipX, engine.shipY, engine.offsetRight, engine.offsetLeft,
+                            engine.offsetUp, engine.offsetDown);
+    DrawPortals(app);
+    DrawAdvisor(app);
+    DrawPlacementOverlays(engine, *app.basePlacement, app.controlPanel->font, art.menuSheet);
+    if (!HomeBusy(app)) DrawBattleAndPanel(app);
+    DrawAdvisorArrow(app);
+    DrawBuildingBox(*app.gameState, engine, app.controlPanel->font, art.menuSheet);
+    ClickBuildingBox(app);
+    if (app.controlPanel->areaTitleTimer != 0) DrawAreaTitleBanner(app, HomeBanner());
+}
+
+void HandleHomeTravelMenu(GameApp& app) {
+    BattleEngine& engine = *app.battleEngine;
+    ControlPanel& panel = *app.controlPanel;
+    if (panel.repairsOpen || !engine.portal.touched[0] || engine.newBuildingPending || !panel.font) return;
+    BattleEngine::DrawMessageFrame(app.sharedArt->menuSheet, 0);
+    if (panel.sheet) panel.sheet->Draw(kMenuMarkerImage, 0, 295.0f, 20.0f, 0xFFFFFFFFu, 1.2f, 1.2f, 0, 0.0f);
+    const uint8_t hover = panel.menuRowHover;
+    panel.font->Begin();
+    for (int row = 1; row <= kHomeTravelRows; ++row) {
+        DrawRow(app, *panel.font, row, HomeTravelRowOpen(*app.gameState, row), hover == row);
+    }
+    panel.font->End();
+
+    InputDevice& mouse = app.cursor->mouse;
+    if (mouse.ButtonPressed(0) || mouse.ButtonPressed(1)) {
+        engine.travelPressedRow = hover;
+        return;
+    }
+    const int row = engine.travelPressedRow;
+    if (row < 2 || row != hover || !HomeTravelRowOpen(*app.gameState, row)) return;
+    engine.travelPressedRow = 0;
+    Travel(app, row);
+}
