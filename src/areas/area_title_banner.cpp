@@ -35,7 +35,9 @@ int CapitalFirstFrame(char c) {
     return 2 * index - 2;
 }
 
-int SmallFrame(char c) { return c == 'r' ? 0 : c - 'a' + 2; }
+// Every small letter, r included, from its place in the alphabet: frame 0
+// is the blank cell that the slot pickers draw after a name's end.
+int SmallFrame(char c) { return c - 'a' + 2; }
 
 // Draws the text from x and returns where the next glyph would go.
 int32_t DrawGlyphs(SpriteSheet* sheet, const char* text, int32_t x) {
