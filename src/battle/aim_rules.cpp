@@ -7,7 +7,7 @@ namespace {
 // Slopes past which a direction leaves the vertical by one more step. The
 // steep ones are single precision, the rest double, as the game compared.
 constexpr float kSteepThresholds[3] = {16.0f, 6.0f, 3.333f};
-constexpr double kThresholds[13] = {2.333, 1.8,    1.466,  1.238,  1.071,  0.9375, 0.8125,
+constexpr double kThresholds[13] = {2.333,  1.8,    1.466,  1.238,  1.071,  0.9375, 0.8125,
                                     0.6875, 0.5625, 0.4375, 0.3125, 0.1875, 0.0625};
 
 int Min8(int v) { return v < 8 ? v : 8; }

@@ -6,10 +6,10 @@
 
 namespace {
 
-constexpr int32_t kStrikeReach = 800;      // per axis from the ship
+constexpr int32_t kStrikeReach = 800;  // per axis from the ship
 constexpr int32_t kPlayerShotReach = 1200;
 constexpr int32_t kRobotBox = 32;
-constexpr uint32_t kEscapeArmor = 4;      // armor below this starts the escape
+constexpr uint32_t kEscapeArmor = 4;  // armor below this starts the escape
 constexpr uint32_t kArmorAfterEscape = 3;
 constexpr int kEscapeTrailCleared = 10;
 
@@ -61,8 +61,7 @@ uint8_t PickupKindForRoll(uint32_t roll) {
 
 }  // namespace
 
-void BattleEngine::ResolveCombat(int32_t camX, int32_t camY, uint32_t* experience, uint32_t* shields,
-                                 uint32_t* armor) {
+void BattleEngine::ResolveCombat(int32_t camX, int32_t camY, uint32_t* experience, uint32_t* shields, uint32_t* armor) {
     dropQueue.count = 0;
     // Reach is measured from where the ship is drawn.
     const int32_t drawnX = shipX + offsetRight - offsetLeft;

@@ -20,9 +20,9 @@ constexpr int32_t kCullMargin = 63;
 constexpr int kFireSmall = 4, kSparkImage = 3, kRadarDots = 6, kFireLarge = 11;
 constexpr int kHitFlashImages[4] = {5, 8, 9, 10};
 // Ship sheet images.
-constexpr int kShipImage = 0, kShipGlowImage = 13, kPickupImage = 5, kParticleShieldsImage = 6,
-              kHardShieldsImage = 7, kArmageddonImage = 8, kExtraArmorImage = 9, kRechargeImage = 10,
-              kShieldProtectionImage = 11, kRobotProtectionImage = 12;
+constexpr int kShipImage = 0, kShipGlowImage = 13, kPickupImage = 5, kParticleShieldsImage = 6, kHardShieldsImage = 7,
+              kArmageddonImage = 8, kExtraArmorImage = 9, kRechargeImage = 10, kShieldProtectionImage = 11,
+              kRobotProtectionImage = 12;
 // Enemies sheet images.
 constexpr int kSmokeImage = 20, kParticle1 = 21, kParticle2 = 22;
 // Shared and panel sheet images.
@@ -37,11 +37,11 @@ constexpr int32_t kRadarX = 698, kRadarY = 62, kRadarDivisor = 13;
 
 uint32_t WithAlpha(uint32_t alpha) { return (alpha & 0xFF) << 24 | 0x00FFFFFF; }
 
-bool OnScreen(int32_t x, int32_t y) {
-    return x >= -kCullMargin && x < kScreenW && y >= -kCullMargin && y < kScreenH;
-}
+bool OnScreen(int32_t x, int32_t y) { return x >= -kCullMargin && x < kScreenW && y >= -kCullMargin && y < kScreenH; }
 
-bool OnScreenSized(int32_t x, int32_t y, int32_t w, int32_t h) { return x > -w && x < kScreenW && y > -h && y < kScreenH; }
+bool OnScreenSized(int32_t x, int32_t y, int32_t w, int32_t h) {
+    return x > -w && x < kScreenW && y > -h && y < kScreenH;
+}
 
 // Damage smoke: the puffs an enemy shows at each smoke level.
 struct Puff {
@@ -81,19 +81,27 @@ struct DebrisLook {
 };
 constexpr uint32_t kGreyDebris = 0xF09B9B9B;
 constexpr DebrisLook kSmallFew = {3, {21, 21, 21}, {0.7f, 0.7f, 0.7f}, {kFireColour, kFireColour, kFireColour}};
-constexpr DebrisLook kSmallSome = {4, {21, 21, 21, 21}, {0.7f, 0.7f, 0.7f, 0.7f},
-                                   {kFireColour, kFireColour, kFireColour, kFireColour}};
-constexpr DebrisLook kSmallMany = {5, {21, 22, 21, 21, 21}, {0.7f, 0.7f, 0.7f, 0.7f, 0.7f},
+constexpr DebrisLook kSmallSome = {
+    4, {21, 21, 21, 21}, {0.7f, 0.7f, 0.7f, 0.7f}, {kFireColour, kFireColour, kFireColour, kFireColour}};
+constexpr DebrisLook kSmallMany = {5,
+                                   {21, 22, 21, 21, 21},
+                                   {0.7f, 0.7f, 0.7f, 0.7f, 0.7f},
                                    {kFireColour, kGreyDebris, kFireColour, kFireColour, kFireColour}};
-constexpr DebrisLook kLargeLate = {7, {21, 22, 21, 21, 21, 22, 21}, {0.9f, 0.8f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f},
-                                   {kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour,
-                                    kFireColour}};
-constexpr DebrisLook kLargeEarly = {7, {22, 21, 21, 22, 21, 21, 22}, {0.9f, 0.9f, 0.9f, 0.7f, 0.9f, 0.9f, 0.9f},
-                                    {kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour,
-                                     kFireColour}};
-constexpr DebrisLook kStationDebris = {7, {22, 21, 21, 21, 21, 22, 21}, {0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f},
-                                       {kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour,
-                                        kFireColour}};
+constexpr DebrisLook kLargeLate = {
+    7,
+    {21, 22, 21, 21, 21, 22, 21},
+    {0.9f, 0.8f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f},
+    {kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour}};
+constexpr DebrisLook kLargeEarly = {
+    7,
+    {22, 21, 21, 22, 21, 21, 22},
+    {0.9f, 0.9f, 0.9f, 0.7f, 0.9f, 0.9f, 0.9f},
+    {kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour}};
+constexpr DebrisLook kStationDebris = {
+    7,
+    {22, 21, 21, 21, 21, 22, 21},
+    {0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f},
+    {kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour, kFireColour}};
 
 const DebrisLook& DebrisFor(uint8_t kind, uint8_t variant, uint8_t pattern) {
     if (kind == 2) return pattern >= 4 ? kLargeLate : kLargeEarly;
@@ -109,8 +117,8 @@ void Raise(uint8_t& event) {
 
 }  // namespace
 
-void BattleEngine::Draw(GraphicsDevice* graphics, int32_t camX, int32_t camY, SpriteSheet* sharedSheet,
-                        uint8_t inBase, Font* font, SpriteSheet* panelSheet, int32_t areaId) {
+void BattleEngine::Draw(GraphicsDevice* graphics, int32_t camX, int32_t camY, SpriteSheet* sharedSheet, uint8_t inBase,
+                        Font* font, SpriteSheet* panelSheet, int32_t areaId) {
     const int32_t sx = shipX + offsetRight - offsetLeft;
     const int32_t sy = shipY + offsetDown - offsetUp;
 
@@ -177,7 +185,8 @@ void BattleEngine::DrawPickupsAndShots(int32_t camX, int32_t camY) {
     for (int i = 0; i < PlayerShotTable::kSlots; ++i) {
         if (!playerShot.active[i]) continue;
         const int32_t x = playerShot.x[i] - camX, y = playerShot.y[i] - camY;
-        if (OnScreen(x, y)) shotsSheet->Draw(playerShot.frame[i], 0, x, y, kShotColour, kShotScale, kShotScale, 0, 0.0f);
+        if (OnScreen(x, y))
+            shotsSheet->Draw(playerShot.frame[i], 0, x, y, kShotColour, kShotScale, kShotScale, 0, 0.0f);
     }
 }
 
@@ -268,8 +277,7 @@ void BattleEngine::DrawSmoke(int32_t camX, int32_t camY) {
 void BattleEngine::DrawShip(int32_t sx, int32_t sy) {
     if (!shipSheet) return;
     const int flame = (countdown < 0 ? 0 : countdown) + 1;
-    shipSheet->Draw(flame, 0, sx + flamePointX, sy + flamePointY, kWhite, 0.72f, steering ? 0.72f : 0.22f, 0,
-                    rotation);
+    shipSheet->Draw(flame, 0, sx + flamePointX, sy + flamePointY, kWhite, 0.72f, steering ? 0.72f : 0.22f, 0, rotation);
     shipSheet->Draw(armorGlow ? kShipGlowImage : kShipImage, slowFrame4, sx, sy, kWhite, 1.0f, 1.0f, 32, rotation);
     if (shieldsRechargeFade != 0) {
         shipSheet->Draw(kShipGlowImage, slowFrame4, sx, sy, WithAlpha(shieldsRechargeFade), 1.0f, 1.0f, 32, rotation);

@@ -54,8 +54,7 @@ void PlaceAreaUnit(AllyTable& ally, const AreaUnitRow& row, int s) {
 
 }  // namespace
 
-static void SpawnHelpers(BattleEngine& engine, const RegionHelpers& region, uint32_t areaNumber,
-                         uint8_t* helpArrived) {
+static void SpawnHelpers(BattleEngine& engine, const RegionHelpers& region, uint32_t areaNumber, uint8_t* helpArrived) {
     for (int a = 0; a < kAllySlots; ++a) engine.ally.highlight[a] = 0;
 
     bool unitArea = false;

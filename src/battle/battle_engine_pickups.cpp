@@ -28,7 +28,7 @@ void BattleEngine::CollectPickups(int32_t camX, int32_t camY, uint32_t* gold, ui
     const int32_t left = shipX + offsetRight - offsetLeft;
     const int32_t top = shipY + offsetDown - offsetUp;
     uint32_t* resources[6] = {gold, crystal, favors, shipMaterial, robotMaterial, buildingMaterial};
-    const uint32_t bonuses[6] = {goldBonus,          crystalBonus,       favorsBonus,
+    const uint32_t bonuses[6] = {goldBonus,         crystalBonus,       favorsBonus,
                                  shipMaterialBonus, robotMaterialBonus, buildingMaterialBonus};
 
     for (int i = 0; i < PickupTable::kSlots; ++i) {

@@ -4,9 +4,9 @@
 // Everything that stands between an enemy shot and the ship's armor. The
 // values are the engine's, copied in before a hit and written back after.
 struct ShipDefences {
-    uint32_t protection[3] = {};    // typed protections 1-3
+    uint32_t protection[3] = {};  // typed protections 1-3
     uint32_t defence = 0;
-    uint32_t shipProtection = 0;    // skill values, worn down by hits
+    uint32_t shipProtection = 0;  // skill values, worn down by hits
     uint32_t particleShields = 0;
     uint32_t shieldsRecharge = 0;
     uint32_t hardShields = 0;

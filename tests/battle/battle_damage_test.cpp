@@ -286,10 +286,14 @@ TEST_F(Combat, DropRollsDecideOrdinaryDropsAndCarriedOnesAlwaysCome) {
         int32_t value;
         uint8_t kind;
     } rows[] = {
-        {11, 0, 1, 0, false, 0, 0},    {10, 0, 20, 0, true, 10, kPickupGold},
-        {30, 20, 21, 0, true, 10, kPickupCrystal}, {31, 20, 60, 0, false, 0, 0},
-        {120, 0, 61, 3, true, 300, kPickupShipMaterial}, {5, 0, 100, 1, true, 100, kPickupRobotMaterial},
-        {5, 0, 101, 2, true, 200, kPickupBuildingMaterial}, {5, 0, 41, 0, true, 10, kPickupFavors},
+        {11, 0, 1, 0, false, 0, 0},
+        {10, 0, 20, 0, true, 10, kPickupGold},
+        {30, 20, 21, 0, true, 10, kPickupCrystal},
+        {31, 20, 60, 0, false, 0, 0},
+        {120, 0, 61, 3, true, 300, kPickupShipMaterial},
+        {5, 0, 100, 1, true, 100, kPickupRobotMaterial},
+        {5, 0, 101, 2, true, 200, kPickupBuildingMaterial},
+        {5, 0, 41, 0, true, 10, kPickupFavors},
     };
     for (const auto& r : rows) {
         engine = std::make_unique<BattleEngine>();

@@ -72,9 +72,9 @@ protected:
 TEST(AimRules, HeadingStepsWalkTheSquare) {
     const struct {
         int heading, unitX, unitY, signX, signY;
-    } rows[] = {{0, 0, 8, 0, 0},   {4, 4, 8, 1, 0},   {8, 8, 8, 1, 0},   {12, 8, 4, 1, 0}, {16, 8, 0, 1, 0},
-                {17, 8, 1, 1, 1},  {24, 8, 8, 1, 1},  {32, 0, 8, 0, 1},  {40, 8, 8, 0, 1}, {47, 8, 1, 0, 1},
-                {48, 8, 0, 0, 0},  {56, 8, 8, 0, 0},  {63, 1, 8, 0, 0},  {64, 0, 8, 0, 0}, {-1, 1, 8, 0, 0}};
+    } rows[] = {{0, 0, 8, 0, 0},  {4, 4, 8, 1, 0},  {8, 8, 8, 1, 0},  {12, 8, 4, 1, 0}, {16, 8, 0, 1, 0},
+                {17, 8, 1, 1, 1}, {24, 8, 8, 1, 1}, {32, 0, 8, 0, 1}, {40, 8, 8, 0, 1}, {47, 8, 1, 0, 1},
+                {48, 8, 0, 0, 0}, {56, 8, 8, 0, 0}, {63, 1, 8, 0, 0}, {64, 0, 8, 0, 0}, {-1, 1, 8, 0, 0}};
     for (const auto& r : rows) {
         const HeadingSteps s = StepsForHeading(r.heading);
         EXPECT_EQ(s.unitX, r.unitX) << r.heading;
@@ -118,10 +118,10 @@ TEST(AimRules, AimPicksTheQuadrantAndTheStrictThresholds) {
 TEST(MuzzleOffsets, PlacedRowsComeOutExactlyAndTheRestTurnWithTheShip) {
     const struct {
         int barrel, heading, mode, x, y;
-    } placed[] = {{1, 0, 1, 13, 1},   {1, 0, 2, 42, -3},  {1, 0, 3, 13, 1},   {2, 0, 2, 20, -5}, {3, 0, 3, 27, -11},
-                  {4, 0, 1, 34, -5},  {4, 0, 2, 18, -7},  {4, 0, 3, 33, -6},  {5, 0, 2, 12, -3}, {1, 32, 2, 12, 55},
-                  {2, 32, 1, 34, 58}, {2, 32, 3, 33, 59}, {3, 32, 1, 27, 64}, {5, 32, 3, 13, 53}, {3, 16, 2, 64, 27},
-                  {3, 48, 1, -11, 27}};
+    } placed[] = {{1, 0, 1, 13, 1},   {1, 0, 2, 42, -3},  {1, 0, 3, 13, 1},   {2, 0, 2, 20, -5},
+                  {3, 0, 3, 27, -11}, {4, 0, 1, 34, -5},  {4, 0, 2, 18, -7},  {4, 0, 3, 33, -6},
+                  {5, 0, 2, 12, -3},  {1, 32, 2, 12, 55}, {2, 32, 1, 34, 58}, {2, 32, 3, 33, 59},
+                  {3, 32, 1, 27, 64}, {5, 32, 3, 13, 53}, {3, 16, 2, 64, 27}, {3, 48, 1, -11, 27}};
     for (const auto& p : placed) {
         const MuzzleOffset m = MuzzleFor(p.barrel, p.heading, p.mode);
         EXPECT_EQ(m.x, p.x) << p.barrel << " " << p.heading << " " << p.mode;

@@ -117,12 +117,10 @@ TEST_F(Touching, PortalEdgesAreInclusive) {
         int32_t x, y;
         bool touched;
     } rows[] = {
-        {kShipLeft - 64, kShipTop, true},   // far edge exactly on the ship's near edge
-        {kShipLeft - 65, kShipTop, false},
-        {kShipLeft + 64, kShipTop, true},   // near edge exactly on the ship's far edge
-        {kShipLeft + 65, kShipTop, false},
-        {kShipLeft, kShipTop + 64, true},
-        {kShipLeft, kShipTop - 65, false},
+        {kShipLeft - 64, kShipTop, true},  // far edge exactly on the ship's near edge
+        {kShipLeft - 65, kShipTop, false}, {kShipLeft + 64, kShipTop, true},  // near edge exactly on the ship's far
+                                                                              // edge
+        {kShipLeft + 65, kShipTop, false}, {kShipLeft, kShipTop + 64, true}, {kShipLeft, kShipTop - 65, false},
     };
     for (const auto& r : rows) {
         engine->portal.exists[2] = 1;
