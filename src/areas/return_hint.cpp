@@ -1,45 +1,30 @@
 // The advisor's hint after the first quest: "Press F1 to return" / "to Your
-// Base.", bobbing over the battle view until another area loads. The advisor
-// figure itself is not built yet; the hint shows as its framed text.
+// Base.", bobbing over the battle view until another area loads.
 #include "areas/region_frame_steps.h"
-#include "platform/font.h"
-#include "platform/options_file.h"
+#include "frontend/advisor_bubble.h"
 #include "platform/shared_art.h"
-#include "platform/sprite_sheet.h"
 #include "shell/game_app.h"
 
 namespace {
-constexpr int32_t kBubbleX = 200;  // clear of the panel's notices at x 100
-constexpr int32_t kBubbleTop = 360;
-constexpr int32_t kBubbleBottom = 460;
-constexpr int32_t kBubbleWidth = 190;
-constexpr int32_t kBubbleHeight = 48;
-constexpr int kBubbleBackImage = 14;
-constexpr uint32_t kBubbleColour = 0xDC202020u;
-constexpr uint32_t kTextColour = 0xFFF0F0F0u;
-
-bool AdvisorOn(const GameApp& app) { return app.optionsFile == nullptr || app.optionsFile->advisorOn != 0; }
-
-void Bob(GameApp& app, uint8_t stepDown, uint8_t stepUp) {
-    if (app.hintBubbleRising) {
-        app.hintBubbleY -= stepUp;
-        if (app.hintBubbleY <= kBubbleTop) app.hintBubbleRising = 0;
-    } else {
-        app.hintBubbleY += stepDown;
-        if (app.hintBubbleY >= kBubbleBottom) app.hintBubbleRising = 1;
-    }
-}
+constexpr uint32_t kReturnHint = 19;
+constexpr uint8_t kReturnHintStyle = 2;
+constexpr int32_t kArrowX = 162;  // the F1 cell; this scene draws no arrow
+constexpr int32_t kArrowY = 515;
+constexpr int32_t kBobTop = 360;
+constexpr int32_t kBobBottom = 460;
 }  // namespace
 
 void GameApp::ShowReturnHint() {
-    if (!returnHint || !AdvisorOn(*this)) return;
-    Bob(*this, StepOf(*this, kStepS50), StepOf(*this, kStepS30));
-    if (sharedArt && sharedArt->menuSheet) {
-        sharedArt->menuSheet->Draw(kBubbleBackImage, 0, static_cast<float>(kBubbleX - 10),
-                                   static_cast<float>(hintBubbleY - 6), kBubbleColour, 6.8f, 2.0f, 0, 0.0f);
-    }
-    if (!sharedFont) return;
-    sharedFont->DrawText("Press F1 to return", kBubbleX, hintBubbleY, kBubbleWidth, kBubbleHeight / 2, kTextColour, 0);
-    sharedFont->DrawText("to Your Base.", kBubbleX, hintBubbleY + kBubbleHeight / 2, kBubbleWidth, kBubbleHeight / 2,
-                         kTextColour, 0);
+    if (!returnHint) return;
+    if (!advisor) advisor = new AdvisorBubble();
+    AdvisorBubble& bubble = *advisor;
+    if (!bubble.advisorOn) return;
+    bubble.bubbleShown = 1;
+    bubble.hintIndex = kReturnHint;
+    bubble.bubbleStyle = kReturnHintStyle;
+    bubble.arrowX = kArrowX;
+    bubble.arrowY = kArrowY;
+    bubble.Animate();
+    bubble.Bob(StepOf(*this, kStepS50), StepOf(*this, kStepS30), kBobTop, kBobBottom);
+    if (sharedArt) bubble.Draw(sharedArt->menuSheet, sharedFont);
 }

@@ -174,8 +174,6 @@ public:
     uint32_t secondsInArea = 0;
     // The advisor's "Press F1 to return" hint after the first quest.
     uint8_t returnHint = 0;
-    int32_t hintBubbleY = 400;
-    uint8_t hintBubbleRising = 0;
     // Sound flags of the three shock-wave rings: 1 started, 2 sounded.
     uint8_t ringSounds[3] = {};
     // Plays per area sound, in the order of the sound table (tests read it).
