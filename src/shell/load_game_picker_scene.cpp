@@ -59,16 +59,7 @@ void DrawPicker(GameApp& app, FilePicker& picker) {
 }  // namespace
 
 void GameApp::LoadGameSceneFrame() {
-    if (SceneEntry()) gameState->slotsStale = 1;
-    SceneBeginFrame(true);
-    if (!filePicker) {
-        filePicker = new FilePicker();
-        filePicker->LoadArt(&graphics);
-    }
-    EnsureSharedObjects(kArt);
-    if (SceneReloadArt(kArt)) filePicker->LoadArt(&graphics);
-    FilePicker& picker = *filePicker;
-    if (gameState->slotsStale) ProbeSaveSlots(*this, picker);
+    FilePicker& picker = BeginPickerFrame(*this, kArt);
 
     ActOnInput(*this, picker);
     picker.Animate();

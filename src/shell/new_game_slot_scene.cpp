@@ -42,16 +42,7 @@ void ActOnInput(GameApp& app, FilePicker& picker) {
 }  // namespace
 
 void GameApp::NewGameSlotSceneFrame() {
-    if (SceneEntry()) gameState->slotsStale = 1;
-    SceneBeginFrame(true);
-    if (!filePicker) {
-        filePicker = new FilePicker();
-        filePicker->LoadArt(&graphics);
-    }
-    EnsureSharedObjects(kArt);
-    if (SceneReloadArt(kArt)) filePicker->LoadArt(&graphics);
-    FilePicker& picker = *filePicker;
-    if (gameState->slotsStale) ProbeSaveSlots(*this, picker);
+    FilePicker& picker = BeginPickerFrame(*this, kArt);
 
     ActOnInput(*this, picker);
     picker.Animate();

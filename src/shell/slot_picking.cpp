@@ -98,3 +98,16 @@ void DropPicker(GameApp& app) {
     delete app.readBlob;
     app.readBlob = nullptr;
 }
+
+FilePicker& BeginPickerFrame(GameApp& app, uint32_t artUse) {
+    if (app.SceneEntry()) app.gameState->slotsStale = 1;
+    app.SceneBeginFrame(true);
+    if (!app.filePicker) {
+        app.filePicker = new FilePicker();
+        app.filePicker->LoadArt(&app.graphics);
+    }
+    app.EnsureSharedObjects(artUse);
+    if (app.SceneReloadArt(artUse)) app.filePicker->LoadArt(&app.graphics);
+    if (app.gameState->slotsStale) ProbeSaveSlots(app, *app.filePicker);
+    return *app.filePicker;
+}

@@ -7,6 +7,10 @@ class GameApp;
 // What the two slot-picker scenes share: the probe of the five slot files
 // and the picker's mouse handling.
 
+// The start of a picker scene's frame: entry (the slots are probed again),
+// frame begin, the picker and the shared art made or reloaded as needed.
+FilePicker& BeginPickerFrame(GameApp& app, uint32_t artUse);
+
 // Reads the five slot files into the picker (used, level, name) and the
 // record's slotEmpty; a damaged file is an empty slot. Clears slotsStale.
 void ProbeSaveSlots(GameApp& app, FilePicker& picker);
