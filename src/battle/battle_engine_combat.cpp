@@ -34,19 +34,9 @@ bool TouchesInclusive(int32_t nearEdge, int32_t size, int32_t start, int32_t spa
     return (start <= farEdge && farEdge <= end) || (start <= nearEdge && nearEdge <= end);
 }
 
-void AbsorbWith(uint32_t& value, uint32_t& damage) {
-    if (value >= damage) {
-        value -= damage;
-        damage = 0;
-    } else {
-        damage -= value;
-        value = 0;
-    }
-}
-
 // Shields, then armor, as a player shot and an enemy shot on an ally deal it.
 void ShieldsThenArmor(uint32_t& shields, uint32_t& armor, uint32_t damage) {
-    if (shields != 0) AbsorbWith(shields, damage);
+    if (shields != 0) Absorb(shields, damage);
     if (armor != 0 && damage != 0) armor = armor >= damage ? armor - damage : 0;
 }
 
@@ -142,7 +132,7 @@ void BattleEngine::HitEnemiesWithPlayerShots(int32_t shipWorldX, int32_t shipWor
             enemyHitEvent = 1;
             AddSpark(playerShot.x[i] - 9, playerShot.y[i] - 9);
             uint32_t d = playerShot.damage[i];
-            if (enemy.shields[e] != 0) AbsorbWith(enemy.shields[e], d);
+            if (enemy.shields[e] != 0) Absorb(enemy.shields[e], d);
             if (enemy.armor[e] != 0 && d != 0) enemy.armor[e] = enemy.armor[e] >= d ? enemy.armor[e] - d : 0;
         }
     }
@@ -285,7 +275,7 @@ bool BattleEngine::EnemyShotHitsRobot(int i) {
         }
         d = AfterDefence(d, robot.defence[r]) + extra;
         if (d < 2) d = 2;
-        if (robot.shields[r] != 0) AbsorbWith(robot.shields[r], d);
+        if (robot.shields[r] != 0) Absorb(robot.shields[r], d);
         if (d != 0 && robot.armor[r] != 0) {
             // Robot armor takes half of what gets through.
             const uint32_t share = d / 2 == 0 ? 1 : d / 2;

@@ -11,17 +11,6 @@ void WearDown(uint32_t& value) {
     if (value != 0) --value;
 }
 
-// `value` absorbs as much of `damage` as it holds.
-void Absorb(uint32_t& value, uint32_t& damage) {
-    if (value >= damage) {
-        value -= damage;
-        damage = 0;
-    } else {
-        damage -= value;
-        value = 0;
-    }
-}
-
 // A carry point goes to the first of the two that still holds something.
 void GiveCarry(uint32_t carry, uint32_t& first, uint32_t& second) {
     if (carry == 0) return;
@@ -121,6 +110,16 @@ void ArmorStage(ShipDefences& ship, uint32_t d, uint32_t carry) {
 }
 
 }  // namespace
+
+void Absorb(uint32_t& value, uint32_t& damage) {
+    if (value >= damage) {
+        value -= damage;
+        damage = 0;
+    } else {
+        damage -= value;
+        value = 0;
+    }
+}
 
 uint32_t AfterDefence(uint32_t damage, uint32_t defence) {
     for (uint32_t threshold : kDefenceThresholds) {

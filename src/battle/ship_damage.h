@@ -21,6 +21,9 @@ struct ShipDefences {
     uint8_t particleAbsorbed = 0;
 };
 
+// `value` absorbs as much of `damage` as it holds.
+void Absorb(uint32_t& value, uint32_t& damage);
+
 // Damage left after the fourteen defence steps (one point per threshold
 // the defence passes, never below 0).
 uint32_t AfterDefence(uint32_t damage, uint32_t defence);
