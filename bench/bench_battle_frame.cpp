@@ -308,12 +308,18 @@ Battle& TheBattle() {
     return battle;
 }
 
-void BM_BattleFrameSimulation(benchmark::State& state) {
+// The shared battle, or null with the run skipped when no device opened.
+Battle* ReadyBattle(benchmark::State& state) {
     Battle& battle = TheBattle();
-    if (!battle.ready) {
-        state.SkipWithError("no graphics device");
-        return;
-    }
+    if (battle.ready) return &battle;
+    state.SkipWithError("no graphics device");
+    return nullptr;
+}
+
+void BM_BattleFrameSimulation(benchmark::State& state) {
+    Battle* ready = ReadyBattle(state);
+    if (!ready) return;
+    Battle& battle = *ready;
     for (auto _ : state) {
         state.PauseTiming();
         battle.TopUp();
@@ -323,11 +329,9 @@ void BM_BattleFrameSimulation(benchmark::State& state) {
 }
 
 void BM_BattleFrameDrawing(benchmark::State& state) {
-    Battle& battle = TheBattle();
-    if (!battle.ready) {
-        state.SkipWithError("no graphics device");
-        return;
-    }
+    Battle* ready = ReadyBattle(state);
+    if (!ready) return;
+    Battle& battle = *ready;
     battle.TopUp();
     battle.Simulate();
     for (auto _ : state) battle.DrawView();
@@ -337,11 +341,9 @@ void BM_BattleFrameDrawing(benchmark::State& state) {
 // The rings are the only 3D geometry and cover most of the screen; without
 // them the view is the sprites alone, as the bare SDL run draws.
 void BM_BattleFrameDrawingWithoutRings(benchmark::State& state) {
-    Battle& battle = TheBattle();
-    if (!battle.ready) {
-        state.SkipWithError("no graphics device");
-        return;
-    }
+    Battle* ready = ReadyBattle(state);
+    if (!ready) return;
+    Battle& battle = *ready;
     battle.TopUp();
     battle.Simulate();
     uint8_t states[kRingCount];
@@ -355,11 +357,9 @@ void BM_BattleFrameDrawingWithoutRings(benchmark::State& state) {
 }
 
 void BM_BareSdlSameSprites(benchmark::State& state) {
-    Battle& battle = TheBattle();
-    if (!battle.ready) {
-        state.SkipWithError("no graphics device");
-        return;
-    }
+    Battle* ready = ReadyBattle(state);
+    if (!ready) return;
+    Battle& battle = *ready;
     battle.TopUp();
     battle.Simulate();
     battle.DrawView();  // fills the radar's lists as the view does
@@ -369,11 +369,9 @@ void BM_BareSdlSameSprites(benchmark::State& state) {
 }
 
 void BM_BattleFrame(benchmark::State& state) {
-    Battle& battle = TheBattle();
-    if (!battle.ready) {
-        state.SkipWithError("no graphics device");
-        return;
-    }
+    Battle* ready = ReadyBattle(state);
+    if (!ready) return;
+    Battle& battle = *ready;
     for (auto _ : state) {
         state.PauseTiming();
         battle.TopUp();
