@@ -43,6 +43,8 @@ bool PaySkill(GameApp& app, int k);
 void FillCharge(GameApp& app, int k);
 // The scene a screen button or notice link of the panel opens, by code (null for none).
 SceneThunk ScreenForCode(uint8_t code);
+// The panel's tick, with the record's energy and shields passed through it.
+void TickAreaPanel(GameApp& app);
 void UpdateArea(GameApp& app, const RegionData& region);
 void DrawRegionArea(GameApp& app, const RegionData& region);
 void DrawAreaTitleBanner(GameApp& app, const RegionData& region);
