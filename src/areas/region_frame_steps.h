@@ -34,6 +34,9 @@ void CreateAreaPanel(GameApp& app);
 void CreateAreaEngine(GameApp& app);
 void ReadAreaKeys(GameApp& app);
 void HandlePanelInput(GameApp& app);
+// Clicks on the skill bar and the right button's quick skill, each used
+// through useSkill (n = 1..12).
+void HandleSkillClicks(GameApp& app, void (*useSkill)(GameApp&, int));
 // Key Fn (n = 1..12) as the skill table says.
 void UseSkillKey(GameApp& app, int n);
 // Pays the energy of skill k: false (with the panel's message) when the
