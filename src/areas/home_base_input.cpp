@@ -73,30 +73,6 @@ void ScrollViewByKeys(GameApp& app) {
     if (Held(app, key::kDown) || Held(app, key::kNumpad2)) view.viewY = std::min(view.viewY + step, BasePlacement::kViewMaxY);
 }
 
-void HandleSkillBar(GameApp& app) {
-    ControlPanel& panel = *app.controlPanel;
-    InputDevice& mouse = app.cursor->mouse;
-    if (panel.skillBarShown) {
-        panel.skillRightClick = 0;
-        const uint8_t code = panel.lastClickedCode;
-        if (!EscapeRuns(app) && panel.autoFireAllowed && code >= kSkillCodeFirst && code <= kSkillCodeLast) {
-            const int n = code - kSkillCodeFirst + 1;
-            if (mouse.ButtonPressed(1)) {
-                app.battleEngine->quickSkill = static_cast<uint8_t>(n);
-                panel.skillRightClick = 1;
-            } else if (mouse.ButtonPressed(0)) {
-                UseHomeSkill(app, n);
-            }
-        }
-        panel.lastClickedCode = 0;
-    }
-    if (panel.rightPressed && panel.autoFireAllowed && !panel.skillRightClick) {
-        panel.rightPressed = 0;
-        const uint8_t quick = app.battleEngine->quickSkill;
-        if (!EscapeRuns(app) && quick != 0) UseHomeSkill(app, quick);
-    }
-}
-
 // A press of either button: the panel, then picking, cancelling or dropping.
 void HandlePress(GameApp& app) {
     GameState& state = *app.gameState;
@@ -168,7 +144,7 @@ void HandleHomeMouse(GameApp& app) {
     const bool down = MouseDown(app);
     if (down) HandlePress(app);
 
-    HandleSkillBar(app);
+    HandleSkillClicks(app, UseHomeSkill);
     if (!down) {
         engine.buttonsReleased = 1;
         panel.autoFireAllowed = 1;

@@ -68,20 +68,6 @@ void Fire(GameApp& app) {
     engine.FirePlayerShots(app.areaBackdrop->viewX, app.areaBackdrop->viewY);
 }
 
-void TickPanel(GameApp& app) {
-    GameState& state = *app.gameState;
-    int32_t energy = static_cast<int32_t>(state.energy);
-    int32_t energyMax = static_cast<int32_t>(state.energyMax);
-    int32_t shields = static_cast<int32_t>(state.shipShields);
-    int32_t shieldsMax = static_cast<int32_t>(state.shipShieldsMax);
-    app.controlPanel->Tick(&energy, &energyMax, &shields, &shieldsMax, state.skillLevels[kSkillShieldsRecharge],
-                           static_cast<uint32_t>(app.battleEngine->skillCharges[kSkillShieldsRecharge]));
-    state.energy = static_cast<uint32_t>(energy < 0 ? 0 : energy);
-    state.energyMax = static_cast<uint32_t>(energyMax < 0 ? 0 : energyMax);
-    state.shipShields = static_cast<uint32_t>(shields < 0 ? 0 : shields);
-    state.shipShieldsMax = static_cast<uint32_t>(shieldsMax < 0 ? 0 : shieldsMax);
-}
-
 }  // namespace
 
 void UpdateHomeBase(GameApp& app) {
@@ -103,7 +89,7 @@ void UpdateHomeBase(GameApp& app) {
     engine.ResolveCombat(camX, camY, &state.experience, &state.shipShields, &state.shipArmor);
     if (engine.upgradeTarget != 0) engine.hoveredBuilding = static_cast<uint8_t>(engine.upgradeTarget);
     HomeLevelUp(state, panel);
-    TickPanel(app);
+    TickAreaPanel(app);
     engine.TickEffects(1);
     engine.TickSlowAnimations(kHomeArea);
 }

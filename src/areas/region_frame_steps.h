@@ -34,6 +34,9 @@ void CreateAreaPanel(GameApp& app);
 void CreateAreaEngine(GameApp& app);
 void ReadAreaKeys(GameApp& app);
 void HandlePanelInput(GameApp& app);
+// Clicks on the skill bar and the right button's quick skill, each used
+// through useSkill (n = 1..12).
+void HandleSkillClicks(GameApp& app, void (*useSkill)(GameApp&, int));
 // Key Fn (n = 1..12) as the skill table says.
 void UseSkillKey(GameApp& app, int n);
 // Pays the energy of skill k: false (with the panel's message) when the
@@ -43,6 +46,8 @@ bool PaySkill(GameApp& app, int k);
 void FillCharge(GameApp& app, int k);
 // The scene a screen button or notice link of the panel opens, by code (null for none).
 SceneThunk ScreenForCode(uint8_t code);
+// The panel's tick, with the record's energy and shields passed through it.
+void TickAreaPanel(GameApp& app);
 void UpdateArea(GameApp& app, const RegionData& region);
 void DrawRegionArea(GameApp& app, const RegionData& region);
 void DrawAreaTitleBanner(GameApp& app, const RegionData& region);

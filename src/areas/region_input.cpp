@@ -144,7 +144,7 @@ SceneThunk ScreenForCode(uint8_t code) {
 
 namespace {
 
-void HandleSkillBar(GameApp& app, InputDevice& mouse) {
+void HandleSkillBar(GameApp& app, InputDevice& mouse, void (*useSkill)(GameApp&, int)) {
     ControlPanel& panel = *app.controlPanel;
     panel.skillRightClick = 0;
     const uint8_t code = panel.lastClickedCode;
@@ -154,12 +154,21 @@ void HandleSkillBar(GameApp& app, InputDevice& mouse) {
             app.battleEngine->quickSkill = static_cast<uint8_t>(n);
             panel.skillRightClick = 1;
         } else if (mouse.ButtonPressed(0)) {
-            UseSkillKey(app, n);
+            useSkill(app, n);
         }
     }
     panel.lastClickedCode = 0;
 }
 }  // namespace
+
+void HandleSkillClicks(GameApp& app, void (*useSkill)(GameApp&, int)) {
+    ControlPanel& panel = *app.controlPanel;
+    if (panel.skillBarShown) HandleSkillBar(app, app.cursor->mouse, useSkill);
+    if (panel.autoFireAllowed && !panel.skillRightClick && panel.rightPressed) {
+        panel.rightPressed = 0;
+        if (!EscapeRuns(app) && app.battleEngine->quickSkill != 0) useSkill(app, app.battleEngine->quickSkill);
+    }
+}
 
 void UseSkillKey(GameApp& app, int n) {
     if (n < 1 || n > kSkillCount) return;
@@ -199,11 +208,7 @@ void HandlePanelInput(GameApp& app) {
     panel.HitTest(cursor.x, cursor.y);
     const bool anyDown = mouse.ButtonPressed(0) || mouse.ButtonPressed(1);
     if (anyDown && panel.Click(cursor.x, cursor.y, &mouse, &app.battleEngine->fireMode) == 1) panel.clickTaken = 1;
-    if (panel.skillBarShown) HandleSkillBar(app, mouse);
-    if (panel.autoFireAllowed && !panel.skillRightClick && panel.rightPressed) {
-        panel.rightPressed = 0;
-        if (!EscapeRuns(app) && app.battleEngine->quickSkill != 0) UseSkillKey(app, app.battleEngine->quickSkill);
-    }
+    HandleSkillClicks(app, UseSkillKey);
     panel.autoFireAllowed = anyDown ? 0 : 1;
 
     const uint8_t code = panel.TakeScreenClick(&mouse);

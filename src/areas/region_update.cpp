@@ -15,20 +15,6 @@ constexpr uint32_t kFirstThresholds[3] = {250, 500, 800};
 constexpr uint32_t kEnergyPerLevel = 10;
 constexpr uint32_t kRobotShieldsCycle = 5;
 
-void TickPanel(GameApp& app) {
-    GameState& state = *app.gameState;
-    int32_t energy = static_cast<int32_t>(state.energy);
-    int32_t energyMax = static_cast<int32_t>(state.energyMax);
-    int32_t shields = static_cast<int32_t>(state.shipShields);
-    int32_t shieldsMax = static_cast<int32_t>(state.shipShieldsMax);
-    app.controlPanel->Tick(&energy, &energyMax, &shields, &shieldsMax, state.skillLevels[kSkillShieldsRecharge],
-                           static_cast<uint32_t>(app.battleEngine->skillCharges[kSkillShieldsRecharge]));
-    state.energy = static_cast<uint32_t>(energy < 0 ? 0 : energy);
-    state.energyMax = static_cast<uint32_t>(energyMax < 0 ? 0 : energyMax);
-    state.shipShields = static_cast<uint32_t>(shields < 0 ? 0 : shields);
-    state.shipShieldsMax = static_cast<uint32_t>(shieldsMax < 0 ? 0 : shieldsMax);
-}
-
 void RechargeRobotShields(GameApp& app) {
     ControlPanel& panel = *app.controlPanel;
     if (panel.cycle7 != kRobotShieldsCycle) return;
@@ -157,13 +143,27 @@ bool CheckLevelUp(GameApp& app) {
     return true;
 }
 
+void TickAreaPanel(GameApp& app) {
+    GameState& state = *app.gameState;
+    int32_t energy = static_cast<int32_t>(state.energy);
+    int32_t energyMax = static_cast<int32_t>(state.energyMax);
+    int32_t shields = static_cast<int32_t>(state.shipShields);
+    int32_t shieldsMax = static_cast<int32_t>(state.shipShieldsMax);
+    app.controlPanel->Tick(&energy, &energyMax, &shields, &shieldsMax, state.skillLevels[kSkillShieldsRecharge],
+                           static_cast<uint32_t>(app.battleEngine->skillCharges[kSkillShieldsRecharge]));
+    state.energy = static_cast<uint32_t>(energy < 0 ? 0 : energy);
+    state.energyMax = static_cast<uint32_t>(energyMax < 0 ? 0 : energyMax);
+    state.shipShields = static_cast<uint32_t>(shields < 0 ? 0 : shields);
+    state.shipShieldsMax = static_cast<uint32_t>(shieldsMax < 0 ? 0 : shieldsMax);
+}
+
 void UpdateArea(GameApp& app, const RegionData& region) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     AreaBackdrop& backdrop = *app.areaBackdrop;
     backdrop.Animate();
     engine.TickAnimations();
-    TickPanel(app);
+    TickAreaPanel(app);
     engine.shipShields = state.shipShields;
     engine.TickEffects(0);
     engine.TickSlowAnimations(backdrop.areaNumber);
@@ -173,7 +173,7 @@ void UpdateArea(GameApp& app, const RegionData& region) {
     Combat(app);
     TouchAndCollect(app);
     CheckLevelUp(app);
-    if (app.controlPanel->newLevelTimer != 0) TickPanel(app);
+    if (app.controlPanel->newLevelTimer != 0) TickAreaPanel(app);
     (engine.*region.wavesA)(backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
     (engine.*region.wavesB)(backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
     (app.*region.checkQuests)();

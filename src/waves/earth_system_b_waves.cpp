@@ -250,21 +250,10 @@ constexpr AreaScript kAreas[] = {
     Area(28, kClanBase, kClanBaseWaves, kParamsAll, kClanBaseParams),
 };
 
-constexpr bool AllConsistent() {
-    for (const AreaScript& area : kAreas) {
-        if (!ScriptIsConsistent(area)) return false;
-    }
-    return true;
-}
-static_assert(AllConsistent(), "a wave's records disagree with its count");
+static_assert(AllScriptsConsistent(kAreas), "a wave's records disagree with its count");
 
 }  // namespace
 
-const AreaScript* EarthSystemBArea(int32_t areaId) {
-    for (const AreaScript& area : kAreas) {
-        if (area.areaId == areaId) return &area;
-    }
-    return nullptr;
-}
+const AreaScript* EarthSystemBArea(int32_t areaId) { return FindAreaScript(kAreas, areaId); }
 
 }  // namespace waves

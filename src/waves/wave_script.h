@@ -180,6 +180,23 @@ constexpr bool ScriptIsConsistent(const AreaScript& area) {
     return true;
 }
 
+template <size_t N>
+constexpr bool AllScriptsConsistent(const AreaScript (&areas)[N]) {
+    for (const AreaScript& area : areas) {
+        if (!ScriptIsConsistent(area)) return false;
+    }
+    return true;
+}
+
+// The block of an area in a script's table, or null when it has none.
+template <size_t N>
+constexpr const AreaScript* FindAreaScript(const AreaScript (&areas)[N], int32_t areaId) {
+    for (const AreaScript& area : areas) {
+        if (area.areaId == areaId) return &area;
+    }
+    return nullptr;
+}
+
 // One call of a first-region script: drop leftovers of an earlier visit, run
 // the area's block (none when area is null), then pop pending records into
 // free enemy slots.
