@@ -29,13 +29,6 @@ constexpr int kLoadingX = 360;
 constexpr int kLoadingY = 290;
 constexpr int kLoadingWidth = 400;
 constexpr int kLoadingHeight = 100;
-
-// The shared font is made (or remade after a lost device) and opened in one go.
-void OpenSharedFont(Font*& font, GraphicsDevice& graphics) {
-    if (!font) font = new Font();
-    font->Create(&graphics, "Arial", 14, 1, 0, 0, 0);
-    font->Begin();
-}
 }  // namespace
 
 void GameApp::SwitchScene(SceneThunk entry, uint8_t leave) {
@@ -91,8 +84,14 @@ void GameApp::SceneBeginFrame(bool countFps) {
     graphics.Clear(0, 1.0f);
 }
 
+void GameApp::OpenSharedFont() {
+    if (!sharedFont) sharedFont = new Font();
+    sharedFont->Create(&graphics, "Arial", 14, 1, 0, 0, 0);
+    sharedFont->Begin();
+}
+
 void GameApp::EnsureSharedObjects(uint32_t artUse) {
-    if ((artUse & kArtSharedFont) && !sharedFont) OpenSharedFont(sharedFont, graphics);
+    if ((artUse & kArtSharedFont) && !sharedFont) OpenSharedFont();
     if ((artUse & kArtShared) && !sharedArt) {
         sharedArt = new SharedArt();
         sharedArt->LoadArt(&graphics);
@@ -114,7 +113,7 @@ void GameApp::LoadFrameArt(uint32_t artUse) {
 
 bool GameApp::SceneReloadArt(uint32_t artUse) {
     if (reloadArt != 1) return false;
-    OpenSharedFont(sharedFont, graphics);
+    OpenSharedFont();
     sharedFont->DrawText("L O A D I N G", kLoadingX, kLoadingY, kLoadingWidth, kLoadingHeight, kLoadingColour, 0);
     sharedFont->End();
     if (graphics.TestCooperativeLevel() == DeviceState::Usable) {
