@@ -38,11 +38,7 @@ void ProbeSlots(GameApp& app) {
 
 void StartNewGame(GameApp& app) {
     GameState& state = *app.gameState;
-    uint8_t musicOn = state.musicOn;
-    uint8_t soundsOn = state.soundsOn;
-    state.NewGame();
-    state.musicOn = musicOn;
-    state.soundsOn = soundsOn;
+    state.NewGameKeepingSound();
     state.slotsStale = 1;
     ProbeSlots(app);
     for (int slot = 1; slot <= GameState::kSlotCount; ++slot) {

@@ -50,8 +50,7 @@ void EnterFullScreen(GameApp& app) {
     app.graphics.ReleaseDevice();
     app.graphics.Create(app.window, 0, 0, 800, 600, 0);
     if (app.cursor) app.cursor->LoadArt(&app.graphics);
-    app.sharedFont->Create(&app.graphics, "Arial", 14, 1, 0, 0, 0);
-    app.sharedFont->Begin();
+    app.OpenSharedFont();
 }
 }  // namespace
 

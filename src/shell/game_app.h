@@ -70,6 +70,9 @@ public:
     void SceneBeginFrame(bool countFps);
     // Creates what the scene needs of the shared objects on first use.
     void EnsureSharedObjects(uint32_t artUse);
+    // Makes the shared font if needed, (re)creates it on the current device
+    // and opens it for drawing.
+    void OpenSharedFont();
     // After a device reset: shows "L O A D I N G", then loads the shared art
     // the scene uses again. Returns true when the caller must reload its own.
     bool SceneReloadArt(uint32_t artUse);

@@ -112,6 +112,14 @@ int GameState::NewGame() {
     return 200;
 }
 
+void GameState::NewGameKeepingSound() {
+    const uint8_t keptMusicOn = musicOn;
+    const uint8_t keptSoundsOn = soundsOn;
+    NewGame();
+    musicOn = keptMusicOn;
+    soundsOn = keptSoundsOn;
+}
+
 void GameState::ResetQuestsAndFlags() {
     location = 1;
     titleSceneFlag = 0;

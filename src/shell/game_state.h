@@ -47,6 +47,8 @@ public:
 
     // Back to the start of a game; returns 200.
     int NewGame();
+    // A new game that keeps the player's music and sound switches.
+    void NewGameKeepingSound();
     // Offers (`hofValue`, `playerName`) to the hall of fame.
     void InsertHallOfFame();
 

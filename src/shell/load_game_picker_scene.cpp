@@ -9,13 +9,7 @@
 
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared | GameApp::kArtEngine;
-constexpr uint32_t kSlotsX = 20;
 constexpr uint32_t kFirstSlotY = 189;
-constexpr uint32_t kRowSpacing = 84;
-
-void ReleasePickerArt(GameApp& app) {
-    if (app.filePicker) app.filePicker->FreeSheet();
-}
 
 void BackToMenu(GameApp& app) {
     app.channels[0].Play("Data\\SETUPWH.wav", static_cast<int32_t>(app.gameState->soundVolume), 1);
@@ -52,9 +46,7 @@ void ActOnInput(GameApp& app, FilePicker& picker) {
 void DrawPicker(GameApp& app, FilePicker& picker) {
     SpriteSheet* menu = app.sharedArt ? app.sharedArt->menuSheet : nullptr;
     picker.DrawLoad(menu);
-    for (int slot = 1; slot <= FilePicker::kSlots; ++slot) {
-        picker.DrawSlot(slot, kSlotsX, kFirstSlotY + kRowSpacing * static_cast<uint32_t>(slot - 1), menu);
-    }
+    DrawPickerSlots(picker, kFirstSlotY, menu);
 }
 }  // namespace
 

@@ -50,14 +50,7 @@ void OnEntry(GameApp& app) {
         delete app.battleEngine;
         app.battleEngine = nullptr;
     }
-    if (app.gameState) {
-        GameState& state = *app.gameState;
-        const uint8_t musicOn = state.musicOn;
-        const uint8_t soundsOn = state.soundsOn;
-        state.NewGame();
-        state.musicOn = musicOn;
-        state.soundsOn = soundsOn;
-    }
+    if (app.gameState) app.gameState->NewGameKeepingSound();
     for (int k = 0; k < kSceneSteppers; ++k) app.Stepper(k).resetPending = 1;
 }
 

@@ -9,13 +9,7 @@
 
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
-constexpr uint32_t kSlotsX = 20;
 constexpr uint32_t kFirstSlotY = 186;
-constexpr uint32_t kRowSpacing = 84;
-
-void ReleasePickerArt(GameApp& app) {
-    if (app.filePicker) app.filePicker->FreeSheet();
-}
 
 void Pick(GameApp& app, int slot) {
     app.gameState->saveSlot = static_cast<uint8_t>(slot);
@@ -50,9 +44,7 @@ void GameApp::NewGameSlotSceneFrame() {
     if (!deviceLost) {
         SpriteSheet* menu = sharedArt ? sharedArt->menuSheet : nullptr;
         picker.DrawSave(menu);
-        for (int slot = 1; slot <= FilePicker::kSlots; ++slot) {
-            picker.DrawSlot(slot, kSlotsX, kFirstSlotY + kRowSpacing * static_cast<uint32_t>(slot - 1), menu);
-        }
+        DrawPickerSlots(picker, kFirstSlotY, menu);
     }
     picker.ResetHover();
     SceneTickClock();

@@ -65,7 +65,6 @@ void RunSaveFailedNotice(GameApp& app) {
 // whole file reached its place.
 int WriteSlot(GameApp& app) {
     GameState& state = *app.gameState;
-    if (app.writeBlob) app.writeBlob->Free();
     delete app.writeBlob;
     app.writeBlob = new DataBlob();
     int written = 0;
@@ -75,7 +74,6 @@ int WriteSlot(GameApp& app) {
         save_file::Encode(state, app.writeBlob->Data());
         written = app.writeBlob->WriteFile(path);
     }
-    app.writeBlob->Free();
     delete app.writeBlob;
     app.writeBlob = nullptr;
     state.blobData = nullptr;

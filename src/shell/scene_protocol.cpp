@@ -84,12 +84,14 @@ void GameApp::SceneBeginFrame(bool countFps) {
     graphics.Clear(0, 1.0f);
 }
 
+void GameApp::OpenSharedFont() {
+    if (!sharedFont) sharedFont = new Font();
+    sharedFont->Create(&graphics, "Arial", 14, 1, 0, 0, 0);
+    sharedFont->Begin();
+}
+
 void GameApp::EnsureSharedObjects(uint32_t artUse) {
-    if ((artUse & kArtSharedFont) && !sharedFont) {
-        sharedFont = new Font();
-        sharedFont->Create(&graphics, "Arial", 14, 1, 0, 0, 0);
-        sharedFont->Begin();
-    }
+    if ((artUse & kArtSharedFont) && !sharedFont) OpenSharedFont();
     if ((artUse & kArtShared) && !sharedArt) {
         sharedArt = new SharedArt();
         sharedArt->LoadArt(&graphics);
@@ -111,9 +113,7 @@ void GameApp::LoadFrameArt(uint32_t artUse) {
 
 bool GameApp::SceneReloadArt(uint32_t artUse) {
     if (reloadArt != 1) return false;
-    if (!sharedFont) sharedFont = new Font();
-    sharedFont->Create(&graphics, "Arial", 14, 1, 0, 0, 0);
-    sharedFont->Begin();
+    OpenSharedFont();
     sharedFont->DrawText("L O A D I N G", kLoadingX, kLoadingY, kLoadingWidth, kLoadingHeight, kLoadingColour, 0);
     sharedFont->End();
     if (graphics.TestCooperativeLevel() == DeviceState::Usable) {

@@ -13,6 +13,8 @@ constexpr uint8_t kSlotKeys[FilePicker::kSlots][2] = {
     {key::k1, key::kNumpad1}, {key::k2, key::kNumpad2}, {key::k3, key::kNumpad3},
     {key::k4, key::kNumpad4}, {key::k5, key::kNumpad5},
 };
+constexpr uint32_t kSlotsX = 20;
+constexpr uint32_t kRowSpacing = 84;
 
 void TakeHeader(FilePicker& picker, int k, const uint8_t* body) {
     picker.slotLevel[k] = static_cast<uint8_t>(save_file::ReadWord(body, save_file::kLevelWord));
@@ -85,6 +87,16 @@ void PickerHoverSound(GameApp& app, FilePicker& picker, const char* sound) {
     if (picker.hoverIdCopy == picker.lastSounded) return;
     picker.lastSounded = picker.hoverIdCopy;
     app.channels[1].Play(sound, static_cast<int32_t>(app.gameState->soundVolume), 1);
+}
+
+void DrawPickerSlots(FilePicker& picker, uint32_t firstY, SpriteSheet* nameSheet) {
+    for (int slot = 1; slot <= FilePicker::kSlots; ++slot) {
+        picker.DrawSlot(slot, kSlotsX, firstY + kRowSpacing * static_cast<uint32_t>(slot - 1), nameSheet);
+    }
+}
+
+void ReleasePickerArt(GameApp& app) {
+    if (app.filePicker) app.filePicker->FreeSheet();
 }
 
 void DropPicker(GameApp& app) {

@@ -3,6 +3,7 @@
 
 class FilePicker;
 class GameApp;
+class SpriteSheet;
 
 // What the two slot-picker scenes share: the probe of the five slot files
 // and the picker's mouse handling.
@@ -26,6 +27,12 @@ uint8_t PickerMouse(GameApp& app, FilePicker& picker);
 
 // The hover sound: plays once each time the pointer comes onto a button.
 void PickerHoverSound(GameApp& app, FilePicker& picker, const char* sound);
+
+// The five slot rows, one under the other from firstY down.
+void DrawPickerSlots(FilePicker& picker, uint32_t firstY, SpriteSheet* nameSheet);
+
+// Frees the picker's art when the device is lost; the picker itself stays.
+void ReleasePickerArt(GameApp& app);
 
 // Releases and deletes the picker and the blobs the probe used.
 void DropPicker(GameApp& app);
