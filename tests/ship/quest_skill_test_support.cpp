@@ -95,12 +95,4 @@ Image ScreenCanvas::Shot() {
     return ::testing::AssertionSuccess();
 }
 
-double ShareUnlike(const Image& image, int x, int y, int width, int height, uint32_t colour) {
-    long unlike = 0;
-    for (int py = y; py < y + height; ++py) {
-        for (int px = x; px < x + width; ++px) unlike += !Near(image.At(px, py), colour, 8);
-    }
-    return static_cast<double>(unlike) / static_cast<double>(width * height);
-}
-
 }  // namespace quest_skill_test

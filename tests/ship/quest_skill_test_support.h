@@ -30,6 +30,22 @@ private:
     InputDevice device_;
 };
 
+// A point on the screen the player aims at.
+struct At {
+    int x, y;
+};
+
+// Moves there, presses, releases: three frames of a visit (anything with
+// Frame(At)) whose mouse this is.
+template <typename Visit>
+void ClickThrough(Visit& visit, Mouse& mouse, At at, int button) {
+    visit.Frame(at);
+    mouse.Press(button);
+    visit.Frame(at);
+    mouse.Release(button);
+    visit.Frame(at);
+}
+
 // Installs a manual clock for the life of the object.
 class ManualTime {
 public:
@@ -59,9 +75,5 @@ protected:
 // GAME_UPDATE_REFS=1 the reference is rewritten.
 ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 24,
                                             double maxMismatch = 0.005);
-
-// Share of the pixels of a rectangle that differ from `colour` by more than a
-// few steps in some channel.
-double ShareUnlike(const Image& image, int x, int y, int width, int height, uint32_t colour);
 
 }  // namespace quest_skill_test

@@ -11,9 +11,6 @@
 namespace quest_skill_test {
 namespace {
 
-struct At {
-    int x, y;
-};
 At Arrow(int k) { return {160 + 200 * (k % 4), 130 + 200 * (k / 4)}; }
 At Cell(int k) { return {100 + 200 * (k % 4), 70 + 200 * (k / 4)}; }
 constexpr At kYes{320, 345};
@@ -51,13 +48,7 @@ public:
         screen.ResolveClick();
         clock_.Advance(16);
     }
-    void Click(At at, int button = 0) {
-        Frame(at);
-        mouse.Press(button);
-        Frame(at);
-        mouse.Release(button);
-        Frame(at);
-    }
+    void Click(At at, int button = 0) { ClickThrough(*this, mouse, at, button); }
 
     Mouse mouse;
     SkillsScreen screen;
