@@ -1,0 +1,22 @@
+#pragma once
+#include <cstdint>
+
+// The twelve skills of the ship, in the order of the game record's skill
+// arrays: what the Skills screen checks before offering a raise and what it
+// writes about each.
+inline constexpr int kSkillCount = 12;
+inline constexpr int kNoPrerequisite = -1;
+
+struct SkillRecord {
+    const char* cellName;        // under the icon
+    const char* title;           // panels, dialog and refusals
+    int32_t levelNeeded;         // ship level; 0 = never refused for the level
+    int8_t prerequisite;         // skill that must be above level 0 first
+    const char* energyText;
+    int32_t raiseAmount;         // added to the benefit by one raise
+    const char* dialogLines[2];  // the raise dialog's explanation (second may be null)
+    const char* descriptionLines[4];
+    const char* benefitLabel;    // label before the benefit in the description
+};
+
+const SkillRecord& Skill(int k);
