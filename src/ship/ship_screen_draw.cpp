@@ -57,7 +57,7 @@ constexpr const char* kUpgradeLines[] = {
     "installed on your ship was raised by 3.", "Current max amount of items on ship:"};
 
 constexpr int32_t kAttackRowY = 53, kAttackRowStep = 27;
-constexpr int32_t kHelpX = 198, kHelpY = 140, kHelpW = 420, kLineStep = 30;
+constexpr int32_t kHelpX = 198, kHelpY = 140, kHelpW = 430, kLineStep = 30;
 constexpr int32_t kExitW = 51, kExitH = 35;
 constexpr uint8_t kAllSlots = ShipLoadout::kItemsLimitCap;
 
@@ -110,7 +110,7 @@ void MessageBox(SpriteSheet* menu, int32_t x, int32_t y, int32_t w) { Panel(menu
 void ShipScreen::DrawPanels(SpriteSheet* menu) {
     Panel(menu, kPanelBox, 0, 0, 800, 43);
     Panel(menu, kPanelBox, 0, 43, 196, 557);
-    Panel(menu, kPanelBox, 621, 43, 179, 257);
+    Panel(menu, kPanelBox, 621, 43, 179, 557);
     Panel(menu, kPanelBox, 626, 160, 170, 135);
     Text(font, "Level", 25, 10, kTitle);
     Text(font, levelText, DigitX(levelText, 150, 10, 140), 10, kValue);
@@ -365,7 +365,7 @@ void ShipScreen::DrawUpgradePanel(SpriteSheet* menu) {
     Text(font, kUpgradeLines[0], 218, 155, kHelpTitle);
     const int lines = static_cast<int>(sizeof kUpgradeLines / sizeof kUpgradeLines[0]);
     for (int i = 1; i < lines; ++i) Text(font, kUpgradeLines[i], 218, 192 + kLineStep * (i - 1), kHelpLine);
-    Text(font, itemsMaxText, 535, 192 + kLineStep * (lines - 2), kValue);
+    Text(font, itemsMaxText, 560, 192 + kLineStep * (lines - 2), kValue);
     Button(menu, font, "Exit", 384, 440, kExitW, hoverCode == kUpgradeExitCode,
            buttonDown && hoverCode == kUpgradeExitCode);
 }
