@@ -259,8 +259,7 @@ void ShipScreen::PressStorage(bool openButton) {
             StartAway(kAwayOpenStorage);
             return;
         }
-        storageOpen = 1;
-        SetNumber(storageText, currentStorage);
+        OpenStorage(currentStorage);
     } else if (code == kPreviousGroupCode) {
         if (storageGroup > 1) --storageGroup;
         mouseArmed = 0;
@@ -273,6 +272,13 @@ void ShipScreen::PressStorage(bool openButton) {
         currentStorage = number;
         SetNumber(storageText, currentStorage);
     }
+}
+
+void ShipScreen::OpenStorage(uint32_t number) {
+    if (number < 1 || number > ShipLoadout::kStorages) return;
+    storageOpen = 1;
+    currentStorage = number;
+    SetNumber(storageText, currentStorage);
 }
 
 void ShipScreen::PressUpgrade() {

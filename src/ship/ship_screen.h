@@ -83,6 +83,9 @@ public:
     void DrawItems(SpriteSheet* menu);
     void DrawName(int32_t x, int32_t y, SpriteSheet* menu);
 
+    // Opens the storage panel on a storage (the home base's Storage
+    // buildings ask for one); a number outside 1..99 leaves it closed.
+    void OpenStorage(uint32_t number);
     // The checks on a requested leave: no engine or an item held refuses it,
     // no weapon opens the "Leave anyways?" question. True when it may go.
     bool CheckLeave();

@@ -58,37 +58,28 @@ protected:
     SharedArt art_;
 };
 
-// Pixels differing by more than `tolerance` in any channel, as a share.
-double Mismatch(const Image& a, const Image& b, int tolerance) {
-    if (a.width != b.width || a.height != b.height) return 1.0;
-    long count = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            const int d = int((a.pixels[i] >> shift) & 0xFF) - int((b.pixels[i] >> shift) & 0xFF);
-            if (d > tolerance || d < -tolerance) {
-                ++count;
-                break;
-            }
-        }
-    }
-    return double(count) / double(a.pixels.size());
-}
-
-// The picture is written to the test output; GAME_UPDATE_REFS=1 makes it the reference.
+// The picture goes to the test output; GAME_UPDATE_REFS=1 makes it the
+// reference. A pixel matches when every channel is within 24; 0.5% may differ.
 ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name) {
     const fs::path ref = fs::path(Env("GAME_SOURCE_DIR", ".")) / "tests/ship/ref" / (name + ".png");
     const fs::path out = fs::path(Env("GAME_TEST_OUT", fs::temp_directory_path().string())) / (name + ".png");
     fs::create_directories(out.parent_path());
     SavePngFile(out.string(), actual);
-    if (Env("GAME_UPDATE_REFS", "") == "1") {
-        fs::create_directories(ref.parent_path());
-        SavePngFile(ref.string(), actual);
-        return ::testing::AssertionSuccess();
-    }
+    if (Env("GAME_UPDATE_REFS", "") == "1") return ::testing::AssertionResult(SavePngFile(ref.string(), actual));
     Image expected;
-    if (!LoadImageFile(ref.string(), expected)) return ::testing::AssertionFailure() << "no reference " << ref;
-    const double share = Mismatch(actual, expected, 24);
-    if (share > 0.005) return ::testing::AssertionFailure() << share << " of the pixels differ; see " << out;
+    if (!LoadImageFile(ref.string(), expected) || expected.pixels.size() != actual.pixels.size())
+        return ::testing::AssertionFailure() << "no reference of that size: " << ref;
+    long differing = 0;
+    for (size_t i = 0; i < actual.pixels.size(); ++i) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            const int d = int((actual.pixels[i] >> shift) & 0xFF) - int((expected.pixels[i] >> shift) & 0xFF);
+            if (d > 24 || d < -24) {
+                ++differing;
+                break;
+            }
+        }
+    }
+    if (differing * 200 > long(actual.pixels.size())) return ::testing::AssertionFailure() << differing << " pixels differ; see " << out;
     return ::testing::AssertionSuccess();
 }
 
@@ -107,20 +98,12 @@ TEST_F(ShipDraw, EveryImageTheScreenLoadsIsAStandIn) {
     EXPECT_EQ(screen.font, nullptr);
 }
 
-// A new game at the base with storage 1 open and a cube on the cursor, and
-// the upgrade panel over the same ship.
-TEST_F(ShipDraw, ScreensMatchTheirPictures) {
+// A new game at the base with storage 1 open and a cube on the cursor.
+TEST_F(ShipDraw, TheScreenMatchesItsPicture) {
     ShipRig rig;
     rig.s().LoadArt(&graphics_);
     rig.Click(50, 580);
     rig.Click(HoldCell(3).x, HoldCell(3).y);
     rig.MoveTo(470, 330);
-    const Image holding = Draw(rig.s());
-    EXPECT_TRUE(MatchesReference(holding, "ship_holding"));
-    rig.Click(HoldCell(3).x, HoldCell(3).y);
-    rig.Click(130, 345);
-    rig.Click(110, 360);
-    const Image upgraded = Draw(rig.s());
-    EXPECT_TRUE(MatchesReference(upgraded, "ship_upgraded"));
-    EXPECT_GT(Mismatch(holding, upgraded, 24), 0.05);
+    EXPECT_TRUE(MatchesReference(Draw(rig.s()), "ship_holding"));
 }

@@ -108,11 +108,9 @@ TEST_F(Fitting, TheEngineCountsOutAndBackAtOnce) {
     ClickAt(kEnginePlace);
     EXPECT_EQ(rig.loadout().itemsInstalled, 1);
     EXPECT_EQ(rig.s().speed, 0u);
-    EXPECT_STREQ(rig.s().itemsNowText, "1");
     ClickAt(kEnginePlace);
     EXPECT_EQ(rig.loadout().itemsInstalled, 2);
     EXPECT_EQ(rig.s().speed, 3u);
-    EXPECT_EQ(rig.loadout().pool.x[1], 390);
 }
 
 // Right-holding a storage cell inspects that cell's item, not the hold's.

@@ -87,6 +87,7 @@ void CopyRecordIntoScreen(const GameState& record, ShipScreen& s) {
     }
     if (!fault.empty()) return ::testing::AssertionFailure() << fault;
     if (held != 0 && placeOf.count(held)) return ::testing::AssertionFailure() << "held item also in " << placeOf[held];
+    if (pool.Exists(held) && pool.storageNumber[held - 1] != 0) return ::testing::AssertionFailure() << "held item in a storage";
     for (int k = 0; k < ItemPool::kItemCount; ++k) {
         const ItemId id = static_cast<ItemId>(k + 1);
         if (pool.exists[k] && id != held && !placeOf.count(id))

@@ -25,6 +25,14 @@ void Enter(ShipRig& rig, Setup setup) {
     }
 }
 
+// A press held for a while.
+void Hold(ShipRig& rig, int32_t x, int32_t y) {
+    rig.MoveTo(x, y);
+    rig.Press();
+    rig.Wait(200);
+    rig.Release();
+}
+
 struct HoverCase {
     Setup setup;
     int32_t x, y;
@@ -93,14 +101,11 @@ TEST(ShipScreenStorage, PagingFollowsTheStoragesOwned) {
         uint8_t groupAfterTwoClicks;
         uint32_t firstPageOfLastGroup;
     };
-    for (const Case& c : {Case{8, 1, 1}, Case{9, 2, 9}, Case{20, 3, 17}}) {
+    for (const Case& c : {Case{8, 1, 1}, Case{9, 2, 9}, Case{30, 3, 17}}) {
         ShipRig rig(1, [&](GameState& r) { r.storageCount = c.owned; });
         rig.Click(50, 580);
         ASSERT_EQ(rig.s().storageOpen, 1);
-        rig.MoveTo(190, 585);
-        rig.Press();
-        rig.Wait(200);
-        rig.Release();
+        Hold(rig, 190, 585);
         rig.Click(190, 585);
         EXPECT_EQ(rig.s().storageGroup, c.groupAfterTwoClicks) << c.owned;
         rig.Click(190, 375);
@@ -108,11 +113,30 @@ TEST(ShipScreenStorage, PagingFollowsTheStoragesOwned) {
         rig.Click(190, 400);  // the next page is not owned, except in the first group
         EXPECT_EQ(rig.s().currentStorage, c.owned == 9 ? 9u : c.firstPageOfLastGroup + 1);
         EXPECT_STREQ(rig.s().storageText, std::to_string(rig.s().currentStorage).c_str());
-        rig.Click(190, 350);
+        Hold(rig, 190, 350);
         EXPECT_EQ(rig.s().storageGroup, c.groupAfterTwoClicks > 1 ? c.groupAfterTwoClicks - 1 : 1);
         rig.Click(130, 345);
         EXPECT_EQ(rig.s().storageOpen, 0);
     }
+}
+
+// A Storage building opens its own storage; items stay in the storage they
+// were put in and only the open storage's cells can be reached.
+TEST(ShipScreenStorage, ItemsStayInTheirStorage) {
+    ShipRig rig(1, [](GameState& r) { r.storageCount = 2; });
+    rig.s().OpenStorage(2);
+    rig.Click(HoldCell(0).x, HoldCell(0).y);
+    rig.Click(StorageCell(0).x, StorageCell(0).y);
+    EXPECT_EQ(rig.loadout().storages[1][0], 3u);
+    EXPECT_EQ(rig.loadout().pool.storageNumber[2], 2);
+    rig.Click(190, 375);  // storage 1 holds the sphere in the same cell
+    rig.Click(HoldCell(1).x, HoldCell(1).y);
+    rig.Click(StorageCell(0).x, StorageCell(0).y);
+    EXPECT_EQ(rig.s().heldItem, 7u);
+    EXPECT_EQ(rig.loadout().storages[0][0], 4u);
+    EXPECT_TRUE(PoolConsistent(rig.loadout(), 7));
+    rig.Click(StorageCell(1).x, StorageCell(1).y);
+    EXPECT_TRUE(PoolConsistent(rig.loadout()));
 }
 
 // Leaving needs an engine and empty hands; without a weapon the player is asked.
