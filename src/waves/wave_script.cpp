@@ -210,7 +210,7 @@ void CopyRecord(const SpawnList& s, int r, EnemyTable& t, int i, bool drawStyles
 
 // Moves pending records into free live enemy slots, lowest slot first, the
 // last record written first. A start slot past the table pops nothing.
-void PopPendingEnemies(BattleEngine& engine, const Frame& frame) {
+void PopPendingEnemies(BattleEngine& engine, const ScriptFrame& frame) {
     SpawnList& s = engine.spawnList;
     if (s.pendingCount > SpawnList::kSlots) s.pendingCount = SpawnList::kSlots;
     const int first = frame.popsFromStartSlot ? s.popStartSlot : 0;
@@ -224,7 +224,7 @@ void PopPendingEnemies(BattleEngine& engine, const Frame& frame) {
 
 }  // namespace
 
-void RunWaveScript(BattleEngine& engine, const Frame& frame, const AreaScript* area, int32_t viewY,
+void RunWaveScript(BattleEngine& engine, const ScriptFrame& frame, const AreaScript* area, int32_t viewY,
                    uint32_t secondsInArea) {
     if (frame.keepsWaitingRecords) DropLeftoversOfEarlierVisit(engine);
     if (frame.resetsRecords) ResetRecords(engine.spawnList, frame.drawStyles);

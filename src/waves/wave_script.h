@@ -230,7 +230,7 @@ constexpr const AreaScript* FindAreaScript(const AreaScript (&areas)[N], int32_t
 }
 
 // How the scripts of a region frame an area block.
-struct Frame {
+struct ScriptFrame {
     // Records wait for free slots from call to call, but a fresh load (every
     // wave flag clear) drops what an area left behind.
     bool keepsWaitingRecords = false;
@@ -243,17 +243,17 @@ struct Frame {
     bool dropsSurplus = false;       // records with no free slot are dropped at the end of the call
 };
 
-constexpr Frame kEarthSystemFrame{.keepsWaitingRecords = true};
-constexpr Frame kInvasionsAFrame{.resetsRecords = true,
+constexpr ScriptFrame kEarthSystemFrame{.keepsWaitingRecords = true};
+constexpr ScriptFrame kInvasionsAFrame{.resetsRecords = true,
                                  .drawStyles = true,
                                  .restartsPopAtZero = true,
                                  .popsFromStartSlot = true,
                                  .dropsSurplus = true};
-constexpr Frame kInvasionsBFrame{.resetsRecords = true, .popsFromStartSlot = true};
+constexpr ScriptFrame kInvasionsBFrame{.resetsRecords = true, .popsFromStartSlot = true};
 
 // One call of a script: the frame's resets, the area's block (none when area
 // is null), then the pop of pending records into free enemy slots.
-void RunWaveScript(BattleEngine& engine, const Frame& frame, const AreaScript* area, int32_t viewY,
+void RunWaveScript(BattleEngine& engine, const ScriptFrame& frame, const AreaScript* area, int32_t viewY,
                    uint32_t secondsInArea);
 
 // One call of a first-region script.
