@@ -248,7 +248,7 @@ void BattleEngine::DrawEnemies(int32_t camX, int32_t camY, int32_t areaId) {
         }
         uint32_t colour = kWhite;
         if (enemy.drawStyle[i] == 1) colour = 0xFF000000u + pulseAlpha * 0x10000u;
-        if (enemy.drawStyle[i] == 2) colour = 0xFF000000u + pulseAlpha * 0x10100u;
+        if (enemy.drawStyle[i] >= 2) colour = 0xFF000000u + pulseAlpha * 0x10100u;  // 3: heavy escorts, as 2
         if (enemy.mobile[i]) {
             const int subFrame = slowFrame4 + (enemy.fixedFrame[i] ? 4 : 0);
             enemiesSheet->Draw(enemy.art[i], subFrame, x, y, colour, 1.0f, 1.0f, centre, turn);

@@ -1,5 +1,6 @@
 // Areas 21 and 23-28 of the first region.
 #include "waves/earth_system_waves.h"
+#include "waves/invasions_waves.h"
 
 namespace waves {
 namespace {
@@ -252,8 +253,29 @@ constexpr AreaScript kAreas[] = {
 
 static_assert(AllScriptsConsistent(kAreas), "a wave's records disagree with its count");
 
+// The second region's copy of this script brings the clan base commander
+// with the emplacements, as the pirates' commander comes: the last record of
+// the first wave, so it spawns first.
+constexpr G WithFireGroup(G group, int32_t fireGroup) {
+    group.fireGroup = {fireGroup};
+    return group;
+}
+constexpr G kClanBaseWithCommander[] = {kClanBase0[0], WithFireGroup(kClanCommander[0], 19)};
+constexpr Wave kClanBaseWavesWithCommander[] = {
+    {0, FirstCall(), {19}, {Records(kClanBaseWithCommander)}, WaveRule::kFillBars},
+    kClanBaseWaves[2], kClanBaseWaves[3], kClanBaseWaves[4], kClanBaseWaves[5], kClanBaseWaves[6],
+};
+constexpr AreaScript kInvasionsAreas[] = {
+    kAreas[0], kAreas[1], kAreas[2], kAreas[3], kAreas[4], kAreas[5],
+    Area(28, kClanBase, kClanBaseWavesWithCommander, kParamsAll, kClanBaseParams),
+};
+
+static_assert(AllScriptsConsistent(kInvasionsAreas), "a wave's records disagree with its count");
+
 }  // namespace
 
 const AreaScript* EarthSystemBArea(int32_t areaId) { return FindAreaScript(kAreas, areaId); }
+
+const AreaScript* InvasionsBArea(int32_t areaId) { return FindAreaScript(kInvasionsAreas, areaId); }
 
 }  // namespace waves

@@ -7,6 +7,11 @@ namespace {
 
 constexpr int32_t Pick(int32_t given, int32_t fallback) { return given == kUseDefault ? fallback : given; }
 
+// Turret waves keep the low slots for the fighters that follow them.
+constexpr uint8_t kTurretFirstSlot = 80;
+// The fire groups of a turret row below the first one.
+constexpr int32_t kTurretSecondRowFireGroups = 3;
+
 // The structure bars of the fortified areas: pairs of horizontal bars per
 // row of emplacements, and pairs of vertical ones between the rows.
 constexpr int32_t kBarRowPitch = 400;
@@ -35,7 +40,7 @@ void SetParams(AreaEnemyParams& params, const AreaScript& area) {
 
 bool SetsParamsOnWave(const AreaScript& area) {
     for (int32_t w = 0; w < area.waveCount; ++w) {
-        if (area.waves[w].rule == WaveRule::kSetsParams) return true;
+        if (area.waves[w].rule & kSetsParams) return true;
     }
     return false;
 }
@@ -58,10 +63,14 @@ Placement Place(const Group& g, int32_t k) {
             p = {g.x.At(col), g.y.At(row), g.keepOffX.At(col), g.keepOffY.base, g.fireGroup.At(k)};
             break;
         }
-        case Layout::kRowsOfThree: {
+        case Layout::kRowsOfThree:
+        case Layout::kTurretRows: {
             const int32_t col = k % 3, row = k / 3;
             const int32_t keepOffX = row == 0 ? g.keepOffX.At(col) : g.keepOffX.base;
-            p = {g.x.At(col), g.y.At(row), keepOffX, g.keepOffY.base, g.fireGroup.At(row % 3)};
+            const int32_t fireGroup = g.layout == Layout::kRowsOfThree
+                                          ? g.fireGroup.At(row % 3)
+                                          : g.fireGroup.At(col) + (row == 1 ? kTurretSecondRowFireGroups : 0);
+            p = {g.x.At(col), g.y.At(row), keepOffX, g.keepOffY.base, fireGroup};
             break;
         }
     }
@@ -77,17 +86,18 @@ void WriteRecord(SpawnList& s, int i, const Group& g, int32_t k, const AreaDefau
     s.dropKind[i] = g.dropKind;
     s.questDrop[i] = g.questDrop;
     s.altFrames[i] = g.altFrames;
+    s.drawStyle[i] = g.drawStyle;
     s.art[i] = static_cast<uint8_t>(Pick(g.art, d.art));
     s.x[i] = p.x;
     s.y[i] = p.y;
     s.shields[i] = static_cast<uint32_t>(Pick(g.shields, d.shields));
-    s.armor[i] = static_cast<uint32_t>(Pick(g.armor, d.armor));
+    s.armor[i] = static_cast<uint32_t>(Pick(g.armor, d.armor + g.armorPlus));
     s.width[i] = size;
     s.height[i] = size;
-    s.fireGroup[i] = static_cast<uint8_t>(p.fireGroup);
-    s.shotDamage[i] = static_cast<uint32_t>(Pick(g.damage, d.damage));
+    s.fireGroup[i] = static_cast<uint8_t>(g.fireGroup.base == kRecordNumber ? i + 1 : p.fireGroup);
+    s.shotDamage[i] = static_cast<uint32_t>(Pick(g.damage, d.damage + g.damagePlus));
     s.shotType[i] = static_cast<uint8_t>(Pick(g.type, d.type));
-    s.killReward[i] = Pick(g.reward, d.reward);
+    s.killReward[i] = Pick(g.reward, d.reward + g.rewardPlus);
     s.volley[i] = static_cast<uint8_t>(Pick(g.volley, d.volley));
     if (g.mobile || g.keepOffX.Given()) {
         s.keepOffX[i] = p.keepOffX;
@@ -105,6 +115,7 @@ void WriteRecords(SpawnList& s, const RecordSet& set, const AreaDefaults& d) {
     int i = 0;
     for (int32_t g = 0; g < set.groupCount; ++g) {
         const Group& group = set.groups[g];
+        if (group.firstRecord >= 0) i = group.firstRecord;
         for (int32_t k = 0; k < group.count && i < SpawnList::kSlots; ++k) WriteRecord(s, i++, group, k, d);
     }
 }
@@ -139,11 +150,22 @@ void RunAreaBlock(BattleEngine& e, const AreaScript& area, const CallInputs& in)
         if (!TriggerHolds(wave.trigger, in, e.waveFired, firedThisCall)) continue;
         e.waveFired[wave.flag] = 1;
         firedThisCall[wave.flag] = true;
-        if (wave.rule == WaveRule::kSetsParams) SetParams(e.areaEnemyParams, area);
+        if (wave.rule & kSetsParams) SetParams(e.areaEnemyParams, area);
+        if (wave.rule & kTurretSlots) e.spawnList.popStartSlot = kTurretFirstSlot;
         const int size = wave.BySize() ? e.waveSizeCycler % 3 : 0;
         WriteRecords(e.spawnList, wave.sizes[size], area.defaults);
         if (wave.count[size] != kNoCount) e.spawnList.pendingCount = wave.count[size];
-        if (wave.rule == WaveRule::kFillBars) FillBars(e.bars);
+        if (wave.rule & kFillBars) FillBars(e.bars);
+    }
+}
+
+void ResetRecords(SpawnList& s, bool drawStyles) {
+    for (int i = 0; i < SpawnList::kSlots; ++i) {
+        s.mobile[i] = 1;
+        s.dropKind[i] = 0;
+        s.questDrop[i] = 0;
+        s.altFrames[i] = 0;
+        if (drawStyles) s.drawStyle[i] = 0;
     }
 }
 
@@ -156,7 +178,7 @@ void DropLeftoversOfEarlierVisit(BattleEngine& e) {
     e.spawnList.pendingCount = 0;
 }
 
-void CopyRecord(const SpawnList& s, int r, EnemyTable& t, int i) {
+void CopyRecord(const SpawnList& s, int r, EnemyTable& t, int i, bool drawStyles) {
     t.active[i] = 1;
     t.art[i] = s.art[r];
     t.questDrop[i] = s.questDrop[r];
@@ -180,27 +202,39 @@ void CopyRecord(const SpawnList& s, int r, EnemyTable& t, int i) {
     t.volley[i] = s.volley[r];
     t.dropKind[i] = s.dropKind[r];
     t.fixedFrame[i] = s.altFrames[r];
-    t.drawStyle[i] = 0;  // a slot may still hold a tint from the other region
+    // Scripts without draw styles clear the tint an earlier enemy of the slot may have left.
+    t.drawStyle[i] = drawStyles ? s.drawStyle[r] : 0;
     t.sidestepping[i] = 0;
     t.sidestepTravelled[i] = 0;
 }
 
-}  // namespace
-
-void PopPendingEnemies(BattleEngine& engine) {
+// Moves pending records into free live enemy slots, lowest slot first, the
+// last record written first. A start slot past the table pops nothing.
+void PopPendingEnemies(BattleEngine& engine, const ScriptFrame& frame) {
     SpawnList& s = engine.spawnList;
     if (s.pendingCount > SpawnList::kSlots) s.pendingCount = SpawnList::kSlots;
-    for (int i = 0; i < EnemyTable::kSlots; ++i) {
+    const int first = frame.popsFromStartSlot ? s.popStartSlot : 0;
+    for (int i = first; i < EnemyTable::kSlots; ++i) {
         if (s.pendingCount <= 0 || engine.enemy.active[i] != 0) continue;
         --s.pendingCount;
-        CopyRecord(s, s.pendingCount, engine.enemy, i);
+        CopyRecord(s, s.pendingCount, engine.enemy, i, frame.drawStyles);
     }
+    if (frame.dropsSurplus) s.pendingCount = 0;
+}
+
+}  // namespace
+
+void RunWaveScript(BattleEngine& engine, const ScriptFrame& frame, const AreaScript* area, int32_t viewY,
+                   uint32_t secondsInArea) {
+    if (frame.keepsWaitingRecords) DropLeftoversOfEarlierVisit(engine);
+    if (frame.resetsRecords) ResetRecords(engine.spawnList, frame.drawStyles);
+    if (frame.restartsPopAtZero) engine.spawnList.popStartSlot = 0;
+    if (area != nullptr) RunAreaBlock(engine, *area, {viewY, secondsInArea, engine.ConvoyProgress()});
+    PopPendingEnemies(engine, frame);
 }
 
 void RunWaveScript(BattleEngine& engine, const AreaScript* area, int32_t viewY, uint32_t secondsInArea) {
-    DropLeftoversOfEarlierVisit(engine);
-    if (area != nullptr) RunAreaBlock(engine, *area, {viewY, secondsInArea, engine.ConvoyProgress()});
-    PopPendingEnemies(engine);
+    RunWaveScript(engine, kEarthSystemFrame, area, viewY, secondsInArea);
 }
 
 }  // namespace waves

@@ -47,6 +47,11 @@ constexpr Trigger SecondsAbove(int32_t n) { return {TriggerKind::kSecondsAbove, 
 constexpr Trigger ConvoyBelow(int32_t n) { return {TriggerKind::kConvoyBelow, 0, n}; }
 constexpr Trigger AfterWave(int32_t wave) { return {TriggerKind::kAfterWave, wave, 0}; }
 
+// A fire group that counts the records of the whole wave: record n of the
+// wave fires with group n + 1, whichever group wrote it.
+constexpr int32_t kRecordNumber = kUseDefault + 1;
+constexpr Step kFireGroupByRecord{kRecordNumber, 1};
+
 // The standard corridor of the path areas, waves 0-5.
 constexpr Trigger kCorridor[6] = {ViewAbove(-2000),        ViewBetween(-4000, -1000), ViewBetween(-6000, -3000),
                                   ViewBetween(-8000, -5000), ViewBetween(-9000, -6000), ViewBelow(-8000)};
@@ -57,6 +62,8 @@ enum class Layout : uint8_t {
     kRowsOfTwo,    // column k mod 2 steps x and keep-off x, row k div 2 steps y; fire group follows k
     kRowsOfThree,  // fortress rows: column k mod 3 steps x, row k div 3 steps y; keep-off x widens
                    // by column in the first row only; fire group steps by row, cycling over three
+    kTurretRows,   // as the fortress rows, but the fire group follows the column (base + step x
+                   // column), three higher in the second row
 };
 
 // n records that share everything but their stepped values. Fields follow
@@ -81,6 +88,10 @@ struct Group {
     uint8_t dropKind = 0;
     uint8_t questDrop = 0;
     uint8_t altFrames = 0;
+    uint8_t drawStyle = 0;  // 0 plain, 1 red pulse, 2 and 3 yellow pulse
+    // Added to the area's default where the value itself is not given.
+    int32_t armorPlus = 0, damagePlus = 0, rewardPlus = 0;
+    int32_t firstRecord = -1;  // -1: follows the group before; else the record it starts at
 };
 
 struct RecordSet {
@@ -93,11 +104,14 @@ constexpr RecordSet Records(const Group (&groups)[N]) {
     return {groups, static_cast<int32_t>(N)};
 }
 
-// What a wave does besides writing its records.
-enum class WaveRule : uint8_t {
-    kNone,
-    kFillBars,    // places the structure bars drawn between the emplacements
-    kSetsParams,  // the area's enemy parameters are set when this wave fires, not every call
+// What a wave does besides writing its records; rules combine.
+enum WaveRule : uint8_t {
+    kNoRule = 0,
+    kFillBars = 1,     // places the structure bars drawn between the emplacements
+    kSetsParams = 2,   // the area's enemy parameters are set when this wave fires, not every call
+    kTurretSlots = 4,  // the pop of this call starts at the turret slots (80 and up)
+    kCountsLeftovers = 8,  // the count reaches past the records written: the rest spawn as
+                           // earlier waves left them
 };
 
 constexpr int32_t kNoCount = -1;  // the wave writes its records but leaves the pending count
@@ -107,7 +121,7 @@ struct Wave {
     Trigger trigger = {};
     int32_t count[3] = {};    // the pending count each set sets, or kNoCount
     RecordSet sizes[3] = {};  // one set, or three chosen by the size cycler
-    WaveRule rule = WaveRule::kNone;
+    uint8_t rule = kNoRule;
     constexpr bool BySize() const { return sizes[1].groupCount > 0; }
 };
 
@@ -148,15 +162,32 @@ constexpr AreaScript Area(int32_t areaId, AreaDefaults defaults, const Wave (&li
     return {areaId, defaults, list, static_cast<int32_t>(N), paramMask, params};
 }
 
-// Records a set writes.
+// Records a set writes one after another from record 0 (groups placed at a
+// record of their own are not counted).
 constexpr int32_t RecordCount(const RecordSet& set) {
     int32_t n = 0;
-    for (int32_t g = 0; g < set.groupCount; ++g) n += set.groups[g].count;
+    for (int32_t g = 0; g < set.groupCount; ++g) {
+        if (set.groups[g].firstRecord < 0) n += set.groups[g].count;
+    }
     return n;
 }
 
-// Compile-time check of a script: every set writes exactly the wave's count,
-// fits the spawn list, and every mobile record says where it keeps off.
+constexpr bool CountMatches(const Wave& wave, int32_t count, int32_t written) {
+    if (count == kNoCount) return true;
+    if (wave.rule & kCountsLeftovers) return count > written && count <= SpawnList::kSlots;
+    return count == written;
+}
+
+// A group placed at a record of its own stays inside the list, past the
+// records written before it.
+constexpr bool PlacedInside(const Group& group, int32_t written) {
+    if (group.firstRecord < 0) return true;
+    return group.firstRecord >= written && group.firstRecord + group.count <= SpawnList::kSlots;
+}
+
+// Compile-time check of a script: every set writes exactly the wave's count
+// (or fewer, for a wave that counts leftovers), fits the spawn list, and
+// every mobile record says where it keeps off.
 constexpr bool ScriptIsConsistent(const AreaScript& area) {
     for (int32_t w = 0; w < area.waveCount; ++w) {
         const Wave& wave = area.waves[w];
@@ -166,9 +197,10 @@ constexpr bool ScriptIsConsistent(const AreaScript& area) {
             if (set.groupCount <= 0) return false;
             const int32_t n = RecordCount(set);
             if (n <= 0 || n > SpawnList::kSlots) return false;
-            if (wave.count[s] != kNoCount && n != wave.count[s]) return false;
+            if (!CountMatches(wave, wave.count[s], n)) return false;
             for (int32_t g = 0; g < set.groupCount; ++g) {
                 const Group& group = set.groups[g];
+                if (!PlacedInside(group, n)) return false;
                 if (!group.x.Given() || !group.y.Given() || !group.fireGroup.Given()) return false;
                 if (group.mobile && !(group.keepOffX.Given() && group.keepOffY.Given())) return false;
             }
@@ -197,13 +229,34 @@ constexpr const AreaScript* FindAreaScript(const AreaScript (&areas)[N], int32_t
     return nullptr;
 }
 
-// One call of a first-region script: drop leftovers of an earlier visit, run
-// the area's block (none when area is null), then pop pending records into
-// free enemy slots.
-void RunWaveScript(BattleEngine& engine, const AreaScript* area, int32_t viewY, uint32_t secondsInArea);
+// How the scripts of a region frame an area block.
+struct ScriptFrame {
+    // Records wait for free slots from call to call, but a fresh load (every
+    // wave flag clear) drops what an area left behind.
+    bool keepsWaitingRecords = false;
+    // Every call first makes each pending record mobile, without drops and
+    // alternate frames.
+    bool resetsRecords = false;
+    bool drawStyles = false;         // the reset clears the draw style too, and the pop copies it
+    bool restartsPopAtZero = false;  // the pop's start slot goes back to 0 before the block
+    bool popsFromStartSlot = false;  // the pop starts at the spawn list's start slot, not at 0
+    bool dropsSurplus = false;       // records with no free slot are dropped at the end of the call
+};
 
-// Moves pending records into free live enemy slots, lowest slot first, the
-// last record written first.
-void PopPendingEnemies(BattleEngine& engine);
+constexpr ScriptFrame kEarthSystemFrame{.keepsWaitingRecords = true};
+constexpr ScriptFrame kInvasionsAFrame{.resetsRecords = true,
+                                 .drawStyles = true,
+                                 .restartsPopAtZero = true,
+                                 .popsFromStartSlot = true,
+                                 .dropsSurplus = true};
+constexpr ScriptFrame kInvasionsBFrame{.resetsRecords = true, .popsFromStartSlot = true};
+
+// One call of a script: the frame's resets, the area's block (none when area
+// is null), then the pop of pending records into free enemy slots.
+void RunWaveScript(BattleEngine& engine, const ScriptFrame& frame, const AreaScript* area, int32_t viewY,
+                   uint32_t secondsInArea);
+
+// One call of a first-region script.
+void RunWaveScript(BattleEngine& engine, const AreaScript* area, int32_t viewY, uint32_t secondsInArea);
 
 }  // namespace waves

@@ -11,7 +11,6 @@ namespace {
 TEST(WaveBattle, SpawnedFightersCloseInWhileEmplacementsHold) {
     auto engine = sweep::FreshEngine();
     BattleEngine& e = *engine;
-    sweep::LoadAreaFresh(e);
     const int32_t camX = 30, camY = -8500;
     sweep::RunFrame(e, camY, 3, 0);  // Green Path, last wave: two emplacements and a fighter
     ASSERT_EQ(sweep::LiveEnemies(e).size(), 3u);
