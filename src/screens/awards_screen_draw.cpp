@@ -1,3 +1,5 @@
+#include <initializer_list>
+
 #include "platform/number_text.h"
 #include "platform/sprite_sheet.h"
 #include "screens/awards_screen.h"

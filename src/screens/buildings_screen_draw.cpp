@@ -1,3 +1,4 @@
+#include <initializer_list>
 #include <iterator>
 
 #include "platform/number_text.h"

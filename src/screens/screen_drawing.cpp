@@ -82,6 +82,10 @@ void DrawFillWithFrame(SpriteSheet* menu, int image, const ScreenRect& fill, uin
 void DrawHelpBox(SpriteSheet* menu, Font* font, const ScreenRect& fill, const HelpText& text, int textX, int titleY,
                  int firstLineY, int lineStep) {
     DrawFillWithFrame(menu, menu_art::kPopupFill, fill);
+    DrawHelpText(font, text, textX, titleY, firstLineY, lineStep);
+}
+
+void DrawHelpText(Font* font, const HelpText& text, int textX, int titleY, int firstLineY, int lineStep) {
     DrawLabel(font, text.title, textX, titleY, kHelpTitleColour);
     int y = firstLineY;
     for (const char* line : text.lines) {
@@ -105,7 +109,7 @@ void DrawMessageBox(SpriteSheet* menu, Font* font, const ScreenRect& fill, const
 void DrawExitButton(SpriteSheet* menu, Font* font, int x, int y, bool hovered, int labelX, int labelY,
                     const ExitLook& look) {
     const ScreenRect rect{static_cast<float>(x), static_cast<float>(y), kExitWidth, kExitHeight};
-    DrawFill(menu, hovered ? menu_art::kLitFill : menu_art::kPlainFill, rect, look.fill);
+    DrawFill(menu, hovered ? menu_art::kLitFill : menu_art::kPlainFill, rect, hovered ? look.hoveredFill : look.fill);
     DrawFill(menu, menu_art::kButtonSquare, rect, look.square);
     DrawGlow(menu, 1, rect.x, rect.y, rect.w / kGlowSize, rect.h / kGlowSize, look.glow);
     DrawLabel(font, "Exit", labelX, labelY, kExitLabelColour);

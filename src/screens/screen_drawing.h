@@ -70,6 +70,9 @@ struct HelpText {
     const char* title;
     const char* lines[6];
 };
+// The title at (textX, titleY) and each body line `lineStep` below the last.
+void DrawHelpText(Font* font, const HelpText& text, int textX, int titleY, int firstLineY,
+                  int lineStep = kHelpLineStep);
 // A help box: the pop-up fill framed, the title at (textX, titleY) and each
 // line `lineStep` below the last, starting at firstLineY.
 void DrawHelpBox(SpriteSheet* menu, Font* font, const ScreenRect& fill, const HelpText& text, int textX, int titleY,
@@ -87,6 +90,7 @@ void DrawMessageBox(SpriteSheet* menu, Font* font, const ScreenRect& fill, const
 // The Exit button of a help box (51 x 35), its parts tinted by the screen.
 struct ExitLook {
     uint32_t fill = kOpaqueWhite;
+    uint32_t hoveredFill = kOpaqueWhite;
     uint32_t square = kOpaqueWhite;
     uint32_t glow = 0x80FFFFFFu;
 };
