@@ -57,7 +57,7 @@ public:
     uint8_t clickSound = 0;
     uint8_t boxSound = 0;
     uint8_t pickSound = 0;
-    TickClock tick;
+    ScreenTick tick;
     uint8_t fade[kRowSlots] = {};
     uint8_t falling[kRowSlots] = {};
     float spinAngle = 0.0f;

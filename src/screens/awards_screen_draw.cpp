@@ -34,10 +34,14 @@ constexpr int kRowStep = 84;
 constexpr int kFirstRowY = 40;
 constexpr int kGoodiesRow = 6;
 
-// Where the phrase after a value stands.
+// Where the phrase after a value stands: 362 for two digits and 372 for
+// three (goodies: 368 up to three, 379 for four); longer values, which the
+// rows never reach in play, push it on by the same step a digit.
 int PhraseX(int row, uint64_t value) {
-    if (row == kGoodiesRow) return value < 1000 ? 368 : 379;
-    return value < 100 ? 362 : 372;
+    int digits = 1;
+    for (uint64_t rest = value; rest >= 10; rest /= 10) ++digits;
+    if (row == kGoodiesRow) return digits <= 3 ? 368 : 379 + 11 * (digits - 4);
+    return digits <= 2 ? 362 : 372 + 10 * (digits - 3);
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ public:
     uint8_t rightDown = 0;
     uint8_t boxKind = 0;
     uint8_t boxArmed = 0;
-    TickClock tick;
+    ScreenTick tick;
     float spinAngle = 0.0f;
     uint8_t notEnoughTimer = 0;
     uint8_t page = 0;

@@ -137,7 +137,7 @@ void BuildingsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* buildingSheet) {
     DrawLabel(textFont, "Material:", 270, 16);
     DrawLabel(textFont, materialText, 352, 16);
     DrawLabel(textFont, "Construct Buildings", 510, 16);
-    DrawFill(menuSheet, menu_art::kBlockLine, {80, 68, 32 * 22.8f, 4 * 0.6f});
+    DrawImage(menuSheet, menu_art::kBlockLine, 0, 80, 68, 22.8f, 0.6f);
     DrawRows(menuSheet, buildingSheet);
     DrawLabel(textFont, pageText, page >= 10 ? 138 : 146, 558);
     DrawHoveredUpgrade(menuSheet);
@@ -183,7 +183,7 @@ void BuildingsScreen::DrawRows(SpriteSheet* menu, SpriteSheet* buildingSheet) {
         const uint32_t k = kind[slot] < static_cast<uint32_t>(kKinds) ? kind[slot] : 0;
         DrawLabel(textFont, kKindTexts[k].name, left + 80, top + 75);
         DrawLabel(textFont, kKindTexts[k].description, left + 410, top + 75);
-        DrawFill(menu, menu_art::kBlockLine, {80, static_cast<float>(top + 98), 32 * 22.8f, 4 * 0.6f});
+        DrawImage(menu, menu_art::kBlockLine, 0, 80, static_cast<float>(top + 98), 22.8f, 0.6f);
         if (buildingSheet != nullptr) {
             buildingSheet->Draw(static_cast<int>(k), frame[slot], static_cast<float>(left + 10),
                                 static_cast<float>(top + 36), kOpaqueWhite, 1.0f, 1.0f, 0, 0.0f);

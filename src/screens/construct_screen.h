@@ -73,7 +73,7 @@ public:
     uint8_t leftDown = 0;
     uint8_t rightDown = 0;
     uint8_t boxArmed = 1;
-    TickClock tick;
+    ScreenTick tick;
     uint8_t placedKind = 0;
     uint8_t proceedRequest = 0;
     uint8_t cancelRequest = 0;

@@ -106,7 +106,7 @@ public:
     uint8_t needMoreGrunts = 0;
     uint8_t needFactory = 0;
     uint8_t notAtBase = 0;
-    TickClock tick;
+    ScreenTick tick;
     uint8_t hoverSound = 0;
     uint8_t lastHoverSound = 0;
     uint8_t stampSound = 0;  // 1 requested, 2 play now

@@ -146,7 +146,7 @@ public:
     uint8_t upgradeSound = 0;
     uint8_t stampArmed = 1;
     uint8_t helpClickArmed = 0;
-    TickClock tick;
+    ScreenTick tick;
 
 private:
     // The screen row top of a slot on the current page.

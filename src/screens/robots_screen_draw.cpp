@@ -1,6 +1,8 @@
 #include <initializer_list>
 #include <iterator>
 
+#include "platform/font.h"
+#include "platform/number_text.h"
 #include "platform/sprite_sheet.h"
 #include "screens/robots_screen.h"
 #include "screens/screen_drawing.h"
@@ -76,12 +78,16 @@ constexpr uint32_t kButtonGlow = 0x8496E68Cu;
 constexpr uint32_t kAnswerLit = 0xC8FF0A0Au;
 constexpr ScreenRect kMessageBox = Between(223, 260, 578, 343);
 
-// Right-aligned by hand: x by the number of digits (1, 2, 3, 4 or more).
-constexpr int kShieldsX[] = {227, 215, 202, 189};
-constexpr int kArmorX[] = {347, 335, 322, 309};
-int AlignedX(const int (&xs)[4], uint32_t value) {
-    const int digits = DigitCount(value);
-    return xs[(digits > 4 ? 4 : digits) - 1];
+// Shields and armor end just before their "/": right-aligned into a box
+// ending there, which puts one to four digits where the page always had
+// them and keeps "None" and longer values clear of the slash.
+constexpr int kShieldsRight = 239;
+constexpr int kArmorRight = 359;
+constexpr int kAlignedWidth = 120;
+
+void DrawRightAligned(Font* font, const char* text, int right, int y, uint32_t colour) {
+    if (font == nullptr) return;
+    font->DrawText(text, right - kAlignedWidth, y, kAlignedWidth, 32, colour, DT_RIGHT | DT_SINGLELINE | DT_NOCLIP);
 }
 
 }  // namespace
@@ -92,7 +98,7 @@ void RobotsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* robotSheet) {
     if (anyUpgradable && sheet != nullptr) {
         sheet->Draw(0, hoverCode == kCodeUpgradeAll ? 1 : 0, 565, 8, kOpaqueWhite, 1.0f, 1.0f, 0, 0.0f);
     }
-    DrawFill(menuSheet, menu_art::kBlockLine, {80, 96, 800, 2});
+    DrawImage(menuSheet, menu_art::kBlockLine, 0, 80, 96, 800.0f / 32, 0.5f);
     for (int slot = 0; slot < kSlots; ++slot) DrawRobot(menuSheet, robotSheet, slot);
     DrawTexts();
     DrawArrows(menuSheet);
@@ -137,7 +143,7 @@ void RobotsScreen::DrawRobot(SpriteSheet* menu, SpriteSheet* robotSheet, int slo
         }
         menu->Draw(menu_art::kBlock, 0, 20, fy, 0x50FFFFFFu, 60.0f / 32.0f, 48.0f / 32.0f, 0, 0.0f);
     }
-    DrawFill(menu, menu_art::kBlockLine, {80, fy + 48, 720, 2});
+    DrawImage(menu, menu_art::kBlockLine, 0, 80, fy + 48, 720.0f / 32, 0.5f);
     const uint32_t k = kind[slot] < static_cast<uint32_t>(kRanks) ? kind[slot] : 0;
     if (flash[slot]) DrawFlashStars(menu, menu_art::kStar, 744, fy + 6, starAngle, flash[slot], quality[slot]);
     DrawLabel(font, kRankNames[k], 90, y + 16);
@@ -148,14 +154,13 @@ void RobotsScreen::DrawRobot(SpriteSheet* menu, SpriteSheet* robotSheet, int slo
         return;
     }
     const int ty = y + 16;
-    if (shields[slot] == 0) {
-        DrawLabel(font, "None", 215, ty, kStatColour);
-    } else {
-        DrawNumber(font, shields[slot], AlignedX(kShieldsX, shields[slot]), ty, kStatColour);
-    }
+    char number[kNumberTextSize];
+    FormatNumber(number, shields[slot]);
+    DrawRightAligned(font, shields[slot] == 0 ? "None" : number, kShieldsRight, ty, kStatColour);
     DrawLabel(font, "/", 240, ty, kStatColour);
     DrawNumber(font, maxShields[slot], 248, ty, kStatColour);
-    DrawNumber(font, armor[slot], AlignedX(kArmorX, armor[slot]), ty, kStatColour);
+    FormatNumber(number, armor[slot]);
+    DrawRightAligned(font, number, kArmorRight, ty, kStatColour);
     DrawLabel(font, "/", 360, ty, kStatColour);
     DrawNumber(font, maxArmor[slot], 368, ty, kStatColour);
     DrawNumber(font, static_cast<int64_t>(protection[slot]) + protectionBonus, 460, ty, kStatColour);

@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr float kFillSize = 32.0f;
 constexpr float kGlowSize = 64.0f;
 constexpr float kEdgeLength = 16.0f;  // of a border piece along its edge
 constexpr float kEdgeDepth = 8.0f;
@@ -28,9 +27,19 @@ constexpr float kStarSecondTurn = 0.785f;
 
 }  // namespace
 
-void DrawFill(SpriteSheet* menu, int image, const ScreenRect& rect, uint32_t colour) {
-    if (menu == nullptr) return;
-    menu->Draw(image, 0, rect.x, rect.y, colour, rect.w / kFillSize, rect.h / kFillSize, 0, 0.0f);
+void DrawImage(SpriteSheet* sheet, int image, int frame, float x, float y, float scaleX, float scaleY,
+               uint32_t colour) {
+    if (sheet == nullptr) return;
+    sheet->Draw(image, frame, x, y, colour, scaleX, scaleY, 0, 0.0f);
+}
+
+void DrawFill(SpriteSheet* sheet, int image, const ScreenRect& rect, uint32_t colour) {
+    if (sheet == nullptr || image < 0 || image >= sheet->imageCount) return;
+    const int frameWidth = sheet->frameWidth[image];
+    const int frameHeight = sheet->frameHeight[image];
+    if (frameWidth <= 0 || frameHeight <= 0) return;  // not loaded
+    sheet->Draw(image, 0, rect.x, rect.y, colour, rect.w / static_cast<float>(frameWidth),
+                rect.h / static_cast<float>(frameHeight), 0, 0.0f);
 }
 
 void DrawGlow(SpriteSheet* menu, int frame, float x, float y, float scaleX, float scaleY, uint32_t colour) {

@@ -54,8 +54,11 @@ constexpr ScreenRect Between(float left, float top, float right, float bottom) {
     return {left, top, right - left, bottom - top};
 }
 
-// A 32 x 32 menu image stretched over a rectangle.
-void DrawFill(SpriteSheet* menu, int image, const ScreenRect& rect, uint32_t colour = kOpaqueWhite);
+// A frame of an image at (x, y) with its scale.
+void DrawImage(SpriteSheet* sheet, int image, int frame, float x, float y, float scaleX, float scaleY,
+               uint32_t colour = kOpaqueWhite);
+// Frame 0 of an image stretched over a rectangle.
+void DrawFill(SpriteSheet* sheet, int image, const ScreenRect& rect, uint32_t colour = kOpaqueWhite);
 // A "3D" glow frame at (x, y) with its scale (64 x 64 frames).
 void DrawGlow(SpriteSheet* menu, int frame, float x, float y, float scaleX, float scaleY, uint32_t colour);
 // Edges and corners along the inside of a rectangle.

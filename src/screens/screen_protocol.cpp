@@ -16,7 +16,7 @@ constexpr float kFullTurn = 6.28f;
 
 }  // namespace
 
-bool TickClock::Tick(uint32_t lengthMs) {
+bool ScreenTick::Tick(uint32_t lengthMs) {
     const uint32_t now = NowMs();
     if (state == 1) {
         start = now;

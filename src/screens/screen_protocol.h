@@ -30,7 +30,7 @@ inline constexpr uint8_t kLastPage = 99;
 
 // The 100 ms (or 35 ms) clock of Animate: state 1 notes the time and waits;
 // state 2 runs one tick once more than the tick length has passed.
-struct TickClock {
+struct ScreenTick {
     uint8_t state = 1;
     uint32_t start = 0;
 
