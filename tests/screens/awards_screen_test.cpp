@@ -21,13 +21,7 @@ protected:
             ++pickSounds;
         }
     }
-    void Click(int x, int y, int button = kLeft) {
-        Frame(x, y);
-        mouse.Press(button);
-        Frame(x, y);
-        mouse.Release(button);
-        Frame(x, y);
-    }
+    void Click(int x, int y, int button = kLeft) { ClickThrough(mouse, button, [&] { Frame(x, y); }); }
     void ClickArrow(int row, int button = kLeft) { Click(260, 50 + 84 * row, button); }
 
     TestMouse mouse;

@@ -17,7 +17,7 @@ TEST(BonusesRows, SentencesFollowTheValue) {
         {0, 5, "gold every time gold found.", 343},
         {2, 1, "favor every time favors found.", 343},
         {2, 7, "favors every time favors found.", 343},
-        {2, 20, "favors whenever some gained.", 354},
+        {2, 10, "favors whenever some gained.", 354},
         {10, 120, "material when some found.", 366},
         {4, 1000, "cheaper ship upgrades.", 378},
     };

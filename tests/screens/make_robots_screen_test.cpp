@@ -63,13 +63,7 @@ protected:
         }
         screen.Animate();
     }
-    void Click(int x, int y, int button = kLeft) {
-        Frame(x, y);
-        mouse.Press(button);
-        Frame(x, y);
-        mouse.Release(button);
-        Frame(x, y);
-    }
+    void Click(int x, int y, int button = kLeft) { ClickThrough(mouse, button, [&] { Frame(x, y); }); }
     void ClickRank(int rank, int button = kLeft) { Click(100, 120 + 135 * rank, button); }
     std::string Message(int rank) const {
         char text[96];

