@@ -1,5 +1,6 @@
 #include <initializer_list>
 #include <cstring>
+#include <iterator>
 
 #include "platform/sprite_sheet.h"
 #include "screens/make_robots_screen.h"
@@ -69,7 +70,7 @@ void MakeRobotsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* robotSheet) {
     };
     const char* values[] = {materialText,      robotCountText,    maxCountText,      maxQualityText,
                             rankCountTexts[0], rankCountTexts[1], rankCountTexts[2], rankCountTexts[3]};
-    for (int i = 0; i < 8; ++i) {
+    for (size_t i = 0; i < std::size(kHeader); ++i) {
         DrawLabel(font, kHeader[i].label, kHeader[i].labelX, kHeader[i].y);
         DrawLabel(font, values[i], kHeader[i].valueX, kHeader[i].y);
     }

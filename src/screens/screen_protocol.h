@@ -65,7 +65,10 @@ uint8_t PageAfter(uint8_t page, int step);
 
 // What the host plays this frame for a screen's sound requests, in this
 // order. `guard` is the screen's re-arm byte for clicks: while it is clear
-// (a button still down) a requested click sound is played at once.
+// (a button still down) a requested click sound is played at once. It is
+// clickSoundArmed on the Buildings and Construct pages, pickArmed on Awards,
+// rowArmed on Wealth, stampArmed on Make Robots and Robots, hoverEnabled on
+// Notes; their help-click byte is the box sound.
 struct InterfaceSounds {
     bool stamp = false;
     bool box = false;
