@@ -36,9 +36,17 @@ constexpr const char* kBarCaptions[StoreScreen::kBarButtons] = {
 constexpr int32_t kBarCaptionX[StoreScreen::kBarButtons] = {261, 310, 367, 413, 489, 550, 597, 656, 692};
 constexpr int32_t kBarCaptionY = 510;
 constexpr int kSellItemsButton = 4;
-// The resource pictured on each bar button; Sell Items has a letter instead.
-constexpr ExchangeResource kBarIcons[StoreScreen::kBarButtons] = {
-    kExGold, kExCrystal, kExFavors, kExShipMaterial, kExGold, kExGold, kExCrystal, kExFavors, kExShipMaterial};
+// The picture on each bar button: menu image, frame and frame size; Sell
+// Items has a letter instead.
+struct BarIcon {
+    int image, frame;
+    float frameSize;
+};
+constexpr BarIcon kGoldIcon{kWealthIcons, 0, 64.0f}, kCrystalIcon{kWealthIcons, 1, 64.0f}, kFavorsIcon{kFavorIcon, 0, 32.0f},
+    kMaterialsIcon{kMaterialIcons, 0, 32.0f};
+constexpr BarIcon kBarIcons[StoreScreen::kBarButtons] = {kGoldIcon,   kCrystalIcon, kFavorsIcon, kMaterialsIcon, {},
+                                                         kGoldIcon,   kCrystalIcon, kFavorsIcon, kMaterialsIcon};
+constexpr float kBarIconSize = 20.0f;
 
 constexpr const char* kStatLabels[kItemClassCount] = {"Armor:", "Shields:", "Attack:", "Speed:"};
 constexpr const char* kProtectionLabels[] = {"Atomic:", "Chemical:", "Electrical:", "Protection:"};
@@ -130,7 +138,9 @@ void StoreScreen::DrawButtonBar(SpriteSheet* menu) {
         if (k == kSellItemsButton) {
             Text("I", x + 13, kBarY + 6, kSellMark);
         } else {
-            DrawResourceIcon(menu, kBarIcons[k], x + 6, kBarY + 6, 20.0f);
+            const BarIcon& icon = kBarIcons[k];
+            const float scale = kBarIconSize / icon.frameSize;
+            if (menu) menu->Draw(icon.image, icon.frame, float(x + 6), float(kBarY + 6), kWhite, scale, scale, 0, 0.0f);
             if (k > kSellItemsButton) Text("x", x + 20, kBarY + 12, kSellMark);
         }
         if (lit) Text(kBarCaptions[k], kBarCaptionX[k], kBarCaptionY, kCaptionText);
