@@ -21,14 +21,14 @@ At StepButton(int row, int column) {
 }
 At MaterialChoice(int m) { return {(m == 0 ? 188 : m == 1 ? 318 : 461) + 60, 320}; }
 
-StoreVisit::StoreVisit(uint32_t seed, const std::function<void(GameState&)>& edit, uint8_t restock)
+StoreVisit::StoreVisit(uint32_t seed, const std::function<void(GameState&)>& edit)
     : record(std::make_unique<GameState>()), screen(std::make_unique<StoreScreen>()) {
     Clock::Install(&clock_);
     system_.Create(nullptr, nullptr);
     mouse_.Create(&system_, InputDevice::kMouse, 0);
     keyboard_.Create(&system_, InputDevice::kKeyboard, 0);
     record->NewGame();
-    record->restockFlag = restock;
+    record->restockFlag = 1;  // set by the shop row of a travel menu
     if (edit) edit(*record);
     StoreScreen& st = s();
     st.pool = record->itemPool;

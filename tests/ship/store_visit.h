@@ -31,7 +31,7 @@ inline constexpr uint8_t kEsc = 0x01, kBackspace = 0x0E, kEnter = 0x1C;
 class StoreVisit {
 public:
     // `edit` changes the record before the screen is filled.
-    explicit StoreVisit(uint32_t seed = 100, const std::function<void(GameState&)>& edit = {}, uint8_t restock = 1);
+    explicit StoreVisit(uint32_t seed = 100, const std::function<void(GameState&)>& edit = {});
     ~StoreVisit();
 
     void Frame();
