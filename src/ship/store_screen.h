@@ -20,10 +20,13 @@ class SpriteSheet;
 // sales change those copies and raise itemsChanged, and the scene copies the
 // pool, the hold and the resources back into the record.
 //
-// Per frame the scene calls, in this order: the keys (CloseAll or leave on
-// Esc and Backspace, PressEnter on Enter), HitTest, OnClick, leaves when
-// clickCode is kLeaveCode, TakeRelease, FinishFrame, the sounds
-// (TakeHoverSound, stampSound), then DrawTabs and Draw.
+// On entry the scene fills pool, hold, seed, restock and resources, marks
+// resources and exchange amounts dirty, then calls FormatNumbers and
+// GenerateStock. Per frame it calls, in this order: the keys (CloseAll, or
+// leave when nothing is open, on Esc and Backspace; PressEnter on Enter),
+// HitTest, OnClick, leaves when clickCode is kLeaveCode, TakeRelease,
+// FinishFrame, copies back what changed, plays the sounds (TakeHoverSound,
+// stampSound), then DrawTabs and Draw.
 class StoreScreen {
 public:
     // Hover codes.
