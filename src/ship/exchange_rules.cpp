@@ -12,6 +12,7 @@ constexpr int kShortStepColumns = 2;  // columns 1 and 2 take what is left when 
 constexpr ExchangeResource kModeResource[kExchangeModes / 2] = {
     kExGold, kExCrystal, kExFavors, kExShipMaterial, kExRobotMaterial, kExBuildingMaterial,
 };
+// The panel lists the resources in this order.
 constexpr ExchangeResource kDisplayOrder[kExchangeResources] = {
     kExGold, kExCrystal, kExFavors, kExShipMaterial, kExRobotMaterial, kExBuildingMaterial,
 };
@@ -52,8 +53,6 @@ ExchangeResource RowResource(int mode, int row) {
     }
     return own;
 }
-
-const ExchangeResource* DisplayOrder() { return kDisplayOrder; }
 
 const char* ResourceName(ExchangeResource resource) {
     return resource < kExchangeResources ? kNames[resource] : "";

@@ -42,8 +42,6 @@ ExchangeResource OwnResource(int mode);
 // The resource of row 1..5 of a mode: the five others, robot material
 // before building material.
 ExchangeResource RowResource(int mode, int row);
-// The resources in the order they are listed on the panel.
-const ExchangeResource* DisplayOrder();
 const char* ResourceName(ExchangeResource resource);
 
 // One press of step button 1..25 (row 5(r - 1) + column) in a mode: changes

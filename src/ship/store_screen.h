@@ -47,7 +47,6 @@ public:
 
     static constexpr int kTabs = kItemClassCount;
     static constexpr int kBarButtons = 9;
-    static constexpr int kIconImages = 10;
 
     // Message timers stop after this many 100 ms ticks.
     static constexpr uint8_t kNoRoomTicks = 13;
