@@ -233,7 +233,8 @@ int MenuBackdrop::ClickButton(int b, int32_t x, int32_t y, InputDevice* mouse) {
 }
 
 void MenuBackdrop::PressButtons(int32_t x, int32_t y, InputDevice* mouse) {
-    if (!MousePressed(mouse)) return;
+    // The press decides: dragged onto another button, the held one stays chosen.
+    if (buttonHeld || !MousePressed(mouse)) return;
     for (int b = 0; b < kBarButtons; ++b) {
         if (!ClickButton(b, x, y, mouse)) continue;
         buttonState[menu_bar::kButtons[b].stateIndex] = 2;

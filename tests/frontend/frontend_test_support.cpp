@@ -77,13 +77,17 @@ Image Crop(const Image& image, int x, int y, int width, int height) {
     return out;
 }
 
+void SaveOutput(const Image& image, const std::string& name) {
+    const std::string outDir = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string());
+    fs::create_directories(outDir);
+    SavePngFile(outDir + "/" + name + ".png", image);
+}
+
 ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance,
                                             double maxMismatch) {
     const std::string refPath = EnvOr("GAME_SOURCE_DIR", ".") + "/tests/frontend/ref/" + name + ".png";
-    const std::string outDir = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string());
-    fs::create_directories(outDir);
-    const std::string outPath = outDir + "/" + name + ".png";
-    SavePngFile(outPath, actual);
+    SaveOutput(actual, name);
+    const std::string outPath = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string()) + "/" + name + ".png";
     if (EnvOr("GAME_UPDATE_REFS", "") == "1") {
         fs::create_directories(fs::path(refPath).parent_path());
         if (!SavePngFile(refPath, actual)) return ::testing::AssertionFailure() << "cannot write " << refPath;
