@@ -50,8 +50,9 @@ constexpr Label kLabels[] = {
     {"Music Volume", 203, 274, 200, 32}, {"Sounds Volume", 195, 334, 200, 32}, {"Music", 223, 180, 100, 32},
     {"Sounds  ", 223, 220, 400, 100},    {"Advisor", 223, 440, 100, 32},
 };
-// Back has no picture of its own: its word sits in the middle of its area.
-constexpr Label kBackLabel{"Back", 180, 260, 128, 32};
+// Back has no picture of its own: its word sits in the corner of its area
+// that the slider and the labels leave free.
+constexpr Label kBackLabel{"Back", 146, 244, 60, 24};
 
 void Raise(uint8_t& event) {
     if (event == 0) event = 1;
@@ -145,6 +146,7 @@ void OptionsScreen::HitTest(int32_t x, int32_t y) {
 int OptionsScreen::OnClick(int32_t /*x*/, int32_t /*y*/, InputDevice* mouse, uint8_t& musicOn, uint8_t& soundsOn,
                            uint32_t& soundVolume, uint32_t& musicVolume, uint8_t& advisorOn) {
     if (!MousePressed(mouse)) return 0;
+    pressed = 1;
     chosen = hover;
     const uint8_t code = chosen;
     if (code == kBack) {

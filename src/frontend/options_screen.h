@@ -50,8 +50,8 @@ public:
     // The code under the pointer, word highlights (frozen while pressed) and
     // the hovered notches.
     void HitTest(int32_t x, int32_t y);
-    // With a mouse button down: takes the hover code and applies it to the
-    // values passed; returns 1. Without: 0.
+    // With a mouse button down: marks the frame pressed, takes the hover
+    // code and applies it to the values passed; returns 1. Without: 0.
     int OnClick(int32_t x, int32_t y, InputDevice* mouse, uint8_t& musicOn, uint8_t& soundsOn,
                 uint32_t& soundVolume, uint32_t& musicVolume, uint8_t& advisorOn);
     // 1 once a press on Back is let go over it or the pointer has left it;

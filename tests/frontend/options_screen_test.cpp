@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "frontend/options_screen.h"
+#include "frontend_test_support.h"
+
+namespace frontend_test {
+namespace {
+
+using Options = OptionsScreen;
+
+At MusicNotch(int i) { return {188 + 16 * i, 300}; }
+At SoundsNotch(int i) { return {188 + 16 * i, 360}; }
+constexpr At kMusicOnWord{390, 185};
+constexpr At kBack{160, 250};
+constexpr At kNowhere{700, 550};
+
+TEST(OptionsScreen, NotchesMapToVolumesAndBack) {
+    struct Case {
+        uint8_t notch;
+        uint32_t music, sounds;
+    };
+    // The lowest sounds notch switches sounds off, so it is silent too.
+    constexpr Case kCases[] = {{0, 4, 0}, {1, 8, 57}, {12, 52, 68}, {24, 100, 80}};
+    for (const Case& c : kCases) {
+        EXPECT_EQ(Options::MusicVolumeForNotch(c.notch), c.music) << int(c.notch);
+        EXPECT_EQ(Options::SoundVolumeForNotch(c.notch), c.sounds) << int(c.notch);
+    }
+    for (uint8_t i = 0; i < Options::kNotches; ++i) {
+        EXPECT_EQ(Options::MusicNotchForVolume(Options::MusicVolumeForNotch(i)), i);
+        EXPECT_EQ(Options::SoundsNotchForVolume(Options::SoundVolumeForNotch(i)), i);
+    }
+    EXPECT_EQ(Options::SoundsNotchForVolume(82), Options::kNoNotch);  // a new game's volume
+    EXPECT_EQ(Options::SoundsNotchForVolume(54), Options::kNoNotch);
+    EXPECT_EQ(Options::SoundsNotchForVolume(30), 0);
+    EXPECT_EQ(Options::MusicNotchForVolume(3), Options::kNoNotch);
+    EXPECT_EQ(Options::MusicNotchForVolume(315), Options::kNoNotch);
+}
+
+// The options as the scene drives them, on its copies of the record's values.
+struct OptionsVisit {
+    void Frame(At at) {
+        InputDevice* device = mouse.Poll();
+        screen.HitTest(at.x, at.y);
+        screen.OnClick(at.x, at.y, device, musicOn, soundsOn, soundVolume, musicVolume, advisorOn);
+        leaves += screen.BackChosen(device);
+        screen.ResetHover();
+    }
+    void Click(At at) {
+        PressAt(*this, at);
+        ReleaseAt(*this, at);
+    }
+    OptionsScreen screen;
+    Mouse mouse;
+    uint8_t musicOn = 1, soundsOn = 1, advisorOn = 1;
+    uint32_t soundVolume = 82, musicVolume = 60;
+    int leaves = 0;
+};
+
+TEST(OptionsScreen, SliderEndsSetVolumesAndSwitches) {
+    OptionsVisit v;
+    v.Click(SoundsNotch(0));
+    EXPECT_EQ(v.soundVolume, 0u);
+    EXPECT_EQ(v.soundsOn, 0);
+    EXPECT_EQ(v.screen.soundsOffEvent, 1);
+    v.Click(SoundsNotch(24));
+    EXPECT_EQ(v.soundVolume, 80u);
+    EXPECT_EQ(v.soundsOn, 1);
+    EXPECT_EQ(v.screen.soundsNotch, 24);
+    EXPECT_EQ(v.screen.soundsOnEvent, 1);
+
+    v.Click(MusicNotch(0));
+    EXPECT_EQ(v.musicVolume, 4u);
+    EXPECT_EQ(v.musicOn, 0);
+    EXPECT_EQ(v.screen.musicOffEvent, 1);
+    v.Click(MusicNotch(24));
+    EXPECT_EQ(v.musicVolume, 100u);
+    EXPECT_EQ(v.musicOn, 1);
+    EXPECT_EQ(v.screen.musicNotch, 24);
+    EXPECT_EQ(v.leaves, 0);
+}
+
+TEST(OptionsScreen, OnlyTheFirstOnClickRestartsAtItsVolume) {
+    OptionsVisit v;
+    v.Click(kMusicOnWord);
+    EXPECT_EQ(v.musicVolume, 50u);
+    EXPECT_EQ(v.screen.musicOnEvent, 1);
+    v.Click(MusicNotch(10));
+    EXPECT_EQ(v.musicVolume, 44u);
+    v.Click(kMusicOnWord);
+    EXPECT_EQ(v.musicVolume, 44u) << "the event is still up";
+    v.Click({470, 185});  // OFF
+    EXPECT_EQ(v.musicVolume, 0u);
+    EXPECT_EQ(v.musicOn, 0);
+    v.Click({390, 445});  // advisor ON after OFF
+    v.Click({470, 445});
+    EXPECT_EQ(v.advisorOn, 0);
+}
+
+TEST(OptionsScreen, HoverLightsWordsAndNotches) {
+    OptionsVisit v;
+    v.Frame(kMusicOnWord);
+    EXPECT_EQ(v.screen.wordHighlight[1], 1);
+    EXPECT_EQ(v.screen.hoverForSound, Options::kMusicOn);
+    v.Frame({425, 180});  // just right of the ON area
+    EXPECT_EQ(v.screen.wordHighlight[1], 0);
+    EXPECT_EQ(v.screen.hoverForSound, 0);
+    v.Frame(SoundsNotch(3));
+    EXPECT_EQ(v.screen.hoveredSoundsNotch, 4);
+    EXPECT_EQ(v.screen.hoverForSound, Options::kFirstSoundsNotch + 3);
+    v.Frame(kNowhere);
+    EXPECT_EQ(v.screen.hoveredSoundsNotch, 0);
+}
+
+TEST(OptionsScreen, BackLeavesOnReleaseOverIt) {
+    OptionsVisit v;
+    PressAt(v, kBack);
+    for (int i = 0; i < 3; ++i) v.Frame(kBack);
+    EXPECT_EQ(v.leaves, 0);
+    EXPECT_EQ(v.screen.wordHighlight[0], 2);
+    ReleaseAt(v, kBack);
+    EXPECT_EQ(v.leaves, 1);
+    v.Frame(kBack);
+    EXPECT_EQ(v.leaves, 1) << "once";
+}
+
+class OptionsScreenPicture : public Canvas {};
+
+TEST_F(OptionsScreenPicture, SwitchesSlidersAndHoveredWord) {
+    OptionsVisit v;
+    v.screen.LoadArt(&graphics_);
+    v.Click(MusicNotch(12));
+    v.Click(SoundsNotch(0));
+    v.screen.HitTest(kMusicOnWord.x, kMusicOnWord.y);
+    Begin();
+    v.screen.Draw(v.musicOn, v.soundsOn, art_.cloudsSheet, v.advisorOn);
+    const Image shot = Shot();
+    SaveOutput(shot, "options_full");
+    EXPECT_TRUE(MatchesReference(Crop(shot, 130, 170, 600, 300), "options"));
+}
+
+}  // namespace
+}  // namespace frontend_test
