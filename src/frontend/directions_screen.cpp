@@ -157,7 +157,7 @@ void DirectionsScreen::DrawPage() {
             bodyFont->DrawText(p.lines[k].text, x, p.y + kLineSpacing * k, LineWidth(p, k), kLineHeight, kPageColour,
                                DT_LEFT);
         }
-        if (p.picture >= 0 && sheet) {
+        if (p.picture != 0 && sheet) {
             sheet->Draw(p.picture, 0, p.pictureX, p.pictureY, 0xFFFFFFFF, 1.0f, 1.0f, 0, 0.0f);
         }
     }

@@ -4,7 +4,7 @@ namespace help_pages {
 
 namespace {
 constexpr int16_t kList = 440;
-constexpr int8_t kNoPicture = -1;
+constexpr int8_t kNoPicture = 0;
 }  // namespace
 
 const Topic kTopicPages[kTopics] = {

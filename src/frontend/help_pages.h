@@ -16,7 +16,7 @@ struct Line {
 
 struct Paragraph {
     int16_t x, y;  // the first line; the others follow at x 170, 25 apart
-    int8_t picture;  // image of the help sheet, -1 none
+    int8_t picture;  // image of the help sheet; 0, an image never loaded, for none
     int16_t pictureX, pictureY;
     Line lines[kMaxLines];
 };
