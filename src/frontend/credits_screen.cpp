@@ -23,16 +23,16 @@ bool MousePressed(InputDevice* mouse) { return mouse && (mouse->ButtonPressed(0)
 // tools/standin-assets draws and plays, and the libraries it runs on.
 const CreditLine CreditsScreen::kCreditLines[kLines] = {
     {"Programming /some Art:", 180, 200, 240, 30, kTitleColour},
-    {"this rebuild's own code", 400, 200, 220, 30, kTitleColour},
-    {"Stand-in pictures drawn by tools/standin-assets", 180, 390, 400, 100, kSourceColour},
-    {"Text in Liberation Sans; read by libpng, libjpeg, zlib", 180, 410, 400, 100, kSourceColour},
+    {"the rebuild's own code", 400, 200, 220, 30, kTitleColour},
+    {"Stand-in art: tools/standin-assets", 180, 390, 400, 100, kSourceColour},
+    {"read with libpng, libjpeg and zlib", 180, 410, 400, 100, kSourceColour},
     {"Music by:", 180, 230, 200, 30, kTitleColour},
     {"stand-in MIDI bars", 400, 230, 200, 30, kTitleColour},
-    {"played with the TimGM6mb soundfont", 400, 260, 300, 30, kTitleColour},
+    {"TimGM6mb soundfont", 400, 260, 300, 30, kTitleColour},
     {"Sound effects by:", 180, 300, 200, 30, kTitleColour},
     {"tools/standin-assets", 400, 300, 220, 30, kTitleColour},
-    {"mixed by SDL2_mixer", 400, 330, 300, 100, kTitleColour},
-    {"on SDL2 and SDL2_ttf", 400, 360, 300, 100, kTitleColour},
+    {"SDL2, SDL2_mixer, SDL2_ttf", 400, 330, 300, 100, kTitleColour},
+    {"Font: Liberation Sans", 400, 360, 300, 100, kTitleColour},
 };
 
 CreditsScreen::~CreditsScreen() { FreeArt(); }

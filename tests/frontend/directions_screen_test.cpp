@@ -2,8 +2,6 @@
 
 #include "frontend/directions_screen.h"
 #include "frontend/help_pages.h"
-#include "frontend/hover_sound.h"
-#include "frontend/menu_backdrop.h"
 #include "frontend_test_support.h"
 
 namespace frontend_test {
@@ -23,11 +21,10 @@ struct HelpVisit {
         const DirectionsScreen::Settled settled = screen.SettleClick(device);
         leaves += settled == DirectionsScreen::kLeave;
         clickSounds += settled == DirectionsScreen::kTopicClicked;
-        hoverSounds += HoverSoundDue(screen.hoverForSound, screen.lastHoverSound);
     }
     DirectionsScreen screen;
     Mouse mouse;
-    int leaves = 0, clickSounds = 0, hoverSounds = 0;
+    int leaves = 0, clickSounds = 0;
 };
 
 TEST(DirectionsScreen, APressShowsTheTopicAtOnceAndTheReleaseSounds) {
@@ -54,21 +51,6 @@ TEST(DirectionsScreen, APressShowsTheTopicAtOnceAndTheReleaseSounds) {
     EXPECT_EQ(v.leaves, 0);
 }
 
-TEST(DirectionsScreen, TopicButtonsAreHalfOpen) {
-    struct Case {
-        At at;
-        uint8_t hover;
-    };
-    constexpr Case kCases[] = {{{39, 70}, 2},  {{138, 94}, 2}, {{139, 80}, 0}, {{80, 95}, 0},
-                               {{80, 110}, 3}, {{38, 80}, 0},  {{80, 550}, 14}, {{700, 10}, 1},
-                               {{764, 20}, 0}, {{730, 42}, 0}};
-    HelpVisit v;
-    for (const Case& c : kCases) {
-        v.Frame(c.at);
-        EXPECT_EQ(v.screen.hoverCode, c.hover) << c.at.x << "," << c.at.y;
-    }
-}
-
 TEST(DirectionsScreen, BackLeavesOnReleaseOrOnceDraggedOff) {
     HelpVisit held;
     PressAt(held, kBack);
@@ -83,16 +65,6 @@ TEST(DirectionsScreen, BackLeavesOnReleaseOrOnceDraggedOff) {
     dragged.Frame(TopicButton(1));
     EXPECT_EQ(dragged.leaves, 1);
     EXPECT_EQ(dragged.screen.topic, 1) << "the drag did not pick a topic";
-}
-
-TEST(DirectionsScreen, HoverSoundsOncePerButtonEntered) {
-    HelpVisit v;
-    v.Frame(TopicButton(2));
-    v.Frame(TopicButton(2));
-    v.Frame({80, 150});  // straight onto topic 3
-    v.Frame(kNothing);
-    v.Frame(TopicButton(3));
-    EXPECT_EQ(v.hoverSounds, 3);
 }
 
 // Every page fits the screen right of the topic list.
@@ -119,20 +91,10 @@ class DirectionsScreenPicture : public Canvas {};
 TEST_F(DirectionsScreenPicture, FirstTopicWithTheNextUnderThePointer) {
     HelpVisit v;
     v.screen.LoadArt(&graphics_);
-    MenuBackdrop backdrop;
-    backdrop.LoadArt(&graphics_);
     v.Frame(TopicButton(2));
     Begin();
-    v.screen.Draw();  // on black: the reference stays small
+    v.screen.Draw();
     EXPECT_TRUE(MatchesReference(Shot(), "directions_topic1"));
-    for (int t = 2; t <= help_pages::kTopics; t += 3) {
-        PressAt(v, TopicButton(t));
-        ReleaseAt(v, TopicButton(t));
-        Begin();
-        backdrop.Draw(art_.cloudsSheet, MenuBackdrop::kHelp);
-        v.screen.Draw();
-        SaveOutput(Shot(), "directions_topic" + std::to_string(t));
-    }
 }
 
 }  // namespace

@@ -14,14 +14,6 @@ std::string EnvOr(const char* name, const std::string& fallback) {
     return value && *value ? value : fallback;
 }
 
-bool Near(uint32_t a, uint32_t b, int tolerance) {
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int d = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-        if (std::abs(d) > tolerance) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 Mouse::Mouse() {
@@ -69,41 +61,37 @@ Image Canvas::Shot() {
 
 Image Crop(const Image& image, int x, int y, int width, int height) {
     Image out;
-    out.width = width;
-    out.height = height;
-    out.pixels.resize(static_cast<size_t>(width) * height);
+    out.Resize(width, height);
     for (int row = 0; row < height; ++row)
-        for (int col = 0; col < width; ++col) out.pixels[row * width + col] = image.At(x + col, y + row);
+        for (int col = 0; col < width; ++col) out.At(col, row) = image.At(x + col, y + row);
     return out;
 }
 
-void SaveOutput(const Image& image, const std::string& name) {
+::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name) {
+    const std::string refPath = EnvOr("GAME_SOURCE_DIR", ".") + "/tests/frontend/ref/" + name + ".png";
     const std::string outDir = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string());
     fs::create_directories(outDir);
-    SavePngFile(outDir + "/" + name + ".png", image);
-}
-
-::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance,
-                                            double maxMismatch) {
-    const std::string refPath = EnvOr("GAME_SOURCE_DIR", ".") + "/tests/frontend/ref/" + name + ".png";
-    SaveOutput(actual, name);
-    const std::string outPath = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string()) + "/" + name + ".png";
-    if (EnvOr("GAME_UPDATE_REFS", "") == "1") {
-        fs::create_directories(fs::path(refPath).parent_path());
-        if (!SavePngFile(refPath, actual)) return ::testing::AssertionFailure() << "cannot write " << refPath;
-        return ::testing::AssertionSuccess();
+    const std::string outPath = outDir + "/" + name + ".png";
+    SavePngFile(outPath, actual);
+    if (EnvOr("GAME_UPDATE_REFS", "") == "1" && !SavePngFile(refPath, actual)) {
+        return ::testing::AssertionFailure() << "cannot write " << refPath;
     }
     Image expected;
-    if (!LoadImageFile(refPath, expected)) {
-        return ::testing::AssertionFailure() << "no reference " << refPath << "; actual picture in " << outPath;
-    }
-    if (expected.width != actual.width || expected.height != actual.height) {
-        return ::testing::AssertionFailure() << "size differs from " << refPath;
+    if (!LoadImageFile(refPath, expected) || expected.width != actual.width || expected.height != actual.height) {
+        return ::testing::AssertionFailure() << "no reference of this size " << refPath << "; actual in " << outPath;
     }
     long mismatched = 0;
-    for (size_t i = 0; i < actual.pixels.size(); ++i) mismatched += !Near(actual.pixels[i], expected.pixels[i], tolerance);
-    const double share = static_cast<double>(mismatched) / static_cast<double>(actual.pixels.size());
-    if (share > maxMismatch) {
+    for (size_t i = 0; i < actual.pixels.size(); ++i) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int d = static_cast<int>((actual.pixels[i] >> shift) & 0xFF) -
+                          static_cast<int>((expected.pixels[i] >> shift) & 0xFF);
+            if (std::abs(d) > 24) {
+                ++mismatched;
+                break;
+            }
+        }
+    }
+    if (mismatched * 200 > static_cast<long>(actual.pixels.size())) {
         return ::testing::AssertionFailure() << mismatched << " pixels differ from " << refPath << "; actual in "
                                              << outPath;
     }

@@ -12,7 +12,6 @@ At MusicNotch(int i) { return {188 + 16 * i, 300}; }
 At SoundsNotch(int i) { return {188 + 16 * i, 360}; }
 constexpr At kMusicOnWord{390, 185};
 constexpr At kBack{160, 250};
-constexpr At kNowhere{700, 550};
 
 TEST(OptionsScreen, NotchesMapToVolumesAndBack) {
     struct Case {
@@ -96,21 +95,6 @@ TEST(OptionsScreen, OnlyTheFirstOnClickRestartsAtItsVolume) {
     EXPECT_EQ(v.advisorOn, 0);
 }
 
-TEST(OptionsScreen, HoverLightsWordsAndNotches) {
-    OptionsVisit v;
-    v.Frame(kMusicOnWord);
-    EXPECT_EQ(v.screen.wordHighlight[1], 1);
-    EXPECT_EQ(v.screen.hoverForSound, Options::kMusicOn);
-    v.Frame({425, 180});  // just right of the ON area
-    EXPECT_EQ(v.screen.wordHighlight[1], 0);
-    EXPECT_EQ(v.screen.hoverForSound, 0);
-    v.Frame(SoundsNotch(3));
-    EXPECT_EQ(v.screen.hoveredSoundsNotch, 4);
-    EXPECT_EQ(v.screen.hoverForSound, Options::kFirstSoundsNotch + 3);
-    v.Frame(kNowhere);
-    EXPECT_EQ(v.screen.hoveredSoundsNotch, 0);
-}
-
 TEST(OptionsScreen, BackLeavesOnReleaseOverIt) {
     OptionsVisit v;
     PressAt(v, kBack);
@@ -134,7 +118,6 @@ TEST_F(OptionsScreenPicture, SwitchesSlidersAndHoveredWord) {
     Begin();
     v.screen.Draw(v.musicOn, v.soundsOn, art_.cloudsSheet, v.advisorOn);
     const Image shot = Shot();
-    SaveOutput(shot, "options_full");
     EXPECT_TRUE(MatchesReference(Crop(shot, 130, 170, 600, 300), "options"));
 }
 
