@@ -9,7 +9,6 @@ namespace {
 using Options = OptionsScreen;
 
 At MusicNotch(int i) { return {188 + 16 * i, 300}; }
-At SoundsNotch(int i) { return {188 + 16 * i, 360}; }
 constexpr At kMusicOnWord{390, 185};
 constexpr At kBack{160, 250};
 
@@ -56,25 +55,26 @@ struct OptionsVisit {
 };
 
 TEST(OptionsScreen, SliderEndsSetVolumesAndSwitches) {
+    struct Case {
+        At at;
+        uint32_t musicVolume, soundVolume;
+        uint8_t musicOn, soundsOn, notch;
+    };
+    // One visit: each click changes only its own slider.
+    constexpr Case kCases[] = {
+        {{188, 360}, 60, 0, 1, 0, 0},  {{572, 360}, 60, 80, 1, 1, 24},
+        {{188, 300}, 4, 80, 0, 1, 0},  {{572, 300}, 100, 80, 1, 1, 24},
+    };
     OptionsVisit v;
-    v.Click(SoundsNotch(0));
-    EXPECT_EQ(v.soundVolume, 0u);
-    EXPECT_EQ(v.soundsOn, 0);
-    EXPECT_EQ(v.screen.soundsOffEvent, 1);
-    v.Click(SoundsNotch(24));
-    EXPECT_EQ(v.soundVolume, 80u);
-    EXPECT_EQ(v.soundsOn, 1);
-    EXPECT_EQ(v.screen.soundsNotch, 24);
-    EXPECT_EQ(v.screen.soundsOnEvent, 1);
-
-    v.Click(MusicNotch(0));
-    EXPECT_EQ(v.musicVolume, 4u);
-    EXPECT_EQ(v.musicOn, 0);
-    EXPECT_EQ(v.screen.musicOffEvent, 1);
-    v.Click(MusicNotch(24));
-    EXPECT_EQ(v.musicVolume, 100u);
-    EXPECT_EQ(v.musicOn, 1);
-    EXPECT_EQ(v.screen.musicNotch, 24);
+    for (const Case& c : kCases) {
+        v.Click(c.at);
+        EXPECT_TRUE(v.musicVolume == c.musicVolume && v.soundVolume == c.soundVolume) << c.at.x << "," << c.at.y;
+        EXPECT_TRUE(v.musicOn == c.musicOn && v.soundsOn == c.soundsOn) << c.at.x << "," << c.at.y;
+        EXPECT_EQ(c.at.y == 300 ? v.screen.musicNotch : v.screen.soundsNotch, c.notch);
+    }
+    // Each switch raised its event once, for the scene to carry out.
+    const OptionsScreen& s = v.screen;
+    EXPECT_TRUE(s.musicOnEvent == 1 && s.musicOffEvent == 1 && s.soundsOnEvent == 1 && s.soundsOffEvent == 1);
     EXPECT_EQ(v.leaves, 0);
 }
 
@@ -113,7 +113,7 @@ TEST_F(OptionsScreenPicture, SwitchesSlidersAndHoveredWord) {
     OptionsVisit v;
     v.screen.LoadArt(&graphics_);
     v.Click(MusicNotch(12));
-    v.Click(SoundsNotch(0));
+    v.Click({188, 360});  // the lowest sounds notch
     v.screen.HitTest(kMusicOnWord.x, kMusicOnWord.y);
     Begin();
     v.screen.Draw(v.musicOn, v.soundsOn, art_.cloudsSheet, v.advisorOn);
