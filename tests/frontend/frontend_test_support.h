@@ -1,0 +1,70 @@
+#pragma once
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/graphics_device.h"
+#include "platform/image_codec.h"
+#include "platform/input_device.h"
+#include "platform/input_system.h"
+#include "platform/shared_art.h"
+
+namespace frontend_test {
+
+struct At {
+    int x, y;
+};
+
+// The mouse as a scene reads it: buttons go down and up in the raw input
+// state and reach the device at its next poll, once per frame.
+class Mouse {
+public:
+    Mouse();
+    void Press(int button = 0) { system_.Raw().PressButton(button); }
+    void Release(int button = 0) { system_.Raw().ReleaseButton(button); }
+    InputDevice* Poll();
+
+private:
+    InputSystem system_;
+    InputDevice device_;
+};
+
+// Frames of a screen visit: anything with Frame(At) and a Mouse `mouse`.
+template <typename Visit>
+void PressAt(Visit& visit, At at, int button = 0) {
+    visit.Frame(at);
+    visit.mouse.Press(button);
+    visit.Frame(at);
+}
+template <typename Visit>
+void ReleaseAt(Visit& visit, At at, int button = 0) {
+    visit.mouse.Release(button);
+    visit.Frame(at);
+}
+
+// A headless 800 x 600 device in the game directory with the shared art.
+class Canvas : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Clears the back buffer and opens a frame.
+    void Begin();
+    Image Shot();
+
+    SDL_Window* window_ = nullptr;
+    GraphicsDevice graphics_;
+    SharedArt art_;
+    std::string oldDir_;
+};
+
+// The part of a picture inside (x, y, width, height).
+Image Crop(const Image& image, int x, int y, int width, int height);
+
+// Compares a picture with tests/frontend/ref/<name>.png: at most half a
+// percent of the pixels may be off by more than 24 in a channel. The picture
+// always goes to GAME_TEST_OUT/<name>.png; GAME_UPDATE_REFS=1 rewrites the
+// reference.
+::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name);
+
+}  // namespace frontend_test
