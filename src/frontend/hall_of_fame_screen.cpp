@@ -35,11 +35,10 @@ constexpr int16_t kNameRowY[HallOfFameScreen::kEntries] = {50, 165, 279, 399, 52
 constexpr uint32_t kNameColour = 0x69FFFF00u;
 constexpr float kNameScale = 0.7f;
 
-// Numbers: reference points per entry and digit offsets by digit count.
-struct At {
-    int16_t x, y;
-};
-constexpr At kValueAt[HallOfFameScreen::kEntries] = {{350, 17}, {350, 31}, {350, 46}, {350, 62}, {350, 78}};
+// Numbers: each sits over its entry's name, in the name's column. (Drawn at
+// y 17, 31, 46, 62 and 78 the five numbers would pile up on the first name.)
+constexpr int32_t kValueX = 350;
+constexpr int32_t kValueAboveName = 33;
 constexpr int16_t kDigitOffsets[HallOfFameScreen::kMaxDigits][HallOfFameScreen::kMaxDigits] = {
     {39}, {47, 30}, {58, 39, 22}, {65, 48, 31, 14}, {74, 57, 40, 23, 6}};
 // A narrow leading 1 of a five-digit number sits a little to the right.
@@ -117,7 +116,11 @@ void HallOfFameScreen::Draw(SpriteSheet* menuSheet) {
     DrawBackground();
     DrawBack();
     DrawNames(menuSheet);
-    for (int entry = 1; entry <= kEntries; ++entry) DrawValue(entry, kValueAt[entry - 1].x, kValueAt[entry - 1].y);
+    DrawValue1(kValueX, kNameRowY[0] - kValueAboveName);
+    DrawValue2(kValueX, kNameRowY[1] - kValueAboveName);
+    DrawValue3(kValueX, kNameRowY[2] - kValueAboveName);
+    DrawValue4(kValueX, kNameRowY[3] - kValueAboveName);
+    DrawValue5(kValueX, kNameRowY[4] - kValueAboveName);
 }
 
 void HallOfFameScreen::DrawBackground() {

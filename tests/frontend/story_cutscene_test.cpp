@@ -101,6 +101,12 @@ TEST_F(StoryCutsceneTest, IntroPictureRisesForAboutNineSecondsThenWaitsWithoutEn
         if (arrived < 0 && visit.cut.objY[0] == 0) arrived = visit.Seconds();
     }
     EXPECT_NEAR(arrived, 600.0 / 70.0, 0.3);
+    // After a long frame the steps are large: the picture still stops at the top.
+    StoryVisit slow(time.clock, StoryCutscene::kIntro, 0);
+    for (int32_t y : {345, 90, 0, 0}) {
+        slow.cut.Move1(255);
+        EXPECT_EQ(slow.cut.objY[0], y);
+    }
     EXPECT_EQ(visit.cut.objY[0], 0);
     EXPECT_EQ(visit.cut.objX[0], 110);
     EXPECT_FALSE(visit.cut.LeaveRequested());
@@ -195,6 +201,17 @@ TEST_F(StoryCutsceneTest, AsteroidFramesTurnEveryHundredMillisecondsBothWays) {
         up = visit.cut.frameUp;
     }
     EXPECT_EQ(visit.cut.frameUp, 1);  // wrapped from 15 to 0 on the way
+    // Exactly 100 ms is not yet enough.
+    StoryCutscene cut;
+    cut.stage = StoryCutscene::kEnding;
+    cut.Setup();
+    cut.Animate1();
+    time.clock.Advance(100);
+    cut.Animate1();
+    EXPECT_EQ(cut.frameUp, 0);
+    time.clock.Advance(1);
+    cut.Animate1();
+    EXPECT_EQ(cut.frameUp, 1);
     for (size_t i = 1; i < tickFrames.size(); ++i) {
         const uint32_t gap = (tickFrames[i] - tickFrames[i - 1]) * kFrameMs;
         EXPECT_GT(gap, 100u);
