@@ -9,35 +9,31 @@ namespace story_test {
 
 namespace {
 
-std::string EnvOr(const char* name, const std::string& fallback) {
-    const char* value = std::getenv(name);
-    return value && *value ? value : fallback;
-}
-
 int Distance(uint32_t a, uint32_t b) {
     int sum = 0;
     for (int shift = 0; shift < 24; shift += 8) sum += std::abs(int((a >> shift) & 0xFF) - int((b >> shift) & 0xFF));
     return sum;
 }
 
-constexpr int kNoise = 24;
+int CountFar(const Image& a, const Image* b, int x, int y, int width, int height) {
+    int count = 0;
+    for (int py = y; py < y + height; ++py)
+        for (int px = x; px < x + width; ++px) count += Distance(a.At(px, py), b ? b->At(px, py) : 0) > 24;
+    return count;
+}
 
 }  // namespace
 
 Player::Player() {
     system_.Create(nullptr, nullptr);
-    keyboard_.Create(&system_, InputDevice::kKeyboard, 0);
-    mouse_.Create(&system_, InputDevice::kMouse, 0);
-}
-
-void Player::Poll() {
-    keyboard_.Poll();
-    mouse_.Poll();
+    keyboard.Create(&system_, InputDevice::kKeyboard, 0);
+    mouse.Create(&system_, InputDevice::kMouse, 0);
 }
 
 void Canvas::SetUp() {
     oldDir_ = fs::current_path().string();
-    const std::string gameDir = EnvOr("GAME_DIR", "game");
+    const char* env = std::getenv("GAME_DIR");
+    const std::string gameDir = env && *env ? env : "game";  // run by hand from build/
     std::error_code ec;
     if (fs::is_directory(gameDir, ec)) fs::current_path(gameDir);
     ASSERT_EQ(graphics_.CreateDirect3D(), 1);
@@ -53,33 +49,25 @@ void Canvas::TearDown() {
     art_.ReleaseArt();
     graphics_.Release();
     if (window_) SDL_DestroyWindow(window_);
-    window_ = nullptr;
-    if (!oldDir_.empty()) fs::current_path(oldDir_);
+    fs::current_path(oldDir_);
 }
-
-void Canvas::Clear() { graphics_.Clear(0, 1.0f); }
 
 Image Canvas::Shot(const std::string& name) {
     Image image;
     EXPECT_EQ(graphics_.ReadBackBuffer(image), 1);
-    const std::string outDir = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string());
-    fs::create_directories(outDir);
-    SavePngFile(outDir + "/" + name + ".png", image);
+    const char* out = std::getenv("GAME_TEST_OUT");
+    const fs::path dir = out ? out : fs::temp_directory_path().string();
+    fs::create_directories(dir);
+    SavePngFile((dir / (name + ".png")).string(), image);
     return image;
 }
 
 int LitPixels(const Image& image, int x, int y, int width, int height) {
-    int lit = 0;
-    for (int py = y; py < y + height; ++py)
-        for (int px = x; px < x + width; ++px) lit += Distance(image.At(px, py), 0) > kNoise;
-    return lit;
+    return CountFar(image, nullptr, x, y, width, height);
 }
 
 int ChangedPixels(const Image& a, const Image& b, int x, int y, int width, int height) {
-    int changed = 0;
-    for (int py = y; py < y + height; ++py)
-        for (int px = x; px < x + width; ++px) changed += Distance(a.At(px, py), b.At(px, py)) > kNoise;
-    return changed;
+    return CountFar(a, &b, x, y, width, height);
 }
 
 }  // namespace story_test
