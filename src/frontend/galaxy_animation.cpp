@@ -113,7 +113,9 @@ void GalaxyAnimation::DrawBackground(SpriteSheet* spaceSheet, SpriteSheet* dustS
         for (const DustRow& row : kDustRows) DrawMosaicRow(dustSheet, row.image, row.y, kDustColour);
     }
     if (spaceSheet) {
-        for (const Piece& p : kSpacePieces) spaceSheet->Draw(p.image, p.frame, p.x, p.y, kWhite, p.scale, p.scale, 0, 0.0f);
+        for (const Piece& p : kSpacePieces) {
+            spaceSheet->Draw(p.image, p.frame, p.x, p.y, kWhite, p.scale, p.scale, 0, 0.0f);
+        }
     }
     if (cloudSheet) {
         for (int row = 0; row < kCloudRows; ++row) {

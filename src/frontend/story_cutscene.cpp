@@ -67,16 +67,15 @@ void StoryCutscene::Move1(uint8_t step) {
 
 void StoryCutscene::Move2(uint8_t s30, uint8_t s70, uint8_t s120, uint8_t s177, uint8_t s250) {
     const uint8_t steps[kSpeedCount] = {s30, s70, s120, s177, s250};
-    fleetX += s70;
+    fleetX += steps[kS70];
     if (fleetX > kFleetStopX) fleetX = kFleetStopX;
-    MoveShips(s120, s177, s250);
-    MoveComets(s70, s120, s177);
+    MoveShips(steps);
+    MoveComets(steps);
     MoveAsteroids(steps);
 }
 
-void StoryCutscene::MoveShips(uint8_t s120, uint8_t s177, uint8_t s250) {
-    const uint8_t steps[kSpeedCount] = {0, 0, s120, s177, s250};
-    for (int i = 0; i < kShips; ++i) shipX[i] -= steps[kShipRows[i].speed];
+void StoryCutscene::MoveShips(const uint8_t* stepBySpeed) {
+    for (int i = 0; i < kShips; ++i) shipX[i] -= stepBySpeed[kShipRows[i].speed];
     // The lead ship comes round again from far behind, half as wide.
     if (shipX[0] < kShipRows[0].shownAbove) {
         shipX[0] = kLeadShipReturnX;
@@ -84,11 +83,11 @@ void StoryCutscene::MoveShips(uint8_t s120, uint8_t s177, uint8_t s250) {
     }
 }
 
-void StoryCutscene::MoveComets(uint8_t s70, uint8_t s120, uint8_t s177) {
-    const uint8_t steps[3] = {s120, s70, s177};
-    for (int c = 0; c < 3; ++c) {
-        objX[kFirstComet + c] -= steps[c];
-        objY[kFirstComet + c] += steps[c];
+void StoryCutscene::MoveComets(const uint8_t* stepBySpeed) {
+    for (int i = kFirstComet; i < kObjects; ++i) {
+        const uint8_t step = stepBySpeed[kCometSpeeds[i - kFirstComet]];
+        objX[i] -= step;
+        objY[i] += step;
     }
     constexpr int kReturning = kFirstComet + 1;
     if (objX[kReturning] < kCometReentryBelowX && cometStep < kCometReentries) {

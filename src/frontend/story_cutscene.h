@@ -100,7 +100,8 @@ public:
     uint8_t musicRequest = 0;  // 1: play kEndingMusic once at its volume, then clear
 
 private:
-    void MoveShips(uint8_t s120, uint8_t s177, uint8_t s250);
-    void MoveComets(uint8_t s70, uint8_t s120, uint8_t s177);
+    // Each takes this frame's steps indexed by speed (30, 70, 120, 177, 250 px/s).
+    void MoveShips(const uint8_t* stepBySpeed);
+    void MoveComets(const uint8_t* stepBySpeed);
     void MoveAsteroids(const uint8_t* stepBySpeed);
 };

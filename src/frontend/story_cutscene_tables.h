@@ -104,7 +104,9 @@ constexpr int32_t kAsteroidWrapBelowX = -400;
 constexpr uint8_t kAsteroidFrames = 16;
 constexpr uint32_t kFrameTickMs = 100;
 
-// Comet 9 comes back this many times, at these points in turn.
+// Comets 8, 9 and 10 fall down and left along diagonals, each at its speed;
+// comet 9 comes back at these points in turn.
+constexpr Speed kCometSpeeds[3] = {kS120, kS70, kS177};
 constexpr int32_t kCometReentryBelowX = -100;
 constexpr Point kCometReturnPoints[7] = {{400, -200}, {800, 300}, {700, -20}, {800, 150},
                                          {400, -80},  {800, 20},  {500, -120}};
