@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
+#include <vector>
 
 #include "battle/battle_engine.h"
 
@@ -216,42 +219,51 @@ TEST(ShipBoxTable, GivenRowsComeOutExactly) {
     }
 }
 
-TEST(ShipBoxTable, DerivedRowsStayInsideTheSpriteAndTurnWithTheNose) {
-    for (int h = 0; h < kShipHeadings; ++h) {
-        const ShipBoxRow& row = BattleEngine::ShipBoxTable(h);
-        for (int b = 0; b < 7; ++b) {
-            for (int k = 0; k < 4; ++k) {
-                EXPECT_GE(row.boxes[b][k], -1) << h;
-                EXPECT_LE(row.boxes[b][k], 64) << h;
+// Cells -1 .. 64 of the sprite covered by a row's boxes, or by the heading-0
+// boxes turned clockwise to `turnedTo`.
+std::vector<bool> Covered(const ShipBoxRow& row, int turnedTo = -1) {
+    std::vector<bool> cells(66 * 66);
+    const double angle = turnedTo * 2.0 * 3.14159265358979 / 64.0;
+    for (int y = -1; y <= 64; ++y) {
+        for (int x = -1; x <= 64; ++x) {
+            double px = x + 0.5, py = y + 0.5;
+            if (turnedTo >= 0) {
+                const double dx = px - 32.0, dy = py - 32.0;
+                px = 32.0 + dx * std::cos(angle) + dy * std::sin(angle);
+                py = 32.0 - dx * std::sin(angle) + dy * std::cos(angle);
             }
-            EXPECT_GT(row.boxes[b][2], 0) << h;
-            EXPECT_GT(row.boxes[b][3], 0) << h;
+            for (const auto& b : row.boxes) {
+                if (px >= b[0] && px < b[0] + b[2] && py >= b[1] && py < b[1] + b[3]) cells[(y + 1) * 66 + x + 1] = true;
+            }
         }
     }
-    // The nose box (box 0) sits in the quadrant the heading points into.
-    auto noseCentre = [](int h, int32_t& x, int32_t& y) {
+    return cells;
+}
+
+TEST(ShipBoxTable, DerivedRowsFollowTheTurnedOutlineAtAboutItsArea) {
+    const ShipBoxRow& upright = BattleEngine::ShipBoxTable(0);
+    const std::vector<bool> base = Covered(upright);
+    const double baseArea = static_cast<double>(std::count(base.begin(), base.end(), true));
+    for (int h = 0; h < kShipHeadings; ++h) {
+        if (h == 0 || h == 8 || h == 16 || h == 32 || h == 48) continue;  // given by hand
         const ShipBoxRow& row = BattleEngine::ShipBoxTable(h);
-        x = row.boxes[0][0] + row.boxes[0][2] / 2;
-        y = row.boxes[0][1] + row.boxes[0][3] / 2;
-    };
-    int32_t x, y;
-    noseCentre(4, x, y);
-    EXPECT_GT(x, 32);
-    EXPECT_LT(y, 32);
-    noseCentre(24, x, y);
-    EXPECT_GT(x, 32);
-    EXPECT_GT(y, 32);
-    noseCentre(40, x, y);
-    EXPECT_LT(x, 32);
-    EXPECT_GT(y, 32);
-    noseCentre(56, x, y);
-    EXPECT_LT(x, 32);
-    EXPECT_LT(y, 32);
-    // Half a turn keeps a derived box its size.
-    const ShipBoxRow& r4 = BattleEngine::ShipBoxTable(4);
-    const ShipBoxRow& r36 = BattleEngine::ShipBoxTable(36);
-    EXPECT_EQ(r4.boxes[0][2], r36.boxes[0][2]);
-    EXPECT_EQ(r4.boxes[0][3], r36.boxes[0][3]);
+        for (const auto& b : row.boxes) {
+            EXPECT_GE(b[0], -1) << h;
+            EXPECT_GE(b[1], -1) << h;
+            EXPECT_LE(b[0] + b[2], 65) << h;
+            EXPECT_LE(b[1] + b[3], 65) << h;
+        }
+        const std::vector<bool> mine = Covered(row), turned = Covered(upright, h);
+        int area = 0, both = 0, either = 0;
+        for (size_t i = 0; i < mine.size(); ++i) {
+            area += mine[i];
+            both += mine[i] && turned[i];
+            either += mine[i] || turned[i];
+        }
+        // As easy to hit at every heading, and hit where the turned ship is.
+        EXPECT_NEAR(area / baseArea, 1.0, 0.15) << h;
+        EXPECT_GT(static_cast<double>(both) / either, 0.7) << h;
+    }
 }
 
 TEST(ShipBoxTable, FlamePointsFollowTheFullTable) {
