@@ -147,15 +147,37 @@ TEST_F(Behaviour, ImmobileEnemiesPickTargetsButNeverMove) {
     EXPECT_EQ(engine->enemy.x[0], 1000);
 }
 
-TEST_F(Behaviour, AFiringEnemyTurnsToItsOwnMotion) {
-    AddEnemy(0, 0, -2000);  // moves right and down toward the ship
-    AddEnemy(1, 1000, -2000);  // moves left and down
-    engine->enemy.faceRequest[0] = 1;
-    engine->enemy.faceRequest[1] = 1;
+TEST_F(Behaviour, DirectionFlagsCarryFromOneUnitToTheNextWithinAPass) {
+    // Enemy 0 moves right and down, enemy 1 left and down: the flags of the
+    // pass add up, so enemy 1 turns down-right as well.
+    AddEnemy(0, 0, -2000);
+    AddEnemy(1, 1000, -2000);
+    engine->enemy.faceRequest[0] = engine->enemy.faceRequest[1] = 1;
     engine->ThinkEnemies(kCamX, kCamY, 0, 5);
     EXPECT_EQ(engine->enemy.facing[0], 3);
-    EXPECT_EQ(engine->enemy.facing[1], 5);
-    EXPECT_EQ(engine->enemy.faceRequest[0], 0);
+    EXPECT_EQ(engine->enemy.facing[1], 3);
+    EXPECT_EQ(engine->enemy.faceRequest[1], 0);
+    // The next pass starts clear: enemy 0 alone, moving down only.
+    engine->enemy.active[1] = 0;
+    engine->enemy.x[0] = 400;
+    engine->enemy.faceRequest[0] = 1;
+    engine->ThinkEnemies(kCamX, kCamY, 0, 5);
+    EXPECT_EQ(engine->enemy.facing[0], 4);
+
+    // Robot 0 chases right, robot 1 only up: robot 1 faces up-right.
+    AddEnemy(5, kShipWorldX + 300, kShipWorldY - 300, 0);
+    AddRobot(0, kShipWorldX, kShipWorldY - 300);
+    AddRobot(1, kShipWorldX + 300, kShipWorldY);
+    engine->ThinkRobots(kCamX, kCamY, 7, 10);
+    EXPECT_EQ(engine->robot.facing[0], 2);
+    EXPECT_EQ(engine->robot.facing[1], 1);
+    // Allies alike, on the tick their timer reads 1.
+    engine->robotFireTimers[0] = 1;
+    AddAlly(0, kShipWorldX, kShipWorldY - 300);
+    AddAlly(1, kShipWorldX + 300, kShipWorldY);
+    engine->ThinkAllies(kCamX, kCamY, 7, 10);
+    EXPECT_EQ(engine->ally.facing[0], 2);
+    EXPECT_EQ(engine->ally.facing[1], 1);
 }
 
 TEST_F(Behaviour, EnemiesSidestepInsideTheirChanceWindow) {

@@ -271,6 +271,18 @@ TEST_F(Firing, EnemyVolleysFanByTheSpreadCounter) {
     EXPECT_EQ(EnemyShotHeadings(), (std::vector<int>{0, 1, 2, 62, 63}));
 }
 
+TEST_F(Firing, AnEnemyOnItsTargetFiresAlongTheLastStagedHeading) {
+    // Enemy 0's fan ends on 16 - 5 = 11; enemy 1 sits on its target and so
+    // keeps that direction.
+    AddEnemy(0, 0, 0, 3, 500, 0);
+    AddEnemy(1, 900, 900, 1, 900, 900);
+    engine->enemyFireTimers[0] = 10;
+    engine->spreadCounter = 5;
+    engine->FireEnemyShots(kCamX, kCamY);
+    EXPECT_EQ(engine->shotStaging.aimHeading, 11);
+    EXPECT_EQ(EnemyShotHeadings(), (std::vector<int>{11, 11, 16, 21}));
+}
+
 TEST_F(Firing, EnemyShotsFillFreeSlotsAndDropTheRest) {
     for (int i = 0; i < kEnemyShotSlots - 2; ++i) engine->enemyShot.active[i] = 1;
     AddEnemy(0, 0, 0, 5, 500, 0);
