@@ -42,6 +42,11 @@ constexpr uint32_t kDigitColours[16] = {0xFF000080, 0xFFFF0000, 0xFF00FF00, 0xFF
                                         0xFF00FFFF, 0xFF808000, 0xFF800080, 0xFF008080, 0xFF111111, 0xFF222222,
                                         0xFF333333, 0xFF444444, 0xFF555555, 0xFF666666};
 
+SpriteSheet* BattleEngine::*const kSheets[] = {&BattleEngine::shotsSheet,   &BattleEngine::shipSheet,
+                                              &BattleEngine::buildingsSheet, &BattleEngine::robotsSheet,
+                                              &BattleEngine::favorsSheet,  &BattleEngine::enemiesSheet,
+                                              &BattleEngine::questItemSheet};
+
 class BattleDraw : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -206,6 +211,98 @@ TEST_F(BattleDraw, QuestItemStillShowsAfterTheArtIsReloaded) {
     }
     drawn = DrawFrame();
     EXPECT_EQ(visible(drawn, 100, 100), before);
+}
+
+TEST_F(BattleDraw, TheGlowingShipShowsAtTheFadeOfRechargeAndOfHardArmor) {
+    const uint32_t clear = 0, blue = 0xFF0000FF;
+    LoadSolid(engine->shipSheet, 0, 64, 1, &clear);
+    LoadSolid(engine->shipSheet, 13, 64, 1, &blue);
+    const struct {
+        uint8_t recharge, hardArmor;
+    } rows[] = {{0, 0}, {120, 0}, {0, 200}, {0, 60}};
+    for (const auto& r : rows) {
+        engine->shieldsRechargeFade = r.recharge;
+        engine->hardArmorFade = r.hardArmor;
+        const int alpha = r.recharge + r.hardArmor;
+        const int want = (kBackground & 0xFF) + ((255 - static_cast<int>(kBackground & 0xFF)) * alpha) / 255;
+        EXPECT_NEAR(DrawFrame().At(engine->shipX + 5, engine->shipY + 5) & 0xFF, want, 3)
+            << int{r.recharge} << " " << int{r.hardArmor};
+    }
+}
+
+// Every layer of the battle view at the ship's spot, each given one solid
+// picture. Drawing each layer over the one before it, only the later one's
+// colour may show, so the list is the order Draw paints them in.
+TEST_F(BattleDraw, LayersArePaintedInTheirFixedOrder) {
+    const int32_t wx = kCamX + engine->shipX, wy = kCamY + engine->shipY;
+    struct Layer {
+        const char* name;
+        SpriteSheet* BattleEngine::*sheet;
+        int image;
+        void (*show)(BattleEngine&, int32_t, int32_t);
+    };
+    const Layer layers[] = {
+        {"quest item", &BattleEngine::questItemSheet, 0,
+         [](BattleEngine& e, int32_t x, int32_t y) {
+             e.questItem.enabled = 1;
+             e.questItem.kind[0] = 1;
+             e.questItem.x[0] = x, e.questItem.y[0] = y;
+         }},
+        {"pickup", &BattleEngine::shipSheet, 5, [](BattleEngine& e, int32_t x, int32_t y) { e.AddPickup(x, y, 0, 1); }},
+        {"enemy shot", &BattleEngine::shotsSheet, 1,
+         [](BattleEngine& e, int32_t x, int32_t y) { e.AddEnemyShot(x, y, 10, 10, 0, 0, 0, 0, 1, 0, 1); }},
+        {"player shot", &BattleEngine::shotsSheet, 0,
+         [](BattleEngine& e, int32_t x, int32_t y) { e.AddPlayerShot(x, y, 8, 8, 0, 0, 0, 0, 1, 0); }},
+        {"ally", &BattleEngine::favorsSheet, 0,
+         [](BattleEngine& e, int32_t x, int32_t y) {
+             e.ally.active[0] = 1;
+             e.ally.w[0] = e.ally.h[0] = 64;
+             e.ally.x[0] = x, e.ally.y[0] = y;
+         }},
+        {"robot", &BattleEngine::robotsSheet, 0,
+         [](BattleEngine& e, int32_t x, int32_t y) {
+             e.robot.active[0] = 1;
+             e.robot.x[0] = x, e.robot.y[0] = y;
+         }},
+        {"enemy", &BattleEngine::enemiesSheet, 0,
+         [](BattleEngine& e, int32_t x, int32_t y) {
+             e.enemy.active[0] = e.enemy.mobile[0] = 1;
+             e.enemy.w[0] = e.enemy.h[0] = 64;
+             e.enemy.x[0] = x, e.enemy.y[0] = y;
+         }},
+        {"smoke", &BattleEngine::enemiesSheet, 20,
+         [](BattleEngine& e, int32_t x, int32_t y) {
+             e.enemy.active[1] = 1;
+             e.enemy.w[1] = e.enemy.h[1] = 64;
+             e.enemy.x[1] = x, e.enemy.y[1] = y;
+             e.enemy.smokeLevel[1] = 1;
+         }},
+        {"ship", &BattleEngine::shipSheet, 0, [](BattleEngine&, int32_t, int32_t) {}},
+        {"hard armor glow", &BattleEngine::shipSheet, 13, [](BattleEngine& e, int32_t, int32_t) { e.hardArmorFade = 250; }},
+        {"extra armor", &BattleEngine::shipSheet, 9, [](BattleEngine& e, int32_t, int32_t) { e.extraArmorFade = 250; }},
+        {"explosion", &BattleEngine::shotsSheet, 4,
+         [](BattleEngine& e, int32_t x, int32_t y) { e.AddKillExplosion(x, y, 32, 1, 0); }},
+        {"spark", &BattleEngine::shotsSheet, 3, [](BattleEngine& e, int32_t x, int32_t y) { e.AddSpark(x, y); }},
+        {"armageddon", &BattleEngine::shipSheet, 8, [](BattleEngine& e, int32_t, int32_t) { e.armageddonTimeline = 250; }},
+    };
+    const uint32_t clear = 0x00000000, red = 0xFFFF0000, blue = 0xFF0000FF;
+    for (const Layer& layer : layers) LoadSolid(engine.get()->*layer.sheet, layer.image, 64, 1, &clear);
+    for (size_t i = 1; i < std::size(layers); ++i) {
+        const Layer &below = layers[i - 1], &above = layers[i];
+        // A fresh engine for each pair, with the art moved over.
+        auto fresh = std::make_unique<BattleEngine>();
+        for (SpriteSheet* BattleEngine::*sheet : kSheets) std::swap(fresh.get()->*sheet, engine.get()->*sheet);
+        engine->ReleaseArt();
+        engine.swap(fresh);
+        LoadSolid(engine.get()->*below.sheet, below.image, 64, 1, &red);
+        LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &blue);
+        below.show(*engine, wx, wy);
+        above.show(*engine, wx, wy);
+        const uint32_t top = DrawFrame().At(engine->shipX + 35, engine->shipY + 30);
+        EXPECT_GT(top & 0xFF, (top >> 16) & 0xFF) << above.name << " over " << below.name;
+        LoadSolid(engine.get()->*below.sheet, below.image, 64, 1, &clear);
+        LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &clear);
+    }
 }
 
 // A full battle, drawn with the game's own art, kept as a picture to look at.
