@@ -181,23 +181,38 @@ TEST_F(Behaviour, DirectionFlagsCarryFromOneUnitToTheNextWithinAPass) {
 }
 
 TEST_F(Behaviour, EnemiesSidestepInsideTheirChanceWindow) {
-    // 60 px left of the ship's centre, inside a keep-off of 150: no chase,
-    // and dx > 150 - 100 sidesteps it further left.
-    AddEnemy(0, 400 - 60, -658);
-    engine->enemy.keepOffX[0] = 150;
-    engine->enemy.sidestepX[0] = 1;
-    engine->enemy.sidestepChance[0] = 30;
-    engine->sidestepTicker = 10;
-    engine->ThinkEnemies(kCamX, kCamY, 4, 9);
-    EXPECT_EQ(engine->enemy.x[0], 336);
-    EXPECT_EQ(engine->enemy.sidestepping[0], 1);
-    EXPECT_EQ(engine->enemy.sidestepTravelled[0], 4);
+    // Inside a keep-off of 150 an enemy does not chase; 60 px off its target
+    // (past 150 - 100) it steps aside, away from the target, on each axis
+    // it may sidestep along.
+    const struct {
+        uint8_t alongX, alongY;
+        int32_t dx, dy;  // target minus enemy
+        int32_t stepX, stepY;
+    } rows[] = {
+        {1, 0, 60, 0, -4, 0}, {1, 0, -60, 0, 4, 0}, {0, 1, 0, 60, 0, -4}, {0, 1, 0, -60, 0, 4}, {0, 0, 60, 60, 0, 0},
+    };
+    for (const auto& r : rows) {
+        AddEnemy(0, 400 - r.dx, -658 - r.dy, 1, 150);
+        engine->enemy.sidestepX[0] = r.alongX;
+        engine->enemy.sidestepY[0] = r.alongY;
+        engine->enemy.sidestepChance[0] = 30;
+        engine->enemy.sidestepping[0] = engine->enemy.sidestepTravelled[0] = 0;
+        engine->sidestepTicker = 10;
+        engine->ThinkEnemies(kCamX, kCamY, 4, 9);
+        EXPECT_EQ(engine->enemy.x[0], 400 - r.dx + r.stepX) << r.dx << "," << r.dy;
+        EXPECT_EQ(engine->enemy.y[0], -658 - r.dy + r.stepY) << r.dx << "," << r.dy;
+    }
 
-    int frames = 1;
-    while (engine->enemy.sidestepping[0] && frames < 100) {
+    // A sidestep runs until it has gone past 100 px.
+    AddEnemy(0, 400 - 60, -658, 1, 150);
+    engine->enemy.sidestepX[0] = 1;
+    engine->enemy.sidestepY[0] = 0;
+    engine->enemy.sidestepping[0] = engine->enemy.sidestepTravelled[0] = 0;
+    int frames = 0;
+    do {
         engine->ThinkEnemies(kCamX, kCamY, 4, 9);
         ++frames;
-    }
+    } while (engine->enemy.sidestepping[0] && frames < 100);
     EXPECT_EQ(frames, 26);  // 26 x 4 = 104 > 100
     EXPECT_EQ(engine->enemy.sidestepTravelled[0], 0);
     EXPECT_EQ(engine->enemy.x[0], 340 - 104);
@@ -219,11 +234,30 @@ TEST_F(Behaviour, EnemiesWithoutSidestepsHoldStillInsideKeepOff) {
 }
 
 TEST_F(Behaviour, EnemiesStayNearTheArea) {
+    // Area x 0..1000, y -2000..0: an enemy may stray 700 right, 50 left and
+    // 600 above or below. Each chases the ship, placed beyond that edge.
+    const struct {
+        int32_t camX, camY, x, y, wantX, wantY;
+    } rows[] = {
+        {5000, -1000, 1695, -700, 1700, -700},  // right: up to the margin
+        {5000, -1000, 1700, -700, 1700, -700},  // past it the step is undone
+        {-5000, -1000, -45, -700, -50, -700},
+        {-5000, -1000, -50, -700, -50, -700},
+        {0, -10000, 368, -2595, 368, -2600},
+        {0, -10000, 368, -2600, 368, -2600},
+        {0, 5000, 368, 595, 368, 600},
+        {0, 5000, 368, 600, 368, 600},
+    };
+    engine->AreaBounds[kBoundXMin] = 0;
     engine->AreaBounds[kBoundXMax] = 1000;
-    AddEnemy(0, 1701, -658);  // already past the right margin
-    engine->enemy.keepOffX[0] = -5000;  // wants to move right regardless
-    engine->ThinkEnemies(kCamX, kCamY, 0, 5);
-    EXPECT_EQ(engine->enemy.x[0], 1701);
+    engine->AreaBounds[kBoundYMin] = -2000;
+    engine->AreaBounds[kBoundYMax] = 0;
+    for (const auto& r : rows) {
+        AddEnemy(0, r.x, r.y);
+        engine->ThinkEnemies(r.camX, r.camY, 0, 5);
+        EXPECT_EQ(engine->enemy.x[0], r.wantX) << r.x << "," << r.y;
+        EXPECT_EQ(engine->enemy.y[0], r.wantY) << r.x << "," << r.y;
+    }
 }
 
 TEST_F(Behaviour, AnEnemyDoesNotStepOntoTheRobotItChases) {
@@ -237,42 +271,68 @@ TEST_F(Behaviour, AnEnemyDoesNotStepOntoTheRobotItChases) {
 }
 
 TEST_F(Behaviour, StaleNearestSlotsStayInsideTheTables) {
-    AddEnemy(0, 0, -200);
-    engine->enemy.nearestRobotByX[0] = 12345;  // never a real slot
+    // With the ship over 10070 px away and no robot active, the robot slots
+    // of an earlier frame stay in use; a slot outside the table is ignored.
+    AddEnemy(0, 0, -200, 0);
+    engine->robot.x[5] = 77;
+    engine->robot.y[5] = 88;
+    engine->enemy.nearestRobotByX[0] = 5;
+    engine->ThinkEnemies(20000, kCamY, 3, 3);
+    EXPECT_EQ(engine->enemy.targetsShip[0], 0);
+    EXPECT_EQ(engine->enemy.targetIndex[0], 5);
+    EXPECT_EQ(engine->enemy.targetX[0], 77);
+    EXPECT_EQ(engine->enemy.targetY[0], 88);
+    engine->enemy.nearestRobotByX[0] = 12345;
     engine->enemy.nearestRobotByY[0] = -7;
-    engine->ThinkEnemies(kCamX, kCamY, 3, 3);  // no robot: the ship is the target
-    AddRobot(1, 5000, 5000);
-    engine->AreaBounds[kBoundXMax] = 100000;
-    engine->ThinkEnemies(kCamX, kCamY, 3, 3);
-    EXPECT_GE(engine->enemy.targetIndex[0], 0);
+    engine->ThinkEnemies(20000, kCamY, 3, 3);
+    EXPECT_EQ(engine->enemy.targetIndex[0], 5);
+    EXPECT_EQ(engine->enemy.targetX[0], 77);
 }
 
 // ---- Robots ----
 
-TEST_F(Behaviour, ARobotFarLeftReturnsAtFullSpeedAndStopsWithinItsLeash) {
-    AddRobot(0, kShipWorldX - 401, kShipWorldY);
-    engine->ThinkRobots(kCamX, kCamY, 0, 10);
-    EXPECT_EQ(engine->robot.returningX[0], 1);
-    EXPECT_EQ(engine->robot.x[0], kShipWorldX - 391);
-    EXPECT_EQ(engine->robot.facing[0], 2) << "it faces right on the way back";
-    int frames = 0;
-    while (engine->robot.returningX[0] && frames < 100) {
+TEST_F(Behaviour, RobotsReturnToTheirLeashAndJumpWhenFarBehind) {
+    // Slot 0's leash is (80, 110); the return starts past 400 on x and 350 on
+    // y at 10 px a frame, and jumps 200 px beyond 600 / 550.
+    const struct {
+        int32_t dx, dy;          // robot minus ship
+        int32_t firstX, firstY;  // after one frame
+        int32_t finalX, finalY;  // once the return ends
+        uint8_t facing;
+    } rows[] = {
+        {-401, 0, -391, 0, -71, 0, 2}, {0, 351, 0, 341, 0, 101, 0},  {700, 0, 490, 0, 80, 0, 6},
+        {-700, 0, -490, 0, -80, 0, 2}, {0, 700, 0, 490, 0, 110, 0}, {0, -600, 0, -390, 0, -110, 4},
+    };
+    for (const auto& r : rows) {
+        AddRobot(0, kShipWorldX + r.dx, kShipWorldY + r.dy);
         engine->ThinkRobots(kCamX, kCamY, 0, 10);
-        ++frames;
+        EXPECT_EQ(engine->robot.x[0] - kShipWorldX, r.firstX) << r.dx << "," << r.dy;
+        EXPECT_EQ(engine->robot.y[0] - kShipWorldY, r.firstY) << r.dx << "," << r.dy;
+        EXPECT_EQ(engine->robot.facing[0], r.facing) << r.dx << "," << r.dy;
+        for (int f = 0; f < 100 && (engine->robot.returningX[0] || engine->robot.returningY[0]); ++f) {
+            engine->ThinkRobots(kCamX, kCamY, 0, 10);
+        }
+        EXPECT_EQ(engine->robot.x[0] - kShipWorldX, r.finalX) << r.dx << "," << r.dy;
+        EXPECT_EQ(engine->robot.y[0] - kShipWorldY, r.finalY) << r.dx << "," << r.dy;
     }
-    // Slot 0's leash is 80: it stops at the first point within 80.
-    EXPECT_EQ(engine->robot.x[0], kShipWorldX - 71);
-    const int32_t x = engine->robot.x[0];
-    engine->ThinkRobots(kCamX, kCamY, 0, 10);
-    EXPECT_EQ(engine->robot.x[0], x);
 }
 
-TEST_F(Behaviour, ARobotFarBehindJumpsTowardTheShip) {
-    AddRobot(0, kShipWorldX, kShipWorldY + 700);
-    engine->ThinkRobots(kCamX, kCamY, 0, 10);
-    // Starts returning up (-10), then jumps 200 because it is beyond 550.
-    EXPECT_EQ(engine->robot.returningY[0], 1);
-    EXPECT_EQ(engine->robot.y[0], kShipWorldY + 700 - 10 - 200);
+TEST_F(Behaviour, EscortsDoNotStepOntoTheEnemyTheyChase) {
+    // A robot chases past 60 + 200 px, an ally (keep-off 0) past 200; a step
+    // that would land on the enemy is undone, a shorter one is kept.
+    AddEnemy(0, kShipWorldX + 261, kShipWorldY, 0);
+    AddRobot(0, kShipWorldX, kShipWorldY);
+    engine->ThinkRobots(kCamX, kCamY, 250, 0);
+    EXPECT_EQ(engine->robot.x[0], kShipWorldX);
+    engine->ThinkRobots(kCamX, kCamY, 200, 0);
+    EXPECT_EQ(engine->robot.x[0], kShipWorldX + 200);
+
+    engine->robot.active[0] = 0;
+    AddAlly(0, kShipWorldX + 60, kShipWorldY);
+    engine->ThinkAllies(kCamX, kCamY, 0, 190);
+    EXPECT_EQ(engine->ally.x[0], kShipWorldX + 60);
+    engine->ThinkAllies(kCamX, kCamY, 0, 150);
+    EXPECT_EQ(engine->ally.x[0], kShipWorldX + 210);
 }
 
 TEST_F(Behaviour, RobotsChaseEnemiesPastTheirKeepOffAndSlack) {
