@@ -293,18 +293,30 @@ TEST_F(BattleClocks, ArmageddonSoundsOnceAndStrikesTwice) {
     EXPECT_EQ(engine->armageddonFalling, 0);
 }
 
-TEST_F(BattleClocks, OverlayFadesRiseToTheirPeakAndEnd) {
-    engine->extraArmorFade = 10;
-    int peak = 0, ticks = 0;
-    while (engine->extraArmorFade != 0 && ticks < 100) {
-        EffectsTick();
-        ++ticks;
-        peak = std::max<int>(peak, engine->extraArmorFade);
+TEST_F(BattleClocks, OverlayFadesRiseToTheirPeakAndEndInTheirWindow) {
+    // Started at 10: up by 10 past the peak, then down by 10 until a falling
+    // step's midway value lands in the end window (20-59 for extra armor,
+    // 20-49 for the others).
+    const struct {
+        uint8_t BattleEngine::*fade;
+        int peak, last;
+    } rows[] = {{&BattleEngine::extraArmorFade, 190, 40},
+                {&BattleEngine::shieldsRechargeFade, 120, 30},
+                {&BattleEngine::shieldProtectionFade, 120, 30},
+                {&BattleEngine::robotProtectionFade, 170, 30}};
+    for (const auto& r : rows) {
+        engine.get()->*r.fade = 10;
+        int peak = 0, last = 0;
+        for (int ticks = 0; engine.get()->*r.fade != 0 && ticks < 100; ++ticks) {
+            last = engine.get()->*r.fade;
+            peak = std::max(peak, last);
+            EffectsTick();
+        }
+        EXPECT_EQ(peak, r.peak) << r.peak;
+        EXPECT_EQ(last, r.last) << r.peak;
     }
-    EXPECT_EQ(peak, 190);  // first value past 180
-    EXPECT_LT(ticks, 100);
-    EXPECT_EQ(engine->extraArmorFalling, 0);
 
+    // Hard Armor rises past 220, then lights the glowing ship.
     engine->hardArmorFade = 40;
     engine->armorGlow = 0;
     for (int t = 0; t < 18; ++t) EffectsTick();
@@ -315,16 +327,42 @@ TEST_F(BattleClocks, OverlayFadesRiseToTheirPeakAndEnd) {
     EXPECT_EQ(engine->armorGlow, 1);
 }
 
-TEST_F(BattleClocks, UpgradeGlowsAndBadgeTurnOnlyInTheBase) {
-    engine->upgradeGlow[7] = 1;
-    EffectsTick(0);
-    EXPECT_EQ(engine->upgradeGlow[7], 1);
-    EXPECT_FLOAT_EQ(engine->badgeAngle, 0.0f);
-    int ticks = 0;
-    while (engine->upgradeGlow[7] != 0 && ticks < 100) {
-        EffectsTick(1);
-        ++ticks;
+TEST_F(BattleClocks, TheFirstRingAloneIsTriggeredByTheEffectsTick) {
+    for (ShockWave& wave : engine->ring) {
+        wave.state = 1;
+        wave.progress = 1.6f;
     }
-    EXPECT_LT(ticks, 100);
+    engine->ring[0].progress = 1.5f;  // exactly half: not yet
+    EffectsTick();
+    EXPECT_EQ(engine->ring[0].damageTrigger, 0);
+    engine->ring[0].progress = 1.6f;
+    EffectsTick();
+    EXPECT_EQ(engine->ring[0].damageTrigger, 1);
+    EXPECT_EQ(engine->ring[0].state, 2);
+    EXPECT_EQ(engine->ring[1].damageTrigger, 0);
+    EXPECT_EQ(engine->ring[2].state, 1);
+}
+
+TEST_F(BattleClocks, UpgradeGlowsAndBadgeTurnOnlyInTheBase) {
+    engine->upgradeGlow[7] = 40;
+    EffectsTick(0);
+    EXPECT_EQ(engine->upgradeGlow[7], 40);
+    EXPECT_FLOAT_EQ(engine->badgeAngle, 0.0f);
+    // +20 a tick until a value of 151-235 turns it, then -10 until below 40.
+    const struct {
+        uint8_t start;
+        int peak, ticks;
+    } rows[] = {{40, 160, 6 + 12 + 1}, {30, 170, 7 + 13 + 1}, {31, 151, 6 + 11 + 1}};
+    for (const auto& r : rows) {
+        engine->upgradeGlow[7] = r.start;
+        int peak = 0, ticks = 0;
+        while (engine->upgradeGlow[7] != 0 && ticks < 100) {
+            EffectsTick(1);
+            ++ticks;
+            peak = std::max<int>(peak, engine->upgradeGlow[7]);
+        }
+        EXPECT_EQ(peak, r.peak) << int{r.start};
+        EXPECT_EQ(ticks, r.ticks) << int{r.start};
+    }
     EXPECT_GT(engine->badgeAngle, 0.0f);
 }

@@ -41,6 +41,9 @@ TEST(ShipDamage, WorkedExamplesThroughEveryAbsorber) {
     const ChainCase cases[] = {
         // Hard shields 10, shields 100, d 30: the pair takes 10 each, shields the last 10.
         {"hard shields below half", 30, 0, WithHard(Ship(100, 500), 10, 0), 0, 80, 0, 0, 500, 0},
+        // Odd damage there: the carry point goes to the shields, or back into d.
+        {"hard shields below half, carry", 31, 0, WithHard(Ship(100, 500), 10, 0), 0, 79, 0, 0, 500, 0},
+        {"hard shields below half, carry on", 45, 0, WithHard(Ship(10, 500), 10, 0), 0, 0, 0, 0, 491, 0},
         // Hard shields 100, shields 10, d 30: 10 reach the armor share, 3 and the carry.
         {"shields below half", 30, 0, WithHard(Ship(10, 500), 100, 0), 90, 0, 0, 0, 496, 0},
         // Hard shields at least half: both lose half, nothing further.
@@ -352,6 +355,28 @@ TEST_F(Combat, StrikesTakeMostOfThePowerFromTheFirstEnemiesInReach) {
     EXPECT_EQ(10000 - engine->enemy.armor[5], 160u);
 }
 
+TEST_F(Combat, EnemiesOutOfReachTakeEachStrikesFloor) {
+    // Power 12000: Armageddon's floor is P / 40, the rings' P / 10, P / 20, P / 30.
+    const struct {
+        int skill;
+        int flag;  // 0, 1 the Armageddon strikes, 2-4 the rings
+        uint32_t floor;
+    } rows[] = {{kSkillArmageddon, 0, 300},        {kSkillArmageddon, 1, 300},
+                {kSkillElectronExplosion, 2, 1200}, {kSkillNeutronExplosion, 3, 600},
+                {kSkillProtonExplosion, 4, 400}};
+    for (const auto& r : rows) {
+        engine = std::make_unique<BattleEngine>();
+        engine->skillValues[r.skill] = 12000;
+        uint8_t* flags[5] = {&engine->armageddonStrike1, &engine->armageddonStrike2, &engine->ring[0].damageTrigger,
+                             &engine->ring[1].damageTrigger, &engine->ring[2].damageTrigger};
+        *flags[r.flag] = 1;
+        AddEnemy(0, ShipWorldX(), ShipWorldY() + 801, 0, 100000);
+        Resolve();
+        EXPECT_EQ(100000 - engine->enemy.armor[0], r.floor) << r.flag;
+        EXPECT_EQ(*flags[r.flag], 2) << r.flag;
+    }
+}
+
 TEST_F(Combat, TwoStrikesInOneFrameEachStartTheirOwnStep) {
     // Armageddon 3200: base 1600, step 200 (7/8 of the base first); floor 80.
     engine->skillValues[kSkillArmageddon] = 3200;
@@ -365,6 +390,28 @@ TEST_F(Combat, TwoStrikesInOneFrameEachStartTheirOwnStep) {
     EXPECT_EQ(100000 - engine->enemy.armor[1], (1600u - 400u) + (3000u - 374u));
     EXPECT_EQ(engine->armageddonStrike1, 2);
     EXPECT_EQ(engine->armageddonStrike2, 0);
+}
+
+TEST_F(Combat, TypedShotsOnRobotsAddFiveDPlusFiveAboveTheirProtection) {
+    // Damage 10 typed: 55 against protection 20 adds 35; the robot's armor
+    // takes half of 45. With Robot Protection held its bonus counts too.
+    const struct {
+        uint32_t protection, skill, bonus, armorLost;
+    } rows[] = {{20, 0, 0, 22}, {20, 3, 30, 7}, {20, 0, 30, 22}, {60, 0, 0, 5}};
+    for (const auto& r : rows) {
+        engine = std::make_unique<BattleEngine>();
+        engine->robot.active[0] = 1;
+        engine->robot.x[0] = 100;
+        engine->robot.y[0] = -100;
+        engine->robot.armor[0] = 1000;
+        engine->robot.protection[0] = r.protection;
+        engine->skillValues[kSkillRobotProtection] = r.skill;
+        engine->robotProtectionBonus = r.bonus;
+        engine->activeRobotCount = 5;
+        engine->AddEnemyShot(105, -95, 10, 10, 0, 8, 0, 1, 10, 2, 1);
+        Resolve();
+        EXPECT_EQ(1000 - engine->robot.armor[0], r.armorLost) << r.protection << " " << r.bonus;
+    }
 }
 
 TEST_F(Combat, RobotsTakeHalfWithAFloorAndAreLostAtZero) {

@@ -283,6 +283,24 @@ TEST_F(Firing, AnEnemyOnItsTargetFiresAlongTheLastStagedHeading) {
     EXPECT_EQ(EnemyShotHeadings(), (std::vector<int>{11, 11, 16, 21}));
 }
 
+TEST_F(Firing, EnemyShotsLeaveTheMiddleOfTheEnemyLastStagedFirst) {
+    // A 32 px enemy fires from 12 px in, a 64 px one from 24; the shot of
+    // the enemy staged last takes the first free slot.
+    AddEnemy(0, 500, 100, 1, 500, 900);
+    AddEnemy(1, 800, 100, 1, 800, 900);
+    engine->enemy.w[1] = engine->enemy.h[1] = 64;
+    engine->enemy.shotDamage[1] = 9;
+    engine->enemyShot.active[0] = 1;
+    engine->enemyFireTimers[0] = 10;
+    engine->FireEnemyShots(kCamX, kCamY);
+    EXPECT_EQ(engine->enemyShot.damage[1], 9u);
+    EXPECT_EQ(engine->enemyShot.x[1], 824);
+    EXPECT_EQ(engine->enemyShot.y[1], 124);
+    EXPECT_EQ(engine->enemyShot.damage[2], 7u);
+    EXPECT_EQ(engine->enemyShot.x[2], 512);
+    EXPECT_EQ(engine->enemyShot.y[2], 112);
+}
+
 TEST_F(Firing, EnemyShotsFillFreeSlotsAndDropTheRest) {
     for (int i = 0; i < kEnemyShotSlots - 2; ++i) engine->enemyShot.active[i] = 1;
     AddEnemy(0, 0, 0, 5, 500, 0);
