@@ -57,94 +57,58 @@ protected:
 
 }  // namespace
 
-// ---- Enemy targets ----
+// ---- Enemy targets and motion ----
 
-TEST_F(Behaviour, WithNoRobotsOrAlliesEveryEnemyTargetsTheShip) {
-    AddEnemy(0, 3000, -4000);
-    AddEnemy(5, -2000, -100);
+TEST_F(Behaviour, EnemiesChaseTheShipAsDrawnUnlessARobotOrAllyIsNearer) {
+    // No robot or ally: the ship, at its centre as drawn (slid at an edge).
+    AddEnemy(0, 2000, -3000);
     AddEnemy(99, 400, -658, 0);
-    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
-    for (int e : {0, 5, 99}) {
-        EXPECT_EQ(engine->enemy.targetsShip[e], 1) << e;
-        EXPECT_EQ(engine->enemy.targetsAlly[e], 0) << e;
-        EXPECT_EQ(engine->enemy.targetIndex[e], kTargetIsShip) << e;
-        EXPECT_EQ(engine->enemy.targetX[e], kShipWorldX + 32) << e;
-        EXPECT_EQ(engine->enemy.targetY[e], kShipWorldY + 32) << e;
-    }
-}
-
-TEST_F(Behaviour, TheShipIsChasedWhereItIsDrawnAtAnAreaEdge) {
-    AddEnemy(0, 0, 0);
     engine->offsetRight = 100;
     engine->offsetUp = 40;
     engine->ThinkEnemies(kCamX, kCamY, 0, 0);
-    EXPECT_EQ(engine->enemy.targetX[0], kShipWorldX + 100 + 32);
-    EXPECT_EQ(engine->enemy.targetY[0], kShipWorldY - 40 + 32);
-}
+    for (int e : {0, 99}) {
+        EXPECT_EQ(engine->enemy.targetsShip[e], 1) << e;
+        EXPECT_EQ(engine->enemy.targetIndex[e], kTargetIsShip) << e;
+        EXPECT_EQ(engine->enemy.targetX[e], kShipWorldX + 100 + 32) << e;
+        EXPECT_EQ(engine->enemy.targetY[e], kShipWorldY - 40 + 32) << e;
+    }
+    engine->offsetRight = engine->offsetUp = 0;
 
-TEST_F(Behaviour, ANearRobotOrAllyDrawsTheEnemyAwayFromTheShip) {
-    AddEnemy(0, 2000, -3000);
-    AddRobot(7, 2100, -3050);   // 100 and 50 away
-    AddRobot(8, 2500, -3010);   // nearer on y only
+    AddRobot(7, 2100, -3050);  // 100 and 50 away
+    AddRobot(8, 2500, -3010);  // nearer on y only: by 10 < bx 100, so the y-nearest is chased
     engine->ThinkEnemies(kCamX, kCamY, 0, 0);
-    EXPECT_EQ(engine->enemy.targetsShip[0], 0);
     EXPECT_EQ(engine->enemy.nearestRobotByX[0], 7);
     EXPECT_EQ(engine->enemy.nearestRobotByY[0], 8);
-    // by (10) < bx (100): the y-nearest robot is chased.
     EXPECT_EQ(engine->enemy.targetIndex[0], 8);
     EXPECT_EQ(engine->enemy.targetX[0], 2500);
-
     AddAlly(2, 2050, -3005);  // nearer than any robot on both axes
     engine->ThinkEnemies(kCamX, kCamY, 0, 0);
     EXPECT_EQ(engine->enemy.targetsAlly[0], 1);
     EXPECT_EQ(engine->enemy.targetIndex[0], 2);
-    EXPECT_EQ(engine->enemy.targetX[0], 2050);
     EXPECT_EQ(engine->enemy.targetY[0], -3005);
-}
 
-TEST_F(Behaviour, TheShipWinsWithinSeventyPixelsOfTheNearestUnit) {
+    // The ship wins while it is less than 70 px further than the nearest unit.
     AddEnemy(0, kShipWorldX + 150, kShipWorldY + 150);
-    AddRobot(0, kShipWorldX + 150 + 100, kShipWorldY + 150 + 100);
+    AddRobot(0, kShipWorldX + 250, kShipWorldY + 250);
     engine->ThinkEnemies(kCamX, kCamY, 0, 0);
     EXPECT_EQ(engine->enemy.targetsShip[0], 1);  // 150 < 100 + 70 on both axes
-    engine->robot.x[0] = kShipWorldX + 150 + 70;
-    engine->robot.y[0] = kShipWorldY + 150 + 70;
+    AddRobot(0, kShipWorldX + 220, kShipWorldY + 220);
     engine->ThinkEnemies(kCamX, kCamY, 0, 0);
     EXPECT_EQ(engine->enemy.targetsShip[0], 0);
     EXPECT_EQ(engine->enemy.targetIndex[0], 0);
+    EXPECT_EQ(engine->enemy.x[99], 400) << "an immobile enemy picks targets but never moves";
 }
 
-// ---- Enemy motion ----
-
 TEST_F(Behaviour, EnemiesChaseUntilTheirKeepOffDistance) {
-    // Exactly keep-off on x: no x motion; far on y: moves down.
+    // Exactly keep-off on an axis: no motion on it.
     AddEnemy(0, 400 - 50, -2000);
+    AddEnemy(1, 2000, -658 + 50);
     engine->ThinkEnemies(kCamX, kCamY, 0, 6);
     EXPECT_EQ(engine->enemy.x[0], 350);
     EXPECT_EQ(engine->enemy.y[0], -1994);
     EXPECT_EQ(engine->enemy.movedThisFrame[0], 1);
-
-    AddEnemy(1, 2000, -658 + 50);  // exactly keep-off below the target
-    engine->ThinkEnemies(kCamX, kCamY, 0, 6);
     EXPECT_EQ(engine->enemy.x[1], 1994);
     EXPECT_EQ(engine->enemy.y[1], -608);
-}
-
-TEST_F(Behaviour, ImmobileEnemiesPickTargetsButNeverMove) {
-    AddEnemy(0, 1000, -3000, 0);
-    engine->enemy.faceRequest[0] = 1;
-    engine->enemy.facing[0] = 5;
-    for (int f = 0; f < 20; ++f) engine->ThinkEnemies(kCamX, kCamY, 9, 9);
-    EXPECT_EQ(engine->enemy.x[0], 1000);
-    EXPECT_EQ(engine->enemy.y[0], -3000);
-    EXPECT_EQ(engine->enemy.targetsShip[0], 1);
-    EXPECT_EQ(engine->enemy.facing[0], 5);
-
-    AddRobot(3, 1010, -3020);
-    engine->ThinkEnemies(kCamX, kCamY, 9, 9);
-    EXPECT_EQ(engine->enemy.targetsShip[0], 0);
-    EXPECT_EQ(engine->enemy.targetIndex[0], 3) << "the firing pass aims at it";
-    EXPECT_EQ(engine->enemy.x[0], 1000);
 }
 
 TEST_F(Behaviour, DirectionFlagsCarryFromOneUnitToTheNextWithinAPass) {
@@ -222,15 +186,6 @@ TEST_F(Behaviour, EnemiesSidestepInsideTheirChanceWindow) {
     engine->ThinkEnemies(kCamX, kCamY, 4, 9);
     EXPECT_EQ(engine->enemy.x[0], 340);
     EXPECT_EQ(engine->enemy.sidestepping[0], 0);
-}
-
-TEST_F(Behaviour, EnemiesWithoutSidestepsHoldStillInsideKeepOff) {
-    AddEnemy(0, 400 - 60, -658);
-    engine->enemy.keepOffX[0] = 150;
-    engine->enemy.sidestepChance[0] = 100;
-    engine->ThinkEnemies(kCamX, kCamY, 4, 9);
-    EXPECT_EQ(engine->enemy.x[0], 340);
-    EXPECT_EQ(engine->enemy.y[0], -658);
 }
 
 TEST_F(Behaviour, EnemiesStayNearTheArea) {
@@ -335,23 +290,38 @@ TEST_F(Behaviour, EscortsDoNotStepOntoTheEnemyTheyChase) {
     EXPECT_EQ(engine->ally.x[0], kShipWorldX + 210);
 }
 
-TEST_F(Behaviour, RobotsChaseEnemiesPastTheirKeepOffAndSlack) {
+TEST_F(Behaviour, EscortsChasePastKeepOffAndSlackOrDriftOutwardWhenIdle) {
+    AddRobot(4, kShipWorldX, kShipWorldY);
+    engine->ThinkRobots(kCamX, kCamY, 5, 10);
+    EXPECT_EQ(engine->noEnemiesRobots, 1);
+    EXPECT_EQ(engine->robot.x[4], kShipWorldX) << "within 15 px of the ship: no drift";
+    AddRobot(4, kShipWorldX + 100, kShipWorldY - 10);
+    engine->ThinkRobots(kCamX, kCamY, 5, 10);
+    EXPECT_EQ(engine->robot.x[4], kShipWorldX + 105);
+    EXPECT_EQ(engine->robot.y[4], kShipWorldY - 10);
+
     AddRobot(4, kShipWorldX, kShipWorldY);
     AddEnemy(0, kShipWorldX + 300, kShipWorldY + 10);
     engine->ThinkRobots(kCamX, kCamY, 7, 10);
+    EXPECT_EQ(engine->noEnemiesRobots, 0);
     EXPECT_EQ(engine->robot.targetIndex[4], 0);
     EXPECT_EQ(engine->robot.x[4], kShipWorldX + 7);  // 300 > 60 + 200
     EXPECT_EQ(engine->robot.y[4], kShipWorldY);      // 10 is within 50 + 200
-    EXPECT_EQ(engine->noEnemiesRobots, 0);
-    EXPECT_EQ(engine->robot.facing[4], 2);
-}
 
-TEST_F(Behaviour, IdleRobotsDriftOutwardFromTheShip) {
-    AddRobot(0, kShipWorldX + 100, kShipWorldY - 10);
-    engine->ThinkRobots(kCamX, kCamY, 5, 10);
-    EXPECT_EQ(engine->noEnemiesRobots, 1);
-    EXPECT_EQ(engine->robot.x[0], kShipWorldX + 105);
-    EXPECT_EQ(engine->robot.y[0], kShipWorldY - 10) << "within 15 px on y: no drift";
+    // Allies chase at the fast step and turn only when their timer reads 1;
+    // slots 30-49 are never moved.
+    AddAlly(0, kShipWorldX, kShipWorldY);
+    AddAlly(30, kShipWorldX - 900, kShipWorldY);
+    engine->ally.facing[0] = 4;
+    engine->robotFireTimers[0] = 5;
+    engine->ThinkAllies(kCamX, kCamY, 3, 8);
+    EXPECT_EQ(engine->ally.x[0], kShipWorldX + 8);
+    EXPECT_EQ(engine->ally.facing[0], 4);
+    EXPECT_EQ(engine->ally.x[30], kShipWorldX - 900);
+    EXPECT_EQ(engine->ally.returningX[30], 0);
+    engine->robotFireTimers[0] = 1;
+    engine->ThinkAllies(kCamX, kCamY, 3, 8);
+    EXPECT_EQ(engine->ally.facing[0], 2);
 }
 
 TEST_F(Behaviour, ANewRobotFliesOutOfTheFactory) {
@@ -365,31 +335,4 @@ TEST_F(Behaviour, ANewRobotFliesOutOfTheFactory) {
     EXPECT_EQ(engine->newRobotPending, 0);
     EXPECT_EQ(engine->robot.x[6], 250);
     EXPECT_EQ(engine->robot.y[6], -300);
-}
-
-// ---- Allies ----
-
-TEST_F(Behaviour, AlliesChaseAtTheFastSpeedAndSlotThirtyNeverMoves) {
-    AddEnemy(0, kShipWorldX + 300, kShipWorldY);
-    AddAlly(0, kShipWorldX, kShipWorldY);
-    AddAlly(30, kShipWorldX - 900, kShipWorldY);
-    AddAlly(49, kShipWorldX - 900, kShipWorldY);
-    for (int f = 0; f < 10; ++f) engine->ThinkAllies(kCamX, kCamY, 3, 8);
-    EXPECT_GT(engine->ally.x[0], kShipWorldX);
-    EXPECT_EQ(engine->ally.x[30], kShipWorldX - 900);
-    EXPECT_EQ(engine->ally.x[49], kShipWorldX - 900);
-    EXPECT_EQ(engine->ally.returningX[30], 0);
-}
-
-TEST_F(Behaviour, AlliesTurnOnlyWhenTheirFireTimerReadsOne) {
-    AddEnemy(0, kShipWorldX + 300, kShipWorldY);
-    AddAlly(0, kShipWorldX, kShipWorldY);
-    engine->ally.facing[0] = 4;
-    engine->robotFireTimers[0] = 5;
-    engine->ThinkAllies(kCamX, kCamY, 3, 8);
-    EXPECT_EQ(engine->ally.x[0], kShipWorldX + 8);
-    EXPECT_EQ(engine->ally.facing[0], 4);
-    engine->robotFireTimers[0] = 1;
-    engine->ThinkAllies(kCamX, kCamY, 3, 8);
-    EXPECT_EQ(engine->ally.facing[0], 2);
 }
