@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "platform/game_path.h"
 #include "platform/sprite_draw.h"
@@ -246,4 +247,34 @@ TEST_F(SpriteTest, TextureDrawsWholeWithZeroSourceSizeAndDiesWithItsRenderer) {
     EXPECT_EQ(texture.Width(), 0);
     EXPECT_EQ(texture.Load(nullptr, "x.bmp", 0, 0), 0);
     EXPECT_EQ(texture.Load(&graphics_, nullptr, 0, 0), 0);
+}
+
+TEST_F(SpriteTest, ScalesPastTheScreenDrawOnlyWhatShowsAndStayCheap) {
+    // 256 x 256 view: past 1024 px a draw is cut to the view, keeping where
+    // each source pixel lands (probed at source pixel centres).
+    ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
+    ASSERT_EQ(sheet_.LoadImagePixels(1, SolidImage(4, 4, kRed), 4, 4, 0, 0), 1);
+    const struct {
+        int image;
+        float x, y, scaleX, scaleY;
+        int probeX, probeY;
+        uint32_t colour;
+    } rows[] = {
+        {0, -1100, -100, 40, 40, 80, 40, kBlue},  {0, -1100, -100, 40, 40, 0, 40, kWhite},
+        {0, -1100, -100, 40, 40, 80, 120, kWhite}, {0, 1200, -100, -40, 40, 20, 40, kBlue},
+        {0, 1200, -100, -40, 40, 140, 40, kWhite}, {1, 10, 10, 1, 7e7f, 11, 200, kRed},
+        {1, 10, 10, 1, 7e7f, 11, 5, kBlack},       {1, 10, 10, 1, 7e7f, 20, 200, kBlack},
+    };
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    for (const auto& r : rows) {
+        graphics_.Clear(kBlack, 1.0f);
+        ASSERT_EQ(sheet_.Draw(r.image, 0, r.x, r.y, kWhite, r.scaleX, r.scaleY, 0, 0.0f), 1);
+        EXPECT_TRUE(Near(Pixel(r.probeX, r.probeY), r.colour))
+            << Hex(Pixel(r.probeX, r.probeY)) << " from " << r.x << " x " << r.scaleX << " at " << r.probeX;
+    }
+    // Turned, it is shrunk about its pivot instead.
+    ASSERT_EQ(sheet_.Draw(1, 0, 100, 10, kWhite, 7e7f, 7e7f, 2, 0.5f), 1);
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kilobytes more at the peak";
 }
