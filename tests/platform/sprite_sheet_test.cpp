@@ -230,6 +230,33 @@ TEST_F(SpriteTest, LoadsFilesByTheGamesSpelling) {
     EXPECT_EQ(RequestedGamePaths()[1], "Art\\Space\\256\\Dust1.PNG");
 }
 
+TEST_F(SpriteTest, AnUnreadablePictureIsNamedOnceOnStderrAndLeftEmpty) {
+    TempDir dir;
+    std::vector<uint8_t> cut = MakePng(FrameGrid(16, 16, 2, 2));
+    cut.resize(cut.size() / 2);
+    dir.Write("Art/Ship/Cut.png", cut);
+    dir.Write("Art/Ship/Odd.bmp", {'G', 'I', 'F', '8', '9', 'a', 0, 0});
+    dir.Write("Art/Ship/Good.bmp", MakeBmp24(FrameGrid(16, 16, 2, 1)));
+    ScopedChdir in(dir.Path());
+    const struct {
+        const char* name;
+        const char* told;  // what stderr says, empty for nothing
+    } rows[] = {{"Art\\Ship\\Cut.png", "cannot read Art/Ship/Cut.png: a damaged or unsupported PNG picture\n"},
+                {"Art\\Ship\\Odd.bmp", "cannot read Art/Ship/Odd.bmp: it is not a BMP, PNG or JPEG picture\n"},
+                {"Art\\Ship\\Gone.bmp", "cannot read Art/Ship/Gone.bmp: No such file or directory\n"},
+                {"Art\\Ship\\Good.bmp", ""}};
+    for (const auto& r : rows) {
+        for (int time = 0; time < 2; ++time) {
+            testing::internal::CaptureStderr();
+            const int loaded = sheet_.LoadImage(0, r.name, 16, 16, 0, kFormatA1R5G5B5);
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(loaded, *r.told ? 0 : 1) << r.name;
+            EXPECT_EQ(said, time == 0 && *r.told ? std::string("game: ") + r.told : "") << r.name << " " << time;
+        }
+    }
+    EXPECT_EQ(sheet_.Draw(0, 0, 0, 0, kWhite, 1, 1, 0, 0), 1) << "the game runs on";
+}
+
 TEST_F(SpriteTest, TextureDrawsWholeWithZeroSourceSizeAndDiesWithItsRenderer) {
     Texture texture;
     ASSERT_EQ(texture.LoadPixels(&graphics_, MarkedSquare(), 0, 0), 1);
