@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/data_blob.h"
+#include "platform/file_replace.h"
 #include "platform/options_file.h"
 #include "platform/random_range.h"
 #include "scratch_directory.h"
@@ -113,6 +118,39 @@ TEST(DataBlob, RandomGarbageNeverReadsPastTheFile) {
             EXPECT_EQ(std::memcmp(data, bytes.data() + 4, blob.size), 0);
         }
     }
+}
+
+// The steps of one write, as the seams see them.
+std::vector<std::string> steps;
+int RecordSync(int fd) {
+    struct stat info {};
+    fstat(fd, &info);
+    steps.push_back(S_ISDIR(info.st_mode) ? "flush folder" : "flush file");
+    return fsync(fd);
+}
+int RecordRename(const char* from, const char* to) {
+    steps.push_back("rename");
+    return std::rename(from, to);
+}
+int FailingSync(int) { return -1; }
+
+TEST(DataBlob, AWriteReachesTheDiskBeforeAndAfterItsRename) {
+    ScratchDirectory dir;
+    DataBlob blob;
+    blob.Alloc(8);
+    SetReplaceRenameForTesting(RecordRename);
+    SetReplaceSyncForTesting(RecordSync);
+    steps.clear();
+    EXPECT_EQ(blob.WriteFile("Saves\\1.save"), 1);
+    EXPECT_EQ(steps, (std::vector<std::string>{"flush file", "rename", "flush folder"}));
+    // A file that cannot be flushed is not put in place.
+    SetReplaceSyncForTesting(FailingSync);
+    blob.data[0] = 9;
+    EXPECT_EQ(blob.WriteFile("Saves\\1.save"), 0);
+    SetReplaceSyncForTesting(nullptr);
+    SetReplaceRenameForTesting(nullptr);
+    EXPECT_EQ(ScratchDirectory::ReadBytes("Saves/1.save")[4], 0);
+    EXPECT_FALSE(std::filesystem::exists("Saves/1.save.tmp"));
 }
 
 TEST(DataBlob, FailedWriteKeepsTheOldFile) {
