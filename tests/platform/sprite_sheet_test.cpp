@@ -66,47 +66,41 @@ TEST_F(SpriteTest, FrameNumbersRunRowByRowFromTheTopLeft) {
     EXPECT_EQ(sheet_.framesPerRow[2], 4);
 }
 
-TEST_F(SpriteTest, ScaleActsFromTheTopLeftCorner) {
+TEST_F(SpriteTest, ScaleRotationAndMirrorPlaceTheFrame) {
+    // The marked square drawn at (100, 100): red marks its top-left, blue its top-right.
     ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 2, 3, 0, 0), 1);
-    EXPECT_EQ(Pixel(101, 101), kRed);
-    EXPECT_EQ(Pixel(106, 110), kRed);  // the 4 x 4 block is now 8 x 12
-    EXPECT_EQ(Pixel(162, 101), kBlue);
-    EXPECT_EQ(Pixel(162, 194), kWhite);
-    EXPECT_EQ(Pixel(166, 150), kBlack);
-    EXPECT_EQ(Pixel(130, 198), kBlack);
-}
-
-TEST_F(SpriteTest, NegativeRotationTurnsClockwiseAboutTheCentre) {
-    ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
-    // Heading 16 (rotation -1.57): what pointed up points right, so the top
-    // edge lies along the right side: red top-left -> top-right, blue -> bottom-right.
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 1, 1, 16, 16 * kHeadingStep), 1);
-    EXPECT_EQ(Pixel(129, 102), kRed);
-    EXPECT_EQ(Pixel(129, 129), kBlue);
-    EXPECT_EQ(Pixel(102, 102), kWhite);
-
-    // Scaled by 2 with the centre in scaled pixels (32): turns about (132, 132).
-    graphics_.Clear(kBlack, 1.0f);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 2, 2, 32, 16 * kHeadingStep), 1);
-    EXPECT_EQ(Pixel(160, 104), kRed);
-    EXPECT_EQ(Pixel(160, 160), kBlue);
-    EXPECT_EQ(Pixel(101, 101), kWhite);
-    EXPECT_EQ(Pixel(166, 132), kBlack);
-
-    // Heading 48 (rotation -4.71) points left: the top edge lies along the left side.
-    graphics_.Clear(kBlack, 1.0f);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 1, 1, 16, 48 * kHeadingStep), 1);
-    EXPECT_EQ(Pixel(102, 129), kRed);
-    EXPECT_EQ(Pixel(102, 102), kBlue);
-
-    // Without a centre the frame turns about its top-left corner (the flame):
-    // +1.57 turns it counter-clockwise, so it extends up and to the right.
-    graphics_.Clear(kBlack, 1.0f);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 1, 1, 0, 1.5707964f), 1);
-    EXPECT_EQ(Pixel(102, 98), kRed);
-    EXPECT_EQ(Pixel(102, 70), kBlue);
-    EXPECT_EQ(Pixel(98, 90), kBlack);
+    const struct {
+        const char* what;
+        float scaleX, scaleY;
+        int centre;
+        float rotation;
+        int probes[4][2];
+        uint32_t colours[4];
+    } rows[] = {
+        {"scaled 2 x 3 from the corner", 2, 3, 0, 0, {{106, 110}, {162, 101}, {162, 194}, {166, 150}},
+         {kRed, kBlue, kWhite, kBlack}},
+        // Heading 16 points right: the top edge lies along the right side.
+        {"heading 16", 1, 1, 16, 16 * kHeadingStep, {{129, 102}, {129, 129}, {102, 102}, {135, 115}},
+         {kRed, kBlue, kWhite, kBlack}},
+        // The centre counts in scaled pixels: turns about (132, 132).
+        {"heading 16 at twice the size", 2, 2, 32, 16 * kHeadingStep, {{160, 104}, {160, 160}, {101, 101}, {166, 132}},
+         {kRed, kBlue, kWhite, kBlack}},
+        {"heading 48", 1, 1, 16, 48 * kHeadingStep, {{102, 129}, {102, 102}, {129, 129}, {95, 115}},
+         {kRed, kBlue, kWhite, kBlack}},
+        // Without a centre it turns about its corner: +1.57 extends it up and right.
+        {"flame about its corner", 1, 1, 0, 1.5707964f, {{102, 98}, {102, 70}, {120, 80}, {98, 90}},
+         {kRed, kBlue, kWhite, kBlack}},
+        {"mirrored about its corner", -1, 1, 0, 0, {{97, 101}, {70, 101}, {85, 120}, {101, 101}},
+         {kRed, kBlue, kWhite, kBlack}},
+    };
+    for (const auto& r : rows) {
+        graphics_.Clear(kBlack, 1.0f);
+        ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, r.scaleX, r.scaleY, r.centre, r.rotation), 1);
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(Pixel(r.probes[k][0], r.probes[k][1]), r.colours[k]) << r.what << " at " << r.probes[k][0] << ","
+                                                                           << r.probes[k][1];
+        }
+    }
 }
 
 TEST_F(SpriteTest, PlacementMatchesTheShipsHitBoxes) {
@@ -143,14 +137,6 @@ TEST_F(SpriteTest, PlacementMatchesTheShipsHitBoxes) {
     // -1.57 falls just short of a quarter turn: 32 px x 0.0008 rad off.
     EXPECT_NEAR(sx, 50 + 64, 0.05);
     EXPECT_NEAR(sy, 50 + 32, 0.05);
-}
-
-TEST_F(SpriteTest, NegativeScaleMirrorsAboutTheCorner) {
-    ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, -1, 1, 0, 0), 1);
-    EXPECT_EQ(Pixel(97, 101), kRed);
-    EXPECT_EQ(Pixel(70, 101), kBlue);
-    EXPECT_EQ(Pixel(101, 101), kBlack);
 }
 
 TEST_F(SpriteTest, TintsAlphaAndTheAlphaTest) {
