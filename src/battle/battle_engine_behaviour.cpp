@@ -406,10 +406,11 @@ void BattleEngine::UndoEnemyOverlap(int e) {
 void BattleEngine::ThinkEnemies(int32_t camX, int32_t camY, uint8_t s50, uint8_t s70) {
     const int32_t shipWorldX = shipX + camX;
     const int32_t shipWorldY = shipY + camY;
+    // Cleared once: the flags add up over the pass, so a turning enemy also
+    // reads the moves of the enemies before it.
+    moveUp = moveDown = moveRight = moveLeft = 0;
     for (int e = 0; e < kEnemySlots; ++e) {
         if (!enemy.active[e]) continue;
-        // Each enemy turns by its own motion, not by its neighbours'.
-        moveUp = moveDown = moveRight = moveLeft = 0;
         ChooseEnemyTarget(e, shipWorldX, shipWorldY);
         if (!enemy.mobile[e]) continue;
         MoveEnemy(e, s50, s70);
@@ -446,9 +447,9 @@ void BattleEngine::ThinkRobots(int32_t camX, int32_t camY, uint8_t s70, uint8_t 
     const EscortRules rules{s70, s210, s70};
     const int32_t shipWorldX = shipX + camX;
     const int32_t shipWorldY = shipY + camY;
+    MoveFlags flags;  // cleared once and carried from one robot to the next
     for (int i = 0; i < kRobotSlots; ++i) {
         if (!robot.exists[i] || !robot.active[i]) continue;
-        MoveFlags flags;
         ThinkEscort(*this, robot, i, rules, shipWorldX, shipWorldY, noEnemiesRobots, flags);
         UndoEscortOverlap(*this, robot, i, kRobotSize, kRobotSize);
         moveUp = flags.up;
@@ -464,9 +465,9 @@ void BattleEngine::ThinkAllies(int32_t camX, int32_t camY, uint8_t s70, uint8_t 
     const EscortRules rules{s210, s210, s70};
     const int32_t shipWorldX = shipX + camX;
     const int32_t shipWorldY = shipY + camY;
+    MoveFlags flags;  // carried from one ally to the next, as for robots
     for (int i = 0; i < kDrivenAllySlots; ++i) {
         if (!ally.exists[i] || !ally.active[i]) continue;
-        MoveFlags flags;
         ThinkEscort(*this, ally, i, rules, shipWorldX, shipWorldY, noEnemiesAllies, flags);
         UndoEscortOverlap(*this, ally, i, ally.w[i] ? ally.w[i] : kRobotSize, ally.h[i] ? ally.h[i] : kRobotSize);
         moveUp = flags.up;

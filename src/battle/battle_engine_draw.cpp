@@ -279,8 +279,10 @@ void BattleEngine::DrawShip(int32_t sx, int32_t sy) {
     const int flame = (countdown < 0 ? 0 : countdown) + 1;
     shipSheet->Draw(flame, 0, sx + flamePointX, sy + flamePointY, kWhite, 0.72f, steering ? 0.72f : 0.22f, 0, rotation);
     shipSheet->Draw(armorGlow ? kShipGlowImage : kShipImage, slowFrame4, sx, sy, kWhite, 1.0f, 1.0f, 32, rotation);
-    if (shieldsRechargeFade != 0) {
-        shipSheet->Draw(kShipGlowImage, slowFrame4, sx, sy, WithAlpha(shieldsRechargeFade), 1.0f, 1.0f, 32, rotation);
+    // The glowing form shows through while a recharge runs, and again while
+    // Hard Armor takes hold, each at its own fade.
+    for (const uint8_t fade : {shieldsRechargeFade, hardArmorFade}) {
+        if (fade != 0) shipSheet->Draw(kShipGlowImage, slowFrame4, sx, sy, WithAlpha(fade), 1.0f, 1.0f, 32, rotation);
     }
 }
 

@@ -165,7 +165,8 @@ void BattleEngine::FireEnemyShots(int32_t, int32_t) {
             AimEnemyShot();
             staging.count = i + 1;
         }
-        staging.aimHeading = aim;
+        // aimHeading keeps the volley's last heading: the next enemy that
+        // sits on its target fires along it.
         enemyFireEvent = 1;
     }
 

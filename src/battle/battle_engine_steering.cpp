@@ -2,6 +2,7 @@
 // under the ship until it meets an area edge, then the ship slides instead.
 #include <algorithm>
 #include <cmath>
+#include <climits>
 #include <cstdlib>
 
 #include "battle/aim_rules.h"
@@ -9,8 +10,8 @@
 
 namespace {
 
-// Boxes drawn by hand for the main headings; the rest follow the heading-0
-// outline turned to their heading.
+// Boxes drawn by hand for the main headings; the rest are fitted to the
+// heading-0 outline turned to their heading.
 struct AuthoredRow {
     int heading;
     ShipBoxRow row;
@@ -41,33 +42,69 @@ constexpr int32_t kFlamePoints[kShipHeadings][2] = {
 
 constexpr int32_t kSpriteMin = -1;
 constexpr int32_t kSpriteMax = 64;
+constexpr int kGrid = kSpriteMax - kSpriteMin + 1;  // cells -1 .. 64 on each axis
 
-// A heading-0 box turned clockwise about the sprite centre, as the bounding
-// box of its four corners, kept inside the sprite.
-void RotateBox(const int32_t (&box)[4], int heading, int32_t (&out)[4]) {
+// The heading-0 outline turned clockwise to a heading, sampled at the pixel
+// centres of the sprite: cell (x, y) is set when the point it shows lies in
+// the heading-0 box.
+struct TurnedMask {
+    uint8_t cells[kGrid][kGrid] = {};
+    bool At(int x, int y) const { return cells[y - kSpriteMin][x - kSpriteMin] != 0; }
+};
+
+bool InBox(const int32_t (&box)[4], double x, double y) {
+    return x >= box[0] && x < box[0] + box[2] && y >= box[1] && y < box[1] + box[3];
+}
+
+void TurnBox(const int32_t (&box)[4], int heading, TurnedMask& mask) {
     const double angle = heading * (2.0 * 3.14159265358979323846 / kShipHeadings);
     const double c = std::cos(angle), s = std::sin(angle);
-    const double left = box[0] - 32.0, top = box[1] - 32.0;
-    const double right = left + box[2], bottom = top + box[3];
-    const double cornersX[4] = {left, right, left, right};
-    const double cornersY[4] = {top, top, bottom, bottom};
-    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
-    for (int k = 0; k < 4; ++k) {
-        const double x = cornersX[k] * c - cornersY[k] * s;
-        const double y = cornersX[k] * s + cornersY[k] * c;
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
+    for (int y = kSpriteMin; y <= kSpriteMax; ++y) {
+        for (int x = kSpriteMin; x <= kSpriteMax; ++x) {
+            const double px = x + 0.5 - 32.0, py = y + 0.5 - 32.0;
+            if (InBox(box, px * c + py * s + 32.0, -px * s + py * c + 32.0)) mask.cells[y - kSpriteMin][x - kSpriteMin] = 1;
+        }
     }
-    const int32_t x0 = std::clamp(static_cast<int32_t>(std::lround(minX + 32.0)), kSpriteMin, kSpriteMax);
-    const int32_t y0 = std::clamp(static_cast<int32_t>(std::lround(minY + 32.0)), kSpriteMin, kSpriteMax);
-    const int32_t x1 = std::clamp(static_cast<int32_t>(std::lround(maxX + 32.0)), kSpriteMin, kSpriteMax);
-    const int32_t y1 = std::clamp(static_cast<int32_t>(std::lround(maxY + 32.0)), kSpriteMin, kSpriteMax);
-    out[0] = x0;
-    out[1] = y0;
-    out[2] = x1 - x0;
-    out[3] = y1 - y0;
+}
+
+// The upright box that best covers one turned box: each cell of the turned
+// box counts +1, each cell outside the whole turned outline -1 (cells of the
+// other boxes are free), and the box of largest sum wins. A turned box thus
+// keeps about its own area instead of growing to its bounding box.
+void FitBox(const TurnedMask& part, const TurnedMask& outline, int32_t (&out)[4]) {
+    int x0 = kSpriteMax, x1 = kSpriteMin, y0 = kSpriteMax, y1 = kSpriteMin;
+    for (int y = kSpriteMin; y <= kSpriteMax; ++y) {
+        for (int x = kSpriteMin; x <= kSpriteMax; ++x) {
+            if (!part.At(x, y)) continue;
+            x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+        }
+    }
+    int weight[kGrid][kGrid];
+    for (int y = y0; y <= y1; ++y) {
+        for (int x = x0; x <= x1; ++x) weight[y - y0][x - x0] = part.At(x, y) ? 1 : (outline.At(x, y) ? 0 : -1);
+    }
+    int best = INT_MIN;
+    int columns[kGrid];
+    for (int top = y0; top <= y1; ++top) {
+        std::fill(columns, columns + kGrid, 0);
+        for (int bottom = top; bottom <= y1; ++bottom) {
+            // The best run of columns between top and bottom.
+            int run = 0, runStart = x0;
+            for (int x = x0; x <= x1; ++x) {
+                columns[x - x0] += weight[bottom - y0][x - x0];
+                if (run <= 0) {
+                    run = columns[x - x0];
+                    runStart = x;
+                } else {
+                    run += columns[x - x0];
+                }
+                if (run > best) {
+                    best = run;
+                    out[0] = runStart, out[1] = top, out[2] = x - runStart + 1, out[3] = bottom - top + 1;
+                }
+            }
+        }
+    }
 }
 
 struct ShipBoxTableData {
@@ -76,7 +113,13 @@ struct ShipBoxTableData {
     ShipBoxTableData() : rows{} {
         const ShipBoxRow& base = kAuthoredRows[0].row;
         for (int h = 0; h < kShipHeadings; ++h) {
-            for (int b = 0; b < kShipBoxCount; ++b) RotateBox(base.boxes[b], h, rows[h].boxes[b]);
+            TurnedMask outline;
+            for (const auto& box : base.boxes) TurnBox(box, h, outline);
+            for (int b = 0; b < kShipBoxCount; ++b) {
+                TurnedMask part;
+                TurnBox(base.boxes[b], h, part);
+                FitBox(part, outline, rows[h].boxes[b]);
+            }
             rows[h].flameX = kFlamePoints[h][0];
             rows[h].flameY = kFlamePoints[h][1];
         }

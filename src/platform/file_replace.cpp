@@ -1,5 +1,8 @@
 #include "platform/file_replace.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -8,9 +11,24 @@ namespace fs = std::filesystem;
 
 namespace {
 ReplaceRenameFn replaceRename = nullptr;
+ReplaceSyncFn replaceSync = nullptr;
+
+int Sync(int fd) { return replaceSync ? replaceSync(fd) : fsync(fd); }
+
+// Makes the rename itself last: best effort, as not every file system can
+// flush a folder, and the new file is already in place.
+void SyncFolderOf(const std::string& path) {
+    fs::path folder = fs::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    Sync(fd);
+    close(fd);
+}
 }  // namespace
 
 void SetReplaceRenameForTesting(ReplaceRenameFn rename) { replaceRename = rename; }
+void SetReplaceSyncForTesting(ReplaceSyncFn sync) { replaceSync = sync; }
 
 int EnsureParentDirectory(const std::string& path) {
     const fs::path parent = fs::path(path).parent_path();
@@ -29,12 +47,15 @@ int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<
     for (std::span<const uint8_t> part : parts) {
         if (!part.empty() && std::fwrite(part.data(), 1, part.size(), file) != part.size()) written = false;
     }
-    if (std::fflush(file) != 0) written = false;
+    // On the disk before the rename, so that a power cut leaves the new file
+    // or the old one, never a renamed empty one.
+    if (std::fflush(file) != 0 || Sync(fileno(file)) != 0) written = false;
     if (std::fclose(file) != 0) written = false;
     const ReplaceRenameFn moveIntoPlace = replaceRename ? replaceRename : std::rename;
     if (!written || moveIntoPlace(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         return 0;
     }
+    SyncFolderOf(path);
     return 1;
 }

@@ -4,9 +4,10 @@
 #include <span>
 #include <string>
 
-// Writes the parts one after the other to a temporary file beside `path`
-// and renames it over the old file, so that a crash or a full disk never
-// leaves a half-written save. The parent directories are created when
+// Writes the parts one after the other to a temporary file beside `path`,
+// flushes it to the disk and renames it over the old file, then flushes the
+// folder, so that a crash, a full disk or a power cut never leaves a
+// half-written save: the new file or the old one is there. The parent directories are created when
 // missing. Returns 1 when the whole file reached its place, else 0 (the old
 // file is then untouched).
 int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<const uint8_t>> parts);
@@ -16,6 +17,10 @@ int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<
 // tests can stop a write between the two steps.
 using ReplaceRenameFn = int (*)(const char* from, const char* to);
 void SetReplaceRenameForTesting(ReplaceRenameFn rename);
+// Test seam: when set, called in place of fsync for the written file and for
+// its folder after the rename, so tests can watch the order of the steps.
+using ReplaceSyncFn = int (*)(int fd);
+void SetReplaceSyncForTesting(ReplaceSyncFn sync);
 
 // Creates the directories leading to `path`; 1 when they exist afterwards.
 int EnsureParentDirectory(const std::string& path);

@@ -32,7 +32,8 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Image& out);
 
 // Picks the decoder by the file's signature, not its name.
 bool DecodeImage(const uint8_t* data, size_t size, Image& out);
-bool LoadImageFile(const std::string& path, Image& out);
+// On failure `why`, when given, says in a few words what was wrong.
+bool LoadImageFile(const std::string& path, Image& out, std::string* why = nullptr);
 
 // PNG with alpha; used for screenshots.
 bool EncodePng(const Image& image, std::vector<uint8_t>& out);

@@ -21,6 +21,9 @@ void ReadFromMemory(png_structp png, png_bytep dest, png_size_t length) {
 }
 
 void Quiet(png_structp, png_const_charp) {}
+// libpng prints an error unless its handler leaves by itself; the caller says
+// what went wrong in its own words.
+[[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 void WriteToVector(png_structp png, png_bytep src, png_size_t length) {
     auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
@@ -67,7 +70,7 @@ bool DecodePng(const uint8_t* data, size_t size, Image& out) {
     out = Image{};
     if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
     ReadState s;
-    s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Quiet, Quiet);
+    s.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, Quiet);
     if (!s.png) return false;
     s.info = png_create_info_struct(s.png);
     if (!s.info) return false;
@@ -122,7 +125,7 @@ bool EncodePng(const Image& image, std::vector<uint8_t>& out) {
     std::vector<png_bytep> rows(image.height);
     for (int y = 0; y < image.height; ++y) rows[y] = rgba.data() + static_cast<size_t>(y) * image.width * 4;
     WriteState s;
-    s.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Quiet, Quiet);
+    s.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, Quiet);
     if (!s.png) return false;
     s.info = png_create_info_struct(s.png);
     if (!s.info) return false;

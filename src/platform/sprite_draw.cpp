@@ -2,13 +2,45 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "platform/graphics_device.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr uint32_t kAlphaReference = 8;
+// A draw may reach this many screens across before it is cut down: the
+// renderer works on the whole scaled frame, and a scale read from a damaged
+// value would otherwise ask it for gigabytes.
+constexpr float kMaxScreens = 4.0f;
+
+// One axis of an upright draw cut to the view: the whole source pixels that
+// show, placed where they fall. A source pixel wider than the limit is
+// stretched over the visible span instead. False when nothing shows.
+bool ClipAxis(float viewStart, float viewSize, float limit, bool mirrored, int& srcStart, int& srcSize, float& dstStart,
+              float& dstSize) {
+    const float start = std::max(dstStart, viewStart);
+    const float end = std::min(dstStart + dstSize, viewStart + viewSize);
+    if (end <= start) return false;
+    const double per = srcSize / static_cast<double>(dstSize);  // source pixels per screen pixel
+    double from = (start - dstStart) * per, to = (end - dstStart) * per;
+    if (mirrored) std::tie(from, to) = std::make_pair(srcSize - to, srcSize - from);
+    const int first = std::clamp(static_cast<int>(std::floor(from)), 0, srcSize - 1);
+    const int last = std::clamp(static_cast<int>(std::ceil(to)), first + 1, srcSize);
+    const double keptFrom = mirrored ? srcSize - last : first;
+    float placed = static_cast<float>(dstStart + keptFrom / per);
+    float size = static_cast<float>((last - first) / per);
+    if (size > limit) placed = start, size = end - start;
+    srcStart += first;
+    srcSize = last - first;
+    dstStart = placed;
+    dstSize = size;
+    return true;
+}
+
 }  // namespace
 
 double RotationToScreenDegrees(float rotation) { return -static_cast<double>(rotation) * 180.0 / kPi; }
@@ -41,9 +73,28 @@ int DrawSprite(GraphicsDevice* graphics, SDL_Texture* texture, int sourceX, int 
     if (w < 0) flip |= SDL_FLIP_HORIZONTAL;
     if (h < 0) flip |= SDL_FLIP_VERTICAL;
 
-    const SDL_Rect src{sourceX, sourceY, sourceWidth, sourceHeight};
-    const SDL_FRect dst{place.x + shiftX, place.y + shiftY, std::fabs(w), std::fabs(h)};
-    const SDL_FPoint pivot{place.centre - shiftX, place.centre - shiftY};
+    SDL_Rect src{sourceX, sourceY, sourceWidth, sourceHeight};
+    SDL_FRect dst{place.x + shiftX, place.y + shiftY, std::fabs(w), std::fabs(h)};
+    SDL_FPoint pivot{place.centre - shiftX, place.centre - shiftY};
+    SDL_Rect view{};
+    SDL_RenderGetViewport(renderer, &view);
+    const float limit = kMaxScreens * static_cast<float>(std::max(view.w, view.h));
+    if (dst.w > limit || dst.h > limit) {
+        if (place.rotation == 0.0f) {
+            if (!ClipAxis(static_cast<float>(view.x), static_cast<float>(view.w), limit, flip & SDL_FLIP_HORIZONTAL,
+                          src.x, src.w, dst.x, dst.w) ||
+                !ClipAxis(static_cast<float>(view.y), static_cast<float>(view.h), limit, flip & SDL_FLIP_VERTICAL,
+                          src.y, src.h, dst.y, dst.h)) {
+                return 1;
+            }
+        } else {
+            // Turned: shrink about the pivot to the limit.
+            const float f = limit / std::max(dst.w, dst.h);
+            dst.x += pivot.x * (1.0f - f);
+            dst.y += pivot.y * (1.0f - f);
+            dst.w *= f, dst.h *= f, pivot.x *= f, pivot.y *= f;
+        }
+    }
 
     SDL_SetTextureColorMod(texture, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
     SDL_SetTextureAlphaMod(texture, alpha);

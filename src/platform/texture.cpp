@@ -2,18 +2,38 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+#include <set>
+#include <string>
+
 #include "platform/game_path.h"
 #include "platform/graphics_device.h"
 #include "platform/image_codec.h"
 #include "platform/sprite_draw.h"
 #include "platform/texture_pixels.h"
 
+namespace {
+// A picture that cannot be read leaves its image empty, so that the game
+// runs on; the player is told once which file it was and why.
+void ReportUnreadable(const std::string& path, const std::string& why) {
+    static std::set<std::string> told;
+    if (told.insert(path).second) std::fprintf(stderr, "game: cannot read %s: %s\n", path.c_str(), why.c_str());
+}
+}  // namespace
+
 int Texture::Load(GraphicsDevice* device, const char* fileName, uint32_t colourKey, uint32_t format) {
     Release();
     if (!device || !device->Device() || !fileName) return 0;
+    const std::string path = ResolveGamePath(fileName);
     Image picture;
-    if (!LoadImageFile(ResolveGamePath(fileName), picture)) return 0;
-    return LoadPixels(device, picture, colourKey, format);
+    std::string why;
+    if (!LoadImageFile(path, picture, &why)) {
+        ReportUnreadable(path, why);
+        return 0;
+    }
+    if (LoadPixels(device, picture, colourKey, format)) return 1;
+    ReportUnreadable(path, std::string("no texture could be made of it (") + SDL_GetError() + ")");
+    return 0;
 }
 
 int Texture::LoadPixels(GraphicsDevice* device, const Image& picture, uint32_t colourKey, uint32_t format) {

@@ -1,5 +1,7 @@
 #include "shell/save_file.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <type_traits>
@@ -18,14 +20,16 @@ FieldRef Ref(T& field) {
     using Element = std::remove_all_extents_t<T>;
     static_assert(std::is_integral_v<Element> && (sizeof(Element) == 1 || sizeof(Element) == 4),
                   "saved fields are bytes or 32-bit words");
-    return {reinterpret_cast<uint8_t*>(&field), sizeof(Element), sizeof(T) / sizeof(Element)};
+    return {reinterpret_cast<uint8_t*>(&field), sizeof(Element), sizeof(T) / sizeof(Element),
+            std::is_signed_v<Element> ? uint8_t{1} : uint8_t{0}};
 }
 
 FieldRef BonusWords(GameState& s) {
     return {reinterpret_cast<uint8_t*>(&s.bonusBlock), 4, BonusBlock::kWordCount};
 }
 
-constexpr uint32_t kAny = 0xFFFFFFFFu;
+constexpr int64_t kAnyLow = INT64_MIN, kAnyHigh = INT64_MAX;  // whatever the element holds
+constexpr int64_t kInt32Max = INT32_MAX;  // the engine holds skill values as signed words
 constexpr uint32_t kItemIds = ItemPool::kItemCount;                 // 0 empty, else 1-based
 constexpr uint32_t kNameGlyphs = 99;                                // frames of the name font
 constexpr uint32_t kLastRank = GameState::kRobotRanks - 1;
@@ -33,13 +37,18 @@ constexpr uint32_t kLastBuildingKind = GameState::kBuildingKinds - 1;
 constexpr uint32_t kLastSlotIndex = GameState::kBuildingSlots - 1;
 constexpr uint32_t kLastItemClass = 3;
 constexpr uint32_t kLastProtectionType = 3;
+// The home base's camera keeps its top-left within x -64..736, y -1570..-536,
+// and a building is dropped at a point of the 800 x 600 screen over it; the
+// margins leave room for drops beside one another.
+constexpr int64_t kBaseLeft = -64 - 200, kBaseRight = 736 + 800 + 200;
+constexpr int64_t kBaseTop = -1570 - 200, kBaseBottom = -536 + 600 + 200;
 
 // A field with no limits, taken back on loading.
-#define SAVE_FIELD(word, member) {#member, word, [](GameState& s) { return Ref(s.member); }, 0, kAny, 1}
+#define SAVE_FIELD(word, member) {#member, word, [](GameState& s) { return Ref(s.member); }, kAnyLow, kAnyHigh, 1}
 // A field whose every element must lie in [lo, hi].
 #define SAVE_RANGE(word, member, lo, hi) {#member, word, [](GameState& s) { return Ref(s.member); }, lo, hi, 1}
 // Written but left as the running game has it on loading.
-#define SAVE_ONLY(word, member) {#member, word, [](GameState& s) { return Ref(s.member); }, 0, kAny, 0}
+#define SAVE_ONLY(word, member) {#member, word, [](GameState& s) { return Ref(s.member); }, kAnyLow, kAnyHigh, 0}
 
 // The word map, in file order. Words 0-9 hold 1 and words 859-867 are
 // not written; every other word up to 18011 belongs to exactly one field.
@@ -59,7 +68,7 @@ constexpr WordField kMap[] = {
     SAVE_FIELD(836, questPopupNumber),
     SAVE_ONLY(837, musicOn),
     SAVE_ONLY(838, soundsOn),
-    {"bonusBlock", 839, BonusWords, 0, kAny, 1},
+    {"bonusBlock", 839, BonusWords, kAnyLow, kAnyHigh, 1},
     SAVE_FIELD(853, resources),
     SAVE_FIELD(868, constructionCosts),
     SAVE_FIELD(880, robotMakeCosts),
@@ -106,8 +115,8 @@ constexpr WordField kMap[] = {
     SAVE_FIELD(2406, skillPoints),
     SAVE_FIELD(2407, energy),
     SAVE_FIELD(2408, energyMax),
-    SAVE_FIELD(2409, skillBenefits),
-    SAVE_FIELD(2421, skillCharges),
+    SAVE_RANGE(kBenefitWord, skillBenefits, 0, kInt32Max),
+    SAVE_RANGE(kChargeWord, skillCharges, 0, kInt32Max),
     SAVE_FIELD(2433, skillEnergyCosts),
     SAVE_FIELD(2445, skillLevels),
     SAVE_FIELD(2457, itemPool.exists),
@@ -132,11 +141,11 @@ constexpr WordField kMap[] = {
     SAVE_FIELD(15958, buildingLevels),
     SAVE_FIELD(16058, upgradeCosts),
     SAVE_FIELD(16158, upgradeCostsAfterDiscount),
-    SAVE_FIELD(16258, buildingX),
-    SAVE_FIELD(16358, buildingY),
+    SAVE_RANGE(16258, buildingX, kBaseLeft, kBaseRight),
+    SAVE_RANGE(16358, buildingY, kBaseTop, kBaseBottom),
     SAVE_FIELD(16458, factoryBuilt),
-    SAVE_FIELD(16459, factoryX),
-    SAVE_FIELD(16460, factoryY),
+    SAVE_RANGE(16459, factoryX, kBaseLeft, kBaseRight),
+    SAVE_RANGE(16460, factoryY, kBaseTop, kBaseBottom),
     SAVE_FIELD(16461, topFactoryLevel),
     SAVE_FIELD(16462, storageBuildings),
     SAVE_RANGE(16562, storageToOpen, 0, GameState::kStorageCount),
@@ -190,16 +199,21 @@ void SetElement(const FieldRef& ref, uint32_t k, uint32_t word) {
     }
 }
 
-// Every field's words inside the used part of the body and within range.
+// Every field's words inside the used part of the body and within range,
+// and the measured charges within their full values.
 bool BodyFits(const uint8_t* body, uint32_t size, GameState& scratch) {
     if (!body || size != kBodyBytes) return false;
     for (const WordField& field : kMap) {
         const FieldRef ref = field.locate(scratch);
         if (field.firstWord + ref.count > kUsedWords) return false;
+        const int64_t low = LowestAccepted(field, ref), high = HighestAccepted(field, ref);
         for (uint32_t k = 0; k < ref.count; ++k) {
-            const uint32_t word = ReadWord(body, field.firstWord + k);
-            if (word < field.minValue || word > field.maxValue) return false;
+            const int64_t value = WordValue(ref, ReadWord(body, field.firstWord + k));
+            if (value < low || value > high) return false;
         }
+    }
+    for (uint32_t k = 0; k < kMeasuredCharges; ++k) {
+        if (ReadWord(body, kChargeWord + k) > ReadWord(body, kBenefitWord + k)) return false;
     }
     return true;
 }
@@ -207,6 +221,21 @@ bool BodyFits(const uint8_t* body, uint32_t size, GameState& scratch) {
 }  // namespace
 
 int FieldCount() { return kFieldCount; }
+
+int64_t LowestAccepted(const WordField& field, const FieldRef& ref) {
+    const int64_t typeLow = ref.isSigned ? (ref.elementBytes == 1 ? INT8_MIN : INT32_MIN) : 0;
+    return std::max(field.minValue, typeLow);
+}
+
+int64_t HighestAccepted(const WordField& field, const FieldRef& ref) {
+    int64_t typeHigh = ref.elementBytes == 1 ? UINT8_MAX : UINT32_MAX;
+    if (ref.isSigned) typeHigh = ref.elementBytes == 1 ? INT8_MAX : INT32_MAX;
+    return std::min(field.maxValue, typeHigh);
+}
+
+int64_t WordValue(const FieldRef& ref, uint32_t word) {
+    return ref.isSigned ? static_cast<int64_t>(static_cast<int32_t>(word)) : static_cast<int64_t>(word);
+}
 
 const WordField& FieldAt(int index) { return kMap[index < 0 ? 0 : (index >= kFieldCount ? kFieldCount - 1 : index)]; }
 

@@ -26,13 +26,14 @@ struct FieldRef {
     uint8_t* data = nullptr;
     uint32_t elementBytes = 0;  // 1 or 4
     uint32_t count = 0;
+    uint8_t isSigned = 0;  // words of a signed field are read as signed 32-bit values
 };
 struct WordField {
     const char* name;
     uint32_t firstWord;
     FieldRef (*locate)(GameState&);
-    uint32_t minValue;
-    uint32_t maxValue;
+    int64_t minValue;  // within what the element type holds; see LowestAccepted
+    int64_t maxValue;
     uint8_t readBack;
 };
 
@@ -40,13 +41,28 @@ struct WordField {
 int FieldCount();
 const WordField& FieldAt(int index);
 
+// The range a field's words may hold: its own range cut to what its
+// element holds (a byte field takes no word above 255).
+int64_t LowestAccepted(const WordField& field, const FieldRef& ref);
+int64_t HighestAccepted(const WordField& field, const FieldRef& ref);
+// A word as its field reads it.
+int64_t WordValue(const FieldRef& ref, uint32_t word);
+
+// Skill charges 0-7, the values the skills column measures, each up to its
+// skill's full value (its benefit) as the game keeps them.
+constexpr uint32_t kChargeWord = 2421;
+constexpr uint32_t kBenefitWord = 2409;
+constexpr uint32_t kMeasuredCharges = 8;
+
 uint32_t ReadWord(const uint8_t* body, uint32_t word);
 void WriteWord(uint8_t* body, uint32_t word, uint32_t value);
 
 // Writes the whole body (kBodyBytes) from the record; unused words are 0.
 void Encode(const GameState& record, uint8_t* body);
 // Takes a body back into the record when its length is right and every
-// value used as an index or a count fits its table. On failure the record
+// value lies in the range the game itself produces: bytes within a byte,
+// indexes and counts within their tables, building coordinates within the
+// home base, skill charges within their full values. On failure the record
 // is left exactly as it was. Words 0-9 and the music and sound flags are
 // not taken back.
 bool Decode(const uint8_t* body, uint32_t size, GameState& record);

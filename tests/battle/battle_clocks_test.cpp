@@ -40,222 +40,141 @@ protected:
 
 // ---- The clock rule ----
 
-TEST_F(BattleClocks, EachTickRunsOnlyStrictlyPastItsPeriod) {
-    // The 100 ms tick, seen through the four-frame counter.
-    engine->TickAnimations();  // arms
-    clock.Advance(100);
-    engine->TickAnimations();  // exactly the period: no tick
-    EXPECT_EQ(engine->frame4, 0);
-    clock.Advance(1);
-    engine->TickAnimations();
-    EXPECT_EQ(engine->frame4, 1);
-
-    // The 150 ms tick, seen through the slow four-frame counter.
-    engine->TickSlowAnimations(2);
-    clock.Advance(150);
-    engine->TickSlowAnimations(2);
-    EXPECT_EQ(engine->slowFrame4, 0);
-    clock.Advance(1);
-    engine->TickSlowAnimations(2);
-    EXPECT_EQ(engine->slowFrame4, 1);
-
-    // The 35 ms tick, seen through the seven-step counter.
-    engine->TickEffects(0);
-    clock.Advance(35);
-    engine->TickEffects(0);
-    EXPECT_EQ(engine->frame7, 0);
-    clock.Advance(1);
-    engine->TickEffects(0);
-    EXPECT_EQ(engine->frame7, 1);
-}
-
-TEST_F(BattleClocks, ATickRunsAtMostOncePerCallAndRestartsFromItsOwnCall) {
-    engine->TickAnimations();
-    clock.Advance(1000);  // ten periods late
-    engine->TickAnimations();
-    EXPECT_EQ(engine->frame8, 1);
-    engine->TickAnimations();  // re-arms, no tick
-    EXPECT_EQ(engine->frame8, 1);
-    clock.Advance(60);
-    engine->TickAnimations();
-    EXPECT_EQ(engine->frame8, 1);
-    clock.Advance(41);
-    engine->TickAnimations();
-    EXPECT_EQ(engine->frame8, 2);
+TEST_F(BattleClocks, EachTickRunsOnceStrictlyPastItsPeriodAndRestartsFromItsCall) {
+    // Each clock seen through a counter it steps: 100, 150 and 35 ms.
+    const struct {
+        uint32_t period;
+        void (*call)(BattleEngine&);
+        uint8_t BattleEngine::*counter;
+    } clocks[] = {{100, [](BattleEngine& e) { e.TickAnimations(); }, &BattleEngine::frame8},
+                  {150, [](BattleEngine& e) { e.TickSlowAnimations(2); }, &BattleEngine::slowFrame4},
+                  {35, [](BattleEngine& e) { e.TickEffects(0); }, &BattleEngine::frame7}};
+    for (const auto& c : clocks) {
+        uint8_t& counter = engine.get()->*c.counter;
+        c.call(*engine);  // arms
+        clock.Advance(c.period);
+        c.call(*engine);  // exactly the period: no tick
+        EXPECT_EQ(counter, 0) << c.period;
+        clock.Advance(1);
+        c.call(*engine);
+        EXPECT_EQ(counter, 1) << c.period;
+        c.call(*engine);  // re-arms from this call
+        clock.Advance(10 * c.period);
+        c.call(*engine);  // ten periods late: one tick
+        EXPECT_EQ(counter, 2) << c.period;
+    }
 }
 
 // ---- 100 ms tick ----
 
-TEST_F(BattleClocks, FireReadyComesBackOnEverySecondTick) {
+TEST_F(BattleClocks, FireCadenceTimersAndTickerCycle) {
     engine->fireReady = 0;
-    AnimationTick();
-    EXPECT_EQ(engine->fireReady, 0);
-    AnimationTick();
-    EXPECT_EQ(engine->fireReady, 1);
-    engine->fireReady = 0;
-    AnimationTick();
-    EXPECT_EQ(engine->fireReady, 0);
-    AnimationTick();
-    EXPECT_EQ(engine->fireReady, 1);
-}
-
-TEST_F(BattleClocks, FireTimersSidestepTickerAndCountersCycle) {
-    for (int t = 0; t < 12; ++t) AnimationTick();
+    int ready = 0;
+    for (int t = 0; t < 12; ++t) {
+        AnimationTick();
+        ready += engine->fireReady;
+        engine->fireReady = 0;  // a volley spends it
+    }
+    EXPECT_EQ(ready, 6) << "one volley per two ticks";
     // Twelve ticks bring every 0-11 timer round to where it started.
     EXPECT_EQ(engine->robotFireTimers[1], 3);
     EXPECT_EQ(engine->enemyFireTimers[2], 9);
-    EXPECT_EQ(engine->sidestepTicker, 12);
-    EXPECT_EQ(engine->waveSizeCycler, 0);
-    EXPECT_EQ(engine->spreadCounter, 2);  // 1,2,3,4,5,1,... after 12 steps
-    EXPECT_EQ(engine->countdown, 0);      // 3,2,1,0 three times
-
+    EXPECT_EQ(engine->spreadCounter, 2);  // 1, 2, 3, 4, 5, 1 ...
+    EXPECT_EQ(engine->countdown, 0);      // 3, 2, 1, 0 three times
     for (int t = 12; t < 101; ++t) AnimationTick();
     EXPECT_EQ(engine->sidestepTicker, 0);  // 0-100 then back to 0
 }
 
-TEST_F(BattleClocks, SparksShowFourFramesThenFree) {
-    const int slot = engine->AddSpark(10, 10);
-    ASSERT_EQ(slot, 0);
-    for (int frame = 2; frame <= 4; ++frame) {
-        AnimationTick();
-        EXPECT_EQ(engine->spark.frame[slot], frame);
-    }
-    AnimationTick();
-    EXPECT_EQ(engine->spark.frame[slot], 0);
-}
-
-TEST_F(BattleClocks, CooldownEventsCountUpAndClear) {
+TEST_F(BattleClocks, EffectsAndEventsLastTheirTicks) {
+    // Ticks each stays non-zero before it clears.
+    engine->AddSpark(10, 10);
+    engine->AddHitFlash(10, 10, 2);
+    engine->floatingText.active[2] = engine->floatingText.timer[2] = 1;
+    engine->overlayEvents[kOverlayExtraArmor] = 1;
     engine->enemyKilledEvent = 2;
     engine->enemyFireEvent = 2;
     engine->freshAreaEvent = 1;  // raised, not yet consumed: left alone
-    int killTicks = 0;
-    while (engine->enemyKilledEvent != 0 && killTicks < 20) {
-        AnimationTick();
-        ++killTicks;
-    }
-    EXPECT_EQ(killTicks, 7);  // 2..8 then 0
-    EXPECT_EQ(engine->enemyFireEvent, 0);
-    EXPECT_EQ(engine->freshAreaEvent, 1);
-}
-
-TEST_F(BattleClocks, OverlayEventsStayRaisedForFourTicks) {
-    engine->overlayEvents[kOverlayExtraArmor] = 1;
-    for (int t = 0; t < 3; ++t) {
-        AnimationTick();
-        EXPECT_NE(engine->overlayEvents[kOverlayExtraArmor], 0);
-    }
-    AnimationTick();
-    EXPECT_EQ(engine->overlayEvents[kOverlayExtraArmor], 0);
-}
-
-TEST_F(BattleClocks, DeathFadesFreeAlliesForGoodAndRobotsOnlyFade) {
     engine->ally.exists[3] = engine->ally.fading[3] = 1;
     engine->ally.fadeAlpha[3] = 200;
     engine->robot.exists[4] = engine->robot.fading[4] = 1;
     engine->robot.fadeAlpha[4] = 200;
-    for (int t = 0; t < 15; ++t) AnimationTick();
-    EXPECT_EQ(engine->ally.fading[3], 1);
-    AnimationTick();  // 200 - 16 x 10 = 40, below 50
-    EXPECT_EQ(engine->ally.fading[3], 0);
-    EXPECT_EQ(engine->ally.exists[3], 0);
-    EXPECT_EQ(engine->robot.fading[4], 0);
-    EXPECT_EQ(engine->robot.exists[4], 1);
-}
-
-TEST_F(BattleClocks, FloatingTextsLastSevenTicks) {
-    engine->floatingText.active[2] = 1;
-    engine->floatingText.timer[2] = 1;
-    for (int t = 0; t < 6; ++t) AnimationTick();
-    EXPECT_EQ(engine->floatingText.active[2], 1);
-    AnimationTick();
-    EXPECT_EQ(engine->floatingText.active[2], 0);
-    EXPECT_EQ(engine->floatingText.timer[2], 0);
+    const struct {
+        const char* name;
+        int ticks;
+        uint8_t* value;
+    } rows[] = {
+        {"spark", 4, &engine->spark.frame[0]},
+        {"hit flash", 4, &engine->hitFlash.frame[0]},
+        {"floating text", 7, &engine->floatingText.active[2]},
+        {"overlay event", 4, &engine->overlayEvents[kOverlayExtraArmor]},
+        {"kill sound cool-down", 7, &engine->enemyKilledEvent},
+        {"fire sound cool-down", 3, &engine->enemyFireEvent},
+        {"ally fade", 16, &engine->ally.exists[3]},  // 200 - 16 x 10 is below 50
+        {"robot fade", 16, &engine->robot.fading[4]},
+    };
+    int lasted[std::size(rows)] = {};
+    for (int t = 1; t <= 20; ++t) {
+        AnimationTick();
+        for (size_t k = 0; k < std::size(rows); ++k) {
+            if (*rows[k].value != 0) lasted[k] = t;
+        }
+    }
+    for (size_t k = 0; k < std::size(rows); ++k) EXPECT_EQ(lasted[k] + 1, rows[k].ticks) << rows[k].name;
+    EXPECT_EQ(engine->freshAreaEvent, 1);
+    EXPECT_EQ(engine->robot.exists[4], 1) << "a robot only fades";
 }
 
 // ---- 150 ms tick ----
 
-TEST_F(BattleClocks, PingPongFrameRisesAndFalls) {
-    const int expected[] = {1, 2, 3, 3, 2, 1, 0, 1, 2, 3, 3};
-    for (int want : expected) {
+TEST_F(BattleClocks, SlowTickCyclesPingPongPulseExplosionsAndTheBossBlink) {
+    engine->AddKillExplosion(0, 0, 32, 1, 0);
+    const int pingPong[] = {1, 2, 3, 3, 2, 1, 0, 1, 2, 3, 3};
+    for (int want : pingPong) {
         SlowTick();
         EXPECT_EQ(engine->pingPongFrame, want);
     }
-}
-
-TEST_F(BattleClocks, PulseAlphaRunsFrom80To240) {
-    SlowTick();
-    EXPECT_EQ(engine->pulseAlpha, 160);
-    for (int t = 0; t < 8; ++t) SlowTick();
-    EXPECT_EQ(engine->pulseAlpha, 240);
-    SlowTick();
-    EXPECT_EQ(engine->pulseAlpha, 80);
-}
-
-TEST_F(BattleClocks, KillExplosionsLastThirtyThreeFrames) {
-    engine->AddKillExplosion(0, 0, 32, 1, 0);
-    for (int t = 0; t < 32; ++t) SlowTick();
+    EXPECT_EQ(engine->pulseAlpha, 90) << "up by 10 to 240, then on from 80";
+    for (int t = 11; t < 32; ++t) SlowTick();
     EXPECT_EQ(engine->killExplosion.frame[0], 33);
     SlowTick();
     EXPECT_EQ(engine->killExplosion.frame[0], 0);
-}
+    EXPECT_EQ(engine->area26BlinkCounter, 0) << "other areas leave the blink alone";
 
-TEST_F(BattleClocks, Area26BlinkIsFourTicksOnFourOff) {
     int on = 0;
     for (int t = 0; t < 80; ++t) {
         SlowTick(26);
         on += engine->area26Blink;
     }
-    EXPECT_EQ(on, 40);
-    SlowTick(5);
-    SlowTick(5);
-    EXPECT_EQ(engine->area26BlinkCounter, 0) << "other areas leave the blink alone";
+    EXPECT_EQ(on, 40) << "four ticks on, four off";
 }
 
 // ---- 35 ms tick ----
 
-TEST_F(BattleClocks, EscapeFliesTwentyStepsStraightUpAtHeadingZero) {
-    engine->emergencyEscape = 1;
-    const int32_t startX = engine->shipX, startY = engine->shipY;
-    for (int step = 1; step <= 19; ++step) {
-        EffectsTick();
-        EXPECT_EQ(engine->emergencyEscape, 1);
-        EXPECT_EQ(engine->escapeStep, step);
-        EXPECT_EQ(engine->shipY, startY - 26 * step);
-        EXPECT_EQ(engine->escapeTrail[step - 1], 1);
-        EXPECT_EQ(engine->escapeTrailY[step - 1], engine->shipY);
-    }
-    EffectsTick();
-    EXPECT_EQ(engine->emergencyEscape, 100);
-    EXPECT_EQ(engine->escapeStep, 0);
-    EXPECT_EQ(engine->shipX, startX);
-    EXPECT_EQ(engine->shipY, startY - 26 * 20);
-    EXPECT_EQ(engine->escapeOffsetX, 0);
-    EXPECT_EQ(engine->escapeOffsetY, -26 * 20);
-}
-
-TEST_F(BattleClocks, EscapeStepsFollowHeadingAndReturnLeg) {
-    engine->heading = 40;  // down-left
-    engine->stepUnitX = 8;
-    engine->stepUnitY = 8;
-    engine->escapeReturn = 1;
-    engine->emergencyEscape = 1;
-    const int32_t startX = engine->shipX, startY = engine->shipY;
-    EffectsTick();
-    EXPECT_EQ(engine->shipX, startX - 26);
-    EXPECT_EQ(engine->shipY, startY + 26);
-    for (int step = 2; step <= 20; ++step) EffectsTick();
-    EXPECT_EQ(engine->emergencyEscape, 99);
-
-    // Units 0-8 give 0, 3, 6, 10, 13, 16, 20, 23, 26 pixels.
-    const int32_t px[9] = {0, 3, 6, 10, 13, 16, 20, 23, 26};
-    for (int u = 0; u <= 8; ++u) {
-        engine->heading = 20;  // down-right
-        engine->stepUnitX = static_cast<uint8_t>(u);
-        engine->stepUnitY = 0;
+TEST_F(BattleClocks, EscapeFliesTwentyStepsAlongTheHeading) {
+    // Units 0-8 give 0, 3, 6, 10, 13, 16, 20, 23, 26 px a step.
+    const struct {
+        uint8_t heading, unitX, unitY, returning;
+        int32_t stepX, stepY;
+        uint8_t end;
+    } rows[] = {{0, 0, 8, 0, 0, -26, 100}, {40, 8, 8, 1, -26, 26, 99}, {20, 3, 4, 0, 10, 13, 100}};
+    for (const auto& r : rows) {
+        SetUp();
+        engine->heading = r.heading;
+        engine->stepUnitX = r.unitX;
+        engine->stepUnitY = r.unitY;
+        engine->escapeReturn = r.returning;
         engine->emergencyEscape = 1;
-        const int32_t x = engine->shipX;
+        const int32_t x0 = engine->shipX, y0 = engine->shipY;
+        for (int step = 1; step <= 19; ++step) {
+            EffectsTick();
+            EXPECT_EQ(engine->emergencyEscape, 1);
+            EXPECT_EQ(engine->escapeTrailY[step - 1], y0 + r.stepY * step);
+        }
         EffectsTick();
-        EXPECT_EQ(engine->shipX, x + px[u]) << u;
+        EXPECT_EQ(engine->emergencyEscape, r.end) << int{r.heading};
+        EXPECT_EQ(engine->escapeStep, 0);
+        EXPECT_EQ(engine->shipX - x0, 20 * r.stepX) << int{r.heading};
+        EXPECT_EQ(engine->escapeOffsetY, 20 * r.stepY) << int{r.heading};
     }
 }
 
@@ -293,18 +212,30 @@ TEST_F(BattleClocks, ArmageddonSoundsOnceAndStrikesTwice) {
     EXPECT_EQ(engine->armageddonFalling, 0);
 }
 
-TEST_F(BattleClocks, OverlayFadesRiseToTheirPeakAndEnd) {
-    engine->extraArmorFade = 10;
-    int peak = 0, ticks = 0;
-    while (engine->extraArmorFade != 0 && ticks < 100) {
-        EffectsTick();
-        ++ticks;
-        peak = std::max<int>(peak, engine->extraArmorFade);
+TEST_F(BattleClocks, OverlayFadesRiseToTheirPeakAndEndInTheirWindow) {
+    // Started at 10: up by 10 past the peak, then down by 10 until a falling
+    // step's midway value lands in the end window (20-59 for extra armor,
+    // 20-49 for the others).
+    const struct {
+        uint8_t BattleEngine::*fade;
+        int peak, last;
+    } rows[] = {{&BattleEngine::extraArmorFade, 190, 40},
+                {&BattleEngine::shieldsRechargeFade, 120, 30},
+                {&BattleEngine::shieldProtectionFade, 120, 30},
+                {&BattleEngine::robotProtectionFade, 170, 30}};
+    for (const auto& r : rows) {
+        engine.get()->*r.fade = 10;
+        int peak = 0, last = 0;
+        for (int ticks = 0; engine.get()->*r.fade != 0 && ticks < 100; ++ticks) {
+            last = engine.get()->*r.fade;
+            peak = std::max(peak, last);
+            EffectsTick();
+        }
+        EXPECT_EQ(peak, r.peak) << r.peak;
+        EXPECT_EQ(last, r.last) << r.peak;
     }
-    EXPECT_EQ(peak, 190);  // first value past 180
-    EXPECT_LT(ticks, 100);
-    EXPECT_EQ(engine->extraArmorFalling, 0);
 
+    // Hard Armor rises past 220, then lights the glowing ship.
     engine->hardArmorFade = 40;
     engine->armorGlow = 0;
     for (int t = 0; t < 18; ++t) EffectsTick();
@@ -315,16 +246,42 @@ TEST_F(BattleClocks, OverlayFadesRiseToTheirPeakAndEnd) {
     EXPECT_EQ(engine->armorGlow, 1);
 }
 
-TEST_F(BattleClocks, UpgradeGlowsAndBadgeTurnOnlyInTheBase) {
-    engine->upgradeGlow[7] = 1;
-    EffectsTick(0);
-    EXPECT_EQ(engine->upgradeGlow[7], 1);
-    EXPECT_FLOAT_EQ(engine->badgeAngle, 0.0f);
-    int ticks = 0;
-    while (engine->upgradeGlow[7] != 0 && ticks < 100) {
-        EffectsTick(1);
-        ++ticks;
+TEST_F(BattleClocks, TheFirstRingAloneIsTriggeredByTheEffectsTick) {
+    for (ShockWave& wave : engine->ring) {
+        wave.state = 1;
+        wave.progress = 1.6f;
     }
-    EXPECT_LT(ticks, 100);
+    engine->ring[0].progress = 1.5f;  // exactly half: not yet
+    EffectsTick();
+    EXPECT_EQ(engine->ring[0].damageTrigger, 0);
+    engine->ring[0].progress = 1.6f;
+    EffectsTick();
+    EXPECT_EQ(engine->ring[0].damageTrigger, 1);
+    EXPECT_EQ(engine->ring[0].state, 2);
+    EXPECT_EQ(engine->ring[1].damageTrigger, 0);
+    EXPECT_EQ(engine->ring[2].state, 1);
+}
+
+TEST_F(BattleClocks, UpgradeGlowsAndBadgeTurnOnlyInTheBase) {
+    engine->upgradeGlow[7] = 40;
+    EffectsTick(0);
+    EXPECT_EQ(engine->upgradeGlow[7], 40);
+    EXPECT_FLOAT_EQ(engine->badgeAngle, 0.0f);
+    // +20 a tick until a value of 151-235 turns it, then -10 until below 40.
+    const struct {
+        uint8_t start;
+        int peak, ticks;
+    } rows[] = {{40, 160, 6 + 12 + 1}, {30, 170, 7 + 13 + 1}, {31, 151, 6 + 11 + 1}};
+    for (const auto& r : rows) {
+        engine->upgradeGlow[7] = r.start;
+        int peak = 0, ticks = 0;
+        while (engine->upgradeGlow[7] != 0 && ticks < 100) {
+            EffectsTick(1);
+            ++ticks;
+            peak = std::max<int>(peak, engine->upgradeGlow[7]);
+        }
+        EXPECT_EQ(peak, r.peak) << int{r.start};
+        EXPECT_EQ(ticks, r.ticks) << int{r.start};
+    }
     EXPECT_GT(engine->badgeAngle, 0.0f);
 }

@@ -23,10 +23,6 @@ void PutLe(std::vector<unsigned char>& out, uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
 }
 
-void PutBe(std::vector<unsigned char>& out, uint32_t value, int bytes) {
-    for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
-}
-
 // A mono 16-bit 22050 Hz sine tone.
 std::vector<unsigned char> ToneWav(double seconds, double hertz) {
     const uint32_t rate = 22050;
@@ -52,21 +48,13 @@ std::vector<unsigned char> ToneWav(double seconds, double hertz) {
 
 // A format-0 MIDI file of three short notes on a piano.
 std::vector<unsigned char> ThreeNoteMidi() {
-    std::vector<unsigned char> track = {0x00, 0xC0, 0x00};
+    std::vector<unsigned char> midi = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96, 'M', 'T', 'r', 'k', 0, 0, 0, 0,
+                                       0x00, 0xC0, 0x00};
     for (unsigned char note : {60, 64, 67}) {
-        const unsigned char events[] = {0x00, 0x90, note, 100, 0x30, 0x80, note, 0};
-        track.insert(track.end(), std::begin(events), std::end(events));
+        for (unsigned char byte : {0x00, 0x90, int{note}, 100, 0x30, 0x80, int{note}, 0}) midi.push_back(byte);
     }
-    const unsigned char end[] = {0x00, 0xFF, 0x2F, 0x00};
-    track.insert(track.end(), std::begin(end), std::end(end));
-    std::vector<unsigned char> midi = {'M', 'T', 'h', 'd'};
-    PutBe(midi, 6, 4);
-    PutBe(midi, 0, 2);
-    PutBe(midi, 1, 2);
-    PutBe(midi, 96, 2);
-    for (char c : std::string("MTrk")) midi.push_back(static_cast<unsigned char>(c));
-    PutBe(midi, static_cast<uint32_t>(track.size()), 4);
-    midi.insert(midi.end(), track.begin(), track.end());
+    for (unsigned char byte : {0x00, 0xFF, 0x2F, 0x00}) midi.push_back(byte);
+    midi[21] = static_cast<unsigned char>(midi.size() - 22);  // the track's length
     return midi;
 }
 
@@ -102,113 +90,77 @@ protected:
 
 }  // namespace
 
-TEST(AudioVolume, FormulasInHundredthsOfADecibel) {
+TEST(AudioVolume, VolumesBecomeCentibelsAndLogarithmicMixerGain) {
     using namespace audio_volume;
-    EXPECT_EQ(MasterCentibels(100), 1000);
-    EXPECT_EQ(MasterCentibels(50), -4000);
-    EXPECT_EQ(MasterCentibels(0), -9000);
-    EXPECT_EQ(MasterCentibels(150), MasterCentibels(49));
-    EXPECT_EQ(ChannelCentibels(100), 0);
-    EXPECT_EQ(ChannelCentibels(50), -5000);
-    EXPECT_EQ(ChannelCentibels(0), -10000);
-    EXPECT_EQ(ChannelCentibels(150), -5100);
-    EXPECT_EQ(ChannelCentibels(99) - ChannelCentibels(98), 100);  // one step is one decibel
-    EXPECT_EQ(MusicCentibels(100), 0);
-    EXPECT_EQ(MusicCentibels(50), -1600);
-    EXPECT_EQ(MusicCentibels(0), -9600);  // not -10000
-    EXPECT_EQ(MusicCentibels(150), -1632);
-    EXPECT_EQ(MusicCentibels(-10), -3520);  // signed remainder
-}
-
-TEST(AudioVolume, CentibelsBecomeLogarithmicMixerGain) {
-    using namespace audio_volume;
-    EXPECT_EQ(MixerGain(0), 128);
-    EXPECT_EQ(MixerGain(1000), 128);  // the mixer cannot amplify
+    // Volume: master, channel and music attenuation, then their mixer gains.
+    const struct {
+        int32_t volume, master, channel, music;
+        int masterGain, channelGain, musicGain;
+    } rows[] = {
+        {100, 1000, 0, 0, 128, 128, 128},         // +10 dB is held to full: the mixer cannot amplify
+        {50, -4000, -5000, -1600, 1, 0, 20},
+        {0, -9000, -10000, -9600, 0, 0, 0},
+        {150, -4100, -5100, -1632, 1, 0, 20},     // taken modulo 101
+        {82, -800, -1800, -576, 51, 16, 66},      // the game's default sound volume
+        {-10, -10000, -11000, -3520, 0, 0, 2},    // a signed remainder
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(MasterCentibels(r.volume), r.master) << r.volume;
+        EXPECT_EQ(ChannelCentibels(r.volume), r.channel) << r.volume;
+        EXPECT_EQ(MusicCentibels(r.volume), r.music) << r.volume;
+        EXPECT_EQ(MixerGain(r.master), r.masterGain) << r.volume;
+        EXPECT_EQ(MixerGain(r.channel), r.channelGain) << r.volume;
+        EXPECT_EQ(MixerGain(r.music), r.musicGain) << r.volume;
+    }
     EXPECT_EQ(MixerGain(-600), 64);   // -6 dB is half the amplitude
     EXPECT_EQ(MixerGain(-2000), 13);  // -20 dB is a tenth
-    EXPECT_EQ(MixerGain(-1600), 20);
-    EXPECT_EQ(MixerGain(-4000), 1);
-    EXPECT_EQ(MixerGain(-5000), 0);
-    EXPECT_EQ(MixerGain(-9600), 0);
-    EXPECT_EQ(MixerGain(-2147483647 - 1), 0);
-    EXPECT_EQ(MixerGain(2147483647), 128);
-    // The gains of the three formulas at 0, 50, 100 and 150.
-    struct Row {
-        int32_t (*formula)(int32_t);
-        int gains[4];
-    };
-    const Row rows[] = {
-        {MasterCentibels, {0, 1, 128, 1}},   // -90 dB, -40 dB, +10 dB held to full, -41 dB
-        {ChannelCentibels, {0, 0, 128, 0}},  // -100 dB, -50 dB, 0 dB, -51 dB
-        {MusicCentibels, {0, 20, 128, 20}},  // -96 dB, -16 dB, 0 dB, -16.32 dB
-    };
-    const int32_t volumes[4] = {0, 50, 100, 150};
-    for (const Row& row : rows) {
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(MixerGain(row.formula(volumes[i])), row.gains[i]) << volumes[i];
-    }
-    EXPECT_EQ(MixerGain(ChannelCentibels(82)), 16);  // the game's default sound volume, -18 dB
-    EXPECT_EQ(MixerGain(MusicCentibels(90)), 89);
+    EXPECT_EQ(MixerGain(INT32_MIN), 0);
+    EXPECT_EQ(MixerGain(INT32_MAX), 128);
 }
 
-TEST_F(AudioTest, EightChannelsAndVolumes) {
+TEST_F(AudioTest, EightChannelsAndTheirVolumes) {
     SoundChannel channels[AudioSystem::kSoundChannels];
     for (SoundChannel& channel : channels) EXPECT_EQ(channel.Init(&audio), 1);
     SoundChannel ninth;
     EXPECT_EQ(ninth.Init(&audio), 0);
-    EXPECT_EQ(channels[3].SetVolume(50), 1);
-    EXPECT_EQ(channels[3].volume, 50u);
-    EXPECT_EQ(Mix_Volume(channels[3].audioPath, -1), audio_volume::MixerGain(-5000));
     EXPECT_EQ(channels[3].SetVolume(150), 1);
     EXPECT_EQ(channels[3].volume, 49u);
+    EXPECT_EQ(Mix_Volume(channels[3].audioPath, -1), audio_volume::MixerGain(-5100));
     EXPECT_EQ(channels[2].SetVolume(100), 1);
     EXPECT_EQ(Mix_Volume(channels[2].audioPath, -1), 128);
     channels[7].Release();
-    EXPECT_EQ(ninth.Init(&audio), 1);  // a released channel can be taken again
-    EXPECT_EQ(audio.SetMasterVolume(100), 1);
-    EXPECT_EQ(audio.masterVolume, 100u);
+    EXPECT_EQ(ninth.Init(&audio), 1) << "a released channel can be taken again";
 }
 
-TEST_F(AudioTest, LoopingSoundKeepsPlayingAndASecondPlayReplacesIt) {
+TEST_F(AudioTest, SoundsLoopRepeatOrStopAndBadFilesLeaveTheChannelSilent) {
     SoundChannel channel;
     ASSERT_EQ(channel.Init(&audio), 1);
     ASSERT_EQ(channel.Play("Data\\Short.wav", 100, 0), 1);
     Mix_Chunk* first = channel.segment;
-    // Four times the sound's length later it still plays.
-    SDL_Delay(400);
+    SDL_Delay(400);  // four times its length later a looping sound still plays
     EXPECT_EQ(channel.IsPlaying(), 1);
-    EXPECT_EQ(Mix_GetChunk(channel.audioPath), first);
-    ASSERT_EQ(channel.Play("Data\\other.WAV", 90, 1), 1);  // names match regardless of case
-    EXPECT_NE(channel.segment, first);
+    ASSERT_EQ(channel.Play("Data\\other.WAV", 90, 4), 1);  // replaces it; names match regardless of case
     EXPECT_EQ(Mix_GetChunk(channel.audioPath), channel.segment);
-    EXPECT_EQ(channel.repeats, 1u);
+    EXPECT_NE(channel.segment, first);
     EXPECT_EQ(channel.volume, 90u);
-    // Played once, it ends by itself.
-    EXPECT_TRUE(WaitUntil([&] { return channel.IsPlaying() == 0; }, 3000));
-    ASSERT_EQ(channel.Play("Data\\Short.wav", 100, 0), 1);
-    EXPECT_EQ(channel.segment, first);  // decoded once, kept
-    EXPECT_EQ(channel.Stop(), 1);
-    EXPECT_EQ(channel.IsPlaying(), 0);
-    EXPECT_EQ(Mix_Playing(channel.audioPath), 0);
-}
-
-TEST_F(AudioTest, RepeatCountPlaysThatManyTimes) {
-    SoundChannel channel;
-    ASSERT_EQ(channel.Init(&audio), 1);
-    ASSERT_EQ(channel.Play("Data\\Short.wav", 100, 4), 1);  // 0.4 s in all
-    SDL_Delay(250);
+    SDL_Delay(250);  // four plays take 0.4 s
     EXPECT_EQ(channel.IsPlaying(), 1);
     EXPECT_TRUE(WaitUntil([&] { return channel.IsPlaying() == 0; }, 3000));
-}
-
-TEST_F(AudioTest, MissingAndBrokenSoundsLeaveTheChannelSilent) {
-    SoundChannel channel;
-    ASSERT_EQ(channel.Init(&audio), 1);
     ASSERT_EQ(channel.Play("Data\\Short.wav", 100, 0), 1);
-    EXPECT_EQ(channel.Play("Data\\Nothing.wav", 100, 1), 0);
-    EXPECT_EQ(channel.IsPlaying(), 0);  // the old sound was stopped first
-    EXPECT_EQ(channel.Play("Data\\Broken.wav", 100, 1), 0);
-    EXPECT_EQ(channel.Play(nullptr, 100, 1), 0);
-    EXPECT_EQ(channel.Play("Data\\Short.wav", 100, 1), 1);  // still usable
+    EXPECT_EQ(channel.segment, first) << "decoded once, kept";
+
+    for (const char* bad : {"Data\\Nothing.wav", "Data\\Broken.wav", static_cast<const char*>(nullptr)}) {
+        EXPECT_EQ(channel.Play(bad, 100, 1), 0);
+        EXPECT_EQ(channel.IsPlaying(), 0) << "the old sound was stopped first";
+    }
+    EXPECT_EQ(channel.Play("Data\\Short.wav", 100, 1), 1) << "still usable";
+    EXPECT_EQ(channel.Stop(), 1);
+    EXPECT_EQ(Mix_Playing(channel.audioPath), 0);
+
+    MusicTrack music;
+    ASSERT_EQ(music.Init(&audio), 1);
+    for (const char* bad : {"Data\\Music4.mid", "Data\\Broken.mid", "Data\\Broken.wav"}) EXPECT_EQ(music.Load(bad), 0);
+    EXPECT_EQ(music.Play(50, 1), 0);
 }
 
 TEST_F(AudioTest, MusicTrackPlaysWavAndMidi) {
@@ -242,16 +194,6 @@ TEST_F(AudioTest, MusicTrackPlaysWavAndMidi) {
     EXPECT_EQ(music.Unload(), 1);
     EXPECT_EQ(music.segment, nullptr);
     EXPECT_EQ(music.IsPlaying(), 0);
-}
-
-TEST_F(AudioTest, MissingOrBrokenMusicIsRefused) {
-    MusicTrack music;
-    ASSERT_EQ(music.Init(&audio), 1);
-    EXPECT_EQ(music.Load("Data\\Music4.mid"), 0);
-    EXPECT_EQ(music.Load("Data\\Broken.mid"), 0);
-    EXPECT_EQ(music.Load("Data\\Broken.wav"), 0);
-    EXPECT_EQ(music.Play(50, 1), 0);
-    EXPECT_EQ(music.Load("Data\\Long.wav"), 1);
 }
 
 TEST_F(AudioTest, StreamRunsStopsRewindsAndReportsItsEnd) {
@@ -394,45 +336,40 @@ protected:
 
 }  // namespace
 
-TEST_F(DiskAudioTest, WavAndMidiReachTheOutput) {
-    {
-        setenv("SDL_DISKAUDIOFILE", "effects.raw", 1);
-        AudioSystem audio;
-        ASSERT_EQ(audio.Init(nullptr, 22050), 1);
-        ASSERT_EQ(audio.IsOpen(), 1) << SDL_GetError();
-        SoundChannel channel;
-        ASSERT_EQ(channel.Init(&audio), 1);
-        ASSERT_EQ(channel.Play("Data\\Tone.wav", 100, 1), 1);
-        EXPECT_TRUE(WaitUntil([&] { return channel.IsPlaying() == 0; }, 5000));
-        audio.Shutdown();
+TEST_F(DiskAudioTest, WavAndMidiReachTheOutputAtTheirVolume) {
+    // The tone's amplitude is 8000: at full volume, at 80 (-20 dB), and the MIDI tune.
+    const struct {
+        const char* file;
+        const char* sound;
+        int32_t volume;
+        int loudestAbove, loudestBelow;
+    } rows[] = {{"effects.raw", "Data\\Tone.wav", 100, 4000, 32768},
+                {"quiet.raw", "Data\\Tone.wav", 80, 300, 1200},
+                {"music.raw", "Data\\Tune.mid", 100, 100, 32768}};
+    for (const auto& r : rows) {
+        setenv("SDL_DISKAUDIOFILE", r.file, 1);
+        {
+            AudioSystem audio;
+            ASSERT_EQ(audio.Init(nullptr, 22050), 1);
+            ASSERT_EQ(audio.IsOpen(), 1) << SDL_GetError();
+            SoundChannel channel;
+            MusicTrack music;
+            ASSERT_EQ(channel.Init(&audio), 1);
+            ASSERT_EQ(music.Init(&audio), 1);
+            if (std::string(r.sound).ends_with(".wav")) {
+                ASSERT_EQ(channel.Play(r.sound, r.volume, 1), 1);
+                EXPECT_TRUE(WaitUntil([&] { return channel.IsPlaying() == 0; }, 5000));
+            } else {
+                ASSERT_EQ(music.Load(r.sound), 1);
+                ASSERT_EQ(music.Play(r.volume, 1), 1);
+                SDL_Delay(600);
+                EXPECT_EQ(music.IsPlaying(), 1);
+                music.Unload();
+            }
+            audio.Shutdown();
+        }
+        const int loudest = LoudestSample(r.file);
+        EXPECT_GT(loudest, r.loudestAbove) << r.file;
+        EXPECT_LT(loudest, r.loudestBelow) << r.file;
     }
-    // The tone's amplitude of 8000 at full volume, not silence.
-    EXPECT_GT(LoudestSample("effects.raw"), 4000);
-    {
-        setenv("SDL_DISKAUDIOFILE", "quiet.raw", 1);
-        AudioSystem audio;
-        ASSERT_EQ(audio.Init(nullptr, 22050), 1);
-        SoundChannel channel;
-        ASSERT_EQ(channel.Init(&audio), 1);
-        ASSERT_EQ(channel.Play("Data\\Tone.wav", 80, 1), 1);  // -20 dB
-        EXPECT_TRUE(WaitUntil([&] { return channel.IsPlaying() == 0; }, 5000));
-        audio.Shutdown();
-    }
-    const int quiet = LoudestSample("quiet.raw");
-    EXPECT_GT(quiet, 300);
-    EXPECT_LT(quiet, 1200);
-    {
-        setenv("SDL_DISKAUDIOFILE", "music.raw", 1);
-        AudioSystem audio;
-        ASSERT_EQ(audio.Init(nullptr, 22050), 1);
-        MusicTrack music;
-        ASSERT_EQ(music.Init(&audio), 1);
-        ASSERT_EQ(music.Load("Data\\Tune.mid"), 1);
-        ASSERT_EQ(music.Play(100, 1), 1);
-        SDL_Delay(600);
-        EXPECT_EQ(music.IsPlaying(), 1);
-        music.Unload();
-        audio.Shutdown();
-    }
-    EXPECT_GT(LoudestSample("music.raw"), 100);
 }

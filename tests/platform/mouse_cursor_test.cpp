@@ -33,69 +33,30 @@ protected:
 
 }  // namespace
 
-TEST_F(CursorTest, StartsAtFiftyFifty) {
-    MouseCursor fresh;
-    EXPECT_EQ(fresh.x, 50);
-    EXPECT_EQ(fresh.y, 50);
-    EXPECT_EQ(fresh.drawX, 50);
-    EXPECT_EQ(fresh.drawY, 50);
-    EXPECT_EQ(fresh.clampX, 0);
-    EXPECT_EQ(fresh.clampY, 0);
-    EXPECT_EQ(fresh.sheet, nullptr);
-    fresh.Draw();  // without art it only holds the position
-    EXPECT_EQ(fresh.drawX, 50);
-}
-
-TEST_F(CursorTest, NeverReachesTheLeftOrRightBorder) {
-    Move(-49, 0);  // to x = 1, still allowed
-    EXPECT_EQ(cursor.drawX, 1);
-    Move(-1, 0);  // x = 0 is undone
-    EXPECT_EQ(cursor.x, 1);
-    EXPECT_EQ(cursor.drawX, 1);
-    Move(-500, 0);
-    EXPECT_EQ(cursor.drawX, 1);
-    // A big jump from the middle stays at the last drawn x.
-    Move(400, 0);
-    EXPECT_EQ(cursor.drawX, 401);
-    Move(-1000, 0);
-    EXPECT_EQ(cursor.x, 401);
-    EXPECT_EQ(cursor.drawX, 401);
-    Move(396, 0);
-    EXPECT_EQ(cursor.drawX, 797);  // 797 is the rightmost position
-    Move(1, 0);
-    EXPECT_EQ(cursor.drawX, 797);  // 798 is refused
-    EXPECT_EQ(cursor.x, 797);
-}
-
-TEST_F(CursorTest, EachAxisIsHeldOnItsOwn) {
-    Move(0, 549);  // y = 599, the lowest allowed
-    EXPECT_EQ(cursor.drawY, 599);
-    Move(30, 5);  // y would leave the screen, x moves on
-    EXPECT_EQ(cursor.drawX, 80);
-    EXPECT_EQ(cursor.drawY, 599);
-    Move(-100, -600);  // both leave: both stay
-    EXPECT_EQ(cursor.drawX, 80);
-    EXPECT_EQ(cursor.drawY, 599);
-    Move(0, -598);
-    EXPECT_EQ(cursor.drawY, 1);
-    Move(0, -1);
-    EXPECT_EQ(cursor.drawY, 1);
-    EXPECT_EQ(cursor.clampX, 0);  // the flags are cleared after each draw
-    EXPECT_EQ(cursor.clampY, 0);
+TEST_F(CursorTest, EachAxisIsHeldInsideTheScreenOnItsOwn) {
+    // From (50, 50): a move that would reach x 0 or 798, or y 0 or 600, is
+    // undone on that axis alone.
+    const struct {
+        int32_t dx, dy, x, y;
+    } moves[] = {{-49, 0, 1, 50},   {-1, 0, 1, 50},    {-500, 0, 1, 50},  {400, 0, 401, 50}, {-1000, 0, 401, 50},
+                 {396, 0, 797, 50}, {1, 0, 797, 50},   {-717, 549, 80, 599}, {30, 5, 110, 599}, {-200, -600, 110, 599},
+                 {0, -598, 110, 1}, {0, -1, 110, 1}};
+    for (const auto& m : moves) {
+        Move(m.dx, m.dy);
+        EXPECT_EQ(cursor.drawX, m.x) << m.dx << "," << m.dy;
+        EXPECT_EQ(cursor.drawY, m.y) << m.dx << "," << m.dy;
+        EXPECT_EQ(cursor.x, m.x);
+        EXPECT_EQ(cursor.clampX + cursor.clampY, 0) << "the flags are cleared after each draw";
+    }
 }
 
 TEST(IsNearScreenEdge, BordersOfTheRectangle) {
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 400, 300), 0);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 1, 300), 1);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 2, 300), 0);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 797, 300), 1);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 796, 300), 0);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 400, 1), 1);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 400, 2), 0);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 400, 599), 1);
-    EXPECT_EQ(IsNearScreenEdge(0, 0, 800, 600, 400, 598), 0);
-    EXPECT_EQ(IsNearScreenEdge(100, 50, 20, 20, 110, 60), 0);
-    EXPECT_EQ(IsNearScreenEdge(100, 50, 20, 20, 101, 60), 1);
+    const struct {
+        int32_t left, top, w, h, x, y, near;
+    } rows[] = {{0, 0, 800, 600, 400, 300, 0}, {0, 0, 800, 600, 1, 300, 1},   {0, 0, 800, 600, 2, 300, 0},
+                {0, 0, 800, 600, 797, 300, 1}, {0, 0, 800, 600, 796, 300, 0}, {0, 0, 800, 600, 400, 599, 1},
+                {0, 0, 800, 600, 400, 598, 0}, {100, 50, 20, 20, 110, 60, 0}, {100, 50, 20, 20, 101, 60, 1}};
+    for (const auto& r : rows) EXPECT_EQ(IsNearScreenEdge(r.left, r.top, r.w, r.h, r.x, r.y), r.near) << r.x << "," << r.y;
 }
 
 namespace {

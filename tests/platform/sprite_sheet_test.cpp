@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "platform/game_path.h"
 #include "platform/sprite_draw.h"
@@ -65,47 +66,41 @@ TEST_F(SpriteTest, FrameNumbersRunRowByRowFromTheTopLeft) {
     EXPECT_EQ(sheet_.framesPerRow[2], 4);
 }
 
-TEST_F(SpriteTest, ScaleActsFromTheTopLeftCorner) {
+TEST_F(SpriteTest, ScaleRotationAndMirrorPlaceTheFrame) {
+    // The marked square drawn at (100, 100): red marks its top-left, blue its top-right.
     ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 2, 3, 0, 0), 1);
-    EXPECT_EQ(Pixel(101, 101), kRed);
-    EXPECT_EQ(Pixel(106, 110), kRed);  // the 4 x 4 block is now 8 x 12
-    EXPECT_EQ(Pixel(162, 101), kBlue);
-    EXPECT_EQ(Pixel(162, 194), kWhite);
-    EXPECT_EQ(Pixel(166, 150), kBlack);
-    EXPECT_EQ(Pixel(130, 198), kBlack);
-}
-
-TEST_F(SpriteTest, NegativeRotationTurnsClockwiseAboutTheCentre) {
-    ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
-    // Heading 16 (rotation -1.57): what pointed up points right, so the top
-    // edge lies along the right side: red top-left -> top-right, blue -> bottom-right.
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 1, 1, 16, 16 * kHeadingStep), 1);
-    EXPECT_EQ(Pixel(129, 102), kRed);
-    EXPECT_EQ(Pixel(129, 129), kBlue);
-    EXPECT_EQ(Pixel(102, 102), kWhite);
-
-    // Scaled by 2 with the centre in scaled pixels (32): turns about (132, 132).
-    graphics_.Clear(kBlack, 1.0f);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 2, 2, 32, 16 * kHeadingStep), 1);
-    EXPECT_EQ(Pixel(160, 104), kRed);
-    EXPECT_EQ(Pixel(160, 160), kBlue);
-    EXPECT_EQ(Pixel(101, 101), kWhite);
-    EXPECT_EQ(Pixel(166, 132), kBlack);
-
-    // Heading 48 (rotation -4.71) points left: the top edge lies along the left side.
-    graphics_.Clear(kBlack, 1.0f);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 1, 1, 16, 48 * kHeadingStep), 1);
-    EXPECT_EQ(Pixel(102, 129), kRed);
-    EXPECT_EQ(Pixel(102, 102), kBlue);
-
-    // Without a centre the frame turns about its top-left corner (the flame):
-    // +1.57 turns it counter-clockwise, so it extends up and to the right.
-    graphics_.Clear(kBlack, 1.0f);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, 1, 1, 0, 1.5707964f), 1);
-    EXPECT_EQ(Pixel(102, 98), kRed);
-    EXPECT_EQ(Pixel(102, 70), kBlue);
-    EXPECT_EQ(Pixel(98, 90), kBlack);
+    const struct {
+        const char* what;
+        float scaleX, scaleY;
+        int centre;
+        float rotation;
+        int probes[4][2];
+        uint32_t colours[4];
+    } rows[] = {
+        {"scaled 2 x 3 from the corner", 2, 3, 0, 0, {{106, 110}, {162, 101}, {162, 194}, {166, 150}},
+         {kRed, kBlue, kWhite, kBlack}},
+        // Heading 16 points right: the top edge lies along the right side.
+        {"heading 16", 1, 1, 16, 16 * kHeadingStep, {{129, 102}, {129, 129}, {102, 102}, {135, 115}},
+         {kRed, kBlue, kWhite, kBlack}},
+        // The centre counts in scaled pixels: turns about (132, 132).
+        {"heading 16 at twice the size", 2, 2, 32, 16 * kHeadingStep, {{160, 104}, {160, 160}, {101, 101}, {166, 132}},
+         {kRed, kBlue, kWhite, kBlack}},
+        {"heading 48", 1, 1, 16, 48 * kHeadingStep, {{102, 129}, {102, 102}, {129, 129}, {95, 115}},
+         {kRed, kBlue, kWhite, kBlack}},
+        // Without a centre it turns about its corner: +1.57 extends it up and right.
+        {"flame about its corner", 1, 1, 0, 1.5707964f, {{102, 98}, {102, 70}, {120, 80}, {98, 90}},
+         {kRed, kBlue, kWhite, kBlack}},
+        {"mirrored about its corner", -1, 1, 0, 0, {{97, 101}, {70, 101}, {85, 120}, {101, 101}},
+         {kRed, kBlue, kWhite, kBlack}},
+    };
+    for (const auto& r : rows) {
+        graphics_.Clear(kBlack, 1.0f);
+        ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, r.scaleX, r.scaleY, r.centre, r.rotation), 1);
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_EQ(Pixel(r.probes[k][0], r.probes[k][1]), r.colours[k]) << r.what << " at " << r.probes[k][0] << ","
+                                                                           << r.probes[k][1];
+        }
+    }
 }
 
 TEST_F(SpriteTest, PlacementMatchesTheShipsHitBoxes) {
@@ -142,14 +137,6 @@ TEST_F(SpriteTest, PlacementMatchesTheShipsHitBoxes) {
     // -1.57 falls just short of a quarter turn: 32 px x 0.0008 rad off.
     EXPECT_NEAR(sx, 50 + 64, 0.05);
     EXPECT_NEAR(sy, 50 + 32, 0.05);
-}
-
-TEST_F(SpriteTest, NegativeScaleMirrorsAboutTheCorner) {
-    ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
-    ASSERT_EQ(sheet_.Draw(0, 0, 100, 100, kWhite, -1, 1, 0, 0), 1);
-    EXPECT_EQ(Pixel(97, 101), kRed);
-    EXPECT_EQ(Pixel(70, 101), kBlue);
-    EXPECT_EQ(Pixel(101, 101), kBlack);
 }
 
 TEST_F(SpriteTest, TintsAlphaAndTheAlphaTest) {
@@ -229,6 +216,33 @@ TEST_F(SpriteTest, LoadsFilesByTheGamesSpelling) {
     EXPECT_EQ(RequestedGamePaths()[1], "Art\\Space\\256\\Dust1.PNG");
 }
 
+TEST_F(SpriteTest, AnUnreadablePictureIsNamedOnceOnStderrAndLeftEmpty) {
+    TempDir dir;
+    std::vector<uint8_t> cut = MakePng(FrameGrid(16, 16, 2, 2));
+    cut.resize(cut.size() / 2);
+    dir.Write("Art/Ship/Cut.png", cut);
+    dir.Write("Art/Ship/Odd.bmp", {'G', 'I', 'F', '8', '9', 'a', 0, 0});
+    dir.Write("Art/Ship/Good.bmp", MakeBmp24(FrameGrid(16, 16, 2, 1)));
+    ScopedChdir in(dir.Path());
+    const struct {
+        const char* name;
+        const char* told;  // what stderr says, empty for nothing
+    } rows[] = {{"Art\\Ship\\Cut.png", "cannot read Art/Ship/Cut.png: a damaged or unsupported PNG picture\n"},
+                {"Art\\Ship\\Odd.bmp", "cannot read Art/Ship/Odd.bmp: it is not a BMP, PNG or JPEG picture\n"},
+                {"Art\\Ship\\Gone.bmp", "cannot read Art/Ship/Gone.bmp: No such file or directory\n"},
+                {"Art\\Ship\\Good.bmp", ""}};
+    for (const auto& r : rows) {
+        for (int time = 0; time < 2; ++time) {
+            testing::internal::CaptureStderr();
+            const int loaded = sheet_.LoadImage(0, r.name, 16, 16, 0, kFormatA1R5G5B5);
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(loaded, *r.told ? 0 : 1) << r.name;
+            EXPECT_EQ(said, time == 0 && *r.told ? std::string("game: ") + r.told : "") << r.name << " " << time;
+        }
+    }
+    EXPECT_EQ(sheet_.Draw(0, 0, 0, 0, kWhite, 1, 1, 0, 0), 1) << "the game runs on";
+}
+
 TEST_F(SpriteTest, TextureDrawsWholeWithZeroSourceSizeAndDiesWithItsRenderer) {
     Texture texture;
     ASSERT_EQ(texture.LoadPixels(&graphics_, MarkedSquare(), 0, 0), 1);
@@ -246,4 +260,34 @@ TEST_F(SpriteTest, TextureDrawsWholeWithZeroSourceSizeAndDiesWithItsRenderer) {
     EXPECT_EQ(texture.Width(), 0);
     EXPECT_EQ(texture.Load(nullptr, "x.bmp", 0, 0), 0);
     EXPECT_EQ(texture.Load(&graphics_, nullptr, 0, 0), 0);
+}
+
+TEST_F(SpriteTest, ScalesPastTheScreenDrawOnlyWhatShowsAndStayCheap) {
+    // 256 x 256 view: past 1024 px a draw is cut to the view, keeping where
+    // each source pixel lands (probed at source pixel centres).
+    ASSERT_EQ(sheet_.LoadImagePixels(0, MarkedSquare(), 32, 32, 0, 0), 1);
+    ASSERT_EQ(sheet_.LoadImagePixels(1, SolidImage(4, 4, kRed), 4, 4, 0, 0), 1);
+    const struct {
+        int image;
+        float x, y, scaleX, scaleY;
+        int probeX, probeY;
+        uint32_t colour;
+    } rows[] = {
+        {0, -1100, -100, 40, 40, 80, 40, kBlue},  {0, -1100, -100, 40, 40, 0, 40, kWhite},
+        {0, -1100, -100, 40, 40, 80, 120, kWhite}, {0, 1200, -100, -40, 40, 20, 40, kBlue},
+        {0, 1200, -100, -40, 40, 140, 40, kWhite}, {1, 10, 10, 1, 7e7f, 11, 200, kRed},
+        {1, 10, 10, 1, 7e7f, 11, 5, kBlack},       {1, 10, 10, 1, 7e7f, 20, 200, kBlack},
+    };
+    rusage before{}, after{};
+    getrusage(RUSAGE_SELF, &before);
+    for (const auto& r : rows) {
+        graphics_.Clear(kBlack, 1.0f);
+        ASSERT_EQ(sheet_.Draw(r.image, 0, r.x, r.y, kWhite, r.scaleX, r.scaleY, 0, 0.0f), 1);
+        EXPECT_TRUE(Near(Pixel(r.probeX, r.probeY), r.colour))
+            << Hex(Pixel(r.probeX, r.probeY)) << " from " << r.x << " x " << r.scaleX << " at " << r.probeX;
+    }
+    // Turned, it is shrunk about its pivot instead.
+    ASSERT_EQ(sheet_.Draw(1, 0, 100, 10, kWhite, 7e7f, 7e7f, 2, 0.5f), 1);
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 64 * 1024) << "kilobytes more at the peak";
 }

@@ -32,24 +32,26 @@ std::map<std::string, std::string> DumpLines(const GameState& state) {
 }
 
 // Every element of every saved field gets its own value, inside the
-// field's accepted range.
+// field's accepted range; the measured charges then equal their full values.
 void FillDistinct(GameState& state) {
     uint32_t counter = 0;
     for (int f = 0; f < FieldCount(); ++f) {
         const WordField& field = FieldAt(f);
         const save_file::FieldRef ref = field.locate(state);
-        const uint32_t span = field.maxValue - field.minValue;
+        const int64_t low = save_file::LowestAccepted(field, ref), high = save_file::HighestAccepted(field, ref);
         for (uint32_t k = 0; k < ref.count; ++k, ++counter) {
-            uint32_t value = 1000003u + counter * 7919u;
-            if (span != 0xFFFFFFFFu) value = field.minValue + (counter + 1) % (span + 1);
+            int64_t value = low + (counter + 1) % (high - low + 1);
+            if (high - low >= 0xFFFFFFFF) value = 1000003 + counter * 7919;
+            if (ref.elementBytes == 1 && high - low == 255) value = counter % 251 + 3;
             if (ref.elementBytes == 1) {
-                ref.data[k] = static_cast<uint8_t>(value % 251 + 3);
-                if (span < 255) ref.data[k] = static_cast<uint8_t>(field.minValue + (counter + 1) % (span + 1));
+                ref.data[k] = static_cast<uint8_t>(value);
             } else {
-                std::memcpy(ref.data + 4 * k, &value, 4);
+                const uint32_t word = static_cast<uint32_t>(value);
+                std::memcpy(ref.data + 4 * k, &word, 4);
             }
         }
     }
+    for (uint32_t k = 0; k < save_file::kMeasuredCharges; ++k) state.skillCharges[k] = state.skillBenefits[k];
 }
 
 bool IsSavedName(const std::string& dumpName) {
@@ -153,9 +155,10 @@ TEST(SaveRoundTrip, BodiesOfTheWrongLengthAreRefused) {
     EXPECT_EQ(target->level, 9u);
 }
 
-// Every value used as an index or a count is checked against its table; one
-// bad element refuses the whole file and leaves the record untouched.
-TEST(SaveRoundTrip, ValuesOutsideTheirTablesRefuseTheFile) {
+// Every value is checked against the range the game produces: bytes, item
+// ids, counts, coordinates, charges. One bad element refuses the whole file
+// and leaves the record untouched.
+TEST(SaveRoundTrip, ValuesOutsideTheirRangeRefuseTheFile) {
     auto good = NewRecord();
     const std::vector<uint8_t> body = Encoded(*good);
     auto target = NewRecord();
@@ -164,22 +167,30 @@ TEST(SaveRoundTrip, ValuesOutsideTheirTablesRefuseTheFile) {
     int limited = 0;
     for (int f = 0; f < FieldCount(); ++f) {
         const WordField& field = FieldAt(f);
-        if (field.minValue == 0 && field.maxValue == 0xFFFFFFFFu) continue;
+        const save_file::FieldRef ref = field.locate(*target);
+        const int64_t low = save_file::LowestAccepted(field, ref), high = save_file::HighestAccepted(field, ref);
+        const int64_t wordLow = ref.isSigned ? INT32_MIN : 0, wordHigh = ref.isSigned ? INT32_MAX : UINT32_MAX;
+        if (low == wordLow && high == wordHigh) continue;
         ++limited;
-        const uint32_t count = field.locate(*target).count;
-        std::vector<uint8_t> bad = body;
-        save_file::WriteWord(bad.data(), field.firstWord + count - 1, field.maxValue + 1);
-        EXPECT_FALSE(save_file::Decode(bad.data(), save_file::kBodyBytes, *target)) << field.name;
-        if (field.minValue > 0) {
-            bad = body;
-            save_file::WriteWord(bad.data(), field.firstWord, field.minValue - 1);
-            EXPECT_FALSE(save_file::Decode(bad.data(), save_file::kBodyBytes, *target)) << field.name;
-        }
-        bad = body;
-        save_file::WriteWord(bad.data(), field.firstWord, field.maxValue);
-        EXPECT_TRUE(save_file::Decode(bad.data(), save_file::kBodyBytes, *NewRecord())) << field.name;
+        const uint32_t last = field.firstWord + ref.count - 1;
+        auto decodes = [&](uint32_t word, int64_t value, GameState& into) {
+            std::vector<uint8_t> bad = body;
+            save_file::WriteWord(bad.data(), word, static_cast<uint32_t>(value));
+            return save_file::Decode(bad.data(), save_file::kBodyBytes, into);
+        };
+        EXPECT_TRUE(high == wordHigh || !decodes(last, high + 1, *target)) << field.name;
+        EXPECT_TRUE(low == wordLow || !decodes(field.firstWord, low - 1, *target)) << field.name;
+        EXPECT_TRUE(decodes(last, high, *NewRecord())) << field.name;
+        EXPECT_TRUE(decodes(last, low, *NewRecord())) << field.name;
     }
+    // A charge above its skill's full value.
+    std::vector<uint8_t> bad = body;
+    save_file::WriteWord(bad.data(), save_file::kBenefitWord + 3, 40);
+    save_file::WriteWord(bad.data(), save_file::kChargeWord + 3, 40);
+    EXPECT_TRUE(save_file::Decode(bad.data(), save_file::kBodyBytes, *NewRecord()));
+    save_file::WriteWord(bad.data(), save_file::kChargeWord + 3, 41);
+    EXPECT_FALSE(save_file::Decode(bad.data(), save_file::kBodyBytes, *target));
     EXPECT_EQ(DumpGameState(*target), untouched);
-    // Item ids, storage and building counts, quest set, rank, fire mode and names among them.
-    EXPECT_GE(limited, 20);
+    // Every byte field among them, with item ids, counts, names and coordinates.
+    EXPECT_GE(limited, 60);
 }

@@ -74,7 +74,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     state.resources[GameState::kGold] = 123456;
     state.weaponPositions[0] = 300;
     state.questStates[4] = 2;
-    state.buildingX[2] = -777;
+    state.buildingX[2] = 1234;
     driver.RunFrames(2);
     const std::string beforeSave = driver.DumpState();
 

@@ -4,9 +4,12 @@
 // fit its tables.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "battle/battle_engine.h"
@@ -24,8 +27,24 @@ namespace {
 
 enum class Damage { Truncate, Extend, Mutate };
 
+// First word and word count of each field of the save map (empty for files
+// without one): most mutations land on a field chosen evenly, so that short
+// fields are hit as often as long ones.
+using FieldSpans = std::vector<std::pair<uint32_t, uint32_t>>;
+
+FieldSpans SaveFieldSpans() {
+    FieldSpans spans;
+    auto scratch = std::make_unique<GameState>();
+    for (int f = 0; f < save_file::FieldCount(); ++f) {
+        const save_file::WordField& field = save_file::FieldAt(f);
+        spans.emplace_back(field.firstWord, field.locate(*scratch).count);
+    }
+    return spans;
+}
+
 // A file of the body with one kind of damage, chosen by the generator.
-std::vector<uint8_t> Damaged(const std::vector<uint8_t>& body, Damage damage, uint32_t usedWords, std::mt19937& rng) {
+std::vector<uint8_t> Damaged(const std::vector<uint8_t>& body, Damage damage, uint32_t usedWords, std::mt19937& rng,
+                             const FieldSpans& fields = {}) {
     std::vector<uint8_t> file = ShellScratchDir::BlobFile(body);
     switch (damage) {
     case Damage::Truncate:
@@ -43,9 +62,14 @@ std::vector<uint8_t> Damaged(const std::vector<uint8_t>& body, Damage damage, ui
     case Damage::Mutate: {
         const int changes = std::uniform_int_distribution<int>(1, 6)(rng);
         for (int c = 0; c < changes; ++c) {
-            const uint32_t word = std::uniform_int_distribution<uint32_t>(0, usedWords - 1)(rng);
+            uint32_t word = std::uniform_int_distribution<uint32_t>(0, usedWords - 1)(rng);
+            if (!fields.empty() && rng() % 4 != 0) {
+                const auto& [first, count] = fields[rng() % fields.size()];
+                word = first + static_cast<uint32_t>(rng() % count);
+            }
             uint32_t value = rng();
             if (rng() % 2) value %= 1200;  // near the tables' limits
+            if (rng() % 4 == 0) value = 0x80000000u + rng() % 3 - 1;  // about the sign bit
             save_file::WriteWord(file.data() + 4, word, value);
         }
         if (rng() % 16 == 0) file[std::uniform_int_distribution<int>(0, 3)(rng)] ^= static_cast<uint8_t>(1 + rng() % 255);
@@ -71,6 +95,35 @@ void ExpectFitsTables(const GameState& s) {
     for (uint8_t kind : s.buildingKinds) EXPECT_LE(kind, 11);
 }
 
+// What an accepted file gives the game must be what the file says, and
+// safe to play: no byte cut from a larger word, base coordinates whose
+// screen arithmetic cannot overflow, skill meters no taller than their row.
+void ExpectPlayable(const std::vector<uint8_t>& file, GameState& s) {
+    const uint8_t* body = file.data() + 4;
+    for (int f = 0; f < save_file::FieldCount(); ++f) {
+        const save_file::WordField& field = save_file::FieldAt(f);
+        if (!field.readBack) continue;
+        const save_file::FieldRef ref = field.locate(s);
+        for (uint32_t k = 0; k < ref.count; ++k) {
+            const uint32_t word = save_file::ReadWord(body, field.firstWord + k);
+            uint32_t held = ref.data[k];
+            if (ref.elementBytes == 4) std::memcpy(&held, ref.data + 4 * k, 4);
+            ASSERT_EQ(held, word) << field.name << "[" << k << "]";
+        }
+    }
+    for (int i = 0; i < GameState::kBuildingSlots; ++i) {
+        for (int32_t c : {s.buildingX[i], s.buildingY[i]}) ASSERT_LT(std::llabs(c), 1 << 24) << "building " << i;
+    }
+    for (int32_t c : {s.factoryX, s.factoryY}) ASSERT_LT(std::llabs(c), 1 << 24) << "factory";
+    for (int k = 0; k < 8; ++k) {
+        ASSERT_LE(s.skillCharges[k], s.skillBenefits[k]) << "a skill holds at most its full value: " << k;
+        const double full = static_cast<int32_t>(s.skillBenefits[k]);
+        const double meter = full != 0 ? 7.0 * static_cast<int32_t>(s.skillCharges[k]) / full : 0.0;
+        ASSERT_GE(meter, 0.0) << "skill " << k;
+        ASSERT_LE(meter, 7.0) << "skill " << k;
+    }
+}
+
 }  // namespace
 
 TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
@@ -79,6 +132,7 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     auto base = std::make_unique<GameState>();
     base->NewGame();
     base->level = 77;
+    for (int k = 0; k < 8; ++k) base->skillBenefits[k] = 50, base->skillCharges[k] = 20;
     std::vector<uint8_t> body(save_file::kBodyBytes);
     save_file::Encode(*base, body.data());
 
@@ -88,17 +142,22 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     app.battleEngine = new BattleEngine();
     FilePicker picker;
     std::mt19937 rng(20261206);
+    const FieldSpans fields = SaveFieldSpans();
     int accepted = 0, refused = 0;
     constexpr int kIterations = 3000;
     for (int i = 0; i < kIterations; ++i) {
-        ShellScratchDir::Write("Saves/1.save", Damaged(body, Kind(i), save_file::kUsedWords, rng));
+        const std::vector<uint8_t> file = Damaged(body, Kind(i), save_file::kUsedWords, rng, fields);
+        ShellScratchDir::Write("Saves/1.save", file);
         DataBlob blob;
         uint32_t size = 0;
         const uint8_t* data = blob.ReadFile("Saves\\1.save", &size, save_file::kBodyBytes);
         auto record = std::make_unique<GameState>(*base);
         const bool decoded = save_file::Decode(data, size, *record);
         decoded ? ++accepted : ++refused;
-        if (decoded) ExpectFitsTables(*record);
+        if (decoded) {
+            ExpectFitsTables(*record);
+            ExpectPlayable(file, *record);
+        }
 
         DataBlob probe;
         EXPECT_EQ(save_file::ReadValidSlot(1, probe) != nullptr, decoded) << "iteration " << i;
