@@ -4,9 +4,11 @@
 #include "areas/area_shapes.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "battle/quest_helper_tables.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
 #include "shell/game_app.h"
+#include "waves/earth_system_waves.h"
 
 namespace {
 constexpr uint32_t kLocation = 2;
@@ -258,9 +260,9 @@ constexpr RegionData kEarthSystem = {
     static_cast<int>(sizeof(kTravelRows) / sizeof(kTravelRows[0])),
     EarthSystemBounds,
     DrawEarthSystemStructures,
-    &BattleEngine::RunWavesEarthSystemA,
-    &BattleEngine::RunWavesEarthSystemB,
-    &BattleEngine::SpawnHelpersEarthSystem,
+    RunWavesEarthSystemA,
+    RunWavesEarthSystemB,
+    EarthSystemHelpers,
     &GameApp::PlaceQuestDrops,
     &GameApp::CheckEarthSystemQuests,
     &GameApp::CompleteQuest,

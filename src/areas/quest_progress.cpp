@@ -8,6 +8,7 @@
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "battle/quest_helpers.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 
@@ -132,8 +133,8 @@ void GameApp::HandOverAllies() {
             if (engine.allyFlags[i] == 0) engine.allyFlags[i] = state.allyFlags[i];
         }
     }
-    (engine.*CurrentRegion(*this).spawnHelpers)(static_cast<uint32_t>(areaBackdrop->areaNumber),
-                                                 &controlPanel->helpArrivedTimer);
+    SpawnQuestHelpers(engine, CurrentRegion(*this).helpers(), static_cast<uint32_t>(areaBackdrop->areaNumber),
+                      &controlPanel->helpArrivedTimer);
     returnHint = 0;
 }
 

@@ -6,6 +6,7 @@
 
 class BattleEngine;
 class GameApp;
+struct RegionHelpers;
 
 // Where the ship arrives when it travels through a portal or a menu row.
 struct TravelTarget {
@@ -66,9 +67,9 @@ struct RegionData {
     // Hooks.
     void (*areaBounds)(int32_t area, int32_t bounds[4]);  // y min, y max, x min, x max
     void (*drawStructures)(GameApp& app, int32_t area);
-    void (BattleEngine::*wavesA)(int32_t, int32_t, int32_t, uint32_t);
-    void (BattleEngine::*wavesB)(int32_t, int32_t, int32_t, uint32_t);
-    void (BattleEngine::*spawnHelpers)(uint32_t, uint8_t*);
+    void (*wavesA)(BattleEngine& engine, int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
+    void (*wavesB)(BattleEngine& engine, int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
+    const RegionHelpers& (*helpers)();
     void (GameApp::*placeQuestDrops)();
     void (GameApp::*checkQuests)();
     void (GameApp::*completeQuest)();

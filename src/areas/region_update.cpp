@@ -174,8 +174,8 @@ void UpdateArea(GameApp& app, const RegionData& region) {
     TouchAndCollect(app);
     CheckLevelUp(app);
     if (app.controlPanel->newLevelTimer != 0) TickAreaPanel(app);
-    (engine.*region.wavesA)(backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
-    (engine.*region.wavesB)(backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
+    region.wavesA(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
+    region.wavesB(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
     (app.*region.checkQuests)();
     if (engine.QuestDoneEvent) (app.*region.completeQuest)();
     AdvanceCycles(engine);

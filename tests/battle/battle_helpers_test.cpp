@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "battle/battle_engine.h"
+#include "battle/quest_helpers.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ protected:
 TEST_F(Helpers, BoughtOffersArriveOnceInTheirSlots) {
     engine->allyFlags[0] = 1;  // quest 1, offer 1: the squad
     engine->allyFlags[2] = 1;  // offer 3: the large ship
-    engine->SpawnHelpersEarthSystem(5, &helpTimer);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 5, &helpTimer);
     EXPECT_EQ(helpTimer, 1);
     EXPECT_EQ(engine->helpersPlaced, 1);
     EXPECT_EQ(engine->helpArrivedEvent, 1);
@@ -54,7 +55,7 @@ TEST_F(Helpers, BoughtOffersArriveOnceInTheirSlots) {
     engine->helpArrivedEvent = 0;
     helpTimer = 0;
     engine->ally.active[0] = 0;
-    engine->SpawnHelpersEarthSystem(5, &helpTimer);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 5, &helpTimer);
     EXPECT_EQ(helpTimer, 0);
     EXPECT_EQ(engine->helpArrivedEvent, 0);
     EXPECT_EQ(engine->ally.active[0], 0);
@@ -62,7 +63,7 @@ TEST_F(Helpers, BoughtOffersArriveOnceInTheirSlots) {
 
 TEST_F(Helpers, AreaOutsideTheQuestPlacesNoHelper) {
     engine->allyFlags[0] = engine->allyFlags[1] = engine->allyFlags[2] = 1;
-    engine->SpawnHelpersEarthSystem(4, &helpTimer);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 4, &helpTimer);
     EXPECT_EQ(PlacedAllies(), 0);
     EXPECT_EQ(helpTimer, 0);
     EXPECT_EQ(engine->allyFlags[0], 1);
@@ -70,7 +71,7 @@ TEST_F(Helpers, AreaOutsideTheQuestPlacesNoHelper) {
 
 TEST_F(Helpers, EscortsOfTheFirstQuestsKeepCloser) {
     engine->allyFlags[1] = 1;  // quest 1 offer 2
-    engine->SpawnHelpersEarthSystem(3, &helpTimer);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 3, &helpTimer);
     EXPECT_EQ(engine->ally.leashX[3], 380);
     EXPECT_EQ(engine->ally.leashY[3], 210);
     EXPECT_EQ(engine->ally.keepOffX[3], 80);
@@ -79,7 +80,7 @@ TEST_F(Helpers, EscortsOfTheFirstQuestsKeepCloser) {
 
     // Quest 8's second offer is two escorts, slots 3 and 5.
     engine->allyFlags[3 * 7 + 1] = 1;
-    engine->SpawnHelpersEarthSystem(20, &helpTimer);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 20, &helpTimer);
     EXPECT_EQ(engine->ally.frame[5], 8);
     EXPECT_EQ(engine->ally.armor[5], 400u);
     EXPECT_EQ(engine->ally.leashX[5], 180);
@@ -89,7 +90,7 @@ TEST_F(Helpers, EscortsOfTheFirstQuestsKeepCloser) {
 
 TEST_F(Helpers, AreaUnitsComeOnlyWithTheirArrivalsMark) {
     engine->allyFlags[3] = 1;  // quest 2 offer 1
-    engine->SpawnHelpersEarthSystem(8, &helpTimer);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 8, &helpTimer);
     EXPECT_EQ(engine->ally.active[30], 0) << "no bases without the mark";
     EXPECT_EQ(engine->ally.active[0], 1);
     EXPECT_EQ(engine->ally.armor[0], 40u);
@@ -97,7 +98,7 @@ TEST_F(Helpers, AreaUnitsComeOnlyWithTheirArrivalsMark) {
     engine->spawnAreaUnits = 1;
     engine->helpersPlaced = 0;
     helpTimer = 0;
-    engine->SpawnHelpersEarthSystem(8, &helpTimer);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 8, &helpTimer);
     EXPECT_EQ(engine->spawnAreaUnits, 0);
     EXPECT_EQ(engine->helpersPlaced, 1);
     EXPECT_EQ(helpTimer, 0) << "bases are not bought help";
@@ -117,7 +118,7 @@ TEST_F(Helpers, AreaUnitsComeOnlyWithTheirArrivalsMark) {
 TEST_F(Helpers, SecondRegionStationAndLastConvoyFormation) {
     engine->spawnAreaUnits = 1;
     engine->ally.highlight[7] = 1;
-    engine->SpawnHelpersInvasions(12, &helpTimer);
+    SpawnQuestHelpers(*engine, InvasionsHelpers(), 12, &helpTimer);
     EXPECT_EQ(engine->ally.highlight[7], 0);
     EXPECT_EQ(engine->ally.w[30], 128);
     EXPECT_EQ(engine->ally.armor[30], 4400u);
@@ -127,7 +128,7 @@ TEST_F(Helpers, SecondRegionStationAndLastConvoyFormation) {
 
     // Quest 24 in area 20: three large ships, flags 3 x 11 onward.
     for (int j = 0; j < 3; ++j) engine->allyFlags[33 + j] = 1;
-    engine->SpawnHelpersInvasions(20, &helpTimer);
+    SpawnQuestHelpers(*engine, InvasionsHelpers(), 20, &helpTimer);
     for (int s = 0; s < 3; ++s) {
         EXPECT_EQ(engine->ally.frame[s], 10) << s;
         EXPECT_EQ(engine->ally.damage[s], 650u) << s;
@@ -140,7 +141,7 @@ TEST_F(Helpers, SecondRegionStationAndLastConvoyFormation) {
 
     // Quest 13's squad has four members with shields; its escorts none.
     engine->allyFlags[0] = engine->allyFlags[1] = 1;
-    engine->SpawnHelpersInvasions(2, &helpTimer);
+    SpawnQuestHelpers(*engine, InvasionsHelpers(), 2, &helpTimer);
     EXPECT_EQ(engine->ally.active[3], 1);
     EXPECT_EQ(engine->ally.shields[3], 6u);
     EXPECT_EQ(engine->ally.armor[3], 300u);

@@ -1,5 +1,7 @@
 #include "waves/wave_sweep.h"
 
+#include "waves/earth_system_waves.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,8 +19,8 @@ void LoadAreaFresh(BattleEngine& e) {
 }
 
 void RunFrame(BattleEngine& e, int32_t viewY, int32_t area, uint32_t seconds) {
-    e.RunWavesEarthSystemA(30, viewY, area, seconds);
-    e.RunWavesEarthSystemB(30, viewY, area, seconds);
+    RunWavesEarthSystemA(e, 30, viewY, area, seconds);
+    RunWavesEarthSystemB(e, 30, viewY, area, seconds);
 }
 
 std::vector<LiveEnemy> LiveEnemies(const BattleEngine& e) {
