@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "platform/camera.h"
 #include "platform/clock.h"

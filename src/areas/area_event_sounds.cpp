@@ -1,7 +1,7 @@
 // The quest jingle and the sounds of the events the engine and the panel
 // raised this frame.
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
 #include "shell/game_app.h"

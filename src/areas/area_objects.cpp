@@ -1,6 +1,6 @@
 // The control panel and the battle engine, made when an area first needs them
 // and filled from the game record.
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/quest_progress.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"

@@ -2,8 +2,8 @@
 // shown after every arrival while the panel's title timer runs.
 #include <cstring>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"

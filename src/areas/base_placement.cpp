@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/building_kinds.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "platform/number_text.h"
 #include "platform/point_in_rect.h"

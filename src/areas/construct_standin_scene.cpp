@@ -4,7 +4,7 @@
 // will; refusals show a line of text instead of its message boxes.
 #include "areas/building_kinds.h"
 #include "areas/construction_order.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/key_codes.h"

@@ -1,7 +1,7 @@
 // The first region, "Earth System": areas 2 to 28, its portals and travel
 // menu, its structures, waves and quests. The frame is the battle regions' one.
-#include "areas/area_backdrop.h"
-#include "areas/area_shapes.h"
+#include "hud/area_backdrop.h"
+#include "hud/area_shapes.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
 #include "battle/quest_helper_tables.h"

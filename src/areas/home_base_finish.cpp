@@ -1,7 +1,7 @@
 // The end of a home base frame: clocks, shortcut keys, energy refill, the
 // emergency escape's turn and landing, the leave step and the end of scene.
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"

@@ -3,10 +3,10 @@
 // screen buttons, and the presses that pick, drop and cancel buildings.
 #include <algorithm>
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "battle/battle_engine.h"

@@ -2,15 +2,15 @@
 // placed, moved and upgraded; robots leave their factory; the portal's
 // travel menu leads to the store and to the regions. The frame is the battle
 // frame's subset plus the base's own work.
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/home_arrival_repairs.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
-#include "frontend/advisor_bubble.h"
+#include "hud/advisor_bubble.h"
 #include "platform/camera.h"
 #include "platform/motion_stepper.h"
 #include "platform/shared_art.h"

@@ -1,10 +1,10 @@
 // One step of the home base: flight, robots, shots and portals (none of
 // them while a building is carried), the dropped building's effects, the
 // level-up, the panel's clock, and the sounds of what happened.
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/home_base_rules.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"

@@ -3,8 +3,8 @@
 // the convoy, and the change to the second quest set.
 #include "areas/quest_progress.h"
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"

@@ -1,7 +1,7 @@
 // Drawing a battle region's area: sky, floor, decoration and border by the
 // area's look, its structures, the radar, portals, the battle, the panel.
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"

@@ -1,6 +1,6 @@
 // Keys, skills F1 to F12 and the control panel's clicks in a battle region.
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"

@@ -3,9 +3,9 @@
 // copy back into the game record.
 #include "areas/region_scene.h"
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "battle/battle_engine.h"
 #include "platform/camera.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "areas/area_shapes.h"
+#include "hud/area_shapes.h"
 #include "shell/scene_entries.h"
 
 class BattleEngine;

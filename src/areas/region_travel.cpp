@@ -1,7 +1,7 @@
 // Portals of a battle region: placing them on load, the hub travel menu, the
 // one-row prompts of the other portals, and the travel itself.
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "areas/region_travel.h"

@@ -1,7 +1,7 @@
 // One step of the battle in a region: the engine, the level-up test, the wave
 // scripts and the quests, in the order the quests rely on.
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"

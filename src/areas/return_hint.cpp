@@ -1,7 +1,7 @@
 // The advisor's hint after the first quest: "Press F1 to return" / "to Your
 // Base.", bobbing over the battle view until another area loads.
 #include "areas/region_frame_steps.h"
-#include "frontend/advisor_bubble.h"
+#include "hud/advisor_bubble.h"
 #include "platform/shared_art.h"
 #include "shell/game_app.h"
 

@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
-#include "frontend/advisor_bubble.h"
+#include "hud/advisor_bubble.h"
 #include "platform/camera.h"
 #include "platform/data_blob.h"
 #include "platform/font.h"

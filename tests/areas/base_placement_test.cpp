@@ -5,11 +5,11 @@
 
 #include <memory>
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/base_placement.h"
 #include "areas/building_kinds.h"
 #include "areas/construction_order.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "shell/game_state.h"
 

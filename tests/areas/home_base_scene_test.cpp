@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
 #include "platform/key_codes.h"

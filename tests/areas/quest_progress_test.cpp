@@ -1,8 +1,8 @@
 // The first region's quest checks, completion, gifts and the change of quest set.
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/mouse_cursor.h"
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "platform/key_codes.h"
 #include "region_test_support.h"

@@ -2,9 +2,9 @@
 // emergency escape and the event sounds.
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
 #include "platform/key_codes.h"

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
 #include "platform/key_codes.h"

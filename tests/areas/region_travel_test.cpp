@@ -1,8 +1,8 @@
 // Portals, the hub travel menu and the area clock across travels.
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "areas/region_scene.h"
 #include "areas/region_travel.h"
 #include "battle/battle_engine.h"

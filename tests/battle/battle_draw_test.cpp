@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "headless_device.h"
 #include "platform/camera.h"

@@ -9,7 +9,7 @@
 
 #if __has_include("areas/region_scene.h")
 #define HAVE_REGION_SCENE 1
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "areas/region_scene.h"
 #endif
 #include "battle/battle_engine.h"

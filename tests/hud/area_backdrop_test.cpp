@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "platform/clock.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include "areas/area_scenery.h"
+#include "hud/area_scenery.h"
 
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include "platform/sprite_sheet.h"
 
 namespace {

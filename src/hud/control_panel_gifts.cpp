@@ -1,5 +1,5 @@
-#include "areas/control_panel.h"
-#include "areas/quest_gifts.h"
+#include "hud/control_panel.h"
+#include "hud/quest_gifts.h"
 
 const QuestGift* FindQuestGift(uint32_t questSet, uint32_t quest) {
     if (quest < 1 || quest > kQuestsPerSet) return nullptr;

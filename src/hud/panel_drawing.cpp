@@ -1,4 +1,4 @@
-#include "areas/panel_drawing.h"
+#include "hud/panel_drawing.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "areas/area_shapes.h"
+#include "hud/area_shapes.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
-#include "areas/control_panel_layout.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
+#include "hud/control_panel_layout.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
-#include "areas/area_scenery.h"
-#include "areas/control_panel.h"
-#include "areas/control_panel_layout.h"
+#include "hud/area_backdrop.h"
+#include "hud/area_scenery.h"
+#include "hud/control_panel.h"
+#include "hud/control_panel_layout.h"
 #include "platform/clock.h"
 #include "platform/sprite_sheet.h"
 #include "screen_test_support.h"

@@ -25,7 +25,7 @@ void ScreenTest::SetUp() {
     std::error_code ec;
     if (fs::is_directory(gameDir, ec)) fs::current_path(gameDir);
     ASSERT_EQ(graphics_.CreateDirect3D(), 1);
-    window_ = SDL_CreateWindow("areas", 0, 0, 800, 600, SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS);
+    window_ = SDL_CreateWindow("hud", 0, 0, 800, 600, SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS);
     ASSERT_NE(window_, nullptr) << SDL_GetError();
     ASSERT_EQ(graphics_.Create(window_, 1, 0, 800, 600, 0), 1);
     art_.LoadArt(&graphics_);
@@ -64,7 +64,7 @@ long DifferentPixels(const Image& a, const Image& b) {
 ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance,
                                             double maxMismatch) {
     const std::string source = EnvOr("GAME_SOURCE_DIR", ".");
-    const std::string refPath = source + "/tests/areas/ref/" + name + ".png";
+    const std::string refPath = source + "/tests/hud/ref/" + name + ".png";
     const std::string outDir = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string());
     fs::create_directories(outDir);
     const std::string outPath = outDir + "/" + name + ".png";

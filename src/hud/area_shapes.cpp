@@ -1,4 +1,4 @@
-#include "areas/area_shapes.h"
+#include "hud/area_shapes.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "platform/font.h"
 #include "platform/graphics_device.h"
 #include "platform/sprite_sheet.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
-#include "areas/area_scenery.h"
+#include "hud/area_backdrop.h"
+#include "hud/area_scenery.h"
 #include "platform/sprite_sheet.h"
 #include "screen_test_support.h"
 

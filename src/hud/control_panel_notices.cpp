@@ -1,8 +1,8 @@
-#include "areas/control_panel.h"
-#include "areas/control_panel_layout.h"
-#include "areas/panel_drawing.h"
-#include "areas/quest_gifts.h"
-#include "areas/repairs_report.h"
+#include "hud/control_panel.h"
+#include "hud/control_panel_layout.h"
+#include "hud/panel_drawing.h"
+#include "hud/quest_gifts.h"
+#include "hud/repairs_report.h"
 #include "platform/sprite_sheet.h"
 
 namespace {

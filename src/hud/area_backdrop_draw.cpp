@@ -1,4 +1,4 @@
-#include "areas/area_backdrop.h"
+#include "hud/area_backdrop.h"
 #include <iterator>
 
 #include "platform/sprite_sheet.h"

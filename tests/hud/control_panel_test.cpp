@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "areas/control_panel.h"
-#include "areas/control_panel_layout.h"
+#include "hud/control_panel.h"
+#include "hud/control_panel_layout.h"
 #include "platform/clock.h"
 
 namespace {

@@ -27,7 +27,7 @@ protected:
     std::string oldDir_;
 };
 
-// Compares a picture with tests/areas/ref/<name>.png: a pixel matches when
+// Compares a picture with tests/hud/ref/<name>.png: a pixel matches when
 // every channel is within `tolerance`, and at most `maxMismatch` of the pixels
 // may differ. The actual picture always goes to GAME_TEST_OUT/<name>.png; with
 // GAME_UPDATE_REFS=1 the reference itself is rewritten.

@@ -1,6 +1,6 @@
-#include "areas/repairs_report.h"
+#include "hud/repairs_report.h"
 
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 
 namespace {
 

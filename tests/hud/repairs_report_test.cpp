@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "areas/control_panel.h"
-#include "areas/repairs_report.h"
+#include "hud/control_panel.h"
+#include "hud/repairs_report.h"
 
 namespace {
 

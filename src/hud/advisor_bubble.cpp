@@ -1,4 +1,4 @@
-#include "frontend/advisor_bubble.h"
+#include "hud/advisor_bubble.h"
 
 #include "platform/clock.h"
 #include "platform/font.h"

@@ -1,6 +1,6 @@
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 
-#include "areas/control_panel_layout.h"
+#include "hud/control_panel_layout.h"
 #include "platform/clock.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"

@@ -1,6 +1,6 @@
-#include "areas/control_panel.h"
-#include "areas/control_panel_layout.h"
-#include "areas/panel_drawing.h"
+#include "hud/control_panel.h"
+#include "hud/control_panel_layout.h"
+#include "hud/panel_drawing.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
