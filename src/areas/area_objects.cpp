@@ -9,7 +9,7 @@
 #include "platform/number_text.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
-#include "shell/seed_battle_engine.h"
+#include "shell/record_exchange.h"
 
 namespace {
 // The gift amounts in the order of the panel's gift texts: the six resources
@@ -52,19 +52,7 @@ void CreateAreaPanel(GameApp& app) {
 void CreateAreaEngine(GameApp& app) {
     app.battleEngine = new BattleEngine();
     app.battleEngine->LoadArt(&app.graphics);
-    SeedEngineFromRecord(app);
-}
-
-void SeedEngineFromRecord(GameApp& app) {
-    const GameState& state = *app.gameState;
-    BattleEngine& engine = *app.battleEngine;
-    SeedBattleEngine(engine, state);
-    for (int k = 0; k < kSkillCount; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
-        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
-        engine.skillFullCharges[k] = static_cast<int32_t>(state.skillBenefits[k]);
-    }
-    engine.experienceBonus = state.bonusBlock.reservedBonus;
+    record_exchange::SeedNewAreaEngine(*app.battleEngine, *app.gameState);
 }
 
 uint8_t StepOf(const GameApp& app, int slot) {

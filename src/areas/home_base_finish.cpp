@@ -7,6 +7,7 @@
 #include "battle/battle_engine.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ void RunEscape(GameApp& app) {
 
 void LeaveHomeBase(GameApp& app) {
     BattleEngine& engine = *app.battleEngine;
-    BasePlacement::CopyPositionsToRecord(*app.gameState, engine);
+    record_exchange::CopyBuildingPositionsBack(engine, *app.gameState);
     engine.hoveredBuilding = 0;
     app.gameState->location = kHomeLocation;
     for (uint8_t& active : engine.playerShot.active) active = 0;

@@ -16,6 +16,7 @@
 #include "platform/shared_art.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ void FinishNewEngine(GameApp& app) {
     for (uint8_t& ring : app.ringSounds) ring = 0;
     engine.shieldRamp = 1.0f;
     // The base draws each building with its own frame byte.
-    BasePlacement::CopyBuildingsToEngine(*app.gameState, engine);
+    record_exchange::CopyBuildingsToEngine(*app.gameState, engine);
 }
 
 void ClearBattle(BattleEngine& engine) {
@@ -66,12 +67,7 @@ void CopyRecordEachLoad(GameApp& app) {
     ControlPanel& panel = *app.controlPanel;
     panel.skillsToChoose = state.skillPoints;
     panel.awardsToChoose = state.awardPicks;
-    state.skillCharges[0] = state.skillBenefits[0];
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
-        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
-    }
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) engine.robotTypeCounts[rank] = state.operationalByRank[rank];
+    record_exchange::CopyOnHomeLoad(state, engine);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "battle/quest_helpers.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 constexpr int kQuestUnitFirst = 30;
@@ -122,15 +123,11 @@ void MakeActiveIfNotGiven(GameState& state, int quest) {
 void GameApp::HandOverAllies() {
     GameState& state = *gameState;
     BattleEngine& engine = *battleEngine;
+    record_exchange::HandOverAllyFlags(state, engine, state.returnedFromScreen != 0);
     if (!state.returnedFromScreen) {
-        for (int i = 0; i < kAllyFlagCount; ++i) engine.allyFlags[i] = state.allyFlags[i];
         for (int a = 0; a < AllyTable::kSlots; ++a) {
             engine.ally.exists[a] = 0;
             engine.ally.active[a] = 0;
-        }
-    } else {
-        for (int i = 0; i < kAllyFlagCount; ++i) {
-            if (engine.allyFlags[i] == 0) engine.allyFlags[i] = state.allyFlags[i];
         }
     }
     SpawnQuestHelpers(engine, CurrentRegion(*this).helpers(), static_cast<uint32_t>(areaBackdrop->areaNumber),

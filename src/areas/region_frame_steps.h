@@ -25,8 +25,6 @@ inline constexpr int kStepS90 = 12;
 
 // Allies bought for quests live in slots 0-29; the quest units above them.
 inline constexpr int kQuestAllySlots = 30;
-// Skills whose charges and benefits the record and the engine trade each load.
-inline constexpr int kRecordedSkills = 8;
 
 uint8_t StepOf(const GameApp& app, int slot);
 

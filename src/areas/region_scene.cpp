@@ -15,6 +15,7 @@
 #include "platform/shared_art.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 constexpr float kLean = 0.0277778f;  // 1/36: how far the camera leans per pixel of ship offset
@@ -55,14 +56,7 @@ void CopyRecordEachLoad(GameApp& app) {
     ControlPanel& panel = *app.controlPanel;
     panel.skillsToChoose = state.skillPoints;
     panel.awardsToChoose = state.awardPicks;
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
-        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
-        engine.skillFullCharges[k] = engine.skillBenefits[k];
-    }
-    engine.shipShields = state.shipShields;
-    engine.shipArmor = state.shipArmor;
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) engine.robotTypeCounts[rank] = state.operationalByRank[rank];
+    record_exchange::CopyOnRegionLoad(state, engine);
 }
 
 void LoadArea(GameApp& app, const RegionData& region) {
@@ -153,24 +147,13 @@ void ShowEnemyDamage(BattleEngine& engine) {
     }
 }
 
-void CopyRobotsBack(GameApp& app, int robots) {
-    GameState& state = *app.gameState;
-    const BattleEngine& engine = *app.battleEngine;
-    for (int r = 0; r < robots; ++r) {
-        state.robotOperational[r] = engine.robot.active[r];
-        state.robotShields[r] = engine.robot.shields[r];
-        state.robotArmor[r] = engine.robot.armor[r];
-    }
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];
-}
-
 void LeaveArea(GameApp& app, const RegionData& region) {
     if (!app.areaLoadPending && !app.leaveScene) return;
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     app.controlPanel->questFailed = 0;
     app.controlPanel->questFailedOpen = 0;
-    CopyRobotsBack(app, RobotTable::kSlots);
+    record_exchange::CopyRobotsBack(engine, state, RobotTable::kSlots);
     if (!app.leaveScene) return;
     if (app.sceneFrame == scenes::HomeBase) {
         app.controlPanel->travelled = 1;
@@ -179,12 +162,7 @@ void LeaveArea(GameApp& app, const RegionData& region) {
         app.areaClockRestart = 1;
     }
     for (int i = 0; i < QuestItemTable::kSlots; ++i) engine.questItem.shown[i] = 0;
-    CopyRobotsBack(app, RobotTable::kSlots / 2);
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        state.skillCharges[k] = static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]);
-        const int32_t full = engine.skillFullCharges[k];
-        state.skillBenefits[k] = static_cast<uint32_t>(full < 0 ? 0 : full);
-    }
+    record_exchange::CopyBackOnLeavingRegion(engine, state);
     state.location = region.location;
 }
 }  // namespace

@@ -98,9 +98,6 @@ void EndAreaFrame(GameApp& app);
 bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax);
 // Makes the camera, font, shared art, panel, engine and backdrop when missing.
 void EnsureAreaObjects(GameApp& app);
-// Copies the ship, skills, bonuses, buildings, robots and ally flags of the
-// game record into the battle engine (a new engine, a new or loaded game).
-void SeedEngineFromRecord(GameApp& app);
 // Level-up test of one frame: at most one level.
 bool CheckLevelUp(GameApp& app);
 // The experience needed for the level after `level`, from the current threshold.

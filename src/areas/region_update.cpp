@@ -9,6 +9,7 @@
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 constexpr uint32_t kFirstThresholds[3] = {250, 500, 800};
@@ -69,19 +70,6 @@ void Fire(GameApp& app) {
     engine.FireEnemyShots(camX, camY);
 }
 
-void CopyRobotCounts(GameApp& app) {
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) {
-        app.gameState->operationalByRank[rank] = app.battleEngine->robotTypeCounts[rank];
-    }
-}
-
-void CopySkillCharges(GameApp& app) {
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        const int32_t charge = app.battleEngine->skillCharges[k];
-        app.gameState->skillCharges[k] = static_cast<uint32_t>(charge < 0 ? 0 : charge);
-    }
-}
-
 void Combat(GameApp& app) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
@@ -94,11 +82,11 @@ void Combat(GameApp& app) {
                          &state.shipArmor);
     if (engine.shieldsAbsorbed) {
         engine.shieldsAbsorbed = 0;
-        CopySkillCharges(app);
+        record_exchange::CopySkillChargesBack(engine, state);
     }
     if (engine.robotsChanged) {
         engine.robotsChanged = 0;
-        CopyRobotCounts(app);
+        record_exchange::CopyRobotCountsBack(engine, state);
     }
 }
 
@@ -179,7 +167,7 @@ void UpdateArea(GameApp& app, const RegionData& region) {
     (app.*region.checkQuests)();
     if (engine.QuestDoneEvent) (app.*region.completeQuest)();
     AdvanceCycles(engine);
-    CopySkillCharges(app);
-    CopyRobotCounts(app);
+    record_exchange::CopySkillChargesBack(engine, state);
+    record_exchange::CopyRobotCountsBack(engine, state);
     (app.*region.moveConvoy)();
 }

@@ -7,7 +7,7 @@
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
 #include "shell/save_file.h"
-#include "shell/seed_battle_engine.h"
+#include "shell/record_exchange.h"
 
 void LoadGameScene(GameApp& app) {
     if (!app.gameState) {
@@ -38,7 +38,7 @@ void LoadGameScene(GameApp& app) {
         app.battleEngine = new BattleEngine();
         app.battleEngine->LoadArt(&app.graphics);
     }
-    SeedBattleEngine(*app.battleEngine, state);
+    record_exchange::SeedEngine(*app.battleEngine, state);
 
     if (app.nameEntry) {
         app.nameEntry->FreeArt();

@@ -9,23 +9,13 @@
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 #include "shell/save_file.h"
 
 namespace {
 constexpr uint32_t kNoticeSeconds = 6;
 constexpr uint32_t kNoticeColour = 0xFFF5F537u;
 constexpr uint32_t kHintColour = 0xFFC8C8C8u;
-
-// Only what the engine really owns comes back: the robots in the area, the
-// skill charges it spends, the barrel damages and the volley. The weapon
-// positions stay the record's own item ids.
-void TakeEngineValues(const BattleEngine& engine, GameState& state) {
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];
-    constexpr int kEngineSkills = 8;
-    for (int k = 0; k < kEngineSkills; ++k) state.skillCharges[k] = engine.skillValues[k];
-    for (int b = 0; b < GameState::kWeaponPositions; ++b) state.weaponDamage[b] = engine.barrelDamage[b];
-    state.volleyFlag = engine.volleySize;
-}
 
 bool NoticeDismissed(GameApp& app) {
     for (uint8_t code : {key::kReturn, key::kEscape, key::kBack, key::kSpace}) {
@@ -87,7 +77,7 @@ void GameApp::SaveGame() {
         return;
     }
     GameState& state = *gameState;
-    if (battleEngine) TakeEngineValues(*battleEngine, state);
+    if (battleEngine) record_exchange::TakeEngineValuesForSave(*battleEngine, state);
     if (!WriteSlot(*this)) {
         // Stay for the notice; the next frame enters it afresh.
         saveFailed = 1;

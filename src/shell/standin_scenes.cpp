@@ -3,7 +3,7 @@
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
-#include "shell/seed_battle_engine.h"
+#include "shell/record_exchange.h"
 #include "shell/standin_scene.h"
 
 void GameApp::StoreSceneFrame() { RunStandInScene(*this, "Store", StandInKind::Management); }
@@ -65,7 +65,7 @@ void GameApp::StorySceneFrame() {
     gameState->location = 1;
     // The engine the menus made takes the new game (the home base makes one
     // from the record when there is none).
-    if (battleEngine) SeedBattleEngine(*battleEngine, *gameState);
+    if (battleEngine) record_exchange::SeedEngine(*battleEngine, *gameState);
     SwitchScene(scenes::HomeBase);
 }
 

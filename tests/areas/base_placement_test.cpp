@@ -12,6 +12,7 @@
 #include "hud/control_panel.h"
 #include "battle/battle_engine.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ protected:
     void SetUp() override {
         state.NewGame();
         state.location = 1;
-        BasePlacement::CopyBuildingsToEngine(state, engine);
+        record_exchange::CopyBuildingsToEngine(state, engine);
     }
 
     // Constructs a building of `kind` and drops it at a free screen point.

@@ -9,6 +9,7 @@
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 void RegionTest::SetUp() {
     ASSERT_TRUE(driver_.Start());
@@ -18,7 +19,7 @@ void RegionTest::SetUp() {
     // A new game seeds the engine the main menu made, as the story scene does.
     State().NewGame();
     ASSERT_NE(App().battleEngine, nullptr);
-    SeedEngineFromRecord(App());
+    record_exchange::SeedNewAreaEngine(*App().battleEngine, State());
 }
 
 void RegionTest::EnterArea(int32_t area, int32_t viewX, int32_t viewY) {

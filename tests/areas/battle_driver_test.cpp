@@ -7,20 +7,16 @@
 #include <sstream>
 #include <string>
 
-#if __has_include("areas/region_scene.h")
-#define HAVE_REGION_SCENE 1
-#include "hud/area_backdrop.h"
-#include "areas/region_scene.h"
-#endif
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
+#include "hud/area_backdrop.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
-#ifdef HAVE_REGION_SCENE
 // The first number of a "name = values" line of the dump.
 uint32_t DumpValue(const std::string& dump, const std::string& name, int index = 0) {
     std::istringstream lines(dump);
@@ -53,12 +49,8 @@ int LiveEnemies(const BattleEngine& engine) {
     for (int e = 0; e < kEnemySlots; ++e) n += engine.enemy.active[e];
     return n;
 }
-#endif
 
 TEST(BattleDriver, ShipShootsEnemiesDownAndPicksUpTheirDrops) {
-#ifndef HAVE_REGION_SCENE
-    GTEST_SKIP() << "the first region's scene is still a stand-in";
-#else
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
     driver.RunFrames(2);
@@ -68,7 +60,7 @@ TEST(BattleDriver, ShipShootsEnemiesDownAndPicksUpTheirDrops) {
     GameState& state = *app.gameState;
     state.NewGame();
     ASSERT_NE(app.battleEngine, nullptr);
-    SeedEngineFromRecord(app);
+    record_exchange::SeedNewAreaEngine(*app.battleEngine, state);
 
     // Into area 4 with the view resting in its lower part.
     if (!app.areaBackdrop) app.areaBackdrop = new AreaBackdrop();
@@ -168,7 +160,6 @@ TEST(BattleDriver, ShipShootsEnemiesDownAndPicksUpTheirDrops) {
     // Each carried drop is worth 100 plus the bonus of its kind.
     EXPECT_GE(resourcesAfter, resourcesBefore + 300);
     ASSERT_TRUE(driver.Screenshot(OutPath("battle_driver_collected.png")));
-#endif
 }
 
 }  // namespace
