@@ -35,7 +35,7 @@ void AddQuestGiftBonuses(ControlPanel& panel, const BonusBlock& bonus, uint32_t 
 
 void CreateAreaPanel(GameApp& app) {
     const GameState& state = *app.gameState;
-    app.controlPanel = new ControlPanel();
+    app.controlPanel = std::make_unique<ControlPanel>();
     ControlPanel& panel = *app.controlPanel;
     panel.LoadArt(&app.graphics);
     panel.areaTitleTimer = 1;
@@ -50,12 +50,12 @@ void CreateAreaPanel(GameApp& app) {
 }
 
 void CreateAreaEngine(GameApp& app) {
-    app.battleEngine = new BattleEngine();
+    app.battleEngine = std::make_unique<BattleEngine>();
     app.battleEngine->LoadArt(&app.graphics);
     record_exchange::SeedNewAreaEngine(*app.battleEngine, *app.gameState);
 }
 
 uint8_t StepOf(const GameApp& app, int slot) {
-    const MotionStepper* stepper = app.steppers[slot];
+    const MotionStepper* stepper = app.steppers[slot].get();
     return stepper ? stepper->steps : 0;
 }

@@ -5,7 +5,7 @@
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
-#include "areas/region_scene.h"
+#include "areas/region_data.h"
 #include "battle/battle_engine.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"

@@ -1,10 +1,13 @@
 // The first region, "Earth System": areas 2 to 28, its portals and travel
 // menu, its structures, waves and quests. The frame is the battle regions' one.
-#include "hud/area_backdrop.h"
-#include "hud/area_shapes.h"
-#include "areas/region_scene.h"
+#include "areas/earth_system_region.h"
+
+#include "areas/quest_progress.h"
+#include "areas/region_data.h"
 #include "battle/battle_engine.h"
 #include "battle/quest_helper_tables.h"
+#include "hud/area_backdrop.h"
+#include "hud/area_shapes.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
 #include "shell/game_app.h"
@@ -250,7 +253,7 @@ constexpr RegionData kEarthSystem = {
     kLocation,
     kQuestSet,
     2,
-    scenes::EarthSystem,
+    SceneId::EarthSystem,
     kPortalMap.byArea,
     kBannerNames,
     kRoutes,
@@ -263,14 +266,12 @@ constexpr RegionData kEarthSystem = {
     RunWavesEarthSystemA,
     RunWavesEarthSystemB,
     EarthSystemHelpers,
-    &GameApp::PlaceQuestDrops,
-    &GameApp::CheckEarthSystemQuests,
-    &GameApp::CompleteQuest,
-    &GameApp::MoveConvoy,
-    &GameApp::ShowReturnHint,
+    PlaceQuestDrops,
+    CheckEarthSystemQuests,
+    CompleteQuest,
+    MoveConvoy,
+    ShowReturnHint,
 };
 }  // namespace
 
 const RegionData& EarthSystemRegion() { return kEarthSystem; }
-
-void GameApp::EarthSystemFrame() { RunRegionFrame(*this, kEarthSystem); }

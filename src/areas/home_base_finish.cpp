@@ -2,6 +2,8 @@
 // emergency escape's turn and landing, the leave step and the end of scene.
 #include "areas/base_placement.h"
 #include "hud/control_panel.h"
+#include "areas/area_session.h"
+#include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
@@ -56,6 +58,8 @@ void RunEscape(GameApp& app) {
     }
 }
 
+}  // namespace
+
 void LeaveHomeBase(GameApp& app) {
     BattleEngine& engine = *app.battleEngine;
     record_exchange::CopyBuildingPositionsBack(engine, *app.gameState);
@@ -64,17 +68,14 @@ void LeaveHomeBase(GameApp& app) {
     for (uint8_t& active : engine.playerShot.active) active = 0;
 }
 
-}  // namespace
-
-void FinishHomeFrame(GameApp& app) {
+void FinishHomeFrame(GameApp& app, HomeBaseScene& home) {
     GameState& state = *app.gameState;
     app.SceneTickClock();
     const bool carrying = HomePlacingOrMoving(app);
     if (!carrying) app.HandleScreenHotkeys();
     state.energy = state.energyMax;
     RunEscape(app);
-    if (app.leaveScene) LeaveHomeBase(app);
-    app.cursorHidden = carrying ? 1 : 0;
-    EndAreaFrame(app);
-    app.cursorHidden = 0;
+    app.SceneLeaveStep(home, false);
+    // The carried building's picture stands for the cursor.
+    app.SceneEndFrame(home, !carrying);
 }

@@ -1,5 +1,6 @@
 // One step of the battle in a region: the engine, the level-up test, the wave
 // scripts and the quests, in the order the quests rely on.
+#include "areas/area_session.h"
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
@@ -145,7 +146,9 @@ void TickAreaPanel(GameApp& app) {
     state.shipShieldsMax = static_cast<uint32_t>(shieldsMax < 0 ? 0 : shieldsMax);
 }
 
-void UpdateArea(GameApp& app, const RegionData& region) {
+void UpdateArea(GameApp& app, RegionScene& scene) {
+    const RegionData& region = scene.Region();
+    const uint32_t secondsInArea = scene.Session().secondsInArea;
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     AreaBackdrop& backdrop = *app.areaBackdrop;
@@ -162,12 +165,12 @@ void UpdateArea(GameApp& app, const RegionData& region) {
     TouchAndCollect(app);
     CheckLevelUp(app);
     if (app.controlPanel->newLevelTimer != 0) TickAreaPanel(app);
-    region.wavesA(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
-    region.wavesB(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
-    (app.*region.checkQuests)();
-    if (engine.QuestDoneEvent) (app.*region.completeQuest)();
+    region.wavesA(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, secondsInArea);
+    region.wavesB(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, secondsInArea);
+    region.checkQuests(app, scene);
+    if (engine.QuestDoneEvent) region.completeQuest(app, scene);
     AdvanceCycles(engine);
     record_exchange::CopySkillChargesBack(engine, state);
     record_exchange::CopyRobotCountsBack(engine, state);
-    (app.*region.moveConvoy)();
+    region.moveConvoy(app, scene);
 }

@@ -1,7 +1,5 @@
-// The one-frame save scene: the engine hands back what it owns, the record
-// goes to its slot file, and the player goes on to the main menu. When the
-// file cannot be written the old save stays and the player is told so, then
-// returns to the area with nothing lost.
+#include "shell/save_game_scene.h"
+
 #include "battle/battle_engine.h"
 #include "platform/data_blob.h"
 #include "platform/font.h"
@@ -32,63 +30,58 @@ bool NoticeDismissed(GameApp& app) {
     return true;
 }
 
-// Frames after a failed write: the message, then back to the area.
-void RunSaveFailedNotice(GameApp& app) {
-    constexpr uint32_t kArt = GameApp::kArtSharedFont;
-    app.SceneEntry();
-    app.SceneBeginFrame(true);
-    app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(kArt);
-    app.sharedFont->DrawText("The game could not be saved. Your last save is kept.", 0, 260, 800, 30, kNoticeColour,
-                             DT_CENTER | DT_SINGLELINE);
-    app.sharedFont->DrawText("Press Enter to return.", 0, 300, 800, 30, kHintColour, DT_CENTER | DT_SINGLELINE);
-    app.SceneTickClock();
-    if (NoticeDismissed(app) || app.secondsInScene >= kNoticeSeconds) {
-        app.saveFailed = 0;
-        app.gameState->returnedFromScreen = 1;
-        app.SwitchScene(scenes::ForLocation(app.gameState->location));
-    }
-    app.SceneEndFrame(kArt);
-}
-
-// Writes the record to its slot through the save scene's blob; 1 when the
-// whole file reached its place.
-int WriteSlot(GameApp& app) {
-    GameState& state = *app.gameState;
-    delete app.writeBlob;
-    app.writeBlob = new DataBlob();
+// Writes the record to its slot; 1 when the whole file reached its place.
+int WriteSlot(GameState& state) {
+    DataBlob blob;
     int written = 0;
     const char* path = save_file::SlotPath(state.saveSlot);
-    if (path && app.writeBlob->Alloc(save_file::kBodyBytes)) {
-        state.blobData = app.writeBlob->Data();
-        save_file::Encode(state, app.writeBlob->Data());
-        written = app.writeBlob->WriteFile(path);
+    if (path && blob.Alloc(save_file::kBodyBytes)) {
+        state.blobData = blob.Data();
+        save_file::Encode(state, blob.Data());
+        written = blob.WriteFile(path);
     }
-    delete app.writeBlob;
-    app.writeBlob = nullptr;
     state.blobData = nullptr;
     return written;
 }
 }  // namespace
 
-void GameApp::SaveGame() {
+// Frames after a failed write: the message, then back to the area.
+void SaveGameScene::RunFailedNotice(GameApp& app) {
+    constexpr uint32_t kArt = GameApp::kArtSharedFont;
+    app.SceneEntry(*this);
+    app.SceneBeginFrame(true);
+    app.EnsureSharedObjects(kArt);
+    app.SceneReloadArt(*this);
+    app.sharedFont->DrawText("The game could not be saved. Your last save is kept.", 0, 260, 800, 30, kNoticeColour,
+                             DT_CENTER | DT_SINGLELINE);
+    app.sharedFont->DrawText("Press Enter to return.", 0, 300, 800, 30, kHintColour, DT_CENTER | DT_SINGLELINE);
+    app.SceneTickClock();
+    if (NoticeDismissed(app) || app.secondsInScene >= kNoticeSeconds) {
+        saveFailed = 0;
+        app.gameState->returnedFromScreen = 1;
+        app.SwitchScene(scenes::ForLocation(app.gameState->location));
+    }
+    app.SceneEndFrame(*this);
+}
+
+void SaveGameScene::Frame(GameApp& app) {
     if (saveFailed) {
-        RunSaveFailedNotice(*this);
+        RunFailedNotice(app);
         return;
     }
-    GameState& state = *gameState;
-    if (battleEngine) record_exchange::TakeEngineValuesForSave(*battleEngine, state);
-    if (!WriteSlot(*this)) {
+    GameState& state = *app.gameState;
+    if (app.battleEngine) record_exchange::TakeEngineValuesForSave(*app.battleEngine, state);
+    if (!WriteSlot(state)) {
         // Stay for the notice; the next frame enters it afresh.
         saveFailed = 1;
-        leaveScene = 1;
+        app.leaveScene = 1;
         return;
     }
     state.slotsStale = 1;
     if (state.hallOfFameAfterSave) {
         state.hallOfFameAfterSave = 0;
-        SwitchScene(scenes::HallOfFame);
+        app.SwitchScene(SceneId::HallOfFame);
     } else {
-        SwitchScene(scenes::MainMenu);
+        app.SwitchScene(SceneId::MainMenu);
     }
 }

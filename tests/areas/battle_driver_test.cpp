@@ -55,7 +55,7 @@ TEST(BattleDriver, ShipShootsEnemiesDownAndPicksUpTheirDrops) {
     ASSERT_TRUE(driver.Start());
     driver.RunFrames(2);
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
     GameApp& app = driver.App();
     GameState& state = *app.gameState;
     state.NewGame();
@@ -63,14 +63,14 @@ TEST(BattleDriver, ShipShootsEnemiesDownAndPicksUpTheirDrops) {
     record_exchange::SeedNewAreaEngine(*app.battleEngine, state);
 
     // Into area 4 with the view resting in its lower part.
-    if (!app.areaBackdrop) app.areaBackdrop = new AreaBackdrop();
+    if (!app.areaBackdrop) app.areaBackdrop = std::make_unique<AreaBackdrop>();
     app.areaBackdrop->areaNumber = 4;
     app.areaBackdrop->viewX = 800;
     app.areaBackdrop->viewY = -1000;
     state.currentArea = 4;
-    app.SwitchScene(scenes::EarthSystem);
+    app.SwitchScene(SceneId::EarthSystem);
     driver.RunFrames(3);
-    ASSERT_EQ(app.sceneFrame, scenes::EarthSystem);
+    ASSERT_EQ(app.sceneFrame, SceneId::EarthSystem);
 
     // A sturdy ship with one barrel, three still enemies straight above it
     // carrying drops, and the Electron Explosion learnt.

@@ -14,6 +14,9 @@
 #include "platform/options_file.h"
 #include "shell/file_picker.h"
 #include "shell/game_app.h"
+#include "shell/load_game_scene.h"
+#include "shell/name_entry_scene.h"
+#include "shell/write_hall_of_fame_scene.h"
 #include "shell/game_state.h"
 #include "shell/hall_of_fame_file.h"
 #include "shell/save_file.h"
@@ -83,9 +86,11 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     save_file::Encode(*base, body.data());
 
     GameApp app;
-    app.gameState = new GameState();
+    app.gameState = std::make_unique<GameState>();
     app.gameState->NewGame();
-    app.battleEngine = new BattleEngine();
+    app.battleEngine = std::make_unique<BattleEngine>();
+    NameEntryScene nameEntry;
+    LoadGameScene load(nameEntry);
     FilePicker picker;
     std::mt19937 rng(20261206);
     int accepted = 0, refused = 0;
@@ -108,7 +113,7 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
         EXPECT_EQ(app.gameState->slotEmpty[0], decoded ? 0 : 1);
         if (i % 10 == 0) {
             app.gameState->saveSlot = 1;
-            LoadGameScene(app);
+            load.Frame(app);
             EXPECT_EQ(app.gameState->loadSucceeded, decoded ? 1 : 0);
             ExpectFitsTables(*app.gameState);
         }
@@ -116,12 +121,6 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     }
     EXPECT_GT(accepted, 100);
     EXPECT_GT(refused, 1000);
-    delete app.gameState;
-    delete app.battleEngine;
-    delete app.probeBlob;
-    app.gameState = nullptr;
-    app.battleEngine = nullptr;
-    app.probeBlob = nullptr;
 }
 
 TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
@@ -137,8 +136,9 @@ TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
     hall_of_fame_file::Encode(table, body.data());
 
     GameApp app;
-    app.gameState = new GameState();
+    app.gameState = std::make_unique<GameState>();
     app.gameState->NewGame();
+    WriteHallOfFameScene writeHallOfFame;
     std::mt19937 rng(6122026);
     int accepted = 0;
     for (int i = 0; i < 3000; ++i) {
@@ -155,13 +155,11 @@ TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
         }
         if (i % 10 == 0) {
             app.gameState->level = static_cast<uint32_t>(rng() % 60);
-            app.WriteHallOfFame();
+            writeHallOfFame.Frame(app);
             EXPECT_EQ(app.gameState->hallOfFame.used[0], 1);
         }
     }
     EXPECT_GT(accepted, 20);
-    delete app.gameState;
-    app.gameState = nullptr;
 }
 
 TEST(SaveFuzz, DamagedOptionFilesKeepTheOptionsInRange) {
