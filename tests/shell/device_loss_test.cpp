@@ -51,7 +51,7 @@ bool Live(const SpriteSheet* sheet) {
         {"engine ship", engine ? engine->shipSheet : nullptr, engine != nullptr},
         {"engine buildings", engine ? engine->buildingsSheet : nullptr, engine != nullptr},
         {"panel", app.controlPanel ? app.controlPanel->sheet : nullptr, app.controlPanel != nullptr},
-        {"slot picker", app.filePicker ? app.filePicker->sheet : nullptr, app.filePicker != nullptr},
+        {"slot picker", app.filePicker ? app.filePicker->sheet.get() : nullptr, app.filePicker != nullptr},
     };
     for (const Named& named : sheets) {
         if (named.exists && !Live(named.sheet)) return ::testing::AssertionFailure() << named.name << " art missing";
