@@ -2,9 +2,9 @@
 // raised this frame.
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
-#include "hud/control_panel.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 

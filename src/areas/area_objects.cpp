@@ -1,10 +1,10 @@
 // The control panel and the battle engine, made when an area first needs them
 // and filled from the game record.
-#include "hud/control_panel.h"
 #include "areas/quest_progress.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/motion_stepper.h"
 #include "platform/number_text.h"
 #include "shell/game_app.h"

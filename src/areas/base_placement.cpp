@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "hud/area_backdrop.h"
 #include "areas/building_kinds.h"
-#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/number_text.h"
 #include "platform/point_in_rect.h"
 #include "shell/game_state.h"

@@ -1,13 +1,11 @@
 // Drawing the home base: floor, buildings, radar and portal, the advisor,
 // the placement texts, the battle and the panel, the building box with its
 // clicks, the arrival title, and the portal's travel menu.
-#include "hud/area_backdrop.h"
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
 #include "areas/building_box.h"
 #include "areas/building_kinds.h"
-#include "hud/control_panel.h"
 #include "areas/home_base_rules.h"
 #include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
@@ -15,6 +13,8 @@
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
 #include "hud/advisor_bubble.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
 #include "platform/font.h"
 #include "platform/input_device.h"

@@ -1,12 +1,12 @@
 // The end of a home base frame: clocks, shortcut keys, energy refill, the
 // emergency escape's turn and landing, the leave step and the end of scene.
-#include "areas/base_placement.h"
-#include "hud/control_panel.h"
 #include "areas/area_session.h"
+#include "areas/base_placement.h"
 #include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/record_exchange.h"

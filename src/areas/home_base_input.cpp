@@ -3,15 +3,15 @@
 // screen buttons, and the presses that pick, drop and cancel buildings.
 #include <algorithm>
 
-#include "hud/area_backdrop.h"
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
-#include "hud/control_panel.h"
 #include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"

@@ -1,17 +1,17 @@
 // One step of the home base: flight, robots, shots and portals (none of
 // them while a building is carried), the dropped building's effects, the
 // level-up, the panel's clock, and the sounds of what happened.
-#include "hud/area_backdrop.h"
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
-#include "hud/control_panel.h"
 #include "areas/home_base_rules.h"
 #include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"

@@ -1,11 +1,11 @@
 // Drawing a battle region's area: sky, floor, decoration and border by the
 // area's look, its structures, the radar, portals, the battle, the panel.
-#include "hud/area_backdrop.h"
-#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "areas/region_travel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
 #include "platform/graphics_device.h"
 #include "platform/shared_art.h"

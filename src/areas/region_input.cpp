@@ -1,10 +1,10 @@
 // Keys, skills F1 to F12 and the control panel's clicks in a battle region.
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
-#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"

@@ -1,12 +1,12 @@
 // Portals of a battle region: placing them on load, the hub travel menu, the
 // one-row prompts of the other portals, and the travel itself.
 #include "areas/area_session.h"
-#include "hud/area_backdrop.h"
-#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "areas/region_travel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/font.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"

@@ -1,11 +1,11 @@
 // One step of the battle in a region: the engine, the level-up test, the wave
 // scripts and the quests, in the order the quests rely on.
 #include "areas/area_session.h"
-#include "hud/area_backdrop.h"
-#include "hud/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"

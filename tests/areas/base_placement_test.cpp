@@ -5,12 +5,12 @@
 
 #include <memory>
 
-#include "hud/area_backdrop.h"
 #include "areas/base_placement.h"
 #include "areas/building_kinds.h"
 #include "areas/construction_order.h"
-#include "hud/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "shell/game_state.h"
 #include "shell/record_exchange.h"
 

@@ -9,9 +9,9 @@
 
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
+#include "hud/area_backdrop.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
-#include "hud/area_backdrop.h"
 #include "shell/game_state.h"
 #include "shell/record_exchange.h"
 

@@ -4,9 +4,9 @@
 #include "areas/area_session.h"
 #include "areas/quest_progress.h"
 #include "areas/region_scene.h"
+#include "battle/battle_engine.h"
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
-#include "battle/battle_engine.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
 

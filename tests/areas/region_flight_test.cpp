@@ -2,11 +2,11 @@
 // into area 3, then a fight with the first wave there.
 #include <gtest/gtest.h>
 
-#include "platform/mouse_cursor.h"
+#include "battle/battle_engine.h"
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
-#include "battle/battle_engine.h"
 #include "platform/key_codes.h"
+#include "platform/mouse_cursor.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
 

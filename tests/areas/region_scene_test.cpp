@@ -4,11 +4,11 @@
 
 #include "areas/area_session.h"
 
-#include "hud/area_backdrop.h"
 #include "areas/area_sounds.h"
-#include "hud/control_panel.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"

@@ -2,11 +2,11 @@
 
 #include <cstdlib>
 
-#include "hud/area_backdrop.h"
-#include "hud/control_panel.h"
 #include "areas/area_session.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
 #include "shell/game_state.h"

@@ -3,12 +3,12 @@
 
 #include "areas/area_session.h"
 
-#include "hud/area_backdrop.h"
-#include "hud/control_panel.h"
-#include "areas/region_scene.h"
 #include "areas/earth_system_region.h"
+#include "areas/region_scene.h"
 #include "areas/region_travel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
 

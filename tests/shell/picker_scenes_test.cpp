@@ -14,8 +14,8 @@
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
 #include "shell/name_entry_scene.h"
-#include "shell/save_game_scene.h"
 #include "shell/save_file.h"
+#include "shell/save_game_scene.h"
 #include "shell_scratch_dir.h"
 #include "shell_screens.h"
 

@@ -14,13 +14,13 @@
 #include "platform/options_file.h"
 #include "shell/file_picker.h"
 #include "shell/game_app.h"
-#include "shell/load_game_scene.h"
-#include "shell/name_entry_scene.h"
-#include "shell/write_hall_of_fame_scene.h"
 #include "shell/game_state.h"
 #include "shell/hall_of_fame_file.h"
+#include "shell/load_game_scene.h"
+#include "shell/name_entry_scene.h"
 #include "shell/save_file.h"
 #include "shell/slot_picking.h"
+#include "shell/write_hall_of_fame_scene.h"
 #include "shell_scratch_dir.h"
 
 namespace {

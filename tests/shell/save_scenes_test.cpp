@@ -14,9 +14,9 @@
 #include "shell/hall_of_fame_file.h"
 #include "shell/load_game_scene.h"
 #include "shell/name_entry_scene.h"
+#include "shell/save_file.h"
 #include "shell/save_game_scene.h"
 #include "shell/write_hall_of_fame_scene.h"
-#include "shell/save_file.h"
 #include "shell_scratch_dir.h"
 
 namespace {
