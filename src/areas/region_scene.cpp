@@ -52,48 +52,6 @@ void CopyRecordEachLoad(GameApp& app) {
     record_exchange::CopyOnRegionLoad(state, engine);
 }
 
-}  // namespace
-
-void RegionScene::Enter(GameApp& app) {
-    loadPending = 1;
-    app.gameState->location = region_.location;
-    app.gameState->questSet = region_.questSet;
-    EnsureAreaObjects(app);
-    app.controlPanel->region = region_.panelRegion;
-}
-
-void RegionScene::LoadArea(GameApp& app) {
-    loadPending = 0;
-    const RegionData& region = region_;
-    GameState& state = *app.gameState;
-    EnsureAreaObjects(app);
-    BattleEngine& engine = *app.battleEngine;
-    AreaBackdrop& backdrop = *app.areaBackdrop;
-
-    engine.menuChoice = 0;
-    returnHint = 0;
-    app.controlPanel->questFailed = 0;
-    app.controlPanel->questFailedOpen = 0;
-    backdrop.SetupArea(region.questSet);
-    if (!state.returnedFromScreen) engine.freshAreaEvent = 1;
-    state.questJingle = 0;
-    const int32_t area = backdrop.areaNumber;
-    region.areaBounds(area, engine.AreaBounds);
-    PlacePortals(app, region);
-
-    HandOverAllies(app, *this);
-    if (engine.helpersPlaced) {
-        engine.helpersPlaced = 0;
-        PlaceArrivedAllies(engine, backdrop);
-    }
-    if (!state.returnedFromScreen) ClearFreshArea(engine);
-    state.returnedFromScreen = 0;
-    for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
-    CopyRecordEachLoad(app);
-}
-
-namespace {
-
 void LeanCamera(GameApp& app) {
     const BattleEngine& engine = *app.battleEngine;
     if (!engine.offsetRight && !engine.offsetLeft && !engine.offsetUp && !engine.offsetDown) return;
@@ -148,6 +106,44 @@ void ShowEnemyDamage(BattleEngine& engine) {
 }
 
 }  // namespace
+
+void RegionScene::Enter(GameApp& app) {
+    loadPending = 1;
+    app.gameState->location = region_.location;
+    app.gameState->questSet = region_.questSet;
+    EnsureAreaObjects(app);
+    app.controlPanel->region = region_.panelRegion;
+}
+
+void RegionScene::LoadArea(GameApp& app) {
+    loadPending = 0;
+    const RegionData& region = region_;
+    GameState& state = *app.gameState;
+    EnsureAreaObjects(app);
+    BattleEngine& engine = *app.battleEngine;
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+
+    engine.menuChoice = 0;
+    returnHint = 0;
+    app.controlPanel->questFailed = 0;
+    app.controlPanel->questFailedOpen = 0;
+    backdrop.SetupArea(region.questSet);
+    if (!state.returnedFromScreen) engine.freshAreaEvent = 1;
+    state.questJingle = 0;
+    const int32_t area = backdrop.areaNumber;
+    region.areaBounds(area, engine.AreaBounds);
+    PlacePortals(app, region);
+
+    HandOverAllies(app, *this);
+    if (engine.helpersPlaced) {
+        engine.helpersPlaced = 0;
+        PlaceArrivedAllies(engine, backdrop);
+    }
+    if (!state.returnedFromScreen) ClearFreshArea(engine);
+    state.returnedFromScreen = 0;
+    for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
+    CopyRecordEachLoad(app);
+}
 
 void RegionScene::LeaveArea(GameApp& app) {
     if (!loadPending && !app.leaveScene) return;
