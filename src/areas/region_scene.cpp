@@ -145,14 +145,19 @@ void RegionScene::LoadArea(GameApp& app) {
     CopyRecordEachLoad(app);
 }
 
+// The area is left, by travel inside the region or with the scene.
 void RegionScene::LeaveArea(GameApp& app) {
     if (!loadPending && !app.leaveScene) return;
-    GameState& state = *app.gameState;
-    BattleEngine& engine = *app.battleEngine;
     app.controlPanel->questFailed = 0;
     app.controlPanel->questFailedOpen = 0;
-    record_exchange::CopyRobotsBack(engine, state, RobotTable::kSlots);
-    if (!app.leaveScene) return;
+    record_exchange::CopyRobotsBack(*app.battleEngine, *app.gameState, RobotTable::kSlots);
+}
+
+// Switching to a screen keeps the area clock for the return; the home base
+// is entered as an arrival.
+void RegionScene::Leave(GameApp& app) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
     if (app.sceneFrame == SceneId::HomeBase) {
         app.controlPanel->travelled = 1;
     } else if (app.sceneFrame != region_.self) {
@@ -274,5 +279,6 @@ void RegionScene::Frame(GameApp& app) {
     const int32_t* bounds = app.battleEngine->AreaBounds;
     LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
     LeaveArea(app);
+    app.SceneLeaveStep(*this, false);
     app.SceneEndFrame(*this);
 }

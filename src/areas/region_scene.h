@@ -15,6 +15,7 @@ public:
 
     void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
+    void Leave(GameApp& app) override;
 
     const RegionData& Region() const { return region_; }
     AreaSession& Session() { return session_; }
