@@ -27,7 +27,10 @@ std::string JoinRuns(const std::vector<std::string>& values) {
         while (k + run < values.size() && values[k + run] == values[k]) ++run;
         if (!line.empty()) line += ' ';
         line += values[k];
-        if (run > 1) line += "*" + std::to_string(run);
+        if (run > 1) {
+            line += '*';
+            line += std::to_string(run);
+        }
         k += run;
     }
     return line;

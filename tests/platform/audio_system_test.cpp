@@ -54,11 +54,9 @@ std::vector<unsigned char> ToneWav(double seconds, double hertz) {
 std::vector<unsigned char> ThreeNoteMidi() {
     std::vector<unsigned char> track = {0x00, 0xC0, 0x00};
     for (unsigned char note : {60, 64, 67}) {
-        const unsigned char events[] = {0x00, 0x90, note, 100, 0x30, 0x80, note, 0};
-        track.insert(track.end(), std::begin(events), std::end(events));
+        for (unsigned char byte : {0x00, 0x90, int{note}, 100, 0x30, 0x80, int{note}, 0}) track.push_back(byte);
     }
-    const unsigned char end[] = {0x00, 0xFF, 0x2F, 0x00};
-    track.insert(track.end(), std::begin(end), std::end(end));
+    for (unsigned char byte : {0x00, 0xFF, 0x2F, 0x00}) track.push_back(byte);
     std::vector<unsigned char> midi = {'M', 'T', 'h', 'd'};
     PutBe(midi, 6, 4);
     PutBe(midi, 0, 2);

@@ -13,10 +13,8 @@
 namespace {
 
 std::vector<unsigned char> BlobFile(uint32_t lengthWord, size_t bodyBytes, unsigned char fill = 0x5A) {
-    std::vector<unsigned char> bytes = {static_cast<unsigned char>(lengthWord), static_cast<unsigned char>(lengthWord >> 8),
-                                        static_cast<unsigned char>(lengthWord >> 16),
-                                        static_cast<unsigned char>(lengthWord >> 24)};
-    bytes.insert(bytes.end(), bodyBytes, fill);
+    std::vector<unsigned char> bytes(4 + bodyBytes, fill);
+    for (int k = 0; k < 4; ++k) bytes[k] = static_cast<unsigned char>(lengthWord >> (8 * k));
     return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <set>
+#include <string>
 
 #include "glyph_sheets.h"
 #include "image.h"
@@ -33,12 +34,13 @@ int CountNot(const standin::Image& img, const FrameRect& r, Rgb key) {
     return n;
 }
 
-std::vector<uint8_t> FrameBytes(const standin::Image& img, const FrameRect& r) {
-    std::vector<uint8_t> out;
+// The frame's pixels as a byte string, to tell frames apart.
+std::string FrameBytes(const standin::Image& img, const FrameRect& r) {
+    std::string out;
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) {
             const Rgb p = img.At(x, y);
-            out.insert(out.end(), {p.r, p.g, p.b});
+            for (uint8_t channel : {p.r, p.g, p.b}) out.push_back(static_cast<char>(channel));
         }
     return out;
 }
@@ -190,7 +192,7 @@ TEST(StandinImages, NameGlyphSheetsHoldDistinctLettersInTheirCells) {
     const Rgb black{};
     EXPECT_EQ(CountNot(img, FrameOf(name, 0), black), 0);  // the blank
     EXPECT_GT(CountNot(img, FrameOf(name, 1), black), 0);  // the cursor
-    std::set<std::vector<uint8_t>> smalls;
+    std::set<std::string> smalls;
     for (int cell = 2; cell <= 27; ++cell) smalls.insert(FrameBytes(img, FrameOf(name, cell)));
     EXPECT_EQ(smalls.size(), 26u);
     // A (28, 29): ink on both halves; I (44) and J (45) one cell each.
@@ -216,7 +218,7 @@ TEST(StandinImages, DigitSheetsShowTenDifferentDigits) {
         if (e.style != "digits") continue;
         SCOPED_TRACE(e.name);
         const standin::Image img = Load(e);
-        std::set<std::vector<uint8_t>> digits;
+        std::set<std::string> digits;
         for (int f = 0; f < 10; ++f) digits.insert(FrameBytes(img, FrameOf(e, f)));
         EXPECT_EQ(digits.size(), 10u);
         ++sheets;

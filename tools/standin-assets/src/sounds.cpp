@@ -198,12 +198,13 @@ std::vector<uint8_t> MakeMidi(const std::string& name) {
         track.insert(track.end(), {0x00, 0x81, static_cast<uint8_t>(bass), 0});
     }
     track.insert(track.end(), {0x00, 0xFF, 0x2F, 0x00});
-    std::vector<uint8_t> out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, kTicksPerBeat};
-    out.insert(out.end(), {'M', 'T', 'r', 'k'});
+    // One header, then the track behind its big-endian length. Written byte
+    // by byte: GCC 12 at -O3 takes a range insert here for an overflow.
+    constexpr uint8_t kHeader[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, kTicksPerBeat, 'M', 'T', 'r', 'k'};
+    std::vector<uint8_t> out(std::begin(kHeader), std::end(kHeader));
     const uint32_t len = static_cast<uint32_t>(track.size());
-    out.insert(out.end(), {static_cast<uint8_t>(len >> 24), static_cast<uint8_t>(len >> 16), static_cast<uint8_t>(len >> 8),
-                           static_cast<uint8_t>(len)});
-    out.insert(out.end(), track.begin(), track.end());
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(len >> shift));
+    for (uint8_t byte : track) out.push_back(byte);
     return out;
 }
 
