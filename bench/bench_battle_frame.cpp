@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
 #include "platform/clock.h"
 #include "platform/font.h"

@@ -11,36 +11,49 @@ set(GAME_TEST_ENV
   GAME_SOURCE_DIR=${CMAKE_SOURCE_DIR}
   GAME_TEST_OUT=${CMAKE_BINARY_DIR}/test-out)
 
-# The harness: drives the real GameApp frame by frame (only once a shell exists).
+# Helpers any test may use: a hidden window with a graphics device.
+add_library(test_support STATIC ${CMAKE_SOURCE_DIR}/tests/support/headless_device.cpp)
+target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests PRIVATE ${GAME_LAYER_ROOT_platform})
+target_link_libraries(test_support PUBLIC platform platform_deps)
+
+# The harness: drives the real GameApp, with the whole table of scenes,
+# frame by frame. It sits on top, as the program's entry point does.
 file(GLOB harness_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/harness/*.cpp)
 list(FILTER harness_sources EXCLUDE REGEX "game_driver_main\\.cpp$")
-if(harness_sources)
-  add_library(harness STATIC ${harness_sources})
-  target_include_directories(harness PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
-  target_link_libraries(harness PUBLIC ${GAME_LINK_ALL} GTest::gtest)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/tests/harness/game_driver_main.cpp)
-    add_executable(game-driver ${CMAKE_SOURCE_DIR}/tests/harness/game_driver_main.cpp)
-    target_link_libraries(game-driver PRIVATE harness)
-  endif()
-endif()
+add_library(harness STATIC ${harness_sources})
+target_include_directories(harness PUBLIC ${CMAKE_SOURCE_DIR}/tests PRIVATE ${GAME_LAYER_ROOT_app})
+target_link_libraries(harness PUBLIC app GTest::gtest PRIVATE platform_deps)
+add_executable(game-driver ${CMAKE_SOURCE_DIR}/tests/harness/game_driver_main.cpp)
+target_include_directories(game-driver PRIVATE ${GAME_LAYER_ROOT_app})
+target_link_libraries(game-driver PRIVATE harness)
 
-# One test executable per subsystem folder of tests/.
+# One test executable per folder of tests/. A folder named after a layer
+# sees and links that layer (and those below it); from the shell up it may
+# drive the game through the harness. Other folders (tools) see everything.
+list(FIND GAME_LAYERS shell shell_index)
 file(GLOB test_dirs LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
 foreach(dir IN LISTS test_dirs)
   get_filename_component(name ${dir} NAME)
-  if(NOT IS_DIRECTORY ${dir} OR name STREQUAL "harness")
+  if(NOT IS_DIRECTORY ${dir} OR name STREQUAL "harness" OR name STREQUAL "support")
     continue()
   endif()
   file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT test_sources)
     continue()
   endif()
+  list(FIND GAME_LAYERS ${name} layer_index)
   add_executable(${name}_tests ${test_sources})
-  target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
-  if(TARGET harness)
+  target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  if(layer_index GREATER_EQUAL 0)
+    target_include_directories(${name}_tests PRIVATE ${GAME_LAYER_ROOT_${name}})
+    target_link_libraries(${name}_tests PRIVATE ${name})
+  else()
+    target_include_directories(${name}_tests PRIVATE ${GAME_LAYER_ROOT_app})
+  endif()
+  if(layer_index LESS 0 OR layer_index GREATER_EQUAL shell_index)
     target_link_libraries(${name}_tests PRIVATE harness)
   endif()
-  target_link_libraries(${name}_tests PRIVATE ${GAME_LINK_ALL} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name}_tests PRIVATE test_support platform_deps GTest::gtest GTest::gtest_main)
   if(TARGET game_dir)
     add_dependencies(${name}_tests game_dir)
   endif()

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/game_scenes.h"
 #include "shell/game_app.h"
+#include "shell/scene_set.h"
 
 namespace {
 bool IsDirectory(const char* path) {
@@ -18,7 +20,7 @@ int main() {
         std::fprintf(stderr, "game: no Art folder here; run the game from its game directory (build/game)\n");
         return 1;
     }
-    auto app = std::make_unique<GameApp>();
+    auto app = std::make_unique<GameApp>(MakeGameScenes());
     int ran = app->Run();
     bool failed = ran == 0 || app->startFailed;
     app.reset();

@@ -1,9 +1,10 @@
 // The quest jingle and the sounds of the events the engine and the panel
 // raised this frame.
+#include "areas/area_session.h"
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 
@@ -64,69 +65,69 @@ void RunJingle(GameApp& app) {
 
 // The pickup and the allies' voice. The engine raises no ray or modulator
 // flag in these areas, so those rows of the table stay silent here.
-void PlayTableA(GameApp& app) {
+void PlayTableA(GameApp& app, AreaSession& area) {
     BattleEngine& engine = *app.battleEngine;
     if (engine.pickupEvent) {
         engine.pickupEvent = 0;
-        PlayAreaSound(app, AreaSound::Pick);
+        PlayAreaSound(app, area, AreaSound::Pick);
     }
     if (engine.helpArrivedEvent) {
         engine.helpArrivedEvent = 0;
-        PlayAreaSound(app, AreaSound::AllyVoice);
+        PlayAreaSound(app, area, AreaSound::AllyVoice);
     }
 }
 
-void PlayTableB(GameApp& app) {
+void PlayTableB(GameApp& app, AreaSession& area) {
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     panel.soundRequest = static_cast<uint8_t>((panel.soundRequest + 1) % 3);
     for (int k = 0; k < 3; ++k) {
-        if (app.ringSounds[k] != 1) continue;
-        app.ringSounds[k] = 2;
-        PlayAreaSound(app, kRingSounds[k]);
+        if (area.ringSounds[k] != 1) continue;
+        area.ringSounds[k] = 2;
+        PlayAreaSound(app, area, kRingSounds[k]);
     }
     if (engine.armageddonSound == 1 && engine.armageddonTimeline != 0) {
         engine.armageddonSound = 0;
-        PlayAreaSound(app, AreaSound::Armageddon);
+        PlayAreaSound(app, area, AreaSound::Armageddon);
     }
     if (panel.electricSound == 1) {
         panel.electricSound = 0;
-        PlayAreaSound(app, AreaSound::Electric);
+        PlayAreaSound(app, area, AreaSound::Electric);
     }
     if (engine.unitHitEvent == 1) {
         engine.unitHitEvent = 0;
-        PlayAreaSound(app, kHitCries[panel.soundRequest]);
+        PlayAreaSound(app, area, kHitCries[panel.soundRequest]);
     }
     for (const EventSound& event : kEngineEvents) {
         if (engine.*event.flag != 1) continue;
         engine.*event.flag = event.after;
-        PlayAreaSound(app, event.sound);
+        PlayAreaSound(app, area, event.sound);
     }
 }
 }  // namespace
 
-void PlayAreaEventSounds(GameApp& app) {
+void PlayAreaEventSounds(GameApp& app, AreaSession& area) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     RunJingle(app);
-    if (state.questJingle == 0) PlayTableA(app);
+    if (state.questJingle == 0) PlayTableA(app, area);
     for (int k = 0; k < 3; ++k) {
-        if (engine.ring[k].state == 0 && app.ringSounds[k] == 2) app.ringSounds[k] = 0;
+        if (engine.ring[k].state == 0 && area.ringSounds[k] == 2) area.ringSounds[k] = 0;
     }
     if (engine.emergencyEscape != 0) engine.freshAreaEvent = 0;
     if (panel.accentTimer == 0 && state.questJingle == 0) {
-        if (engine.freshAreaEvent == 0) PlayTableB(app);
+        if (engine.freshAreaEvent == 0) PlayTableB(app, area);
         if (engine.freshAreaEvent == 1) {
-            PlayAreaSound(app, AreaSound::Arrival);
+            PlayAreaSound(app, area, AreaSound::Arrival);
             engine.freshAreaEvent = 2;
         }
     }
     if (state.questJingle != 0) return;
-    if (panel.accentTimer == 1) PlayAreaSound(app, AreaSound::Accent);
+    if (panel.accentTimer == 1) PlayAreaSound(app, area, AreaSound::Accent);
     if (panel.hoverSoundCode != 0 && panel.hoverSoundCode != panel.lastHoverSoundCode) {
         panel.lastHoverSoundCode = panel.hoverSoundCode;
-        PlayAreaSound(app, AreaSound::Snap);
+        PlayAreaSound(app, area, AreaSound::Snap);
     }
     if (panel.hoverSoundCode == 0) panel.lastHoverSoundCode = 0;
 }

@@ -1,15 +1,15 @@
 // The control panel and the battle engine, made when an area first needs them
 // and filled from the game record.
-#include "areas/control_panel.h"
 #include "areas/quest_progress.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/motion_stepper.h"
 #include "platform/number_text.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
-#include "shell/seed_battle_engine.h"
+#include "shell/record_exchange.h"
 
 namespace {
 // The gift amounts in the order of the panel's gift texts: the six resources
@@ -35,7 +35,7 @@ void AddQuestGiftBonuses(ControlPanel& panel, const BonusBlock& bonus, uint32_t 
 
 void CreateAreaPanel(GameApp& app) {
     const GameState& state = *app.gameState;
-    app.controlPanel = new ControlPanel();
+    app.controlPanel = std::make_unique<ControlPanel>();
     ControlPanel& panel = *app.controlPanel;
     panel.LoadArt(&app.graphics);
     panel.areaTitleTimer = 1;
@@ -50,24 +50,12 @@ void CreateAreaPanel(GameApp& app) {
 }
 
 void CreateAreaEngine(GameApp& app) {
-    app.battleEngine = new BattleEngine();
+    app.battleEngine = std::make_unique<BattleEngine>();
     app.battleEngine->LoadArt(&app.graphics);
-    SeedEngineFromRecord(app);
-}
-
-void SeedEngineFromRecord(GameApp& app) {
-    const GameState& state = *app.gameState;
-    BattleEngine& engine = *app.battleEngine;
-    SeedBattleEngine(engine, state);
-    for (int k = 0; k < kSkillCount; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
-        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
-        engine.skillFullCharges[k] = static_cast<int32_t>(state.skillBenefits[k]);
-    }
-    engine.experienceBonus = state.bonusBlock.reservedBonus;
+    record_exchange::SeedNewAreaEngine(*app.battleEngine, *app.gameState);
 }
 
 uint8_t StepOf(const GameApp& app, int slot) {
-    const MotionStepper* stepper = app.steppers[slot];
+    const MotionStepper* stepper = app.steppers[slot].get();
     return stepper ? stepper->steps : 0;
 }

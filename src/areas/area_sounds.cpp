@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "areas/area_session.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 
@@ -20,7 +21,6 @@ constexpr AreaSoundRow kAreaSounds[] = {
     {"Data\\TOOMUCH.wav", 5, 10},     {"Data\\STAMP.wav", 2, 0},
 };
 static_assert(std::size(kAreaSounds) == static_cast<size_t>(AreaSound::Count));
-static_assert(static_cast<int>(AreaSound::Count) <= GameApp::kAreaSoundSlots);
 
 constexpr int32_t kQuietestRay = 10;  // RAY is not played at or below this volume
 }  // namespace
@@ -32,11 +32,11 @@ int32_t AreaSoundVolume(uint32_t soundVolume, int32_t offset) {
     return static_cast<int32_t>(std::clamp<int64_t>(sum, 0, 100));
 }
 
-void PlayAreaSound(GameApp& app, AreaSound sound) {
-    const GameState* state = app.gameState;
+void PlayAreaSound(GameApp& app, AreaSession& area, AreaSound sound) {
+    const GameState* state = app.gameState.get();
     if (!state || !state->soundsOn) return;
     if (sound == AreaSound::Ray && state->soundVolume <= kQuietestRay) return;
     const AreaSoundRow& row = AreaSoundAt(sound);
-    ++app.areaSoundsPlayed[static_cast<size_t>(sound)];
+    ++area.soundsPlayed[static_cast<size_t>(sound)];
     app.channels[row.channel].Play(row.file, AreaSoundVolume(state->soundVolume, row.volumeOffset), 1);
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 class GameApp;
+struct AreaSession;
 
 // The sounds of the area scenes: one row per event, with its file, the
 // channel it plays on and the offset added to the player's sound volume.
@@ -44,5 +45,5 @@ const AreaSoundRow& AreaSoundAt(AreaSound sound);
 // otherwise wrap a loud sum round to a whisper).
 int32_t AreaSoundVolume(uint32_t soundVolume, int32_t offset);
 
-// Plays the sound once on its channel; silent while sounds are off.
-void PlayAreaSound(GameApp& app, AreaSound sound);
+// Plays the sound once on its channel and counts it; silent while sounds are off.
+void PlayAreaSound(GameApp& app, AreaSession& area, AreaSound sound);

@@ -2,11 +2,11 @@
 // shown after every arrival while the panel's title timer runs.
 #include <cstring>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "areas/region_data.h"
 #include "areas/region_frame_steps.h"
-#include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
 #include "shell/game_app.h"

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "areas/area_backdrop.h"
 #include "areas/building_kinds.h"
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/number_text.h"
 #include "platform/point_in_rect.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -136,12 +137,12 @@ void BasePlacement::ApplyDrop(GameState& state, BattleEngine& engine, ControlPan
         ApplyBonusRaises(state.bonusBlock, DropBonuses(kind));
         if (kind == kStorage) DropStorage(state);
         if (kind == kRobotFactory) DropFactory(state, panel);
-        CopyBonusesToEngine(state.bonusBlock, engine);
+        record_exchange::CopyBonusesToEngine(state, engine);
     }
     engine.placedBuildingSlot = 0;
     if (engine.baseChanged) {
         engine.baseChanged = 0;
-        CopyPositionsToRecord(state, engine);
+        record_exchange::CopyBuildingPositionsBack(engine, state);
     }
 }
 
@@ -183,7 +184,7 @@ BasePlacement::Upgrade BasePlacement::UpgradeBuilding(GameState& state, BattleEn
     engine.upgradeGlowFalling[slot] = 0;
     ApplyBonusRaises(state.bonusBlock, UpgradeBonuses(kind));
     if (kind == kRobotFactory) UpgradeFactory(state, engine, slot);
-    CopyBonusesToEngine(state.bonusBlock, engine);
+    record_exchange::CopyBonusesToEngine(state, engine);
     upgradeSound = 1;
     return Upgrade::kDone;
 }
@@ -206,32 +207,5 @@ void BasePlacement::CentreOnNewRobot(BattleEngine& engine, AreaBackdrop& backdro
         engine.newRobotY = engine.building.y[i] + kRobotOffsetY;
         backdrop.viewX = std::clamp(engine.newRobotX - kHalfScreenW, kViewMinX, kViewMaxX);
         backdrop.viewY = std::clamp(engine.newRobotY - kHalfScreenH, kViewMinY, kViewMaxY);
-    }
-}
-
-void BasePlacement::CopyBonusesToEngine(const BonusBlock& block, BattleEngine& engine) {
-    engine.goldBonus = block.goldBonus;
-    engine.crystalBonus = block.crystalBonus;
-    engine.favorsBonus = block.favorsBonus;
-    engine.shipMaterialBonus = block.shipMaterialBonus;
-    engine.robotMaterialBonus = block.robotMaterialBonus;
-    engine.buildingMaterialBonus = block.buildingMaterialBonus;
-}
-
-void BasePlacement::CopyBuildingsToEngine(const GameState& state, BattleEngine& engine) {
-    for (int i = 0; i < GameState::kBuildingSlots; ++i) {
-        engine.building.active[i] = state.buildingExists[i];
-        engine.building.type[i] = state.buildingKinds[i];
-        engine.building.frame[i] = state.buildingFrames[i];
-        engine.building.level[i] = state.buildingLevels[i];
-        engine.building.x[i] = state.buildingX[i];
-        engine.building.y[i] = state.buildingY[i];
-    }
-}
-
-void BasePlacement::CopyPositionsToRecord(GameState& state, const BattleEngine& engine) {
-    for (int i = 0; i < GameState::kBuildingSlots; ++i) {
-        state.buildingX[i] = engine.building.x[i];
-        state.buildingY[i] = engine.building.y[i];
     }
 }

@@ -5,7 +5,6 @@ class AreaBackdrop;
 class BattleEngine;
 class ControlPanel;
 class GameState;
-struct BonusBlock;
 
 // The base work the home base does around the engine's building table:
 // cancelling a construction, the effects of a dropped building, the
@@ -52,12 +51,6 @@ public:
 
     // A robot just made: the view moves to the factory it leaves from.
     static void CentreOnNewRobot(BattleEngine& engine, AreaBackdrop& backdrop);
-
-    static void CopyBonusesToEngine(const BonusBlock& block, BattleEngine& engine);
-    // The record's buildings into the engine's table (existing, kind, frame, level, position).
-    static void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine);
-    // Positions back into the record (the scene's leave step, and after every drop).
-    static void CopyPositionsToRecord(GameState& state, const BattleEngine& engine);
 
     uint8_t cancelHover = 0;
     uint8_t upgradeSound = 0;  // one-shot: an upgrade was done

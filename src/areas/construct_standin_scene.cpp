@@ -1,10 +1,8 @@
-// A plain Construct Buildings page until the real screen is built: a list of
-// the twelve kinds with their costs. Choosing one pays for it and sends the
-// player back to the home base carrying the new building, as the real screen
-// will; refusals show a line of text instead of its message boxes.
+#include "areas/construct_standin_scene.h"
+
 #include "areas/building_kinds.h"
 #include "areas/construction_order.h"
-#include "areas/control_panel.h"
+#include "hud/control_panel.h"
 #include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/key_codes.h"
@@ -25,16 +23,9 @@ constexpr int32_t kCostX = 520;
 constexpr int32_t kMessageY = 490;
 constexpr uint32_t kMessageMs = 1200;
 constexpr const char* kProceedSound = "Data\\scifi059.wav";
+constexpr int32_t kMp3Volume = -700;
 
-// The page's state lives only while the page is shown.
-struct ConstructPage {
-    int chosen = 0;  // kind 0-11
-    const char* message = nullptr;
-    uint32_t messageSince = 0;
-    uint8_t held = 0;        // the left button is down
-    uint8_t pressedRow = 0;  // row + 1 it went down on
-};
-ConstructPage page;
+using Page = ConstructStandInScene::Page;
 
 bool Pressed(GameApp& app, uint8_t code) {
     if (!app.keyboard.KeyPressed(code)) return false;
@@ -54,7 +45,7 @@ void Leave(GameApp& app) {
     app.SwitchScene(scenes::ForLocation(app.gameState->location));
 }
 
-void Proceed(GameApp& app) {
+void Proceed(GameApp& app, Page& page) {
     GameState& state = *app.gameState;
     switch (OrderConstruction(state, *app.battleEngine, page.chosen)) {
     case ConstructionOrder::kPlaced:
@@ -62,7 +53,6 @@ void Proceed(GameApp& app) {
         Leave(app);
         return;
     case ConstructionOrder::kBaseFull:
-        // The control bar tells the player why nothing happened.
         // The control bar tells the player why nothing happened.
         if (app.controlPanel) app.controlPanel->buildingLimitTimer = 1;
         Leave(app);
@@ -77,7 +67,7 @@ void Proceed(GameApp& app) {
     page.messageSince = NowMs();
 }
 
-void ReadInput(GameApp& app) {
+void ReadInput(GameApp& app, Page& page) {
     if (Pressed(app, key::kEscape) || Pressed(app, key::kBack)) {
         Leave(app);
         return;
@@ -85,7 +75,7 @@ void ReadInput(GameApp& app) {
     if (Pressed(app, key::kUp)) page.chosen = (page.chosen + kBuildingKindCount - 1) % kBuildingKindCount;
     if (Pressed(app, key::kDown)) page.chosen = (page.chosen + 1) % kBuildingKindCount;
     if (Pressed(app, key::kReturn)) {
-        Proceed(app);
+        Proceed(app, page);
         return;
     }
     MouseCursor& cursor = *app.cursor;
@@ -99,11 +89,11 @@ void ReadInput(GameApp& app) {
         const bool same = page.pressedRow != 0 && page.pressedRow == row + 1;
         page.held = 0;
         page.pressedRow = 0;
-        if (same) Proceed(app);
+        if (same) Proceed(app, page);
     }
 }
 
-void Draw(GameApp& app) {
+void Draw(GameApp& app, const Page& page) {
     const GameState& state = *app.gameState;
     Font& font = *app.sharedFont;
     char number[kNumberTextSize];
@@ -130,20 +120,22 @@ void Draw(GameApp& app) {
 
 }  // namespace
 
-void GameApp::ConstructSceneFrame() {
+void ConstructStandInScene::Enter(GameApp&) { page_ = Page{}; }
+
+void ConstructStandInScene::Frame(GameApp& app) {
     constexpr uint32_t kArt = GameApp::kArtSharedFont;
-    KeepMp3Playing(-700);
-    if (SceneEntry()) page = ConstructPage{};
-    SceneBeginFrame(true);
-    EnsureSharedObjects(kArt);
-    SceneReloadArt(kArt);
-    if (battleEngine && gameState) {
-        ReadInput(*this);
-        Draw(*this);
+    app.KeepMp3Playing(kMp3Volume);
+    app.SceneEntry(*this);
+    app.SceneBeginFrame(true);
+    app.EnsureSharedObjects(kArt);
+    app.SceneReloadArt(*this);
+    if (app.battleEngine && app.gameState) {
+        ReadInput(app, page_);
+        Draw(app, page_);
     }
-    SceneTickClock();
-    HandleScreenHotkeys();
+    app.SceneTickClock();
+    app.HandleScreenHotkeys();
     // Chosen again by its own key, the page stays.
-    if (leaveScene && sceneFrame == scenes::Construct) leaveScene = 0;
-    SceneEndFrame(kArt);
+    app.SceneLeaveStep(*this, true);
+    app.SceneEndFrame(*this);
 }

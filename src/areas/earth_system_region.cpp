@@ -1,12 +1,17 @@
 // The first region, "Earth System": areas 2 to 28, its portals and travel
 // menu, its structures, waves and quests. The frame is the battle regions' one.
-#include "areas/area_backdrop.h"
-#include "areas/area_shapes.h"
-#include "areas/region_scene.h"
+#include "areas/earth_system_region.h"
+
+#include "areas/quest_progress.h"
+#include "areas/region_data.h"
 #include "battle/battle_engine.h"
+#include "battle/quest_helper_tables.h"
+#include "hud/area_backdrop.h"
+#include "hud/area_shapes.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
 #include "shell/game_app.h"
+#include "waves/earth_system_waves.h"
 
 namespace {
 constexpr uint32_t kLocation = 2;
@@ -248,7 +253,7 @@ constexpr RegionData kEarthSystem = {
     kLocation,
     kQuestSet,
     2,
-    scenes::EarthSystem,
+    SceneId::EarthSystem,
     kPortalMap.byArea,
     kBannerNames,
     kRoutes,
@@ -258,17 +263,15 @@ constexpr RegionData kEarthSystem = {
     static_cast<int>(sizeof(kTravelRows) / sizeof(kTravelRows[0])),
     EarthSystemBounds,
     DrawEarthSystemStructures,
-    &BattleEngine::RunWavesEarthSystemA,
-    &BattleEngine::RunWavesEarthSystemB,
-    &BattleEngine::SpawnHelpersEarthSystem,
-    &GameApp::PlaceQuestDrops,
-    &GameApp::CheckEarthSystemQuests,
-    &GameApp::CompleteQuest,
-    &GameApp::MoveConvoy,
-    &GameApp::ShowReturnHint,
+    RunWavesEarthSystemA,
+    RunWavesEarthSystemB,
+    EarthSystemHelpers,
+    PlaceQuestDrops,
+    CheckEarthSystemQuests,
+    CompleteQuest,
+    MoveConvoy,
+    ShowReturnHint,
 };
 }  // namespace
 
 const RegionData& EarthSystemRegion() { return kEarthSystem; }
-
-void GameApp::EarthSystemFrame() { RunRegionFrame(*this, kEarthSystem); }

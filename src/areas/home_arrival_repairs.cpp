@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/number_text.h"
 #include "shell/game_state.h"
 

@@ -1,18 +1,20 @@
 // Drawing the home base: floor, buildings, radar and portal, the advisor,
 // the placement texts, the battle and the panel, the building box with its
 // clicks, the arrival title, and the portal's travel menu.
-#include "areas/area_backdrop.h"
+#include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
 #include "areas/building_box.h"
 #include "areas/building_kinds.h"
-#include "areas/control_panel.h"
 #include "areas/home_base_rules.h"
+#include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
-#include "frontend/advisor_bubble.h"
+#include "hud/advisor_bubble.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
 #include "platform/font.h"
 #include "platform/input_device.h"
@@ -83,7 +85,7 @@ void DrawAdvisor(GameApp& app) {
     ChooseHint(app);
     advisor.Animate();
     advisor.Bob(StepOf(app, kStepS50), StepOf(app, kStepS30), kBobMinY, kBobMaxY);
-    advisor.Draw(app.sharedArt->menuSheet, app.sharedFont);
+    advisor.Draw(app.sharedArt->menuSheet, app.sharedFont.get());
 }
 
 void DrawAdvisorArrow(GameApp& app) {
@@ -111,28 +113,28 @@ void DrawBattleAndPanel(GameApp& app) {
 }
 
 // The building box's rows act on a left press.
-void ClickBuildingBox(GameApp& app) {
+void ClickBuildingBox(GameApp& app, HomeBaseScene& home) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     InputDevice& mouse = app.cursor->mouse;
     if (!mouse.ButtonPressed(0)) return;
     if (engine.moveHover) {
-        PlayAreaSound(app, AreaSound::Snap);
+        PlayAreaSound(app, home.Session(), AreaSound::Snap);
         engine.moveHover = 0;
         engine.movingBuilding = 1;
         engine.hoveredBuilding = 0;
         if (engine.movingBuildingSlot < kBuildingSlots) engine.building.active[engine.movingBuildingSlot] = 0;
     }
     if (engine.buttonsReleased && engine.upgradeHover && engine.upgradeTarget != 0) {
-        app.basePlacement->UpgradeBuilding(state, engine, *app.controlPanel, engine.upgradeTarget - 1);
+        home.Placement().UpgradeBuilding(state, engine, *app.controlPanel, engine.upgradeTarget - 1);
     }
     if (engine.makeRobotsHover) {
         engine.makeRobotsHover = 0;
-        app.SwitchScene(scenes::MakeRobots);
+        app.SwitchScene(SceneId::MakeRobots);
     }
     if (engine.storageHover) {
         BasePlacement::RequestStorage(state, engine);
-        app.SwitchScene(scenes::YourShip);
+        app.SwitchScene(SceneId::YourShip);
     }
 }
 
@@ -154,11 +156,11 @@ void DrawRow(GameApp& app, Font& font, int row, bool open, bool hovered) {
     font.DrawText(entry.text, kRowX, y, kRowW, kRowH, kRowColour, 0);
 }
 
-void Travel(GameApp& app, int row) {
+void Travel(GameApp& app, AreaSession& area, int row) {
     GameState& state = *app.gameState;
     if (row == 2) {
         state.restockFlag = 1;
-        app.SwitchScene(scenes::Store);
+        app.SwitchScene(SceneId::Store);
         return;
     }
     const HomeTravelEntry& entry = HomeTravelRow(state.questSet, row);
@@ -169,39 +171,39 @@ void Travel(GameApp& app, int row) {
     backdrop.viewY = entry.viewY;
     state.currentArea = static_cast<uint32_t>(entry.area);
     if (entry.restartsClock) {
-        app.areaClockRestart = 1;
-        app.secondsInArea = 0;
-        app.areaClockMark = 0;
+        area.clockRestart = 1;
+        area.secondsInArea = 0;
+        area.clockMark = 0;
     }
-    app.SwitchScene(state.questSet == 2 ? scenes::Invasions : scenes::EarthSystem);
+    app.SwitchScene(state.questSet == 2 ? SceneId::Invasions : SceneId::EarthSystem);
 }
 
 }  // namespace
 
-void DrawHomeBase(GameApp& app) {
+void DrawHomeBase(GameApp& app, HomeBaseScene& home) {
     BattleEngine& engine = *app.battleEngine;
     AreaBackdrop& backdrop = *app.areaBackdrop;
     SharedArt& art = *app.sharedArt;
-    app.graphics.SetViewTransform(app.sceneCamera);
+    app.graphics.SetViewTransform(app.sceneCamera.get());
     backdrop.DrawHomeFloor(art.spaceSheet, art.dustSheet);
     backdrop.DrawHomeDecor(art.cloudsSheet);
     backdrop.DrawHomeBorder(art.spaceSheet);
     BasePlacement::CentreOnNewRobot(engine, backdrop);
-    engine.DrawBase(backdrop.viewX, backdrop.viewY, app.basePlacement->cursorX, app.basePlacement->cursorY,
+    engine.DrawBase(backdrop.viewX, backdrop.viewY, home.Placement().cursorX, home.Placement().cursorY,
                     art.menuSheet);
     backdrop.DrawRadarWalls(art.menuSheet, engine.shipX, engine.shipY, engine.offsetRight, engine.offsetLeft,
                             engine.offsetUp, engine.offsetDown);
     DrawPortals(app);
     DrawAdvisor(app);
-    DrawPlacementOverlays(engine, *app.basePlacement, app.controlPanel->font, art.menuSheet);
+    DrawPlacementOverlays(engine, home.Placement(), app.controlPanel->font, art.menuSheet);
     if (!HomeBusy(app)) DrawBattleAndPanel(app);
     DrawAdvisorArrow(app);
     DrawBuildingBox(*app.gameState, engine, app.controlPanel->font, art.menuSheet);
-    ClickBuildingBox(app);
+    ClickBuildingBox(app, home);
     if (app.controlPanel->areaTitleTimer != 0) DrawAreaTitleBanner(app, HomeBanner());
 }
 
-void HandleHomeTravelMenu(GameApp& app) {
+void HandleHomeTravelMenu(GameApp& app, HomeBaseScene& home) {
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     if (panel.repairsOpen || !engine.portal.touched[0] || engine.newBuildingPending || !panel.font) return;
@@ -222,5 +224,5 @@ void HandleHomeTravelMenu(GameApp& app) {
     const int row = engine.travelPressedRow;
     if (row < 2 || row != hover || !HomeTravelRowOpen(*app.gameState, row)) return;
     engine.travelPressedRow = 0;
-    Travel(app, row);
+    Travel(app, home.Session(), row);
 }

@@ -1,12 +1,15 @@
 // The end of a home base frame: clocks, shortcut keys, energy refill, the
 // emergency escape's turn and landing, the leave step and the end of scene.
+#include "areas/area_session.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -55,25 +58,24 @@ void RunEscape(GameApp& app) {
     }
 }
 
+}  // namespace
+
 void LeaveHomeBase(GameApp& app) {
     BattleEngine& engine = *app.battleEngine;
-    BasePlacement::CopyPositionsToRecord(*app.gameState, engine);
+    record_exchange::CopyBuildingPositionsBack(engine, *app.gameState);
     engine.hoveredBuilding = 0;
     app.gameState->location = kHomeLocation;
     for (uint8_t& active : engine.playerShot.active) active = 0;
 }
 
-}  // namespace
-
-void FinishHomeFrame(GameApp& app) {
+void FinishHomeFrame(GameApp& app, HomeBaseScene& home) {
     GameState& state = *app.gameState;
     app.SceneTickClock();
     const bool carrying = HomePlacingOrMoving(app);
     if (!carrying) app.HandleScreenHotkeys();
     state.energy = state.energyMax;
     RunEscape(app);
-    if (app.leaveScene) LeaveHomeBase(app);
-    app.cursorHidden = carrying ? 1 : 0;
-    EndAreaFrame(app);
-    app.cursorHidden = 0;
+    app.SceneLeaveStep(home, false);
+    // The carried building's picture stands for the cursor.
+    app.SceneEndFrame(home, !carrying);
 }

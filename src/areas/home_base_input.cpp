@@ -3,13 +3,15 @@
 // screen buttons, and the presses that pick, drop and cancel buildings.
 #include <algorithm>
 
-#include "areas/area_backdrop.h"
+#include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
@@ -40,9 +42,9 @@ bool EscapeRuns(const GameApp& app) { return app.battleEngine->emergencyEscape !
 bool MouseDown(GameApp& app) { return app.cursor->mouse.ButtonPressed(0) || app.cursor->mouse.ButtonPressed(1); }
 
 // Skill n (1..12) at the base. Extra Armor works here, unlike in the regions.
-void UseHomeSkill(GameApp& app, int n) {
+void UseHomeSkill(GameApp& app, AreaSession& area, int n) {
     if (n != kSkillExtraArmor + 1) {
-        UseSkillKey(app, n);
+        UseSkillKey(app, area, n);
         return;
     }
     if (!PaySkill(app, kSkillExtraArmor)) return;
@@ -55,7 +57,7 @@ void BackOrCloseWindows(GameApp& app) {
     ControlPanel& panel = *app.controlPanel;
     if (!panel.repairsOpen && !panel.questGiftsOpen) {
         // The save dialog comes up without the leave step: the engine keeps the area.
-        app.sceneFrame = scenes::SaveQuit;
+        app.sceneFrame = SceneId::SaveQuit;
         app.gameState->location = kHomeLocation;
         return;
     }
@@ -74,7 +76,7 @@ void ScrollViewByKeys(GameApp& app) {
 }
 
 // A press of either button: the panel, then picking, cancelling or dropping.
-void HandlePress(GameApp& app) {
+void HandlePress(GameApp& app, BasePlacement& placement) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
@@ -85,29 +87,29 @@ void HandlePress(GameApp& app) {
         if (panel.Click(cursor.x, cursor.y, &cursor.mouse, &engine.fireMode) == 1) panel.clickTaken = 1;
         engine.PickBuilding(camX, camY, cursor.x, cursor.y);
     }
-    if (engine.newBuildingPending && app.basePlacement->cancelHover) {
-        app.basePlacement->Cancel(state, engine);
+    if (engine.newBuildingPending && placement.cancelHover) {
+        placement.Cancel(state, engine);
     } else if (engine.newBuildingPending || engine.movingBuilding == 2) {
         BasePlacement::Drop(state, engine, camX, camY, cursor.x, cursor.y);
     }
 }
 
-void ActOnScreenButton(GameApp& app) {
+void ActOnScreenButton(GameApp& app, AreaSession& area) {
     ControlPanel& panel = *app.controlPanel;
     const uint8_t code = panel.TakeScreenClick(&app.cursor->mouse);
     if (code == 0) return;
     if (code == kSkillBarToggle) {
         panel.skillBarShown = panel.skillBarShown ? 0 : 1;
-    } else if (SceneThunk target = ScreenForCode(code)) {
-        app.SwitchScene(target);
+    } else if (const std::optional<SceneId> target = ScreenForCode(code)) {
+        app.SwitchScene(*target);
         if (code == kConstructCode) app.gameState->location = kHomeLocation;
     }
-    PlayAreaSound(app, AreaSound::StampAtBase);
+    PlayAreaSound(app, area, AreaSound::StampAtBase);
 }
 
 }  // namespace
 
-void ReadHomeKeys(GameApp& app) {
+void ReadHomeKeys(GameApp& app, HomeBaseScene& home) {
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     if (EscapeRuns(app)) panel.autoFire = 0;
@@ -125,11 +127,11 @@ void ReadHomeKeys(GameApp& app) {
     for (int k = 0; k < kSkillCount; ++k) {
         if (!Pressed(app, kSkillKeys[k])) continue;
         if (engine.skillSelectHeld) engine.quickSkill = static_cast<uint8_t>(k + 1);
-        else UseHomeSkill(app, k + 1);
+        else UseHomeSkill(app, home.Session(), k + 1);
     }
 }
 
-void HandleHomeMouse(GameApp& app) {
+void HandleHomeMouse(GameApp& app, HomeBaseScene& home) {
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     MouseCursor& cursor = *app.cursor;
@@ -139,12 +141,12 @@ void HandleHomeMouse(GameApp& app) {
     if (HomeBusy(app)) panel.autoFireAllowed = 0;
     else panel.HitTest(cursor.x, cursor.y);
 
-    app.basePlacement->UpdateCancelHover(engine, cursor.x, cursor.y);
+    home.Placement().UpdateCancelHover(engine, cursor.x, cursor.y);
     BasePlacement::UpdateBoxHovers(engine, cursor.x, cursor.y);
     const bool down = MouseDown(app);
-    if (down) HandlePress(app);
+    if (down) HandlePress(app, home.Placement());
 
-    HandleSkillClicks(app, UseHomeSkill);
+    HandleSkillClicks(app, home.Session(), UseHomeSkill);
     if (!down) {
         engine.buttonsReleased = 1;
         panel.autoFireAllowed = 1;
@@ -152,6 +154,6 @@ void HandleHomeMouse(GameApp& app) {
         panel.autoFireAllowed = 0;
         panel.lastClickedCode = 0;
     }
-    ActOnScreenButton(app);
+    ActOnScreenButton(app, home.Session());
     if (!down && engine.movingBuilding == 1) engine.movingBuilding = 2;
 }

@@ -1,7 +1,7 @@
 #include "areas/home_base_rules.h"
 
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "shell/game_state.h"
 
 namespace {

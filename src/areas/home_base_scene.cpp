@@ -1,21 +1,20 @@
-// The home base: the ship flies among the player's buildings, which can be
-// placed, moved and upgraded; robots leave their factory; the portal's
-// travel menu leads to the store and to the regions. The frame is the battle
-// frame's subset plus the base's own work.
-#include "areas/area_backdrop.h"
-#include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "areas/home_base_scene.h"
+
+#include "areas/area_session.h"
 #include "areas/home_arrival_repairs.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
-#include "frontend/advisor_bubble.h"
+#include "hud/advisor_bubble.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
 #include "platform/motion_stepper.h"
 #include "platform/shared_art.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ constexpr int32_t kMainPortalX = 500, kMainPortalY = -200;
 constexpr int32_t kHomeBounds[4] = {-1570, -536, -64, 736};  // y min, y max, x min, x max
 
 void ResetAdvisor(GameApp& app) {
-    if (!app.advisor) app.advisor = new AdvisorBubble();
+    if (!app.advisor) app.advisor = std::make_unique<AdvisorBubble>();
     AdvisorBubble& advisor = *app.advisor;
     advisor.advisorX = 700;
     advisor.advisorY = 420;
@@ -43,12 +42,12 @@ void ResetAdvisor(GameApp& app) {
 // What only a home base does with a panel or an engine it has just made.
 void FinishNewPanel(ControlPanel& panel) { panel.travelled = 1; }
 
-void FinishNewEngine(GameApp& app) {
+void FinishNewEngine(GameApp& app, AreaSession& area) {
     BattleEngine& engine = *app.battleEngine;
-    for (uint8_t& ring : app.ringSounds) ring = 0;
+    for (uint8_t& ring : area.ringSounds) ring = 0;
     engine.shieldRamp = 1.0f;
     // The base draws each building with its own frame byte.
-    BasePlacement::CopyBuildingsToEngine(*app.gameState, engine);
+    record_exchange::CopyBuildingsToEngine(*app.gameState, engine);
 }
 
 void ClearBattle(BattleEngine& engine) {
@@ -66,83 +65,7 @@ void CopyRecordEachLoad(GameApp& app) {
     ControlPanel& panel = *app.controlPanel;
     panel.skillsToChoose = state.skillPoints;
     panel.awardsToChoose = state.awardPicks;
-    state.skillCharges[0] = state.skillBenefits[0];
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
-        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
-    }
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) engine.robotTypeCounts[rank] = state.operationalByRank[rank];
-}
-
-}  // namespace
-
-bool HomePlacingOrMoving(const GameApp& app) { return BasePlacement::PlacingOrMoving(*app.battleEngine); }
-bool HomeBusy(const GameApp& app) { return BasePlacement::InAnyMode(*app.battleEngine); }
-
-void EnterHomeBase(GameApp& app) {
-    if (!app.leaveScene) return;
-    GameState& state = *app.gameState;
-    app.music.Stop();
-    app.SceneEntry();
-    app.areaLoadPending = 1;
-    // As the regions do on entry: screens opened from here come back here
-    // (after a load from the main menu the record still names the menus).
-    state.location = 1;
-    if (app.controlPanel) app.controlPanel->region = 1;
-    if (app.areaBackdrop) {
-        AreaBackdrop& backdrop = *app.areaBackdrop;
-        backdrop.areaNumber = kHomeArea;
-        if (state.shipDestroyed) {
-            state.shipDestroyed = 0;
-            backdrop.viewX = kDestroyedViewX;
-            backdrop.viewY = kDestroyedViewY;
-        }
-        if (app.battleEngine && app.battleEngine->newBuildingPending == 1) {
-            backdrop.viewX = kPlacingViewX;
-            backdrop.viewY = kPlacingViewY;
-        }
-    }
-    if (state.freshGame) {
-        for (int k = 0; k < GameApp::kStepperCount; ++k) {
-            if (app.steppers[k]) app.steppers[k]->resetPending = 1;
-        }
-        if (app.steppers[1]) app.steppers[1]->base = state.stepBase;
-    }
-    ResetAdvisor(app);
-}
-
-void LoadHomeBase(GameApp& app) {
-    app.areaLoadPending = 0;
-    GameState& state = *app.gameState;
-    const bool newPanel = app.controlPanel == nullptr;
-    const bool newEngine = app.battleEngine == nullptr;
-    EnsureAreaObjects(app);
-    if (!app.basePlacement) app.basePlacement = new BasePlacement();
-    if (newPanel) FinishNewPanel(*app.controlPanel);
-    if (newEngine) FinishNewEngine(app);
-
-    BattleEngine& engine = *app.battleEngine;
-    AreaBackdrop& backdrop = *app.areaBackdrop;
-    backdrop.areaNumber = kHomeArea;
-    state.currentArea = kHomeArea;
-    backdrop.SetupArea(state.questSet);
-    if (!state.returnedFromScreen) engine.freshAreaEvent = 1;
-    state.questJingle = 0;
-    for (int k = 0; k < 4; ++k) engine.AreaBounds[k] = kHomeBounds[k];
-    for (int p = 0; p < PortalTable::kSlots; ++p) engine.portal.exists[p] = engine.portal.touched[p] = 0;
-    engine.portal.exists[0] = 1;
-    engine.portal.x[0] = kMainPortalX;
-    engine.portal.y[0] = kMainPortalY;
-    CopyRecordEachLoad(app);
-    ClearBattle(engine);
-    state.returnedFromScreen = 0;
-    for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
-}
-
-void ReloadHomeArt(GameApp& app) {
-    constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared | GameApp::kArtEngine;
-    if (!app.SceneReloadArt(kArt)) return;
-    app.controlPanel->LoadArt(&app.graphics);
+    record_exchange::CopyOnHomeLoad(state, engine);
 }
 
 void LeanHomeCamera(GameApp& app) {
@@ -169,29 +92,93 @@ void StepHomeSteppers(GameApp& app) {
     }
 }
 
-void GameApp::HomeBaseFrame() {
-    GameState& state = *gameState;
+}  // namespace
+
+bool HomePlacingOrMoving(const GameApp& app) { return BasePlacement::PlacingOrMoving(*app.battleEngine); }
+bool HomeBusy(const GameApp& app) { return BasePlacement::InAnyMode(*app.battleEngine); }
+
+void HomeBaseScene::Enter(GameApp& app) {
+    GameState& state = *app.gameState;
+    app.music.Stop();
+    loadPending = 1;
+    // As the regions do on entry: screens opened from here come back here
+    // (after a load from the main menu the record still names the menus).
+    state.location = 1;
+    if (app.controlPanel) app.controlPanel->region = 1;
+    if (app.areaBackdrop) {
+        AreaBackdrop& backdrop = *app.areaBackdrop;
+        backdrop.areaNumber = kHomeArea;
+        if (state.shipDestroyed) {
+            state.shipDestroyed = 0;
+            backdrop.viewX = kDestroyedViewX;
+            backdrop.viewY = kDestroyedViewY;
+        }
+        if (app.battleEngine && app.battleEngine->newBuildingPending == 1) {
+            backdrop.viewX = kPlacingViewX;
+            backdrop.viewY = kPlacingViewY;
+        }
+    }
+    if (state.freshGame) {
+        for (int k = 0; k < GameApp::kStepperCount; ++k) {
+            if (app.steppers[k]) app.steppers[k]->resetPending = 1;
+        }
+        if (app.steppers[1]) app.steppers[1]->base = state.stepBase;
+    }
+    ResetAdvisor(app);
+}
+
+void HomeBaseScene::Load(GameApp& app) {
+    loadPending = 0;
+    GameState& state = *app.gameState;
+    const bool newPanel = app.controlPanel == nullptr;
+    const bool newEngine = app.battleEngine == nullptr;
+    EnsureAreaObjects(app);
+    if (newPanel) FinishNewPanel(*app.controlPanel);
+    if (newEngine) FinishNewEngine(app, session_);
+
+    BattleEngine& engine = *app.battleEngine;
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+    backdrop.areaNumber = kHomeArea;
+    state.currentArea = kHomeArea;
+    backdrop.SetupArea(state.questSet);
+    if (!state.returnedFromScreen) engine.freshAreaEvent = 1;
+    state.questJingle = 0;
+    for (int k = 0; k < 4; ++k) engine.AreaBounds[k] = kHomeBounds[k];
+    for (int p = 0; p < PortalTable::kSlots; ++p) engine.portal.exists[p] = engine.portal.touched[p] = 0;
+    engine.portal.exists[0] = 1;
+    engine.portal.x[0] = kMainPortalX;
+    engine.portal.y[0] = kMainPortalY;
+    CopyRecordEachLoad(app);
+    ClearBattle(engine);
+    state.returnedFromScreen = 0;
+    for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
+}
+
+void HomeBaseScene::Leave(GameApp& app) { LeaveHomeBase(app); }
+
+void HomeBaseScene::Frame(GameApp& app) {
+    GameState& state = *app.gameState;
     if (state.questJingle != 0) {
         state.questJingle = 0;
-        music.Stop();
+        app.music.Stop();
     }
-    if (state.musicOn) KeepMp3Playing(state.mp3Volume);
-    EnterHomeBase(*this);
-    SceneBeginFrame(false);
-    if (areaLoadPending) LoadHomeBase(*this);
-    ReloadHomeArt(*this);
-    ControlPanel& panel = *controlPanel;
-    if (panel.travelled || panel.sceneFlag2) RepairOnArrival(state, *battleEngine, panel);
-    battleEngine->AreaBounds[kBoundYMax] = HomePlacingOrMoving(*this) ? -568 : -536;
-    LeanHomeCamera(*this);
-    StepHomeSteppers(*this);
-    ReadHomeKeys(*this);
-    HandleHomeMouse(*this);
-    UpdateHomeBase(*this);
-    PlayHomeSounds(*this);
-    if (!deviceLost) {
-        DrawHomeBase(*this);
-        HandleHomeTravelMenu(*this);
+    if (state.musicOn) app.KeepMp3Playing(state.mp3Volume);
+    app.SceneEntry(*this);
+    app.SceneBeginFrame(false);
+    if (loadPending) Load(app);
+    app.SceneReloadArt(*this);
+    ControlPanel& panel = *app.controlPanel;
+    if (panel.travelled || panel.sceneFlag2) RepairOnArrival(state, *app.battleEngine, panel);
+    app.battleEngine->AreaBounds[kBoundYMax] = HomePlacingOrMoving(app) ? -568 : -536;
+    LeanHomeCamera(app);
+    StepHomeSteppers(app);
+    ReadHomeKeys(app, *this);
+    HandleHomeMouse(app, *this);
+    UpdateHomeBase(app, *this);
+    PlayHomeSounds(app, *this);
+    if (!app.deviceLost) {
+        DrawHomeBase(app, *this);
+        HandleHomeTravelMenu(app, *this);
     }
-    FinishHomeFrame(*this);
+    FinishHomeFrame(app, *this);
 }

@@ -2,29 +2,28 @@
 #include <cstdint>
 
 class GameApp;
+class HomeBaseScene;
 
 // The steps of the home base's frame, in frame order, each in the file of
-// its part: entry and loading, input, the update, sounds and drawing.
+// its part: input, the update, sounds and drawing, and the frame's end.
 
 // Stepper slots the home base steps (the first twelve of the thirteen).
 inline constexpr int kHomeSteppers = 12;
 
-void EnterHomeBase(GameApp& app);
-void LoadHomeBase(GameApp& app);
-void ReloadHomeArt(GameApp& app);
-void LeanHomeCamera(GameApp& app);
-void StepHomeSteppers(GameApp& app);
+void ReadHomeKeys(GameApp& app, HomeBaseScene& home);
+void HandleHomeMouse(GameApp& app, HomeBaseScene& home);
 
-void ReadHomeKeys(GameApp& app);
-void HandleHomeMouse(GameApp& app);
+void UpdateHomeBase(GameApp& app, HomeBaseScene& home);
+void PlayHomeSounds(GameApp& app, HomeBaseScene& home);
 
-void UpdateHomeBase(GameApp& app);
-void PlayHomeSounds(GameApp& app);
+void DrawHomeBase(GameApp& app, HomeBaseScene& home);
+void HandleHomeTravelMenu(GameApp& app, HomeBaseScene& home);
 
-void DrawHomeBase(GameApp& app);
-void HandleHomeTravelMenu(GameApp& app);
-
-void FinishHomeFrame(GameApp& app);
+// Clocks, shortcut keys, energy refill, the emergency escape, the leave
+// step and the end of the frame.
+void FinishHomeFrame(GameApp& app, HomeBaseScene& home);
+// The leave step's work: building positions back into the record.
+void LeaveHomeBase(GameApp& app);
 
 // True while a building is placed or moved, or a new robot is shown.
 bool HomeBusy(const GameApp& app);

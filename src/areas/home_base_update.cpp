@@ -1,15 +1,17 @@
 // One step of the home base: flight, robots, shots and portals (none of
 // them while a building is carried), the dropped building's effects, the
 // level-up, the panel's clock, and the sounds of what happened.
-#include "areas/area_backdrop.h"
+#include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
 #include "areas/home_base_rules.h"
+#include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"
@@ -42,9 +44,8 @@ void MoveAndThink(GameApp& app) {
 }
 
 // An axis that leaves the drop range goes back to its last valid value.
-void HoldCursorForPlacement(GameApp& app) {
+void HoldCursorForPlacement(GameApp& app, BasePlacement& placement) {
     MouseCursor& cursor = *app.cursor;
-    BasePlacement& placement = *app.basePlacement;
     if (!HomePlacingOrMoving(app)) {
         placement.cursorX = cursor.x;
         placement.cursorY = cursor.y;
@@ -70,7 +71,7 @@ void Fire(GameApp& app) {
 
 }  // namespace
 
-void UpdateHomeBase(GameApp& app) {
+void UpdateHomeBase(GameApp& app, HomeBaseScene& home) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
@@ -78,7 +79,7 @@ void UpdateHomeBase(GameApp& app) {
     app.areaBackdrop->Animate();
     engine.TickAnimations();
     MoveAndThink(app);
-    HoldCursorForPlacement(app);
+    HoldCursorForPlacement(app, home.Placement());
     if (engine.placedBuildingSlot || engine.baseChanged) BasePlacement::ApplyDrop(state, engine, panel);
     Fire(app);
     if (state.shipShields == 0) {
@@ -94,16 +95,17 @@ void UpdateHomeBase(GameApp& app) {
     engine.TickSlowAnimations(kHomeArea);
 }
 
-void PlayHomeSounds(GameApp& app) {
+void PlayHomeSounds(GameApp& app, HomeBaseScene& home) {
     BattleEngine& engine = *app.battleEngine;
-    BasePlacement& placement = *app.basePlacement;
+    BasePlacement& placement = home.Placement();
+    AreaSession& area = home.Session();
     if (placement.upgradeSound) {
         placement.upgradeSound = 0;
-        PlayAreaSound(app, AreaSound::Upgrade);
+        PlayAreaSound(app, area, AreaSound::Upgrade);
     }
     if (app.gameState->questJingle == 0 && engine.buildingPlacedEvent) {
         engine.buildingPlacedEvent = 0;
-        PlayAreaSound(app, AreaSound::Snap);
+        PlayAreaSound(app, area, AreaSound::Snap);
     }
-    PlayAreaEventSounds(app);
+    PlayAreaEventSounds(app, area);
 }

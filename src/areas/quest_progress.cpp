@@ -3,13 +3,16 @@
 // the convoy, and the change to the second quest set.
 #include "areas/quest_progress.h"
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "areas/area_session.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "battle/quest_helpers.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 constexpr int kQuestUnitFirst = 30;
@@ -118,33 +121,29 @@ void MakeActiveIfNotGiven(GameState& state, int quest) {
 }
 }  // namespace
 
-void GameApp::HandOverAllies() {
-    GameState& state = *gameState;
-    BattleEngine& engine = *battleEngine;
+void HandOverAllies(GameApp& app, RegionScene& scene) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    record_exchange::HandOverAllyFlags(state, engine, state.returnedFromScreen != 0);
     if (!state.returnedFromScreen) {
-        for (int i = 0; i < kAllyFlagCount; ++i) engine.allyFlags[i] = state.allyFlags[i];
         for (int a = 0; a < AllyTable::kSlots; ++a) {
             engine.ally.exists[a] = 0;
             engine.ally.active[a] = 0;
         }
-    } else {
-        for (int i = 0; i < kAllyFlagCount; ++i) {
-            if (engine.allyFlags[i] == 0) engine.allyFlags[i] = state.allyFlags[i];
-        }
     }
-    (engine.*CurrentRegion(*this).spawnHelpers)(static_cast<uint32_t>(areaBackdrop->areaNumber),
-                                                 &controlPanel->helpArrivedTimer);
-    returnHint = 0;
+    SpawnQuestHelpers(engine, scene.Region().helpers(), static_cast<uint32_t>(app.areaBackdrop->areaNumber),
+                      &app.controlPanel->helpArrivedTimer);
+    scene.returnHint = 0;
 }
 
-void GameApp::PlaceQuestDrops() {
-    BattleEngine& engine = *battleEngine;
+void PlaceQuestDrops(GameApp& app, RegionScene&) {
+    BattleEngine& engine = *app.battleEngine;
     if (!engine.questDropPending) return;
     engine.questDropPending = 0;
-    const int32_t area = areaBackdrop->areaNumber;
+    const int32_t area = app.areaBackdrop->areaNumber;
     int slot = -1;
-    if (area == kQuestDropArea1 && gameState->questStates[0] == 1) slot = 0;
-    if (area == kQuestDropArea5 && gameState->questStates[4] == 1) slot = 1;
+    if (area == kQuestDropArea1 && app.gameState->questStates[0] == 1) slot = 0;
+    if (area == kQuestDropArea5 && app.gameState->questStates[4] == 1) slot = 1;
     if (slot < 0 || engine.questItem.kind[slot] != 0) return;
     engine.questItem.kind[slot] = 1;
     engine.questItem.x[slot] = engine.questDropX;
@@ -152,38 +151,39 @@ void GameApp::PlaceQuestDrops() {
     engine.questItem.enabled = 1;
 }
 
-void GameApp::CheckEarthSystemQuests() {
-    GameState& state = *gameState;
-    BattleEngine& engine = *battleEngine;
-    const int32_t area = areaBackdrop->areaNumber;
+void CheckEarthSystemQuests(GameApp& app, RegionScene& scene) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    const int32_t area = app.areaBackdrop->areaNumber;
+    const uint32_t secondsInArea = scene.Session().secondsInArea;
     for (const QuestCheck& check : kChecks) {
         if (check.area != area || state.questStates[check.quest - 1] != 1) continue;
         if (check.convoy) GuardConvoy(engine, check.convoyArmor);
         const bool someUnits = check.unitsFirst >= 0 && AnyAlly(engine, check.unitsFirst, check.unitsLast);
         if (Finished(check, engine, secondsInArea, someUnits)) {
             if (check.changesSet) {
-                ChangeToInvasions();
+                ChangeToInvasions(app);
                 return;
             }
             engine.QuestDoneEvent = check.quest;
             if (check.nextQuest != 0) state.questStates[check.nextQuest - 1] = 1;
         } else if (Failing(check, secondsInArea, someUnits)) {
-            controlPanel->questFailed = 1;
+            app.controlPanel->questFailed = 1;
         }
     }
 }
 
-void GameApp::CompleteQuest() {
-    GameState& state = *gameState;
-    BattleEngine& engine = *battleEngine;
-    ControlPanel& panel = *controlPanel;
+void CompleteQuest(GameApp& app, RegionScene& scene) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    ControlPanel& panel = *app.controlPanel;
     const uint8_t q = engine.QuestDoneEvent;
     if (q == 0) return;
     engine.QuestDoneEvent = 0;
     if (q > kFirstRegionQuests || state.questStates[q - 1] != 1) return;
     if (q == 1 && state.questStates[1] == 0) {
         state.questStates[1] = 1;
-        returnHint = 1;
+        scene.returnHint = 1;
     }
     if (q == 2) MakeActiveIfNotGiven(state, 3);
     if (q == 3) MakeActiveIfNotGiven(state, 4);
@@ -203,21 +203,21 @@ void GameApp::CompleteQuest() {
     PayGifts(state, panel);
 }
 
-void GameApp::MoveConvoy() {
-    const int32_t area = areaBackdrop->areaNumber;
+void MoveConvoy(GameApp& app, RegionScene&) {
+    const int32_t area = app.areaBackdrop->areaNumber;
     if (area != kConvoyAreas[0] && area != kConvoyAreas[1]) return;
-    const uint8_t step = StepOf(*this, kStepS70);
-    for (int a = kConvoyFirst; a <= kConvoyLast; ++a) battleEngine->ally.y[a] -= step;
+    const uint8_t step = StepOf(app, kStepS70);
+    for (int a = kConvoyFirst; a <= kConvoyLast; ++a) app.battleEngine->ally.y[a] -= step;
 }
 
-void GameApp::ChangeToInvasions() {
-    GameState& state = *gameState;
+void ChangeToInvasions(GameApp& app) {
+    GameState& state = *app.gameState;
     state.musicCue = 1;
-    SwitchScene(scenes::Galaxy);
+    app.SwitchScene(SceneId::Galaxy);
     for (uint8_t& quest : state.questStates) quest = 0;
     for (uint8_t& mark : state.questUpdated) mark = 0;
     for (uint8_t& flag : state.allyFlags) flag = 0;
     state.questStates[0] = 1;
-    areaBackdrop->viewX = 200;
-    areaBackdrop->viewY = -600;
+    app.areaBackdrop->viewX = 200;
+    app.areaBackdrop->viewY = -600;
 }

@@ -1,10 +1,11 @@
 // Drawing a battle region's area: sky, floor, decoration and border by the
 // area's look, its structures, the radar, portals, the battle, the panel.
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
+#include "areas/region_travel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
 #include "platform/graphics_device.h"
 #include "platform/shared_art.h"
@@ -96,13 +97,14 @@ void DrawPanel(GameApp& app) {
 }
 }  // namespace
 
-void DrawRegionArea(GameApp& app, const RegionData& region) {
+void DrawRegionArea(GameApp& app, RegionScene& scene) {
+    const RegionData& region = scene.Region();
     if (app.deviceLost) return;
     BattleEngine& engine = *app.battleEngine;
     AreaBackdrop& backdrop = *app.areaBackdrop;
-    app.graphics.SetViewTransform(app.sceneCamera);
+    app.graphics.SetViewTransform(app.sceneCamera.get());
     DrawBackdrop(app, region, backdrop.areaNumber);
-    if (region.showReturnHint) (app.*region.showReturnHint)();
+    if (region.showReturnHint) region.showReturnHint(app, scene);
     backdrop.DrawRadarWalls(app.sharedArt->menuSheet, engine.shipX, engine.shipY, engine.offsetRight,
                             engine.offsetLeft, engine.offsetUp, engine.offsetDown);
     DrawPortals(app);
@@ -110,5 +112,5 @@ void DrawRegionArea(GameApp& app, const RegionData& region) {
                 app.controlPanel->sheet, backdrop.areaNumber);
     DrawPanel(app);
     if (app.controlPanel->areaTitleTimer != 0) DrawAreaTitleBanner(app, region);
-    app.HandlePortals();
+    HandlePortals(app, scene);
 }

@@ -1,9 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
-#include "shell/scene_entries.h"
+#include "shell/scene_id.h"
 
 class GameApp;
+class RegionScene;
+struct AreaSession;
 struct RegionData;
 
 // The steps of a battle region's frame, each in its own file.
@@ -25,29 +28,29 @@ inline constexpr int kStepS90 = 12;
 
 // Allies bought for quests live in slots 0-29; the quest units above them.
 inline constexpr int kQuestAllySlots = 30;
-// Skills whose charges and benefits the record and the engine trade each load.
-inline constexpr int kRecordedSkills = 8;
 
 uint8_t StepOf(const GameApp& app, int slot);
 
 void CreateAreaPanel(GameApp& app);
 void CreateAreaEngine(GameApp& app);
-void ReadAreaKeys(GameApp& app);
-void HandlePanelInput(GameApp& app);
+void ReadAreaKeys(GameApp& app, AreaSession& area, const RegionData& region);
+void HandlePanelInput(GameApp& app, AreaSession& area);
+// A skill used by its key or the skill bar (n = 1..12).
+using UseSkillFn = void (*)(GameApp& app, AreaSession& area, int n);
 // Clicks on the skill bar and the right button's quick skill, each used
-// through useSkill (n = 1..12).
-void HandleSkillClicks(GameApp& app, void (*useSkill)(GameApp&, int));
+// through useSkill.
+void HandleSkillClicks(GameApp& app, AreaSession& area, UseSkillFn useSkill);
 // Key Fn (n = 1..12) as the skill table says.
-void UseSkillKey(GameApp& app, int n);
+void UseSkillKey(GameApp& app, AreaSession& area, int n);
 // Pays the energy of skill k: false (with the panel's message) when the
 // skill is not learnt or the energy is short.
 bool PaySkill(GameApp& app, int k);
 // Charge and maximum of skill k become its benefit, in the engine and the record.
 void FillCharge(GameApp& app, int k);
-// The scene a screen button or notice link of the panel opens, by code (null for none).
-SceneThunk ScreenForCode(uint8_t code);
+// The scene a screen button or notice link of the panel opens, by code (none for other codes).
+std::optional<SceneId> ScreenForCode(uint8_t code);
 // The panel's tick, with the record's energy and shields passed through it.
 void TickAreaPanel(GameApp& app);
-void UpdateArea(GameApp& app, const RegionData& region);
-void DrawRegionArea(GameApp& app, const RegionData& region);
+void UpdateArea(GameApp& app, RegionScene& scene);
+void DrawRegionArea(GameApp& app, RegionScene& scene);
 void DrawAreaTitleBanner(GameApp& app, const RegionData& region);

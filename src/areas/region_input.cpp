@@ -1,9 +1,10 @@
 // Keys, skills F1 to F12 and the control panel's clicks in a battle region.
+#include "areas/area_session.h"
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
@@ -61,7 +62,7 @@ void FillCharge(GameApp& app, int k) {
 
 namespace {
 
-void StartRing(GameApp& app, int ring) {
+void StartRing(GameApp& app, AreaSession& area, int ring) {
     ShockWave& wave = app.battleEngine->ring[ring];
     if (wave.state != 0) return;
     if (!PaySkill(app, kSkillElectronExplosion + ring)) return;
@@ -69,10 +70,10 @@ void StartRing(GameApp& app, int ring) {
     wave.progress = 0.0f;
     wave.drawScale = 0.0001f;
     wave.damageTrigger = 0;
-    app.ringSounds[ring] = 1;
+    area.ringSounds[ring] = 1;
 }
 
-void UseSkill(GameApp& app, int k) {
+void UseSkill(GameApp& app, AreaSession& area, int k) {
     BattleEngine& engine = *app.battleEngine;
     switch (k) {
     case kSkillEmergencyEscape:
@@ -93,7 +94,7 @@ void UseSkill(GameApp& app, int k) {
     case kSkillElectronExplosion:
     case kSkillNeutronExplosion:
     case kSkillProtonExplosion:
-        StartRing(app, k - kSkillElectronExplosion);
+        StartRing(app, area, k - kSkillElectronExplosion);
         return;
     case kSkillArmageddon:
         if (engine.armageddonTimeline == 0 && PaySkill(app, k)) engine.armageddonTimeline = kArmageddonStart;
@@ -122,29 +123,29 @@ bool EscapeRuns(const GameApp& app) { return app.battleEngine->emergencyEscape !
 }  // namespace
 
 // Screens the panel's buttons open, by code.
-SceneThunk ScreenForCode(uint8_t code) {
+std::optional<SceneId> ScreenForCode(uint8_t code) {
     switch (code) {
-    case 1: return scenes::YourShip;
-    case 2: return scenes::Robots;
-    case 3: return scenes::Buildings;
-    case 4: return scenes::Quests;
-    case 5: return scenes::Awards;
-    case 6: return scenes::Wealth;
-    case 7: return scenes::Skills;
-    case 8: return scenes::Notes;
-    case 9: return scenes::MakeRobots;
-    case 10: return scenes::Construct;
-    case 34: return scenes::Options;
-    case 80: return scenes::Awards;
-    case 81: return scenes::Skills;
-    case 82: return scenes::Quests;
-    default: return nullptr;
+    case 1: return SceneId::YourShip;
+    case 2: return SceneId::Robots;
+    case 3: return SceneId::Buildings;
+    case 4: return SceneId::Quests;
+    case 5: return SceneId::Awards;
+    case 6: return SceneId::Wealth;
+    case 7: return SceneId::Skills;
+    case 8: return SceneId::Notes;
+    case 9: return SceneId::MakeRobots;
+    case 10: return SceneId::Construct;
+    case 34: return SceneId::Options;
+    case 80: return SceneId::Awards;
+    case 81: return SceneId::Skills;
+    case 82: return SceneId::Quests;
+    default: return std::nullopt;
     }
 }
 
 namespace {
 
-void HandleSkillBar(GameApp& app, InputDevice& mouse, void (*useSkill)(GameApp&, int)) {
+void HandleSkillBar(GameApp& app, AreaSession& area, InputDevice& mouse, UseSkillFn useSkill) {
     ControlPanel& panel = *app.controlPanel;
     panel.skillRightClick = 0;
     const uint8_t code = panel.lastClickedCode;
@@ -154,34 +155,34 @@ void HandleSkillBar(GameApp& app, InputDevice& mouse, void (*useSkill)(GameApp&,
             app.battleEngine->quickSkill = static_cast<uint8_t>(n);
             panel.skillRightClick = 1;
         } else if (mouse.ButtonPressed(0)) {
-            useSkill(app, n);
+            useSkill(app, area, n);
         }
     }
     panel.lastClickedCode = 0;
 }
 }  // namespace
 
-void HandleSkillClicks(GameApp& app, void (*useSkill)(GameApp&, int)) {
+void HandleSkillClicks(GameApp& app, AreaSession& area, UseSkillFn useSkill) {
     ControlPanel& panel = *app.controlPanel;
-    if (panel.skillBarShown) HandleSkillBar(app, app.cursor->mouse, useSkill);
+    if (panel.skillBarShown) HandleSkillBar(app, area, app.cursor->mouse, useSkill);
     if (panel.autoFireAllowed && !panel.skillRightClick && panel.rightPressed) {
         panel.rightPressed = 0;
-        if (!EscapeRuns(app) && app.battleEngine->quickSkill != 0) useSkill(app, app.battleEngine->quickSkill);
+        if (!EscapeRuns(app) && app.battleEngine->quickSkill != 0) useSkill(app, area, app.battleEngine->quickSkill);
     }
 }
 
-void UseSkillKey(GameApp& app, int n) {
+void UseSkillKey(GameApp& app, AreaSession& area, int n) {
     if (n < 1 || n > kSkillCount) return;
-    UseSkill(app, n - 1);
+    UseSkill(app, area, n - 1);
 }
 
-void ReadAreaKeys(GameApp& app) {
+void ReadAreaKeys(GameApp& app, AreaSession& area, const RegionData& region) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     if (Pressed(app, key::kBack) || Pressed(app, key::kEscape)) {
-        app.sceneFrame = scenes::SaveQuit;
-        state.location = CurrentRegion(app).location;
+        app.sceneFrame = SceneId::SaveQuit;
+        state.location = region.location;
     }
     if (Pressed(app, key::kSpace)) engine.spaceHeld = 1;
     if (Pressed(app, key::k1)) engine.fireMode = 1;
@@ -197,26 +198,26 @@ void ReadAreaKeys(GameApp& app) {
     for (int k = 0; k < kSkillCount; ++k) {
         if (!Pressed(app, kSkillKeys[k])) continue;
         if (engine.skillSelectHeld) engine.quickSkill = static_cast<uint8_t>(k + 1);
-        else UseSkill(app, k);
+        else UseSkill(app, area, k);
     }
 }
 
-void HandlePanelInput(GameApp& app) {
+void HandlePanelInput(GameApp& app, AreaSession& area) {
     ControlPanel& panel = *app.controlPanel;
     MouseCursor& cursor = *app.cursor;
     InputDevice& mouse = cursor.mouse;
     panel.HitTest(cursor.x, cursor.y);
     const bool anyDown = mouse.ButtonPressed(0) || mouse.ButtonPressed(1);
     if (anyDown && panel.Click(cursor.x, cursor.y, &mouse, &app.battleEngine->fireMode) == 1) panel.clickTaken = 1;
-    HandleSkillClicks(app, UseSkillKey);
+    HandleSkillClicks(app, area, UseSkillKey);
     panel.autoFireAllowed = anyDown ? 0 : 1;
 
     const uint8_t code = panel.TakeScreenClick(&mouse);
     if (code == 0) return;
     if (code == 11) {
         panel.skillBarShown = panel.skillBarShown ? 0 : 1;
-    } else if (SceneThunk target = ScreenForCode(code)) {
-        app.SwitchScene(target);
+    } else if (const std::optional<SceneId> target = ScreenForCode(code)) {
+        app.SwitchScene(*target);
     }
-    PlayAreaSound(app, AreaSound::Stamp);
+    PlayAreaSound(app, area, AreaSound::Stamp);
 }

@@ -3,11 +3,14 @@
 // copy back into the game record.
 #include "areas/region_scene.h"
 
-#include "areas/area_backdrop.h"
+#include "areas/area_session.h"
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
+#include "areas/quest_progress.h"
 #include "areas/region_frame_steps.h"
+#include "areas/region_travel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
 #include "platform/clock.h"
 #include "platform/motion_stepper.h"
@@ -15,21 +18,12 @@
 #include "platform/shared_art.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 constexpr float kLean = 0.0277778f;  // 1/36: how far the camera leans per pixel of ship offset
 constexpr int32_t kMp3Volume = -700;
 constexpr int32_t kEnemySlots = EnemyTable::kSlots;
-
-void EnterRegion(GameApp& app, const RegionData& region) {
-    if (!app.leaveScene) return;
-    app.SceneEntry();
-    app.areaLoadPending = 1;
-    app.gameState->location = region.location;
-    app.gameState->questSet = region.questSet;
-    EnsureAreaObjects(app);
-    app.controlPanel->region = region.panelRegion;
-}
 
 void ClearFreshArea(BattleEngine& engine) {
     for (int i = 0; i < kEnemySlots; ++i) engine.enemy.active[i] = 0;
@@ -55,43 +49,7 @@ void CopyRecordEachLoad(GameApp& app) {
     ControlPanel& panel = *app.controlPanel;
     panel.skillsToChoose = state.skillPoints;
     panel.awardsToChoose = state.awardPicks;
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
-        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
-        engine.skillFullCharges[k] = engine.skillBenefits[k];
-    }
-    engine.shipShields = state.shipShields;
-    engine.shipArmor = state.shipArmor;
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) engine.robotTypeCounts[rank] = state.operationalByRank[rank];
-}
-
-void LoadArea(GameApp& app, const RegionData& region) {
-    app.areaLoadPending = 0;
-    GameState& state = *app.gameState;
-    EnsureAreaObjects(app);
-    BattleEngine& engine = *app.battleEngine;
-    AreaBackdrop& backdrop = *app.areaBackdrop;
-
-    engine.menuChoice = 0;
-    app.returnHint = 0;
-    app.controlPanel->questFailed = 0;
-    app.controlPanel->questFailedOpen = 0;
-    backdrop.SetupArea(region.questSet);
-    if (!state.returnedFromScreen) engine.freshAreaEvent = 1;
-    state.questJingle = 0;
-    const int32_t area = backdrop.areaNumber;
-    region.areaBounds(area, engine.AreaBounds);
-    app.PlacePortals();
-
-    app.HandOverAllies();
-    if (engine.helpersPlaced) {
-        engine.helpersPlaced = 0;
-        PlaceArrivedAllies(engine, backdrop);
-    }
-    if (!state.returnedFromScreen) ClearFreshArea(engine);
-    state.returnedFromScreen = 0;
-    for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
-    CopyRecordEachLoad(app);
+    record_exchange::CopyOnRegionLoad(state, engine);
 }
 
 void LeanCamera(GameApp& app) {
@@ -104,12 +62,6 @@ void LeanCamera(GameApp& app) {
     if (engine.offsetUp) z = static_cast<float>(engine.offsetUp) * kLean - 1.0f;
     else if (engine.offsetDown) z = -(static_cast<float>(engine.offsetDown) * kLean) - 1.0f;
     app.sceneCamera->LookAt(x, -20.0f, z, x, 0.0f, z);
-}
-
-void ReloadAfterReset(GameApp& app) {
-    constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared | GameApp::kArtEngine;
-    if (!app.SceneReloadArt(kArt)) return;
-    app.controlPanel->LoadArt(&app.graphics);
 }
 
 void StepSteppers(GameApp& app) {
@@ -153,41 +105,69 @@ void ShowEnemyDamage(BattleEngine& engine) {
     }
 }
 
-void CopyRobotsBack(GameApp& app, int robots) {
-    GameState& state = *app.gameState;
-    const BattleEngine& engine = *app.battleEngine;
-    for (int r = 0; r < robots; ++r) {
-        state.robotOperational[r] = engine.robot.active[r];
-        state.robotShields[r] = engine.robot.shields[r];
-        state.robotArmor[r] = engine.robot.armor[r];
-    }
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];
+}  // namespace
+
+void RegionScene::Enter(GameApp& app) {
+    loadPending = 1;
+    app.gameState->location = region_.location;
+    app.gameState->questSet = region_.questSet;
+    EnsureAreaObjects(app);
+    app.controlPanel->region = region_.panelRegion;
 }
 
-void LeaveArea(GameApp& app, const RegionData& region) {
-    if (!app.areaLoadPending && !app.leaveScene) return;
+void RegionScene::LoadArea(GameApp& app) {
+    loadPending = 0;
+    const RegionData& region = region_;
     GameState& state = *app.gameState;
+    EnsureAreaObjects(app);
     BattleEngine& engine = *app.battleEngine;
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+
+    engine.menuChoice = 0;
+    returnHint = 0;
     app.controlPanel->questFailed = 0;
     app.controlPanel->questFailedOpen = 0;
-    CopyRobotsBack(app, RobotTable::kSlots);
-    if (!app.leaveScene) return;
-    if (app.sceneFrame == scenes::HomeBase) {
+    backdrop.SetupArea(region.questSet);
+    if (!state.returnedFromScreen) engine.freshAreaEvent = 1;
+    state.questJingle = 0;
+    const int32_t area = backdrop.areaNumber;
+    region.areaBounds(area, engine.AreaBounds);
+    PlacePortals(app, region);
+
+    HandOverAllies(app, *this);
+    if (engine.helpersPlaced) {
+        engine.helpersPlaced = 0;
+        PlaceArrivedAllies(engine, backdrop);
+    }
+    if (!state.returnedFromScreen) ClearFreshArea(engine);
+    state.returnedFromScreen = 0;
+    for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
+    CopyRecordEachLoad(app);
+}
+
+// The area is left, by travel inside the region or with the scene.
+void RegionScene::LeaveArea(GameApp& app) {
+    if (!loadPending && !app.leaveScene) return;
+    app.controlPanel->questFailed = 0;
+    app.controlPanel->questFailedOpen = 0;
+    record_exchange::CopyRobotsBack(*app.battleEngine, *app.gameState, RobotTable::kSlots);
+}
+
+// Switching to a screen keeps the area clock for the return; the home base
+// is entered as an arrival.
+void RegionScene::Leave(GameApp& app) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    if (app.sceneFrame == SceneId::HomeBase) {
         app.controlPanel->travelled = 1;
-    } else if (app.sceneFrame != region.self) {
-        app.areaClockMark = app.secondsInArea;
-        app.areaClockRestart = 1;
+    } else if (app.sceneFrame != region_.self) {
+        session_.clockMark = session_.secondsInArea;
+        session_.clockRestart = 1;
     }
     for (int i = 0; i < QuestItemTable::kSlots; ++i) engine.questItem.shown[i] = 0;
-    CopyRobotsBack(app, RobotTable::kSlots / 2);
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        state.skillCharges[k] = static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]);
-        const int32_t full = engine.skillFullCharges[k];
-        state.skillBenefits[k] = static_cast<uint32_t>(full < 0 ? 0 : full);
-    }
-    state.location = region.location;
+    record_exchange::CopyBackOnLeavingRegion(engine, state);
+    state.location = region_.location;
 }
-}  // namespace
 
 void AreaMusicUpkeep(GameApp& app) {
     const GameState& state = *app.gameState;
@@ -196,19 +176,19 @@ void AreaMusicUpkeep(GameApp& app) {
     app.KeepMp3Playing(kMp3Volume);
 }
 
-void TickAreaClocks(GameApp& app) {
+void TickAreaClocks(GameApp& app, AreaSession& area) {
     app.SceneTickClock();
     const uint32_t now = NowMs();
-    if (app.areaClockRestart == 1) {
-        app.areaClockStart = now;
-        app.areaClockRestart = 0;
+    if (area.clockRestart == 1) {
+        area.clockStart = now;
+        area.clockRestart = 0;
     }
-    app.secondsInArea = (now - app.areaClockStart) / 1000u + app.areaClockMark;
+    area.secondsInArea = (now - area.clockStart) / 1000u + area.clockMark;
 }
 
 void EnsureAreaObjects(GameApp& app) {
     if (!app.sceneCamera) {
-        app.sceneCamera = new Camera();
+        app.sceneCamera = std::make_unique<Camera>();
         app.sceneCamera->SetRotation(0.0f, 0.0f, 0.0f);
         app.sceneCamera->LookAt(0.0f, -20.0f, -1.0f, 0.0f, 0.0f, -1.0f);
     }
@@ -220,16 +200,9 @@ void EnsureAreaObjects(GameApp& app) {
     if (!app.controlPanel) CreateAreaPanel(app);
     if (!app.battleEngine) CreateAreaEngine(app);
     if (!app.areaBackdrop) {
-        app.areaBackdrop = new AreaBackdrop();
+        app.areaBackdrop = std::make_unique<AreaBackdrop>();
         app.areaBackdrop->areaNumber = static_cast<int32_t>(app.gameState->currentArea);
     }
-}
-
-void EndAreaFrame(GameApp& app) {
-    constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared | GameApp::kArtEngine;
-    app.SceneEndFrame(kArt, [](GameApp& owner) {
-        if (owner.controlPanel) owner.controlPanel->ReleaseArt();
-    });
 }
 
 bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
@@ -274,7 +247,7 @@ bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
         }
     } else {
         panel.travelled = 1;
-        app.SwitchScene(scenes::HomeBase);
+        app.SwitchScene(SceneId::HomeBase);
         app.areaBackdrop->areaNumber = 1;
         sentHome = true;
     }
@@ -286,30 +259,26 @@ bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
     return sentHome;
 }
 
-void RunRegionFrame(GameApp& app, const RegionData& region) {
-    app.activeRegion = &region;
+void RegionScene::Frame(GameApp& app) {
     AreaMusicUpkeep(app);
-    EnterRegion(app, region);
+    app.SceneEntry(*this);
     app.SceneBeginFrame(false);
-    if (app.areaLoadPending) LoadArea(app, region);
-    if (region.placeQuestDrops) (app.*region.placeQuestDrops)();
+    if (loadPending) LoadArea(app);
+    if (region_.placeQuestDrops) region_.placeQuestDrops(app, *this);
     LeanCamera(app);
-    ReloadAfterReset(app);
+    app.SceneReloadArt(*this);
     StepSteppers(app);
-    ReadAreaKeys(app);
-    HandlePanelInput(app);
-    UpdateArea(app, region);
-    PlayAreaEventSounds(app);
+    ReadAreaKeys(app, session_, region_);
+    HandlePanelInput(app, session_);
+    UpdateArea(app, *this);
+    PlayAreaEventSounds(app, session_);
     ShowEnemyDamage(*app.battleEngine);
-    DrawRegionArea(app, region);
-    TickAreaClocks(app);
+    DrawRegionArea(app, *this);
+    TickAreaClocks(app, session_);
     app.HandleScreenHotkeys();
     const int32_t* bounds = app.battleEngine->AreaBounds;
     LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
-    LeaveArea(app, region);
-    EndAreaFrame(app);
-}
-
-const RegionData& CurrentRegion(const GameApp& app) {
-    return app.activeRegion ? *app.activeRegion : EarthSystemRegion();
+    LeaveArea(app);
+    app.SceneLeaveStep(*this, false);
+    app.SceneEndFrame(*this);
 }

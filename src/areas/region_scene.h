@@ -1,105 +1,50 @@
 #pragma once
 #include <cstdint>
 
-#include "areas/area_shapes.h"
-#include "shell/scene_entries.h"
+#include "areas/region_data.h"
+#include "shell/scene.h"
 
-class BattleEngine;
-class GameApp;
+struct AreaSession;
 
-// Where the ship arrives when it travels through a portal or a menu row.
-struct TravelTarget {
-    uint8_t area;  // 1 the home base
-    int32_t viewX, viewY;
-    uint8_t units;  // raises the engine's spawnAreaUnits
-    uint8_t clock;  // restarts the area clock
+// The scene of a battle region: the ship flies through the region's areas,
+// their waves and quests; the region's data says what differs between
+// regions, the frame is the same.
+class RegionScene : public Scene {
+public:
+    RegionScene(const RegionData& region, AreaSession& session) : region_(region), session_(session) {}
+
+    void Frame(GameApp& app) override;
+    void Enter(GameApp& app) override;
+    void Leave(GameApp& app) override;
+
+    const RegionData& Region() const { return region_; }
+    AreaSession& Session() { return session_; }
+
+    // Set on entry and by every travel: the next frame (re)loads the area.
+    uint8_t loadPending = 0;
+    // The advisor's "Press F1 to return" hint after the first quest.
+    uint8_t returnHint = 0;
+
+private:
+    void LoadArea(GameApp& app);
+    void LeaveArea(GameApp& app);
+
+    const RegionData& region_;
+    AreaSession& session_;
 };
-
-// A portal other than a hub's main portal: a one-row prompt naming the destination.
-struct PortalRoute {
-    uint8_t from;
-    uint8_t slot;
-    const char* prompt;
-    int16_t promptX;
-    TravelTarget to;
-};
-
-// Portal positions of one area: main portal, then up to three forward ones.
-struct AreaPortals {
-    uint8_t count;
-    int32_t x[4];
-    int32_t y[4];
-};
-
-// What a travel-menu row does.
-enum class TravelAction : uint8_t { HomeBase, Store, Area };
-
-// One row of a hub's travel menu.
-struct TravelRow {
-    const char* text;
-    const char* inactiveText;
-    uint8_t questNeeded;       // the quest that must be done, 0 for none
-    uint8_t alwaysIn[3];       // hubs where the row is active anyway
-    const char* altText;       // drawn instead of text in hub altHub
-    uint8_t altHub;
-    TravelAction action;
-    TravelTarget to;           // the hub it leads to for TravelAction::Area
-    int16_t boxWidth;
-};
-
-inline constexpr int kRegionAreaSlots = 32;
-
-// Everything in which the battle regions differ; the frame is the same.
-struct RegionData {
-    uint32_t location;    // GameState::location of this region
-    uint32_t questSet;
-    int32_t panelRegion;  // the control panel's region
-    SceneThunk self;
-    // Per area number (0 .. kRegionAreaSlots - 1).
-    const AreaPortals* portals;
-    const char* const* bannerNames;
-    const PortalRoute* routes;
-    int routeCount;
-    const uint8_t* hubs;  // hub areas, 0-terminated
-    const TravelRow* travelRows;
-    int travelRowCount;
-    // Hooks.
-    void (*areaBounds)(int32_t area, int32_t bounds[4]);  // y min, y max, x min, x max
-    void (*drawStructures)(GameApp& app, int32_t area);
-    void (BattleEngine::*wavesA)(int32_t, int32_t, int32_t, uint32_t);
-    void (BattleEngine::*wavesB)(int32_t, int32_t, int32_t, uint32_t);
-    void (BattleEngine::*spawnHelpers)(uint32_t, uint8_t*);
-    void (GameApp::*placeQuestDrops)();
-    void (GameApp::*checkQuests)();
-    void (GameApp::*completeQuest)();
-    void (GameApp::*moveConvoy)();
-    void (GameApp::*showReturnHint)();
-};
-
-// The region whose frame runs (the first region when none has run yet).
-const RegionData& CurrentRegion(const GameApp& app);
-const RegionData& EarthSystemRegion();
-
-// One frame of a battle region's scene.
-void RunRegionFrame(GameApp& app, const RegionData& region);
 
 // ---- Pieces of the area frame shared with the home base ----
 
 // Keeps the MP3 track playing at -700 while music is on and no jingle plays.
 void AreaMusicUpkeep(GameApp& app);
 // The scene clock, then the area clock (restarted only when asked).
-void TickAreaClocks(GameApp& app);
+void TickAreaClocks(GameApp& app, AreaSession& area);
 // The jingle, the engine's event sounds and the panel's interface sounds.
-void PlayAreaEventSounds(GameApp& app);
-// Cursor, end of scene, device-loss release of the area art, present.
-void EndAreaFrame(GameApp& app);
+void PlayAreaEventSounds(GameApp& app, AreaSession& area);
 // Runs the end of an emergency escape; returns true when it sent the ship home.
 bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax);
 // Makes the camera, font, shared art, panel, engine and backdrop when missing.
 void EnsureAreaObjects(GameApp& app);
-// Copies the ship, skills, bonuses, buildings, robots and ally flags of the
-// game record into the battle engine (a new engine, a new or loaded game).
-void SeedEngineFromRecord(GameApp& app);
 // Level-up test of one frame: at most one level.
 bool CheckLevelUp(GameApp& app);
 // The experience needed for the level after `level`, from the current threshold.

@@ -1,11 +1,12 @@
 // Portals of a battle region: placing them on load, the hub travel menu, the
 // one-row prompts of the other portals, and the travel itself.
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "areas/area_session.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "areas/region_travel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/font.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"
@@ -80,7 +81,7 @@ void GoHome(GameApp& app, const TravelTarget& to, bool keepView) {
     AreaBackdrop& backdrop = *app.areaBackdrop;
     panel.travelled = 1;
     panel.areaTitleTimer = 1;
-    app.SwitchScene(scenes::HomeBase);
+    app.SwitchScene(SceneId::HomeBase);
     backdrop.areaNumber = 1;
     app.gameState->currentArea = 1;
     if (keepView) return;
@@ -109,7 +110,8 @@ void DrawTravelMenu(GameApp& app, const RegionData& region, int32_t hub) {
     if (font) font->End();
 }
 
-void ActOnTravelMenu(GameApp& app, const RegionData& region, int32_t hub) {
+void ActOnTravelMenu(GameApp& app, RegionScene& scene, int32_t hub) {
+    const RegionData& region = scene.Region();
     const int row = app.controlPanel->menuRowHover;
     if (row < 1 || row > region.travelRowCount) {
         RowChosen(app, -1);
@@ -124,15 +126,15 @@ void ActOnTravelMenu(GameApp& app, const RegionData& region, int32_t hub) {
         break;
     case TravelAction::Store:
         app.gameState->restockFlag = 1;
-        app.SwitchScene(scenes::Store);
+        app.SwitchScene(SceneId::Store);
         break;
     case TravelAction::Area:
-        TravelWithinRegion(app, data.to);
+        TravelWithinRegion(app, scene, data.to);
         break;
     }
 }
 
-void HandlePrompt(GameApp& app, const PortalRoute& route) {
+void HandlePrompt(GameApp& app, RegionScene& scene, const PortalRoute& route) {
     ControlPanel& panel = *app.controlPanel;
     BattleEngine::DrawMessageFrame(app.sharedArt->menuSheet, 1);
     if (panel.menuRowHover == kPromptRow) DrawHighlight(app, kPromptRow);
@@ -143,7 +145,7 @@ void HandlePrompt(GameApp& app, const PortalRoute& route) {
     }
     if (!RowChosen(app, kPromptRow)) return;
     if (route.to.area == 1) GoHome(app, route.to, false);
-    else TravelWithinRegion(app, route.to);
+    else TravelWithinRegion(app, scene, route.to);
 }
 }  // namespace
 
@@ -170,29 +172,28 @@ TravelRowView ViewTravelRow(const GameApp& app, const RegionData& region, int32_
     return view;
 }
 
-void TravelWithinRegion(GameApp& app, const TravelTarget& to) {
+void TravelWithinRegion(GameApp& app, RegionScene& scene, const TravelTarget& to) {
     AreaBackdrop& backdrop = *app.areaBackdrop;
     app.controlPanel->areaTitleTimer = 1;
     backdrop.viewX = to.viewX;
     backdrop.viewY = to.viewY;
     backdrop.areaNumber = to.area;
     app.gameState->currentArea = to.area;
-    app.areaLoadPending = 1;
+    scene.loadPending = 1;
     if (to.units) app.battleEngine->spawnAreaUnits = 1;
     if (to.clock) {
-        app.areaClockRestart = 1;
-        app.areaClockMark = 0;
+        scene.Session().clockRestart = 1;
+        scene.Session().clockMark = 0;
     }
 }
 
-void GameApp::PlacePortals() {
-    const RegionData& region = CurrentRegion(*this);
-    PortalTable& portal = battleEngine->portal;
+void PlacePortals(GameApp& app, const RegionData& region) {
+    PortalTable& portal = app.battleEngine->portal;
     for (int p = 0; p < PortalTable::kSlots; ++p) {
         portal.exists[p] = 0;
         portal.touched[p] = 0;
     }
-    const int32_t area = areaBackdrop->areaNumber;
+    const int32_t area = app.areaBackdrop->areaNumber;
     if (area < 0 || area >= kRegionAreaSlots) return;
     const AreaPortals& places = region.portals[area];
     for (int p = 0; p < places.count && p < 4; ++p) {
@@ -202,17 +203,17 @@ void GameApp::PlacePortals() {
     }
 }
 
-void GameApp::HandlePortals() {
-    const RegionData& region = CurrentRegion(*this);
-    BattleEngine& engine = *battleEngine;
-    const int32_t area = areaBackdrop->areaNumber;
+void HandlePortals(GameApp& app, RegionScene& scene) {
+    const RegionData& region = scene.Region();
+    BattleEngine& engine = *app.battleEngine;
+    const int32_t area = app.areaBackdrop->areaNumber;
     engine.promptFree = 1;  // at most one menu per frame
     const PortalTable& portal = engine.portal;
     if (portal.touched[0] && IsHub(region, area)) {
         if (!engine.promptFree) return;
         engine.promptFree = 0;
-        DrawTravelMenu(*this, region, area);
-        ActOnTravelMenu(*this, region, area);
+        DrawTravelMenu(app, region, area);
+        ActOnTravelMenu(app, scene, area);
         return;
     }
     for (int slot = 0; slot < 4; ++slot) {
@@ -221,7 +222,7 @@ void GameApp::HandlePortals() {
         if (!route) return;
         if (!engine.promptFree) return;
         engine.promptFree = 0;
-        HandlePrompt(*this, *route);
+        HandlePrompt(app, scene, *route);
         return;
     }
 }

@@ -1,14 +1,16 @@
 // One step of the battle in a region: the engine, the level-up test, the wave
 // scripts and the quests, in the order the quests rely on.
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "areas/area_session.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/input_device.h"
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 constexpr uint32_t kFirstThresholds[3] = {250, 500, 800};
@@ -69,19 +71,6 @@ void Fire(GameApp& app) {
     engine.FireEnemyShots(camX, camY);
 }
 
-void CopyRobotCounts(GameApp& app) {
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) {
-        app.gameState->operationalByRank[rank] = app.battleEngine->robotTypeCounts[rank];
-    }
-}
-
-void CopySkillCharges(GameApp& app) {
-    for (int k = 0; k < kRecordedSkills; ++k) {
-        const int32_t charge = app.battleEngine->skillCharges[k];
-        app.gameState->skillCharges[k] = static_cast<uint32_t>(charge < 0 ? 0 : charge);
-    }
-}
-
 void Combat(GameApp& app) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
@@ -94,11 +83,11 @@ void Combat(GameApp& app) {
                          &state.shipArmor);
     if (engine.shieldsAbsorbed) {
         engine.shieldsAbsorbed = 0;
-        CopySkillCharges(app);
+        record_exchange::CopySkillChargesBack(engine, state);
     }
     if (engine.robotsChanged) {
         engine.robotsChanged = 0;
-        CopyRobotCounts(app);
+        record_exchange::CopyRobotCountsBack(engine, state);
     }
 }
 
@@ -157,7 +146,9 @@ void TickAreaPanel(GameApp& app) {
     state.shipShieldsMax = static_cast<uint32_t>(shieldsMax < 0 ? 0 : shieldsMax);
 }
 
-void UpdateArea(GameApp& app, const RegionData& region) {
+void UpdateArea(GameApp& app, RegionScene& scene) {
+    const RegionData& region = scene.Region();
+    const uint32_t secondsInArea = scene.Session().secondsInArea;
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     AreaBackdrop& backdrop = *app.areaBackdrop;
@@ -174,12 +165,12 @@ void UpdateArea(GameApp& app, const RegionData& region) {
     TouchAndCollect(app);
     CheckLevelUp(app);
     if (app.controlPanel->newLevelTimer != 0) TickAreaPanel(app);
-    (engine.*region.wavesA)(backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
-    (engine.*region.wavesB)(backdrop.viewX, backdrop.viewY, backdrop.areaNumber, app.secondsInArea);
-    (app.*region.checkQuests)();
-    if (engine.QuestDoneEvent) (app.*region.completeQuest)();
+    region.wavesA(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, secondsInArea);
+    region.wavesB(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, secondsInArea);
+    region.checkQuests(app, scene);
+    if (engine.QuestDoneEvent) region.completeQuest(app, scene);
     AdvanceCycles(engine);
-    CopySkillCharges(app);
-    CopyRobotCounts(app);
-    (app.*region.moveConvoy)();
+    record_exchange::CopySkillChargesBack(engine, state);
+    record_exchange::CopyRobotCountsBack(engine, state);
+    region.moveConvoy(app, scene);
 }

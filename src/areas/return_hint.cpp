@@ -1,7 +1,9 @@
 // The advisor's hint after the first quest: "Press F1 to return" / "to Your
 // Base.", bobbing over the battle view until another area loads.
+#include "areas/quest_progress.h"
 #include "areas/region_frame_steps.h"
-#include "frontend/advisor_bubble.h"
+#include "areas/region_scene.h"
+#include "hud/advisor_bubble.h"
 #include "platform/shared_art.h"
 #include "shell/game_app.h"
 
@@ -14,10 +16,10 @@ constexpr int32_t kBobTop = 360;
 constexpr int32_t kBobBottom = 460;
 }  // namespace
 
-void GameApp::ShowReturnHint() {
-    if (!returnHint) return;
-    if (!advisor) advisor = new AdvisorBubble();
-    AdvisorBubble& bubble = *advisor;
+void ShowReturnHint(GameApp& app, RegionScene& scene) {
+    if (!scene.returnHint) return;
+    if (!app.advisor) app.advisor = std::make_unique<AdvisorBubble>();
+    AdvisorBubble& bubble = *app.advisor;
     if (!bubble.advisorOn) return;
     bubble.bubbleShown = 1;
     bubble.hintIndex = kReturnHint;
@@ -25,6 +27,6 @@ void GameApp::ShowReturnHint() {
     bubble.arrowX = kArrowX;
     bubble.arrowY = kArrowY;
     bubble.Animate();
-    bubble.Bob(StepOf(*this, kStepS50), StepOf(*this, kStepS30), kBobTop, kBobBottom);
-    if (sharedArt) bubble.Draw(sharedArt->menuSheet, sharedFont);
+    bubble.Bob(StepOf(app, kStepS50), StepOf(app, kStepS30), kBobTop, kBobBottom);
+    if (app.sharedArt) bubble.Draw(app.sharedArt->menuSheet, app.sharedFont.get());
 }

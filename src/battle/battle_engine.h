@@ -127,16 +127,6 @@ public:
                         uint32_t* shipMaterial, uint32_t* buildingMaterial, uint32_t* robotMaterial);
     void TestPortals(int32_t camX, int32_t camY, int32_t cursorX, int32_t cursorY);
 
-    // ---- Quest helper units ----
-    void SpawnHelpersEarthSystem(uint32_t areaNumber, uint8_t* helpArrived);
-    void SpawnHelpersInvasions(uint32_t areaNumber, uint8_t* helpArrived);
-
-    // ---- Wave scripts (defined with the waves) ----
-    void RunWavesEarthSystemA(int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
-    void RunWavesEarthSystemB(int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
-    void RunWavesInvasionsA(int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
-    void RunWavesInvasionsB(int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
-
     // ---- Adding entries: lowest free slot, -1 when the table is full ----
     int AddPlayerShot(int32_t x, int32_t y, int32_t w, int32_t h, int32_t unitX, int32_t unitY, uint8_t signX,
                       uint8_t signY, uint32_t damage, uint8_t frame);

@@ -1,7 +1,8 @@
 // Quest helpers: bought allies arrive in their fixed slots, and the areas
 // that a quest asks to defend or escort place their own units.
+#include "battle/quest_helpers.h"
+
 #include "battle/battle_engine.h"
-#include "battle/quest_helper_tables.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void PlaceAreaUnit(AllyTable& ally, const AreaUnitRow& row, int s) {
 
 }  // namespace
 
-static void SpawnHelpers(BattleEngine& engine, const RegionHelpers& region, uint32_t areaNumber, uint8_t* helpArrived) {
+void SpawnQuestHelpers(BattleEngine& engine, const RegionHelpers& region, uint32_t areaNumber, uint8_t* helpArrived) {
     for (int a = 0; a < kAllySlots; ++a) engine.ally.highlight[a] = 0;
 
     bool unitArea = false;
@@ -86,12 +87,4 @@ static void SpawnHelpers(BattleEngine& engine, const RegionHelpers& region, uint
     }
 
     if (engine.helpersPlaced) engine.helpArrivedEvent = 1;
-}
-
-void BattleEngine::SpawnHelpersEarthSystem(uint32_t areaNumber, uint8_t* helpArrived) {
-    SpawnHelpers(*this, EarthSystemHelpers(), areaNumber, helpArrived);
-}
-
-void BattleEngine::SpawnHelpersInvasions(uint32_t areaNumber, uint8_t* helpArrived) {
-    SpawnHelpers(*this, InvasionsHelpers(), areaNumber, helpArrived);
 }

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/mesh_renderer.h"
+#include "platform/mesh_vertex.h"
 
 class Texture;
 

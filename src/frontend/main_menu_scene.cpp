@@ -1,6 +1,5 @@
-// The main menu stands in for the real menu screen: it keeps the menu's
-// duties (the camera, the battle engine, the slot probe, a new game in the
-// first free slot) and offers its choices as keys.
+#include "frontend/main_menu_scene.h"
+
 #include "battle/battle_engine.h"
 #include "platform/camera.h"
 #include "platform/data_blob.h"
@@ -11,27 +10,33 @@
 #include "shell/save_file.h"
 
 namespace {
+enum class MenuAction : uint8_t { NewGame, Open, Quit };
+
 struct MenuChoice {
     uint8_t key;
     const char* label;
-    SceneThunk target;  // null: quit
+    MenuAction action;
+    SceneId target;  // for Open
 };
 
 constexpr MenuChoice kChoices[] = {
-    {key::kN, "N  New game", nullptr},         {key::kL, "L  Load game", scenes::LoadGamePicker},
-    {key::kH, "H  Hall of fame", scenes::HallOfFame}, {key::kO, "O  Options", scenes::Options},
-    {key::kE, "E  Help", scenes::Help},             {key::kC, "C  Credits", scenes::Credits},
-    {key::kEscape, "Esc  Quit", nullptr},
+    {key::kN, "N  New game", MenuAction::NewGame, SceneId::NameEntry},
+    {key::kL, "L  Load game", MenuAction::Open, SceneId::LoadGamePicker},
+    {key::kH, "H  Hall of fame", MenuAction::Open, SceneId::HallOfFame},
+    {key::kO, "O  Options", MenuAction::Open, SceneId::Options},
+    {key::kE, "E  Help", MenuAction::Open, SceneId::Help},
+    {key::kC, "C  Credits", MenuAction::Open, SceneId::Credits},
+    {key::kEscape, "Esc  Quit", MenuAction::Quit, SceneId::MainMenu},
 };
 
 void ProbeSlots(GameApp& app) {
     GameState& state = *app.gameState;
     if (state.slotsStale != 1) return;
-    if (!app.probeBlob) app.probeBlob = new DataBlob();
+    DataBlob probe;
     // A damaged file is an empty slot, as the pickers show it.
     for (int slot = 1; slot <= GameState::kSlotCount; ++slot) {
-        state.slotEmpty[slot - 1] = save_file::ReadValidSlot(slot, *app.probeBlob) ? 0 : 1;
-        app.probeBlob->Free();
+        state.slotEmpty[slot - 1] = save_file::ReadValidSlot(slot, probe) ? 0 : 1;
+        probe.Free();
     }
     state.slotsStale = 0;
 }
@@ -44,55 +49,62 @@ void StartNewGame(GameApp& app) {
     for (int slot = 1; slot <= GameState::kSlotCount; ++slot) {
         if (state.slotEmpty[slot - 1]) {
             state.saveSlot = static_cast<uint8_t>(slot);
-            app.SwitchScene(scenes::NameEntry);
+            app.SwitchScene(SceneId::NameEntry);
             return;
         }
     }
-    app.SwitchScene(scenes::NewGameSlot);
+    app.SwitchScene(SceneId::NewGameSlot);
 }
 
 void ActOnKeys(GameApp& app) {
     for (const MenuChoice& choice : kChoices) {
         if (!app.keyboard.KeyPressed(choice.key)) continue;
         app.keyboard.SetLatch(choice.key, 1);
-        if (choice.target) {
+        switch (choice.action) {
+        case MenuAction::NewGame:
+            StartNewGame(app);
+            break;
+        case MenuAction::Open:
             app.gameState->location = 0;
             app.SwitchScene(choice.target);
-        } else if (choice.key == key::kN) {
-            StartNewGame(app);
-        } else {
+            break;
+        case MenuAction::Quit:
             AppFramework::PostQuit();
+            break;
         }
         return;
     }
 }
 }  // namespace
 
-void GameApp::MainMenuSceneFrame() {
-    constexpr uint32_t kArt = kArtSharedFont | kArtEngine;
-    StopMp3();
-    if (SceneEntry()) gameState->slotsStale = 1;
-    SceneBeginFrame(true);
-    if (!sceneCamera) sceneCamera = new Camera();
-    sceneCamera->LookAt(0, -20, -1, 0, 0, -1);
-    graphics.SetViewTransform(sceneCamera);
-    if (!battleEngine) {
-        battleEngine = new BattleEngine();
-        battleEngine->LoadArt(&graphics);
-    }
-    EnsureSharedObjects(kArt);
-    SceneReloadArt(kArt);
-    for (int k = 0; k <= 5; ++k) StepStepper(k, true, kStepperSpeeds[k]);
-    ProbeSlots(*this);
+// The slots are probed again on each entry.
+void MainMenuScene::Enter(GameApp& app) { app.gameState->slotsStale = 1; }
 
-    sharedFont->DrawText("Main Menu", 0, 150, 800, 40, 0xFFFFFFFFu, DT_CENTER | DT_SINGLELINE);
+void MainMenuScene::Frame(GameApp& app) {
+    constexpr uint32_t kArt = GameApp::kArtSharedFont;
+    app.StopMp3();
+    app.SceneEntry(*this);
+    app.SceneBeginFrame(true);
+    if (!app.sceneCamera) app.sceneCamera = std::make_unique<Camera>();
+    app.sceneCamera->LookAt(0, -20, -1, 0, 0, -1);
+    app.graphics.SetViewTransform(app.sceneCamera.get());
+    if (!app.battleEngine) {
+        app.battleEngine = std::make_unique<BattleEngine>();
+        app.battleEngine->LoadArt(&app.graphics);
+    }
+    app.EnsureSharedObjects(kArt);
+    app.SceneReloadArt(*this);
+    for (int k = 0; k <= 5; ++k) app.StepStepper(k, true, GameApp::kStepperSpeeds[k]);
+    ProbeSlots(app);
+
+    app.sharedFont->DrawText("Main Menu", 0, 150, 800, 40, 0xFFFFFFFFu, DT_CENTER | DT_SINGLELINE);
     int y = 220;
     for (const MenuChoice& choice : kChoices) {
-        sharedFont->DrawText(choice.label, 340, y, 300, 24, 0xFFC0C0FFu, DT_LEFT | DT_SINGLELINE);
+        app.sharedFont->DrawText(choice.label, 340, y, 300, 24, 0xFFC0C0FFu, DT_LEFT | DT_SINGLELINE);
         y += 28;
     }
 
-    SceneTickClock();
-    ActOnKeys(*this);
-    SceneEndFrame(kArt);
+    app.SceneTickClock();
+    ActOnKeys(app);
+    app.SceneEndFrame(*this);
 }

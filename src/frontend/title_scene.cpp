@@ -1,6 +1,5 @@
-// The title scene stands in for the real title screen: it reads the options,
-// shows the game's name in the 400 x 400 window and, on a key or a click,
-// moves to the full-screen main menu.
+#include "frontend/title_scene.h"
+
 #include "platform/font.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
@@ -54,30 +53,35 @@ void EnterFullScreen(GameApp& app) {
 }
 }  // namespace
 
-void GameApp::TitleSceneFrame() {
-    constexpr uint32_t kArt = kArtSharedFont;
-    if (SceneEntry() && !optionsFile) {
-        optionsFile = new OptionsFile();
-        optionsFile->Load();
-        ApplyOptions(*this);
-    }
-    SceneBeginFrame(true);
-    EnsureSharedObjects(kArt);
-    SceneReloadArt(kArt);
+// The options are read once, on the first entry.
+void TitleScene::Enter(GameApp& app) {
+    if (app.optionsFile) return;
+    app.optionsFile = std::make_unique<OptionsFile>();
+    app.optionsFile->Load();
+    ApplyOptions(app);
+}
 
-    sharedFont->DrawText("Title", 0, 150, 400, 40, 0xFFFFFFFFu, DT_CENTER | DT_SINGLELINE);
-    sharedFont->DrawText("Press Return or click to start", 0, 220, 400, 30, 0xFFA0A0A0u, DT_CENTER | DT_SINGLELINE);
-    sharedFont->DrawText("Esc: quit", 0, 250, 400, 30, 0xFFA0A0A0u, DT_CENTER | DT_SINGLELINE);
+void TitleScene::Frame(GameApp& app) {
+    constexpr uint32_t kArt = GameApp::kArtSharedFont;
+    app.SceneEntry(*this);
+    app.SceneBeginFrame(true);
+    app.EnsureSharedObjects(kArt);
+    app.SceneReloadArt(*this);
 
-    SceneTickClock();
-    bool start = StartPressed(*this);
-    if (keyboard.KeyPressed(key::kEscape)) {
-        keyboard.SetLatch(key::kEscape, 1);
-        PostQuit();
+    Font& font = *app.sharedFont;
+    font.DrawText("Title", 0, 150, 400, 40, 0xFFFFFFFFu, DT_CENTER | DT_SINGLELINE);
+    font.DrawText("Press Return or click to start", 0, 220, 400, 30, 0xFFA0A0A0u, DT_CENTER | DT_SINGLELINE);
+    font.DrawText("Esc: quit", 0, 250, 400, 30, 0xFFA0A0A0u, DT_CENTER | DT_SINGLELINE);
+
+    app.SceneTickClock();
+    bool start = StartPressed(app);
+    if (app.keyboard.KeyPressed(key::kEscape)) {
+        app.keyboard.SetLatch(key::kEscape, 1);
+        AppFramework::PostQuit();
     }
-    SceneEndFrame(kArt);
+    app.SceneEndFrame(*this);
     if (start) {
-        EnterFullScreen(*this);
-        SwitchScene(scenes::MainMenu);
+        EnterFullScreen(app);
+        app.SwitchScene(SceneId::MainMenu);
     }
 }

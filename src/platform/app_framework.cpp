@@ -95,6 +95,16 @@ int AppFramework::ResizeClient(int clientWidth, int clientHeight) {
     return 1;
 }
 
+int AppFramework::CentreWindow(int outerWidth, int outerHeight) {
+    SDL_DisplayMode desktop;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) return 0;
+    // Halved as unsigned values, as the desktop size is read.
+    x = static_cast<int32_t>(static_cast<uint32_t>(desktop.w) / 2u) - outerWidth / 2;
+    y = static_cast<int32_t>(static_cast<uint32_t>(desktop.h) / 2u) - outerHeight / 2;
+    if (window) SDL_SetWindowPosition(window, x, y);
+    return 1;
+}
+
 int ShowMouseCursor(int show) {
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
     return 1;

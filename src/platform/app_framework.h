@@ -34,6 +34,10 @@ public:
     int Pump();
     void CloseWindow();
     int ResizeClient(int clientWidth, int clientHeight);
+    // Centres a window of the given outer size on the desktop: stores the
+    // position in x and y and moves the window there. 0 when the desktop's
+    // size cannot be read (nothing changes then).
+    int CentreWindow(int outerWidth, int outerHeight);
     SDL_Window* Window() const { return window; }
 
     // The quit message: the loop ends once it is taken.

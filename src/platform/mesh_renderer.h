@@ -2,17 +2,9 @@
 #include <cstdint>
 
 #include "platform/graphics_device.h"
+#include "platform/mesh_vertex.h"
 
 class Texture;
-
-// A vertex as the game's vertex buffers lay it out (24 bytes): position,
-// diffuse ARGB, texture coordinates.
-struct MeshVertex {
-    float x, y, z;
-    uint32_t colour;
-    float u, v;
-};
-static_assert(sizeof(MeshVertex) == 24, "vertex layout of the game's buffers");
 
 // The most vertices one DrawMesh call takes (the rings use 120).
 constexpr int kMaxMeshVertices = 3072;

@@ -76,7 +76,7 @@ FilePicker::~FilePicker() { FreeSheet(); }
 
 int FilePicker::LoadArt(GraphicsDevice* graphics) {
     FreeSheet();
-    sheet = new SpriteSheet();
+    sheet = std::make_unique<SpriteSheet>();
     sheet->Init(graphics, kImageCount);
     sheet->SetAlphaTest(1);
     int result = 1;
@@ -86,12 +86,7 @@ int FilePicker::LoadArt(GraphicsDevice* graphics) {
     return result;
 }
 
-void FilePicker::FreeSheet() {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
+void FilePicker::FreeSheet() { sheet.reset(); }
 
 bool FilePicker::InsideSlot(int slot, int32_t x, int32_t y) {
     if (slot < 1 || slot > kSlots) return false;

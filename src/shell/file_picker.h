@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 class InputDevice;
@@ -51,7 +52,7 @@ public:
     // The x of name cell i for a slot drawn at x, the name ending at nameLength.
     static int32_t NameCellX(uint32_t x, int cell, uint8_t nameLength);
 
-    SpriteSheet* sheet = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
     uint32_t fileFound = 0;
     uint8_t infoPending[kSlots];
     uint8_t slotLevel[kSlots] = {};

@@ -1,16 +1,12 @@
 #include "shell/game_app.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 
-#include "areas/area_backdrop.h"
-#include "areas/base_placement.h"
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
-#include "frontend/advisor_bubble.h"
+#include "hud/advisor_bubble.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/camera.h"
-#include "platform/data_blob.h"
 #include "platform/font.h"
 #include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
@@ -18,7 +14,8 @@
 #include "platform/shared_art.h"
 #include "shell/file_picker.h"
 #include "shell/game_state.h"
-#include "shell/name_entry.h"
+#include "shell/scene.h"
+#include "shell/scene_set.h"
 
 namespace {
 constexpr int kTitleSize = 400;
@@ -26,15 +23,11 @@ constexpr int kScreenWidth = 800;
 constexpr int kScreenHeight = 600;
 constexpr int kSampleRate = 22050;
 constexpr int32_t kMp3StartVolume = -500;
-
-template <typename T>
-void DeleteAndClear(T*& object) {
-    delete object;
-    object = nullptr;
-}
 }  // namespace
 
-GameApp::GameApp() {
+GameApp::GameApp() : GameApp(nullptr) {}
+
+GameApp::GameApp(std::unique_ptr<SceneSet> scenes) : scenes_(std::move(scenes)) {
     std::snprintf(className, sizeof className, "%s", "QornClass");
     std::snprintf(caption, sizeof caption, "%s", "QornCaption");
     style = kStylePopup;
@@ -59,18 +52,11 @@ int GameApp::Init() {
         startFailed = 1;
         return 0;
     }
-
-    // Centre the 400 x 400 window on the desktop.
-    SDL_DisplayMode desktop;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
-        x = static_cast<int32_t>(static_cast<uint32_t>(desktop.w) / 2u) - kTitleSize / 2;
-        y = static_cast<int32_t>(static_cast<uint32_t>(desktop.h) / 2u) - kTitleSize / 2;
-        if (window) SDL_SetWindowPosition(window, x, y);
-    }
+    CentreWindow(kTitleSize, kTitleSize);
 
     inputSystem.Create(window, nullptr);
     keyboard.Create(&inputSystem, InputDevice::kKeyboard, 1);
-    cursor = new MouseCursor();
+    cursor = std::make_unique<MouseCursor>();
     cursor->LoadArt(&graphics);
     cursor->mouse.Create(&inputSystem, InputDevice::kMouse, 0);
     ShowMouseCursor(0);
@@ -95,13 +81,15 @@ int GameApp::Init() {
 
     mp3State = 0;
     leaveScene = 1;
-    sceneFrame = scenes::Title;
+    sceneFrame = SceneId::Title;
     if (!gameState) {
-        gameState = new GameState();
+        gameState = std::make_unique<GameState>();
         gameState->NewGame();
     }
     return 1;
 }
+
+Scene* GameApp::SceneFor(SceneId id) const { return scenes_ ? scenes_->Find(id) : nullptr; }
 
 void GameApp::PollInput() {
     if (cursor) {
@@ -113,9 +101,10 @@ void GameApp::PollInput() {
 }
 
 void GameApp::RunScene() {
-    if (!sceneFrame) return;
+    Scene* scene = SceneFor(sceneFrame);
+    if (!scene) return;
     ++sceneRuns;
-    sceneFrame(*this);
+    scene->Frame(*this);
 }
 
 void GameApp::HandleLostDevice() {
@@ -125,7 +114,7 @@ void GameApp::HandleLostDevice() {
         sceneClockRestart = 1;
         graphics.Reset();
         graphics.createDevice = 0;
-        if (sceneFrame == scenes::Title) {
+        if (sceneFrame == SceneId::Title) {
             graphics.Create(window, 1, 1, kTitleSize, kTitleSize, 0);
         } else {
             graphics.Create(window, 0, 0, kScreenWidth, kScreenHeight, 0);
@@ -173,7 +162,7 @@ int GameApp::Cleanup() {
     keyboard.Release();
     if (cursor) {
         cursor->FreeSheet();
-        DeleteAndClear(cursor);
+        cursor.reset();
     }
     inputSystem.Release();
     for (SoundChannel& channel : channels) channel.Release();
@@ -181,34 +170,27 @@ int GameApp::Cleanup() {
     mp3.Release();
     audio.Shutdown();
 
-    // The shared objects' art goes before the device that made it.
-    if (sharedArt) sharedArt->ReleaseArt();
-    if (battleEngine) battleEngine->ReleaseArt();
-    if (controlPanel) controlPanel->ReleaseArt();
-    if (nameEntry) nameEntry->FreeArt();
-    if (filePicker) filePicker->FreeSheet();
-    if (sharedFont) sharedFont->Release();
+    // Every texture goes before the device that made it: the scenes' own,
+    // then the shared objects'.
+    if (scenes_) {
+        for (int k = 0; k < kSceneCount; ++k) {
+            if (Scene* scene = scenes_->Find(static_cast<SceneId>(k))) scene->ReleaseArt(*this);
+        }
+    }
+    ReleaseSharedArt();
     graphics.Release();
 
-    DeleteAndClear(advisor);
-    DeleteAndClear(sharedArt);
-    DeleteAndClear(sceneCamera);
-    if (probeBlob) probeBlob->Free();
-    DeleteAndClear(probeBlob);
-    DeleteAndClear(gameState);
-    if (readBlob) readBlob->Free();
-    DeleteAndClear(readBlob);
-    for (MotionStepper*& stepper : steppers) DeleteAndClear(stepper);
-    DeleteAndClear(nameEntry);
-    DeleteAndClear(optionsFile);
-    if (writeBlob) writeBlob->Free();
-    DeleteAndClear(writeBlob);
-    DeleteAndClear(battleEngine);
-    DeleteAndClear(controlPanel);
-    DeleteAndClear(areaBackdrop);
-    DeleteAndClear(basePlacement);
-    DeleteAndClear(sharedFont);
-    // Its scene deletes it when left; quitting while it shows must not leak it.
-    DeleteAndClear(filePicker);
+    advisor.reset();
+    sharedArt.reset();
+    sceneCamera.reset();
+    controlPanel.reset();
+    gameState.reset();
+    areaBackdrop.reset();
+    for (std::unique_ptr<MotionStepper>& stepper : steppers) stepper.reset();
+    optionsFile.reset();
+    battleEngine.reset();
+    sharedFont.reset();
+    // Its scene drops it when left; quitting while it shows must not keep it.
+    filePicker.reset();
     return 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/app_framework.h"
 #include "platform/audio_system.h"
@@ -9,28 +10,27 @@
 #include "platform/mp3_stream.h"
 #include "platform/music_track.h"
 #include "platform/sound_channel.h"
-#include "shell/scene_entries.h"
+#include "shell/scene_id.h"
 
 class AdvisorBubble;
 class AreaBackdrop;
-class BasePlacement;
 class BattleEngine;
 class Camera;
 class ControlPanel;
-class DataBlob;
 class FilePicker;
 class Font;
 class GameState;
 class MotionStepper;
 class MouseCursor;
-class NameEntry;
 class OptionsFile;
-struct RegionData;
+class Scene;
+class SceneSet;
 class SharedArt;
 
-// The one application object: owns every object of the run, keeps input
+// The one application object: owns what every scene shares, keeps input
 // alive, steers the graphics device through loss and reset, and runs the
-// current scene once per frame.
+// current scene once per frame. The scenes themselves come from the scene
+// set it is given.
 class GameApp : public AppFramework {
 public:
     static constexpr int kChannelCount = 8;
@@ -39,7 +39,9 @@ public:
     // Speeds of the thirteen steppers in pixels per second.
     static constexpr int32_t kStepperSpeeds[kStepperCount] = {50, 30, 0, 0, 70, 140, 210, 280, 350, 420, 490, 560, 90};
 
+    // Without a scene set no scene runs (tests of the shell's own parts).
     GameApp();
+    explicit GameApp(std::unique_ptr<SceneSet> scenes);
     ~GameApp() override;
 
     int MsgProc(const SDL_Event& event) override;
@@ -50,72 +52,49 @@ public:
     void KeepMp3Playing(int32_t volume);
     void StopMp3();
 
-    // Scene machine.
-    void SwitchScene(SceneThunk entry, uint8_t leave = 1);
+    // ---- Scene machine ----
+    void SwitchScene(SceneId target, uint8_t leave = 1);
+    // The object that serves a scene; null when the set has none.
+    Scene* SceneFor(SceneId id) const;
+    bool IsCurrent(SceneId id) const { return sceneFrame == id; }
     void BeginFrameTimer();
     void EndFrameTimer();
     void CountFps();
     void HandleScreenHotkeys();
 
-    // The scene protocol, written once for every scene.
+    // ---- The scene protocol, written once for every scene ----
+    // What a scene needs made of the shared art before it draws.
     enum ArtUse : uint32_t {
         kArtSharedFont = 1,
         kArtShared = 2,
-        kArtPanel = 4,
-        kArtEngine = 8,
     };
-    // Entry: true on the first frame after a switch or a device reset.
-    bool SceneEntry();
+    // Entry: on the first frame after a switch or a device reset, restarts
+    // the scene clock and calls the scene's Enter. True on such a frame.
+    bool SceneEntry(Scene& scene);
     // Frame timer, frame counter, cursor, begin and clear.
     void SceneBeginFrame(bool countFps);
-    // Creates what the scene needs of the shared objects on first use.
+    // Creates the shared font and shared art on first use.
     void EnsureSharedObjects(uint32_t artUse);
     // Makes the shared font if needed, (re)creates it on the current device
     // and opens it for drawing.
     void OpenSharedFont();
-    // After a device reset: shows "L O A D I N G", then loads the shared art
-    // the scene uses again. Returns true when the caller must reload its own.
-    bool SceneReloadArt(uint32_t artUse);
+    // After a device reset: shows "L O A D I N G", loads the art of every
+    // shared object that exists, then the scene's own (its ReloadArt). True
+    // on such a frame.
+    bool SceneReloadArt(Scene& scene);
     void SceneTickClock();
-    // Cursor, end, device test (releasing the shared art the scene uses and,
-    // through releaseOwn, its own) and present.
-    void SceneEndFrame(uint32_t artUse, void (*releaseOwn)(GameApp&) = nullptr);
+    // Leaving: when a switch is pending, a scene chosen again by its own key
+    // stays if it allows that; otherwise its Leave runs.
+    void SceneLeaveStep(Scene& scene, bool staysWhenChosenAgain);
+    // Cursor (unless hidden this frame), end of scene, device test and
+    // present. A device found lost releases the art of every shared object
+    // that exists and the scene's own (its ReleaseArt).
+    void SceneEndFrame(Scene& scene, bool drawCursor = true);
     // Makes stepper k when it is missing (reset and given the record's base).
     MotionStepper& Stepper(int k);
     uint8_t StepStepper(int k, bool adaptive, int32_t speed);
-    bool IsCurrent(SceneThunk entry) const { return sceneFrame == entry; }
 
-    // Scenes (entries of the scene table).
-    void StoreSceneFrame();
-    void NotesSceneFrame();
-    void SkillsSceneFrame();
-    void AwardsSceneFrame();
-    void YourShipSceneFrame();
-    void TitleSceneFrame();
-    void GalaxySceneFrame();
-    void QuestsSceneFrame();
-    void ConstructSceneFrame();
-    void MakeRobotsSceneFrame();
-    void HomeBaseFrame();
-    void EarthSystemFrame();
-    void InvasionsFrame();
-    void MainMenuSceneFrame();
-    void StorySceneFrame();
-    void NameEntrySceneFrame();
-    void HelpSceneFrame();
-    void CreditsSceneFrame();
-    void SaveGame();
-    void HallOfFameSceneFrame();
-    void WriteHallOfFame();
-    void SaveQuitSceneFrame();
-    void OptionsSceneFrame();
-    void LoadGameSceneFrame();
-    void NewGameSlotSceneFrame();
-    void WealthSceneFrame();
-    void BuildingsSceneFrame();
-    void RobotsSceneFrame();
-
-    // Members held by value.
+    // ---- Members held by value ----
     GraphicsDevice graphics;
     InputSystem inputSystem;
     InputDevice keyboard;
@@ -128,23 +107,27 @@ public:
     uint8_t mp3State = 0;  // 0 must be (re)started, 2 playing
     int32_t mp3EventCode = 0;
 
-    // Owned objects, null while they do not exist.
-    SharedArt* sharedArt = nullptr;
-    Camera* sceneCamera = nullptr;
-    DataBlob* writeBlob = nullptr;
-    DataBlob* readBlob = nullptr;
-    DataBlob* probeBlob = nullptr;
-    GameState* gameState = nullptr;
-    MouseCursor* cursor = nullptr;
-    MotionStepper* steppers[kStepperCount] = {};
-    OptionsFile* optionsFile = nullptr;
-    BattleEngine* battleEngine = nullptr;
-    Font* sharedFont = nullptr;
-    FilePicker* filePicker = nullptr;  // the slot pickers' screen object
-    NameEntry* nameEntry = nullptr;    // kept from the first name entry to shut-down
+    // ---- What the scenes share, null while it does not exist ----
+    // The player's record, from Init (or the loader) to shut-down.
+    std::unique_ptr<GameState> gameState;
+    std::unique_ptr<MouseCursor> cursor;
+    // Made by the first scene that needs each, kept to shut-down.
+    std::unique_ptr<SharedArt> sharedArt;
+    std::unique_ptr<Font> sharedFont;
+    std::unique_ptr<Camera> sceneCamera;
+    std::unique_ptr<MotionStepper> steppers[kStepperCount];
+    std::unique_ptr<BattleEngine> battleEngine;
+    std::unique_ptr<ControlPanel> controlPanel;
+    std::unique_ptr<AreaBackdrop> areaBackdrop;
+    // The tutorial's advisor, made by the first scene that shows it.
+    std::unique_ptr<AdvisorBubble> advisor;
+    // The option files, read by the title and the name entry.
+    std::unique_ptr<OptionsFile> optionsFile;
+    // The slot pickers' screen, while one of them shows.
+    std::unique_ptr<FilePicker> filePicker;
 
-    // Scene machine and timing.
-    SceneThunk sceneFrame = nullptr;
+    // ---- Scene machine and timing ----
+    SceneId sceneFrame = SceneId::Title;
     uint8_t deviceLost = 0;
     uint8_t reloadArt = 0;
     uint8_t screenPage = 0;
@@ -158,49 +141,6 @@ public:
     uint8_t sceneClockRestart = 1;
     uint32_t secondsInScene = 0;
     uint32_t sceneClockStart = 0;
-    // The save scene could not write its slot and shows that before going back.
-    uint8_t saveFailed = 0;
-
-    // ---- Area scenes ----
-    // The objects every area scene shares, created by the first that needs them.
-    ControlPanel* controlPanel = nullptr;
-    AreaBackdrop* areaBackdrop = nullptr;
-    // The data of the battle region whose frame runs (null elsewhere).
-    const RegionData* activeRegion = nullptr;
-    // Set on entry and by every travel: the next frame (re)loads the area.
-    uint8_t areaLoadPending = 0;
-    // Whole seconds in the current area: since the last restart plus the mark
-    // carried across visits to the screens.
-    uint8_t areaClockRestart = 1;
-    uint32_t areaClockStart = 0;
-    uint32_t areaClockMark = 0;
-    uint32_t secondsInArea = 0;
-    // The advisor's "Press F1 to return" hint after the first quest.
-    uint8_t returnHint = 0;
-    // Sound flags of the three shock-wave rings: 1 started, 2 sounded.
-    uint8_t ringSounds[3] = {};
-    // Plays per area sound, in the order of the sound table (tests read it).
-    static constexpr int kAreaSoundSlots = 24;
-    uint32_t areaSoundsPlayed[kAreaSoundSlots] = {};
-    // Quest steps of the first region, run inside its frame.
-    void HandOverAllies();
-    void PlaceQuestDrops();
-    void CheckEarthSystemQuests();
-    void CompleteQuest();
-    void MoveConvoy();
-    void ChangeToInvasions();
-    void ShowReturnHint();
-    // Portals and travel menus of the region in which the ship flies.
-    void PlacePortals();
-    void HandlePortals();
-
-    // ---- Home base ----
-    // The tutorial's advisor, made by the first scene that shows it.
-    AdvisorBubble* advisor = nullptr;
-    // The home base's building work (placement, the building box).
-    BasePlacement* basePlacement = nullptr;
-    // Set by a scene that hides the cursor sprite this frame.
-    uint8_t cursorHidden = 0;
 
     // Set when start-up found no usable graphics device; the loop is skipped.
     uint8_t startFailed = 0;
@@ -213,6 +153,8 @@ private:
     void PollInput();
     void HandleLostDevice();
     void RunScene();
-    void ReleaseFrameArt(uint32_t artUse);
-    void LoadFrameArt(uint32_t artUse);
+    void ReleaseSharedArt();
+    void LoadSharedArt();
+
+    std::unique_ptr<SceneSet> scenes_;
 };

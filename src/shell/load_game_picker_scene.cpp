@@ -1,5 +1,5 @@
-// The load picker: the five slots; a used one picked by its number key or
-// its button is loaded by the load scene, which continues in the home base.
+#include "shell/load_game_picker_scene.h"
+
 #include "platform/key_codes.h"
 #include "platform/shared_art.h"
 #include "shell/file_picker.h"
@@ -8,19 +8,19 @@
 #include "shell/slot_picking.h"
 
 namespace {
-constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared | GameApp::kArtEngine;
+constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
 constexpr uint32_t kFirstSlotY = 189;
 
 void BackToMenu(GameApp& app) {
     app.channels[0].Play("Data\\SETUPWH.wav", static_cast<int32_t>(app.gameState->soundVolume), 1);
-    app.SwitchScene(scenes::MainMenu);
+    app.SwitchScene(SceneId::MainMenu);
 }
 
 void ChooseSlot(GameApp& app, FilePicker& picker, int slot) {
     if (slot < 1 || slot > FilePicker::kSlots || !picker.slotUsed[slot - 1]) return;
     picker.chosenSlot = static_cast<uint8_t>(slot);
     app.gameState->saveSlot = static_cast<uint8_t>(slot);
-    app.SwitchScene(LoadGameScene);
+    app.SwitchScene(SceneId::LoadGame);
 }
 
 void ActOnInput(GameApp& app, FilePicker& picker) {
@@ -50,16 +50,21 @@ void DrawPicker(GameApp& app, FilePicker& picker) {
 }
 }  // namespace
 
-void GameApp::LoadGameSceneFrame() {
-    FilePicker& picker = BeginPickerFrame(*this, kArt);
+// The slots are probed again on each entry.
+void LoadGamePickerScene::Enter(GameApp& app) { app.gameState->slotsStale = 1; }
 
-    ActOnInput(*this, picker);
+void LoadGamePickerScene::Leave(GameApp& app) { DropPicker(app); }
+
+void LoadGamePickerScene::Frame(GameApp& app) {
+    FilePicker& picker = BeginPickerFrame(app, *this, kArt);
+
+    ActOnInput(app, picker);
     picker.Animate();
-    PickerHoverSound(*this, picker, "Data\\RIGHTDEF.wav");
-    if (!deviceLost) DrawPicker(*this, picker);
+    PickerHoverSound(app, picker, "Data\\RIGHTDEF.wav");
+    if (!app.deviceLost) DrawPicker(app, picker);
     picker.ResetHover();
-    SceneTickClock();
+    app.SceneTickClock();
 
-    if (leaveScene || picker.chosenSlot) DropPicker(*this);
-    SceneEndFrame(kArt, ReleasePickerArt);
+    app.SceneLeaveStep(*this, false);
+    app.SceneEndFrame(*this);
 }

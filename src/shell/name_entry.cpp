@@ -67,18 +67,10 @@ Glyph GlyphOf(uint8_t code) {
     return {static_cast<uint8_t>(kFirstPairGlyph + 2 * (code - kFirstPairCode)), 2};
 }
 
-Texture* LoadTexture(GraphicsDevice* graphics, const char* file, uint32_t key) {
-    Texture* texture = new Texture();
+std::unique_ptr<Texture> LoadTexture(GraphicsDevice* graphics, const char* file, uint32_t key) {
+    auto texture = std::make_unique<Texture>();
     texture->Load(graphics, file, key, kFormatA1R5G5B5);
     return texture;
-}
-
-template <typename T>
-void ReleaseAndDelete(T*& object) {
-    if (!object) return;
-    object->Release();
-    delete object;
-    object = nullptr;
 }
 
 void DrawWhole(Texture* texture, float x, float y, uint32_t colour, float scaleX, float scaleY) {
@@ -116,7 +108,7 @@ void NameEntry::LoadArt(GraphicsDevice* graphics) {
     hand6 = LoadTexture(graphics, "Art\\Name\\Hand6.bmp", kBlack);
 
     auto makeSheet = [graphics](int images) {
-        SpriteSheet* sheet = new SpriteSheet();
+        auto sheet = std::make_unique<SpriteSheet>();
         sheet->Init(graphics, images);
         sheet->SetAlphaTest(1);
         return sheet;
@@ -136,10 +128,8 @@ void NameEntry::LoadArt(GraphicsDevice* graphics) {
 }
 
 void NameEntry::FreeArt() {
-    for (Texture** texture : {&box2, &box3, &box4, &box5, &hand2, &hand3, &hand5, &hand6}) ReleaseAndDelete(*texture);
-    for (SpriteSheet** sheet : {&handSheet, &headingSheet, &glyphSheet, &readySheet, &clearSheet}) {
-        ReleaseAndDelete(*sheet);
-    }
+    for (auto* texture : {&box2, &box3, &box4, &box5, &hand2, &hand3, &hand5, &hand6}) texture->reset();
+    for (auto* sheet : {&handSheet, &headingSheet, &glyphSheet, &readySheet, &clearSheet}) sheet->reset();
 }
 
 void NameEntry::HitTestButton(int32_t left, int32_t top, int32_t width, int32_t height, uint8_t code,
@@ -294,53 +284,53 @@ void NameEntry::GrowHand4() {
 }
 
 void NameEntry::DrawBox() {
-    DrawWhole(box2, 258, 400, kWhite, 9.5f, 1.3f);
-    DrawWhole(box3, 250, 392, kFrameColour, 19.9f, 1.0f);
-    DrawWhole(box3, 250, 442, kFrameColour, 19.9f, 1.0f);
-    DrawWhole(box4, 250, 400, kFrameColour, 1.0f, 5.3f);
-    DrawWhole(box5, 560, 400, kFrameColour, 1.0f, 5.3f);
+    DrawWhole(box2.get(), 258, 400, kWhite, 9.5f, 1.3f);
+    DrawWhole(box3.get(), 250, 392, kFrameColour, 19.9f, 1.0f);
+    DrawWhole(box3.get(), 250, 442, kFrameColour, 19.9f, 1.0f);
+    DrawWhole(box4.get(), 250, 400, kFrameColour, 1.0f, 5.3f);
+    DrawWhole(box5.get(), 560, 400, kFrameColour, 1.0f, 5.3f);
 }
 
-void NameEntry::DrawHeading() { DrawFrame(headingSheet, 0, 0, 297, 325, kHeadingColour, 1.0f, 1.1f); }
+void NameEntry::DrawHeading() { DrawFrame(headingSheet.get(), 0, 0, 297, 325, kHeadingColour, 1.0f, 1.1f); }
 
-void NameEntry::DrawBack() { DrawFrame(handSheet, 1, backFrame, 700, 10, kWhite, 1.0f, 1.0f); }
+void NameEntry::DrawBack() { DrawFrame(handSheet.get(), 1, backFrame, 700, 10, kWhite, 1.0f, 1.0f); }
 
 void NameEntry::DrawName() {
     for (int i = 0; i < kCells; ++i) {
         const uint8_t cell = nameCells[i];
         const float x = static_cast<float>(cellX[i]);
         if (cell == kEndMarker) {
-            DrawFrame(glyphSheet, 0, blinkPhase == 0 ? 1 : 0, x, kNameY, kCursorColour, 1.0f, 1.0f);
+            DrawFrame(glyphSheet.get(), 0, blinkPhase == 0 ? 1 : 0, x, kNameY, kCursorColour, 1.0f, 1.0f);
         } else {
-            DrawFrame(glyphSheet, 0, cell, x, kNameY, kGlyphColour, 1.0f, 1.0f);
+            DrawFrame(glyphSheet.get(), 0, cell, x, kNameY, kGlyphColour, 1.0f, 1.0f);
         }
     }
 }
 
-void NameEntry::DrawReady() { DrawFrame(readySheet, 0, readyFrame, 363, 488, kWhite, 1.0f, 1.1f); }
+void NameEntry::DrawReady() { DrawFrame(readySheet.get(), 0, readyFrame, 363, 488, kWhite, 1.0f, 1.1f); }
 
-void NameEntry::DrawClear() { DrawFrame(clearSheet, 0, clearFrame, 140, 410, kWhite, 1.0f, 1.1f); }
+void NameEntry::DrawClear() { DrawFrame(clearSheet.get(), 0, clearFrame, 140, 410, kWhite, 1.0f, 1.1f); }
 
 void NameEntry::DrawStrips() {
     const float x = static_cast<float>(stripsX);
-    DrawFrame(handSheet, 2, 0, x, 358, kFrameColour, 2.417f, 1.0f);
-    DrawFrame(handSheet, 2, 0, x, 450, kFrameColour, 2.417f, 1.0f);
+    DrawFrame(handSheet.get(), 2, 0, x, 358, kFrameColour, 2.417f, 1.0f);
+    DrawFrame(handSheet.get(), 2, 0, x, 450, kFrameColour, 2.417f, 1.0f);
 }
 
 void NameEntry::DrawHand2Pair() {
-    DrawWhole(hand2, static_cast<float>(stripsX), 387, kFrameColour, 1.0f, 1.0f);
-    DrawWhole(hand2, static_cast<float>(stripsX + hand2Spread), 387, kFrameColour, 1.0f, 1.0f);
+    DrawWhole(hand2.get(), static_cast<float>(stripsX), 387, kFrameColour, 1.0f, 1.0f);
+    DrawWhole(hand2.get(), static_cast<float>(stripsX + hand2Spread), 387, kFrameColour, 1.0f, 1.0f);
 }
 
-void NameEntry::DrawHand3() { DrawWhole(hand3, static_cast<float>(hand3X), 430, kWhite, 1.0f, 1.0f); }
+void NameEntry::DrawHand3() { DrawWhole(hand3.get(), static_cast<float>(hand3X), 430, kWhite, 1.0f, 1.0f); }
 
 void NameEntry::DrawHand4Bar() {
-    DrawFrame(handSheet, 0, 0, 64, 443, kWhite, growPhase == 1 ? growScale : kGrowFull, 1.0f);
+    DrawFrame(handSheet.get(), 0, 0, 64, 443, kWhite, growPhase == 1 ? growScale : kGrowFull, 1.0f);
 }
 
-void NameEntry::DrawHand5() { DrawWhole(hand5, 400, static_cast<float>(hand5Y), kWhite, 1.0f, 1.0f); }
+void NameEntry::DrawHand5() { DrawWhole(hand5.get(), 400, static_cast<float>(hand5Y), kWhite, 1.0f, 1.0f); }
 
 void NameEntry::DrawHand6() {
-    if (growPhase == 1) DrawWhole(hand6, 352, 520, kWhite, growScale, growScale);
-    else DrawWhole(hand6, 350, 520, kWhite, 1.0f, 1.0f);
+    if (growPhase == 1) DrawWhole(hand6.get(), 352, 520, kWhite, growScale, growScale);
+    else DrawWhole(hand6.get(), 350, 520, kWhite, 1.0f, 1.0f);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 class InputDevice;
@@ -65,19 +66,19 @@ public:
     int MarkerIndex() const;
 
     // Art.
-    Texture* box2 = nullptr;
-    Texture* box3 = nullptr;
-    Texture* box4 = nullptr;
-    Texture* box5 = nullptr;
-    Texture* hand2 = nullptr;
-    Texture* hand3 = nullptr;
-    Texture* hand5 = nullptr;
-    Texture* hand6 = nullptr;
-    SpriteSheet* handSheet = nullptr;
-    SpriteSheet* headingSheet = nullptr;
-    SpriteSheet* glyphSheet = nullptr;
-    SpriteSheet* readySheet = nullptr;
-    SpriteSheet* clearSheet = nullptr;
+    std::unique_ptr<Texture> box2;
+    std::unique_ptr<Texture> box3;
+    std::unique_ptr<Texture> box4;
+    std::unique_ptr<Texture> box5;
+    std::unique_ptr<Texture> hand2;
+    std::unique_ptr<Texture> hand3;
+    std::unique_ptr<Texture> hand5;
+    std::unique_ptr<Texture> hand6;
+    std::unique_ptr<SpriteSheet> handSheet;
+    std::unique_ptr<SpriteSheet> headingSheet;
+    std::unique_ptr<SpriteSheet> glyphSheet;
+    std::unique_ptr<SpriteSheet> readySheet;
+    std::unique_ptr<SpriteSheet> clearSheet;
 
     uint8_t hoverSoundCode = 0;
     uint8_t lastSoundedCode = 0;

@@ -1,6 +1,5 @@
-// The name-entry scene: a fresh game record, the name typed into the
-// panel, then the intro story (Enter or Ready) or the main menu (Esc or
-// Back).
+#include "shell/name_entry_scene.h"
+
 #include "battle/battle_engine.h"
 #include "platform/key_codes.h"
 #include "platform/motion_stepper.h"
@@ -39,48 +38,13 @@ bool TakeKey(GameApp& app, uint8_t code) {
     return true;
 }
 
-void StoreName(GameApp& app) {
-    for (int i = 0; i < NameEntry::kCells; ++i) app.gameState->playerName[i] = app.nameEntry->nameCells[i];
+void StoreName(GameApp& app, const NameEntry& panel) {
+    for (int i = 0; i < NameEntry::kCells; ++i) app.gameState->playerName[i] = panel.nameCells[i];
     if (app.sharedArt && app.sharedArt->morePending) app.sharedArt->morePending = 3;
 }
 
-void OnEntry(GameApp& app) {
-    if (app.battleEngine) {
-        app.battleEngine->ReleaseArt();
-        delete app.battleEngine;
-        app.battleEngine = nullptr;
-    }
-    if (app.gameState) app.gameState->NewGameKeepingSound();
-    for (int k = 0; k < kSceneSteppers; ++k) app.Stepper(k).resetPending = 1;
-}
-
-void CreateMissing(GameApp& app) {
-    if (!app.gameState) {
-        app.gameState = new GameState();
-        app.gameState->NewGame();
-    }
-    if (!app.optionsFile) {
-        app.optionsFile = new OptionsFile();
-        app.optionsFile->Load();
-        GameState& state = *app.gameState;
-        state.musicVolume = static_cast<uint32_t>(app.optionsFile->musicVolume);
-        state.soundVolume = static_cast<uint32_t>(app.optionsFile->soundsVolume);
-        if (state.musicVolume == 0) state.musicOn = 0;
-        if (state.soundVolume == 0) state.soundsOn = 0;
-    }
-    if (!app.nameEntry) {
-        app.nameEntry = new NameEntry();
-        app.nameEntry->LoadArt(&app.graphics);
-    }
-}
-
-void ReleasePanelArt(GameApp& app) {
-    if (app.nameEntry) app.nameEntry->FreeArt();
-}
-
 // Ready, Clear and Back: hover, press, and the action once the press ends.
-void HandleButtons(GameApp& app, uint8_t& leave) {
-    NameEntry& panel = *app.nameEntry;
+void HandleButtons(GameApp& app, NameEntry& panel, uint8_t& leave) {
     if (!app.cursor) return;
     InputDevice& mouse = app.cursor->mouse;
     const int32_t x = app.cursor->x;
@@ -110,20 +74,19 @@ void HandleButtons(GameApp& app, uint8_t& leave) {
     panel.pressedCode = 0;
     if (done == NameEntry::kHoverBack) {
         PlaySound(app, "Data\\SETUPWH.wav");
-        app.SwitchScene(scenes::MainMenu);
+        app.SwitchScene(SceneId::MainMenu);
         leave = kToMenu;
     } else if (done == NameEntry::kHoverClear) {
         PlaySound(app, "Data\\SETUPWH.wav");
     } else {
         PlaySound(app, "Data\\FEMOK.wav");
         leave = kToStory;
-        StoreName(app);
+        StoreName(app, panel);
     }
 }
 
-void SlideIn(GameApp& app) {
+void SlideIn(GameApp& app, NameEntry& panel) {
     if (!app.frameTimerArmed) return;
-    NameEntry& panel = *app.nameEntry;
     const uint8_t step = app.StepStepper(kSlideStepper, false, kSlideSpeed);
     panel.SlideStrips(step);
     panel.SpreadHand2(step);
@@ -132,8 +95,7 @@ void SlideIn(GameApp& app) {
     panel.GrowHand4();
 }
 
-void HoverSound(GameApp& app) {
-    NameEntry& panel = *app.nameEntry;
+void HoverSound(GameApp& app, NameEntry& panel) {
     if (panel.hoverSoundCode == 0) {
         panel.lastSoundedCode = 0;
     } else if (panel.hoverSoundCode != panel.lastSoundedCode) {
@@ -159,8 +121,7 @@ void DrawPanel(NameEntry& panel) {
 
 // Space, the letters (capitals with Shift), the full stop, delete: each
 // once per press; the panel takes only the first change of a frame.
-void ReadLetterKeys(GameApp& app) {
-    NameEntry& panel = *app.nameEntry;
+void ReadLetterKeys(GameApp& app, NameEntry& panel) {
     if (TakeKey(app, key::kSpace)) panel.AddLetter(NameEntry::kSpaceCode);
     const bool shift = (app.keyboard.state[key::kLeftShift] & 0x80) || (app.keyboard.state[key::kRightShift] & 0x80);
     for (int letter = 0; letter < 26; ++letter) {
@@ -173,48 +134,104 @@ void ReadLetterKeys(GameApp& app) {
     if (TakeKey(app, key::kNumpad0)) panel.AddLetter(NameEntry::kDeleteCode);
 }
 
-void Leave(GameApp& app, uint8_t leave) {
-    delete app.optionsFile;
-    app.optionsFile = nullptr;
-    if (leave != kToStory) return;
+void GoToStory(GameApp& app) {
     if (app.gameState->musicOn) {
         app.music.Stop();
         app.KeepMp3Playing(kMp3Volume);
     }
     app.gameState->storyStage = 1;
-    app.SwitchScene(scenes::Story);
+    app.SwitchScene(SceneId::Story);
 }
 }  // namespace
 
-void GameApp::NameEntrySceneFrame() {
-    if (SceneEntry()) OnEntry(*this);
-    SceneBeginFrame(true);
-    CreateMissing(*this);
-    EnsureSharedObjects(kArt);
-    if (SceneReloadArt(kArt)) nameEntry->LoadArt(&graphics);
-    NameEntry& panel = *nameEntry;
+NameEntryScene::NameEntryScene() = default;
+NameEntryScene::~NameEntryScene() = default;
+
+void NameEntryScene::Enter(GameApp& app) {
+    if (app.battleEngine) {
+        app.battleEngine->ReleaseArt();
+        app.battleEngine.reset();
+    }
+    if (app.gameState) app.gameState->NewGameKeepingSound();
+    for (int k = 0; k < kSceneSteppers; ++k) app.Stepper(k).resetPending = 1;
+}
+
+void NameEntryScene::CreateMissing(GameApp& app) {
+    if (!app.gameState) {
+        app.gameState = std::make_unique<GameState>();
+        app.gameState->NewGame();
+    }
+    if (!app.optionsFile) {
+        app.optionsFile = std::make_unique<OptionsFile>();
+        app.optionsFile->Load();
+        GameState& state = *app.gameState;
+        state.musicVolume = static_cast<uint32_t>(app.optionsFile->musicVolume);
+        state.soundVolume = static_cast<uint32_t>(app.optionsFile->soundsVolume);
+        if (state.musicVolume == 0) state.musicOn = 0;
+        if (state.soundVolume == 0) state.soundsOn = 0;
+    }
+    if (!panel_) panel_ = std::make_unique<NameEntry>();
+    if (!artLoaded_) LoadPanelArt(app);
+}
+
+void NameEntryScene::LoadPanelArt(GameApp& app) {
+    panel_->LoadArt(&app.graphics);
+    artLoaded_ = true;
+}
+
+void NameEntryScene::FreePanelArt() {
+    if (panel_) panel_->FreeArt();
+    artLoaded_ = false;
+}
+
+void NameEntryScene::ReleaseArt(GameApp&) { FreePanelArt(); }
+
+void NameEntryScene::ReloadArt(GameApp& app) {
+    if (panel_) LoadPanelArt(app);
+}
+
+// Left for the story or the menu: the options are read again next time,
+// and the panel keeps the name but not its art.
+void NameEntryScene::Leave(GameApp& app) {
+    app.optionsFile.reset();
+    FreePanelArt();
+}
+
+void NameEntryScene::DropPanel() {
+    FreePanelArt();
+    panel_.reset();
+}
+
+void NameEntryScene::Frame(GameApp& app) {
+    app.SceneEntry(*this);
+    app.SceneBeginFrame(true);
+    CreateMissing(app);
+    app.EnsureSharedObjects(kArt);
+    app.SceneReloadArt(*this);
+    NameEntry& panel = *panel_;
 
     uint8_t leave = kStay;
-    if (TakeKey(*this, key::kReturn)) {
+    if (TakeKey(app, key::kReturn)) {
         leave = kToStory;
-        PlaySound(*this, "Data\\SETUPWH.wav");
-        StoreName(*this);
+        PlaySound(app, "Data\\SETUPWH.wav");
+        StoreName(app, panel);
     }
-    if (TakeKey(*this, key::kEscape)) {
-        PlaySound(*this, "Data\\SETUPWH.wav");
-        SwitchScene(scenes::MainMenu);
+    if (TakeKey(app, key::kEscape)) {
+        PlaySound(app, "Data\\SETUPWH.wav");
+        app.SwitchScene(SceneId::MainMenu);
         leave = kToMenu;
     }
-    HandleButtons(*this, leave);
-    SlideIn(*this);
-    HoverSound(*this);
-    if (!deviceLost) DrawPanel(panel);
-    ReadLetterKeys(*this);
+    HandleButtons(app, panel, leave);
+    SlideIn(app, panel);
+    HoverSound(app, panel);
+    if (!app.deviceLost) DrawPanel(panel);
+    ReadLetterKeys(app, panel);
 
     panel.letterTaken = 0;
     panel.BlinkCursor();
     panel.ResetHover();
-    SceneTickClock();
-    if (leave != kStay) Leave(*this, leave);
-    SceneEndFrame(kArt, ReleasePanelArt);
+    app.SceneTickClock();
+    if (leave == kToStory) GoToStory(app);
+    app.SceneLeaveStep(*this, false);
+    app.SceneEndFrame(*this);
 }

@@ -1,5 +1,5 @@
-// The new-game slot picker, shown when all five slots are used: the player
-// picks the slot the new game will overwrite, then names the pilot.
+#include "shell/new_game_slot_scene.h"
+
 #include "platform/key_codes.h"
 #include "platform/shared_art.h"
 #include "shell/file_picker.h"
@@ -13,14 +13,14 @@ constexpr uint32_t kFirstSlotY = 186;
 
 void Pick(GameApp& app, int slot) {
     app.gameState->saveSlot = static_cast<uint8_t>(slot);
-    app.SwitchScene(scenes::NameEntry);
+    app.SwitchScene(SceneId::NameEntry);
 }
 
 void ActOnInput(GameApp& app, FilePicker& picker) {
     if (app.keyboard.KeyPressed(key::kBack) || app.keyboard.KeyPressed(key::kEscape)) {
         app.keyboard.SetLatch(key::kBack, 1);
         app.keyboard.SetLatch(key::kEscape, 1);
-        app.SwitchScene(scenes::MainMenu);
+        app.SwitchScene(SceneId::MainMenu);
         return;
     }
     if (const int slot = SlotKeyPressed(app)) {
@@ -30,25 +30,30 @@ void ActOnInput(GameApp& app, FilePicker& picker) {
     const uint8_t clicked = PickerMouse(app, picker);
     if (clicked == 0) return;
     app.channels[0].Play("Data\\STAMP.wav", static_cast<int32_t>(app.gameState->soundVolume), 1);
-    if (clicked == FilePicker::kBackId) app.SwitchScene(scenes::MainMenu);
+    if (clicked == FilePicker::kBackId) app.SwitchScene(SceneId::MainMenu);
     else Pick(app, clicked);
 }
 }  // namespace
 
-void GameApp::NewGameSlotSceneFrame() {
-    FilePicker& picker = BeginPickerFrame(*this, kArt);
+// The slots are probed again on each entry.
+void NewGameSlotScene::Enter(GameApp& app) { app.gameState->slotsStale = 1; }
 
-    ActOnInput(*this, picker);
+void NewGameSlotScene::Leave(GameApp& app) { DropPicker(app); }
+
+void NewGameSlotScene::Frame(GameApp& app) {
+    FilePicker& picker = BeginPickerFrame(app, *this, kArt);
+
+    ActOnInput(app, picker);
     picker.Animate();
-    PickerHoverSound(*this, picker, "Data\\SNAP1.wav");
-    if (!deviceLost) {
-        SpriteSheet* menu = sharedArt ? sharedArt->menuSheet : nullptr;
+    PickerHoverSound(app, picker, "Data\\SNAP1.wav");
+    if (!app.deviceLost) {
+        SpriteSheet* menu = app.sharedArt ? app.sharedArt->menuSheet : nullptr;
         picker.DrawSave(menu);
         DrawPickerSlots(picker, kFirstSlotY, menu);
     }
     picker.ResetHover();
-    SceneTickClock();
+    app.SceneTickClock();
 
-    if (leaveScene) DropPicker(*this);
-    SceneEndFrame(kArt, ReleasePickerArt);
+    app.SceneLeaveStep(*this, false);
+    app.SceneEndFrame(*this);
 }

@@ -1,7 +1,5 @@
-// The one-frame save scene: the engine hands back what it owns, the record
-// goes to its slot file, and the player goes on to the main menu. When the
-// file cannot be written the old save stays and the player is told so, then
-// returns to the area with nothing lost.
+#include "shell/save_game_scene.h"
+
 #include "battle/battle_engine.h"
 #include "platform/data_blob.h"
 #include "platform/font.h"
@@ -9,23 +7,13 @@
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 #include "shell/save_file.h"
 
 namespace {
 constexpr uint32_t kNoticeSeconds = 6;
 constexpr uint32_t kNoticeColour = 0xFFF5F537u;
 constexpr uint32_t kHintColour = 0xFFC8C8C8u;
-
-// Only what the engine really owns comes back: the robots in the area, the
-// skill charges it spends, the barrel damages and the volley. The weapon
-// positions stay the record's own item ids.
-void TakeEngineValues(const BattleEngine& engine, GameState& state) {
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];
-    constexpr int kEngineSkills = 8;
-    for (int k = 0; k < kEngineSkills; ++k) state.skillCharges[k] = engine.skillValues[k];
-    for (int b = 0; b < GameState::kWeaponPositions; ++b) state.weaponDamage[b] = engine.barrelDamage[b];
-    state.volleyFlag = engine.volleySize;
-}
 
 bool NoticeDismissed(GameApp& app) {
     for (uint8_t code : {key::kReturn, key::kEscape, key::kBack, key::kSpace}) {
@@ -42,63 +30,58 @@ bool NoticeDismissed(GameApp& app) {
     return true;
 }
 
-// Frames after a failed write: the message, then back to the area.
-void RunSaveFailedNotice(GameApp& app) {
-    constexpr uint32_t kArt = GameApp::kArtSharedFont;
-    app.SceneEntry();
-    app.SceneBeginFrame(true);
-    app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(kArt);
-    app.sharedFont->DrawText("The game could not be saved. Your last save is kept.", 0, 260, 800, 30, kNoticeColour,
-                             DT_CENTER | DT_SINGLELINE);
-    app.sharedFont->DrawText("Press Enter to return.", 0, 300, 800, 30, kHintColour, DT_CENTER | DT_SINGLELINE);
-    app.SceneTickClock();
-    if (NoticeDismissed(app) || app.secondsInScene >= kNoticeSeconds) {
-        app.saveFailed = 0;
-        app.gameState->returnedFromScreen = 1;
-        app.SwitchScene(scenes::ForLocation(app.gameState->location));
-    }
-    app.SceneEndFrame(kArt);
-}
-
-// Writes the record to its slot through the save scene's blob; 1 when the
-// whole file reached its place.
-int WriteSlot(GameApp& app) {
-    GameState& state = *app.gameState;
-    delete app.writeBlob;
-    app.writeBlob = new DataBlob();
+// Writes the record to its slot; 1 when the whole file reached its place.
+int WriteSlot(GameState& state) {
+    DataBlob blob;
     int written = 0;
     const char* path = save_file::SlotPath(state.saveSlot);
-    if (path && app.writeBlob->Alloc(save_file::kBodyBytes)) {
-        state.blobData = app.writeBlob->Data();
-        save_file::Encode(state, app.writeBlob->Data());
-        written = app.writeBlob->WriteFile(path);
+    if (path && blob.Alloc(save_file::kBodyBytes)) {
+        state.blobData = blob.Data();
+        save_file::Encode(state, blob.Data());
+        written = blob.WriteFile(path);
     }
-    delete app.writeBlob;
-    app.writeBlob = nullptr;
     state.blobData = nullptr;
     return written;
 }
 }  // namespace
 
-void GameApp::SaveGame() {
+// Frames after a failed write: the message, then back to the area.
+void SaveGameScene::RunFailedNotice(GameApp& app) {
+    constexpr uint32_t kArt = GameApp::kArtSharedFont;
+    app.SceneEntry(*this);
+    app.SceneBeginFrame(true);
+    app.EnsureSharedObjects(kArt);
+    app.SceneReloadArt(*this);
+    app.sharedFont->DrawText("The game could not be saved. Your last save is kept.", 0, 260, 800, 30, kNoticeColour,
+                             DT_CENTER | DT_SINGLELINE);
+    app.sharedFont->DrawText("Press Enter to return.", 0, 300, 800, 30, kHintColour, DT_CENTER | DT_SINGLELINE);
+    app.SceneTickClock();
+    if (NoticeDismissed(app) || app.secondsInScene >= kNoticeSeconds) {
+        saveFailed = 0;
+        app.gameState->returnedFromScreen = 1;
+        app.SwitchScene(scenes::ForLocation(app.gameState->location));
+    }
+    app.SceneEndFrame(*this);
+}
+
+void SaveGameScene::Frame(GameApp& app) {
     if (saveFailed) {
-        RunSaveFailedNotice(*this);
+        RunFailedNotice(app);
         return;
     }
-    GameState& state = *gameState;
-    if (battleEngine) TakeEngineValues(*battleEngine, state);
-    if (!WriteSlot(*this)) {
+    GameState& state = *app.gameState;
+    if (app.battleEngine) record_exchange::TakeEngineValuesForSave(*app.battleEngine, state);
+    if (!WriteSlot(state)) {
         // Stay for the notice; the next frame enters it afresh.
         saveFailed = 1;
-        leaveScene = 1;
+        app.leaveScene = 1;
         return;
     }
     state.slotsStale = 1;
     if (state.hallOfFameAfterSave) {
         state.hallOfFameAfterSave = 0;
-        SwitchScene(scenes::HallOfFame);
+        app.SwitchScene(SceneId::HallOfFame);
     } else {
-        SwitchScene(scenes::MainMenu);
+        app.SwitchScene(SceneId::MainMenu);
     }
 }

@@ -1,28 +1,32 @@
-#include <SDL.h>
-
+// The protocol every scene follows, in frame order: entry, begin, shared
+// objects made on first use, art reload after a device reset, the scene's
+// own work, scene clock, shortcut keys, leaving, end with the device test.
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/key_codes.h"
 #include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
 #include "platform/shared_art.h"
+#include "shell/file_picker.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/scene.h"
 
 namespace {
 struct Hotkey {
     uint8_t key;
-    SceneThunk target;
+    SceneId target;
     uint8_t page;
 };
 
 // Tested in this order: when several are down the last one wins.
 constexpr Hotkey kHotkeys[] = {
-    {key::kY, scenes::YourShip, 2},   {key::kB, scenes::Buildings, 3}, {key::kR, scenes::Robots, 4},
-    {key::kQ, scenes::Quests, 5},     {key::kA, scenes::Awards, 6},    {key::kW, scenes::Wealth, 7},
-    {key::kS, scenes::Skills, 8},     {key::kN, scenes::Notes, 9},     {key::kM, scenes::MakeRobots, 10},
-    {key::kC, scenes::Construct, 11}, {key::kO, scenes::Options, 12},
+    {key::kY, SceneId::YourShip, 2},   {key::kB, SceneId::Buildings, 3}, {key::kR, SceneId::Robots, 4},
+    {key::kQ, SceneId::Quests, 5},     {key::kA, SceneId::Awards, 6},    {key::kW, SceneId::Wealth, 7},
+    {key::kS, SceneId::Skills, 8},     {key::kN, SceneId::Notes, 9},     {key::kM, SceneId::MakeRobots, 10},
+    {key::kC, SceneId::Construct, 11}, {key::kO, SceneId::Options, 12},
 };
 
 constexpr int kLoadingX = 360;
@@ -31,8 +35,8 @@ constexpr int kLoadingWidth = 400;
 constexpr int kLoadingHeight = 100;
 }  // namespace
 
-void GameApp::SwitchScene(SceneThunk entry, uint8_t leave) {
-    sceneFrame = entry;
+void GameApp::SwitchScene(SceneId target, uint8_t leave) {
+    sceneFrame = target;
     leaveScene = leave;
 }
 
@@ -67,12 +71,13 @@ void GameApp::HandleScreenHotkeys() {
     }
 }
 
-bool GameApp::SceneEntry() {
+bool GameApp::SceneEntry(Scene& scene) {
     if (leaveScene == 0) return false;
     leaveScene = 0;
     frameTimerArmed = 0;
     sceneClockRestart = 1;
     secondsInScene = 0;
+    scene.Enter(*this);
     return true;
 }
 
@@ -85,7 +90,7 @@ void GameApp::SceneBeginFrame(bool countFps) {
 }
 
 void GameApp::OpenSharedFont() {
-    if (!sharedFont) sharedFont = new Font();
+    if (!sharedFont) sharedFont = std::make_unique<Font>();
     sharedFont->Create(&graphics, "Arial", 14, 1, 0, 0, 0);
     sharedFont->Begin();
 }
@@ -93,7 +98,7 @@ void GameApp::OpenSharedFont() {
 void GameApp::EnsureSharedObjects(uint32_t artUse) {
     if ((artUse & kArtSharedFont) && !sharedFont) OpenSharedFont();
     if ((artUse & kArtShared) && !sharedArt) {
-        sharedArt = new SharedArt();
+        sharedArt = std::make_unique<SharedArt>();
         sharedArt->LoadArt(&graphics);
         sharedArt->LoadMoreArt(&graphics);
         while (sharedArt->morePending) {
@@ -102,16 +107,32 @@ void GameApp::EnsureSharedObjects(uint32_t artUse) {
     }
 }
 
-void GameApp::LoadFrameArt(uint32_t artUse) {
+// Whatever scene a loss started in, every shared object that exists comes
+// back, so that the scene running now (or any later one) finds its art.
+void GameApp::LoadSharedArt() {
     if (cursor) cursor->LoadArt(&graphics);
-    if ((artUse & kArtShared) && sharedArt) {
+    if (sharedArt) {
         sharedArt->LoadArt(&graphics);
         sharedArt->LoadMoreArt(&graphics);
     }
-    if ((artUse & kArtEngine) && battleEngine) battleEngine->LoadArt(&graphics);
+    if (battleEngine) battleEngine->LoadArt(&graphics);
+    if (controlPanel) controlPanel->LoadArt(&graphics);
+    if (filePicker) filePicker->LoadArt(&graphics);
 }
 
-bool GameApp::SceneReloadArt(uint32_t artUse) {
+void GameApp::ReleaseSharedArt() {
+    if (cursor) cursor->FreeSheet();
+    if (sharedFont) {
+        sharedFont->End();
+        sharedFont->Release();
+    }
+    if (sharedArt) sharedArt->ReleaseArt();
+    if (battleEngine) battleEngine->ReleaseArt();
+    if (controlPanel) controlPanel->ReleaseArt();
+    if (filePicker) filePicker->FreeSheet();
+}
+
+bool GameApp::SceneReloadArt(Scene& scene) {
     if (reloadArt != 1) return false;
     OpenSharedFont();
     sharedFont->DrawText("L O A D I N G", kLoadingX, kLoadingY, kLoadingWidth, kLoadingHeight, kLoadingColour, 0);
@@ -125,7 +146,8 @@ bool GameApp::SceneReloadArt(uint32_t artUse) {
         graphics.Clear(0, 1.0f);
     }
     reloadArt = 0;
-    LoadFrameArt(artUse);
+    LoadSharedArt();
+    scene.ReloadArt(*this);
     return true;
 }
 
@@ -138,23 +160,22 @@ void GameApp::SceneTickClock() {
     secondsInScene = (now - sceneClockStart) / 1000u;
 }
 
-void GameApp::ReleaseFrameArt(uint32_t artUse) {
-    if (cursor) cursor->FreeSheet();
-    if (sharedFont) {
-        sharedFont->End();
-        sharedFont->Release();
+void GameApp::SceneLeaveStep(Scene& scene, bool staysWhenChosenAgain) {
+    if (leaveScene == 0) return;
+    if (staysWhenChosenAgain && SceneFor(sceneFrame) == &scene) {
+        leaveScene = 0;
+        return;
     }
-    if ((artUse & kArtShared) && sharedArt) sharedArt->ReleaseArt();
-    if ((artUse & kArtEngine) && battleEngine) battleEngine->ReleaseArt();
+    scene.Leave(*this);
 }
 
-void GameApp::SceneEndFrame(uint32_t artUse, void (*releaseOwn)(GameApp&)) {
-    if (deviceLost == 0 && cursor && !cursorHidden) cursor->Draw();
+void GameApp::SceneEndFrame(Scene& scene, bool drawCursor) {
+    if (deviceLost == 0 && cursor && drawCursor) cursor->Draw();
     graphics.EndScene();
     if (deviceLost == 0 && graphics.TestCooperativeLevel() == DeviceState::Lost) {
         deviceLost = 1;
-        ReleaseFrameArt(artUse);
-        if (releaseOwn) releaseOwn(*this);
+        ReleaseSharedArt();
+        scene.ReleaseArt(*this);
     }
     if (deviceLost == 0 && graphics.TestCooperativeLevel() == DeviceState::Usable) graphics.Present();
     EndFrameTimer();
@@ -162,7 +183,7 @@ void GameApp::SceneEndFrame(uint32_t artUse, void (*releaseOwn)(GameApp&)) {
 
 MotionStepper& GameApp::Stepper(int k) {
     if (!steppers[k]) {
-        steppers[k] = new MotionStepper();
+        steppers[k] = std::make_unique<MotionStepper>();
         steppers[k]->Reset();
         if (gameState) steppers[k]->base = gameState->stepBase;
     }

@@ -26,16 +26,16 @@ void TakeHeader(FilePicker& picker, int k, const uint8_t* body) {
 
 void ProbeSaveSlots(GameApp& app, FilePicker& picker) {
     GameState& state = *app.gameState;
-    if (!app.probeBlob) app.probeBlob = new DataBlob();
+    DataBlob probe;
     for (int k = 0; k < FilePicker::kSlots; ++k) picker.infoPending[k] = 1;
     for (int k = 0; k < FilePicker::kSlots; ++k) {
-        const uint8_t* body = save_file::ReadValidSlot(k + 1, *app.probeBlob);
+        const uint8_t* body = save_file::ReadValidSlot(k + 1, probe);
         picker.fileFound = body ? 1 : 0;
         picker.slotUsed[k] = body ? 1 : 0;
         state.slotEmpty[k] = body ? 0 : 1;
         if (body) TakeHeader(picker, k, body);
         picker.infoPending[k] = 0;
-        app.probeBlob->Free();
+        probe.Free();
     }
     picker.MeasureNames();
     state.slotsStale = 0;
@@ -95,31 +95,21 @@ void DrawPickerSlots(FilePicker& picker, uint32_t firstY, SpriteSheet* nameSheet
     }
 }
 
-void ReleasePickerArt(GameApp& app) {
-    if (app.filePicker) app.filePicker->FreeSheet();
-}
-
 void DropPicker(GameApp& app) {
-    if (app.filePicker) {
-        app.filePicker->FreeSheet();
-        delete app.filePicker;
-        app.filePicker = nullptr;
-    }
-    delete app.probeBlob;
-    app.probeBlob = nullptr;
-    delete app.readBlob;
-    app.readBlob = nullptr;
+    if (!app.filePicker) return;
+    app.filePicker->FreeSheet();
+    app.filePicker.reset();
 }
 
-FilePicker& BeginPickerFrame(GameApp& app, uint32_t artUse) {
-    if (app.SceneEntry()) app.gameState->slotsStale = 1;
+FilePicker& BeginPickerFrame(GameApp& app, Scene& scene, uint32_t artUse) {
+    app.SceneEntry(scene);
     app.SceneBeginFrame(true);
     if (!app.filePicker) {
-        app.filePicker = new FilePicker();
+        app.filePicker = std::make_unique<FilePicker>();
         app.filePicker->LoadArt(&app.graphics);
     }
     app.EnsureSharedObjects(artUse);
-    if (app.SceneReloadArt(artUse)) app.filePicker->LoadArt(&app.graphics);
+    app.SceneReloadArt(scene);
     if (app.gameState->slotsStale) ProbeSaveSlots(app, *app.filePicker);
     return *app.filePicker;
 }

@@ -3,14 +3,15 @@
 
 class FilePicker;
 class GameApp;
+class Scene;
 class SpriteSheet;
 
 // What the two slot-picker scenes share: the probe of the five slot files
 // and the picker's mouse handling.
 
-// The start of a picker scene's frame: entry (the slots are probed again),
-// frame begin, the picker and the shared art made or reloaded as needed.
-FilePicker& BeginPickerFrame(GameApp& app, uint32_t artUse);
+// The start of a picker scene's frame: entry, frame begin, the picker and
+// the shared art made or reloaded as needed, the slots probed when stale.
+FilePicker& BeginPickerFrame(GameApp& app, Scene& scene, uint32_t artUse);
 
 // Reads the five slot files into the picker (used, level, name) and the
 // record's slotEmpty; a damaged file is an empty slot. Clears slotsStale.
@@ -31,8 +32,5 @@ void PickerHoverSound(GameApp& app, FilePicker& picker, const char* sound);
 // The five slot rows, one under the other from firstY down.
 void DrawPickerSlots(FilePicker& picker, uint32_t firstY, SpriteSheet* nameSheet);
 
-// Frees the picker's art when the device is lost; the picker itself stays.
-void ReleasePickerArt(GameApp& app);
-
-// Releases and deletes the picker and the blobs the probe used.
+// Releases and drops the picker.
 void DropPicker(GameApp& app);

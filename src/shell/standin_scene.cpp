@@ -8,6 +8,7 @@
 namespace {
 constexpr uint32_t kTitleColour = 0xFFFFFFFFu;
 constexpr uint32_t kHintColour = 0xFFA0A0A0u;
+constexpr int32_t kMp3Volume = -700;
 
 bool BackPressed(GameApp& app) {
     for (uint8_t code : {key::kEscape, key::kBack}) {
@@ -30,10 +31,11 @@ const char* HintFor(StandInKind kind) {
     }
     return "Esc: main menu";
 }
+}  // namespace
 
-void ActOnInput(GameApp& app, StandInKind kind, uint32_t areaLocation) {
+void StandInScene::ActOnInput(GameApp& app) {
     GameState& state = *app.gameState;
-    switch (kind) {
+    switch (kind_) {
     case StandInKind::Management:
         if (BackPressed(app)) {
             state.returnedFromScreen = 1;
@@ -42,37 +44,31 @@ void ActOnInput(GameApp& app, StandInKind kind, uint32_t areaLocation) {
         app.HandleScreenHotkeys();
         break;
     case StandInKind::Area:
-        if (BackPressed(app)) {
-            state.location = areaLocation;
-            app.SwitchScene(scenes::SaveQuit);
-        } else {
-            state.location = areaLocation;
-            app.HandleScreenHotkeys();
-        }
+        state.location = areaLocation_;
+        if (BackPressed(app)) app.SwitchScene(SceneId::SaveQuit);
+        else app.HandleScreenHotkeys();
         break;
     case StandInKind::FrontEnd:
-        if (BackPressed(app)) app.SwitchScene(scenes::MainMenu);
+        if (BackPressed(app)) app.SwitchScene(SceneId::MainMenu);
         break;
     }
 }
-}  // namespace
 
-void RunStandInScene(GameApp& app, const char* title, StandInKind kind, uint32_t areaLocation) {
+void StandInScene::Frame(GameApp& app) {
     constexpr uint32_t kArt = GameApp::kArtSharedFont;
-    SceneThunk self = app.sceneFrame;
-    if (kind == StandInKind::Management || kind == StandInKind::Area) app.KeepMp3Playing(-700);
-    app.SceneEntry();
+    if (kind_ == StandInKind::Management || kind_ == StandInKind::Area) app.KeepMp3Playing(kMp3Volume);
+    app.SceneEntry(*this);
     app.SceneBeginFrame(true);
     app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(kArt);
+    app.SceneReloadArt(*this);
 
-    if (kind == StandInKind::Area && app.gameState->returnedFromScreen) app.gameState->returnedFromScreen = 0;
-    app.sharedFont->DrawText(title, 0, 250, 800, 40, kTitleColour, DT_CENTER | DT_SINGLELINE);
-    app.sharedFont->DrawText(HintFor(kind), 0, 300, 800, 30, kHintColour, DT_CENTER | DT_SINGLELINE);
+    if (kind_ == StandInKind::Area && app.gameState->returnedFromScreen) app.gameState->returnedFromScreen = 0;
+    app.sharedFont->DrawText(title_, 0, 250, 800, 40, kTitleColour, DT_CENTER | DT_SINGLELINE);
+    app.sharedFont->DrawText(HintFor(kind_), 0, 300, 800, 30, kHintColour, DT_CENTER | DT_SINGLELINE);
 
     app.SceneTickClock();
-    ActOnInput(app, kind, areaLocation);
+    ActOnInput(app);
     // A management screen chosen again by its own key stays.
-    if (app.leaveScene && app.sceneFrame == self && kind == StandInKind::Management) app.leaveScene = 0;
-    app.SceneEndFrame(kArt);
+    app.SceneLeaveStep(*this, kind_ == StandInKind::Management);
+    app.SceneEndFrame(*this);
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-class GameApp;
+#include "shell/scene.h"
 
 // A placeholder for a scene whose screen is not built yet. It keeps the
 // scene protocol and the way back that the rest of the game relies on, and
@@ -12,4 +12,18 @@ enum class StandInKind : uint8_t {
     FrontEnd,    // Esc or Back returns to the main menu
 };
 
-void RunStandInScene(GameApp& app, const char* title, StandInKind kind, uint32_t areaLocation = 0);
+class StandInScene : public Scene {
+public:
+    // areaLocation: the record's location while an Area stand-in shows.
+    StandInScene(const char* title, StandInKind kind, uint32_t areaLocation = 0)
+        : title_(title), kind_(kind), areaLocation_(areaLocation) {}
+
+    void Frame(GameApp& app) override;
+
+private:
+    void ActOnInput(GameApp& app);
+
+    const char* title_;
+    StandInKind kind_;
+    uint32_t areaLocation_;
+};

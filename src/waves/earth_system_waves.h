@@ -15,3 +15,9 @@ const AreaScript* EarthSystemAArea(int32_t areaId);
 const AreaScript* EarthSystemBArea(int32_t areaId);
 
 }  // namespace waves
+
+class BattleEngine;
+
+// One frame of each script, run by the first region's scene whatever the area.
+void RunWavesEarthSystemA(BattleEngine& engine, int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
+void RunWavesEarthSystemB(BattleEngine& engine, int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);

@@ -4,10 +4,12 @@
 #include "waves/earth_system_waves.h"
 #include "waves/wave_script.h"
 
-void BattleEngine::RunWavesEarthSystemA(int32_t /*viewX*/, int32_t viewY, int32_t areaId, uint32_t secondsInArea) {
-    waves::RunWaveScript(*this, waves::EarthSystemAArea(areaId), viewY, secondsInArea);
+void RunWavesEarthSystemA(BattleEngine& engine, int32_t /*viewX*/, int32_t viewY, int32_t areaId,
+                          uint32_t secondsInArea) {
+    waves::RunWaveScript(engine, waves::EarthSystemAArea(areaId), viewY, secondsInArea);
 }
 
-void BattleEngine::RunWavesEarthSystemB(int32_t /*viewX*/, int32_t viewY, int32_t areaId, uint32_t secondsInArea) {
-    waves::RunWaveScript(*this, waves::EarthSystemBArea(areaId), viewY, secondsInArea);
+void RunWavesEarthSystemB(BattleEngine& engine, int32_t /*viewX*/, int32_t viewY, int32_t areaId,
+                          uint32_t secondsInArea) {
+    waves::RunWaveScript(engine, waves::EarthSystemBArea(areaId), viewY, secondsInArea);
 }

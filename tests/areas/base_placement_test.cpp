@@ -5,13 +5,14 @@
 
 #include <memory>
 
-#include "areas/area_backdrop.h"
 #include "areas/base_placement.h"
 #include "areas/building_kinds.h"
 #include "areas/construction_order.h"
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ protected:
     void SetUp() override {
         state.NewGame();
         state.location = 1;
-        BasePlacement::CopyBuildingsToEngine(state, engine);
+        record_exchange::CopyBuildingsToEngine(state, engine);
     }
 
     // Constructs a building of `kind` and drops it at a free screen point.

@@ -4,10 +4,10 @@
 
 #include <cstring>
 
-#include "areas/control_panel.h"
 #include "areas/home_arrival_repairs.h"
 #include "areas/home_base_rules.h"
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "shell/game_state.h"
 
 namespace {

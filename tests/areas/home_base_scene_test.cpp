@@ -7,11 +7,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "areas/area_backdrop.h"
+#include "areas/area_session.h"
 #include "areas/base_placement.h"
-#include "areas/control_panel.h"
+#include "areas/home_base_scene.h"
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
 #include "platform/shared_art.h"
@@ -26,14 +28,15 @@ protected:
         ASSERT_TRUE(driver.Start());
         driver.RunFrames(2);
         driver.TapKey(key::kReturn);
-        ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 10));
+        ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
         driver.TapKey(key::kN);
-        ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 50));
+        ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 50));
         driver.TapKey(key::kReturn);
-        ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 50));
+        ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 50));
         driver.RunFrames(5);
     }
     GameApp& App() { return driver.App(); }
+    HomeBaseScene& Home() { return driver.SceneAs<HomeBaseScene>(SceneId::HomeBase); }
 
     void MoveCursorTo(int32_t x, int32_t y) {
         const MouseCursor& cursor = *App().cursor;
@@ -94,11 +97,11 @@ TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
 
     // Construct a Gold Lab (the fifth kind) on the stand-in page.
     driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::Construct, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
     for (int k = 0; k < 4; ++k) driver.TapKey(key::kDown);
     Shot("home_construct.png");
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     driver.RunFrames(2);
     EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 700u);
     EXPECT_EQ(state.buildingCount, 4u);
@@ -129,7 +132,7 @@ TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
     Shot("home_travel_menu.png");
     MoveCursorTo(400, 72);  // row 3 "3. Border Area"
     Click();
-    ASSERT_TRUE(driver.RunUntilScene(scenes::EarthSystem, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::EarthSystem, 5));
     driver.RunFrames(30);
     EXPECT_EQ(app.areaBackdrop->areaNumber, 2);
     Shot("home_region_area2.png");
@@ -142,7 +145,7 @@ TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
     driver.RunFrames(2);
     MoveCursorTo(380, 22);  // row 1 "1. Your Home Base"
     Click();
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     driver.RunFrames(3);
     EXPECT_EQ(state.shipArmor, state.shipArmorMax) << "repaired on arrival";
     EXPECT_EQ(state.resources[GameState::kShipMaterial], shipMaterial - 4);
@@ -160,33 +163,33 @@ TEST_F(HomeBaseGame, SecondSetMenuLeadsToAGivenQuestsAreaWithItsClockRestarted) 
     state.questSet = 2;
     for (uint8_t& quest : state.questStates) quest = 0;
     state.questStates[10] = 1;  // quest 23 given: row 8, Dunmark
-    app.areaClockRestart = 0;
-    app.areaClockMark = 55;
+    Home().Session().clockRestart = 0;
+    Home().Session().clockMark = 55;
     ASSERT_TRUE(FlyOntoPortal(532, -168));
     driver.RunFrames(2);
     Shot("home_travel_menu_set2.png");
     MoveCursorTo(400, 97);  // row 4, not given yet: nothing happens
     Click();
-    EXPECT_EQ(app.sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(app.sceneFrame, SceneId::HomeBase);
     MoveCursorTo(400, 197);  // row 8
     Click();
-    ASSERT_TRUE(driver.RunUntilScene(scenes::Invasions, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Invasions, 5));
     EXPECT_EQ(app.areaBackdrop->areaNumber, 19);
     EXPECT_EQ(app.areaBackdrop->viewX, 1120);
     EXPECT_EQ(app.areaBackdrop->viewY, -620);
-    EXPECT_EQ(app.areaClockMark, 0u);
-    EXPECT_EQ(app.areaClockRestart, 1);
+    EXPECT_EQ(Home().Session().clockMark, 0u);
+    EXPECT_EQ(Home().Session().clockRestart, 1);
 }
 
 TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
     GameApp& app = App();
     GameState& state = *app.gameState;
     driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::Construct, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
     driver.TapKey(key::kDown);
     driver.TapKey(key::kDown);  // Ship Repair
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     EXPECT_EQ(state.constructionCosts[3], 400u);
 
     // A drop onto the Robot Factory (screen 270, 320 with the view at 400, -1000) is refused.
@@ -197,7 +200,7 @@ TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
     Shot("home_blocked.png");
 
     MoveCursorTo(700, 20);
-    EXPECT_EQ(app.basePlacement->cancelHover, 1);
+    EXPECT_EQ(Home().Placement().cancelHover, 1);
     Shot("home_cancel_hover.png");
     Click();
     EXPECT_EQ(app.battleEngine->newBuildingPending, 0);
@@ -213,9 +216,9 @@ TEST_F(HomeBaseGame, BackspaceClosesTheRepairsWindowBeforeItOffersToSave) {
     app.controlPanel->repairsOpen = 1;
     driver.TapKey(key::kBack);
     EXPECT_EQ(app.controlPanel->repairsOpen, 0);
-    EXPECT_EQ(app.sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(app.sceneFrame, SceneId::HomeBase);
     driver.TapKey(key::kBack);
-    EXPECT_EQ(app.sceneFrame, scenes::SaveQuit);
+    EXPECT_EQ(app.sceneFrame, SceneId::SaveQuit);
     EXPECT_EQ(app.gameState->location, 1u);
 }
 
@@ -267,9 +270,9 @@ TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
 
     // Placing: the arrow keys scroll the view, held inside the base.
     driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::Construct, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     driver.RunFrames(2);
     const int32_t viewX = app.areaBackdrop->viewX;
     driver.PressKey(key::kRight);
@@ -283,7 +286,6 @@ TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
     EXPECT_EQ(app.areaBackdrop->viewY, -536);
     MoveCursorTo(780, 300);
     EXPECT_LE(app.cursor->x, 726) << "the carried building stays where it can be dropped";
-    EXPECT_EQ(app.cursorHidden, 0);
 }
 
 TEST_F(HomeBaseGame, NewRobotIsShownAtItsFactoryUntilItFliesOut) {

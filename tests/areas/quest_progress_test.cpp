@@ -1,9 +1,12 @@
 // The first region's quest checks, completion, gifts and the change of quest set.
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "areas/area_session.h"
+#include "areas/quest_progress.h"
+#include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
 
@@ -23,10 +26,10 @@ protected:
     }
     // One check at T seconds in the area; returns the quest event raised.
     uint8_t Check(uint32_t seconds) {
-        App().secondsInArea = seconds;
+        Area().secondsInArea = seconds;
         Engine().QuestDoneEvent = 0;
         Panel().questFailed = 0;
-        App().CheckEarthSystemQuests();
+        CheckEarthSystemQuests(App(), Region());
         return Engine().QuestDoneEvent;
     }
 };
@@ -127,7 +130,7 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     const uint32_t hardArmorLevel = state.skillLevels[4];
     const int32_t engineCharge = Engine().skillCharges[4];
     Engine().QuestDoneEvent = 3;
-    App().CompleteQuest();
+    CompleteQuest(App(), Region());
     // Quest 3 of the first set: skill F5 (Hard Armor), 200 of each resource, 500 experience.
     EXPECT_EQ(state.resources[GameState::kGold], gold + 200 + 200);
     EXPECT_EQ(state.resources[GameState::kCrystal], crystal + 200 + 10);
@@ -149,7 +152,7 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     // The same event again, the quest being done, changes nothing.
     const uint32_t goldAfter = state.resources[GameState::kGold];
     Engine().QuestDoneEvent = 3;
-    App().CompleteQuest();
+    CompleteQuest(App(), Region());
     EXPECT_EQ(state.resources[GameState::kGold], goldAfter);
     EXPECT_EQ(Engine().QuestDoneEvent, 0);
 
@@ -162,31 +165,31 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
 TEST_F(QuestTest, QuestFiveFollowsQuestFourAndQuestSixWaitsForALaterCompletion) {
     Prepare(11, 4);
     Engine().QuestDoneEvent = 4;
-    App().CompleteQuest();
+    CompleteQuest(App(), Region());
     EXPECT_EQ(State().questStates[4], 1);
     State().questStates[4] = 1;
     Engine().QuestDoneEvent = 5;
-    App().CompleteQuest();
+    CompleteQuest(App(), Region());
     EXPECT_EQ(State().questStates[4], 2);
     EXPECT_EQ(State().questStates[5], 0) << "finishing quest 5 leaves quest 6 for the Quests screen";
     State().questStates[6] = 1;
     Engine().QuestDoneEvent = 7;
-    App().CompleteQuest();
+    CompleteQuest(App(), Region());
     EXPECT_EQ(State().questStates[5], 1) << "a later completion finds quest 5 done";
 }
 
 TEST_F(QuestTest, QuestOneSetsTheReturnHintUntilTheNextAreaLoad) {
     Prepare(5, 1);
     Engine().QuestDoneEvent = 1;
-    App().CompleteQuest();
-    EXPECT_EQ(App().returnHint, 1);
+    CompleteQuest(App(), Region());
+    EXPECT_EQ(Region().returnHint, 1);
     EXPECT_EQ(State().questStates[1], 1);
     RunFrames(2);
-    EXPECT_EQ(App().returnHint, 1);
+    EXPECT_EQ(Region().returnHint, 1);
     EXPECT_TRUE(driver_.Screenshot(OutPath("region_return_hint.png")));
-    App().areaLoadPending = 1;
+    Region().loadPending = 1;
     RunFrames(1);
-    EXPECT_EQ(App().returnHint, 0);
+    EXPECT_EQ(Region().returnHint, 0);
 }
 
 TEST_F(QuestTest, QuestDropsBecomeQuestItemsOnlyInTheirAreasWhileActive) {
@@ -194,19 +197,19 @@ TEST_F(QuestTest, QuestDropsBecomeQuestItemsOnlyInTheirAreasWhileActive) {
     Engine().questDropPending = 1;
     Engine().questDropX = 700;
     Engine().questDropY = -900;
-    App().PlaceQuestDrops();
+    PlaceQuestDrops(App(), Region());
     EXPECT_EQ(Engine().questItem.kind[0], 1);
     EXPECT_EQ(Engine().questItem.x[0], 700);
     EXPECT_EQ(Engine().questItem.enabled, 1);
     Engine().questDropPending = 1;
     Engine().questDropX = 1;
-    App().PlaceQuestDrops();
+    PlaceQuestDrops(App(), Region());
     EXPECT_EQ(Engine().questItem.x[0], 700) << "an occupied slot keeps its item";
 
     Prepare(14, 1);
     Engine().questItem.kind[1] = 0;
     Engine().questDropPending = 1;
-    App().PlaceQuestDrops();
+    PlaceQuestDrops(App(), Region());
     EXPECT_EQ(Engine().questItem.kind[1], 0) << "quest 5 is not active";
     EXPECT_EQ(Engine().questDropPending, 0);
 }
@@ -217,9 +220,9 @@ TEST_F(QuestTest, TheLastQuestMovesOnToTheSecondQuestSetWithoutGifts) {
     State().questUpdated[3] = 1;
     const uint32_t gold = State().resources[GameState::kGold];
     EXPECT_EQ(Check(30), 0);
-    EXPECT_EQ(App().sceneFrame, scenes::EarthSystem);
+    EXPECT_EQ(App().sceneFrame, SceneId::EarthSystem);
     EXPECT_EQ(Check(31), 0) << "no quest event for quest 12";
-    EXPECT_EQ(App().sceneFrame, scenes::Galaxy);
+    EXPECT_EQ(App().sceneFrame, SceneId::Galaxy);
     EXPECT_EQ(App().leaveScene, 1);
     EXPECT_EQ(State().musicCue, 1);
     EXPECT_EQ(State().questStates[0], 1);
@@ -249,9 +252,9 @@ TEST_F(QuestTest, AQuestItemOnTheGroundOutlastsAVisitToAScreen) {
     ASSERT_EQ(Engine().questItem.kind[0], 1);
     Tap(0x10);  // Q
     RunFrames(1);
-    ASSERT_EQ(App().sceneFrame, scenes::Quests);
+    ASSERT_EQ(App().sceneFrame, SceneId::Quests);
     Tap(0x01);  // Esc: back to the area
-    ASSERT_TRUE(driver_.RunUntilScene(scenes::EarthSystem, 5));
+    ASSERT_TRUE(driver_.RunUntilScene(SceneId::EarthSystem, 5));
     RunFrames(1);
     EXPECT_EQ(Engine().questItem.kind[0], 1);
     EXPECT_EQ(Engine().questItem.x[0], 1500);
@@ -260,10 +263,10 @@ TEST_F(QuestTest, AQuestItemOnTheGroundOutlastsAVisitToAScreen) {
 TEST_F(QuestTest, AfterTheLastQuestTheInterludeLeadsToTheSecondSetAtTheHomeBase) {
     Prepare(28, 12);
     for (uint8_t& fired : Engine().waveFired) fired = 1;  // the base's waves are over
-    App().areaClockMark = 31;
-    ASSERT_TRUE(driver_.RunUntilScene(scenes::Galaxy, 5));
+    Area().clockMark = 31;
+    ASSERT_TRUE(driver_.RunUntilScene(SceneId::Galaxy, 5));
     Tap(0x1C);  // Return ends the interlude
-    ASSERT_TRUE(driver_.RunUntilScene(scenes::HomeBase, 5));
+    ASSERT_TRUE(driver_.RunUntilScene(SceneId::HomeBase, 5));
     EXPECT_EQ(State().questSet, 2u);
     EXPECT_EQ(State().questStates[0], 1);
 }

@@ -2,11 +2,11 @@
 // into area 3, then a fight with the first wave there.
 #include <gtest/gtest.h>
 
-#include "platform/mouse_cursor.h"
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/key_codes.h"
+#include "platform/mouse_cursor.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
 
@@ -61,7 +61,7 @@ TEST_F(RegionTest, FliesThroughThePortalOfArea2IntoArea3AndFightsItsFirstWave) {
     RunFrames(3);
     ASSERT_EQ(Backdrop().areaNumber, 3);
     EXPECT_EQ(Backdrop().viewX, 200);
-    EXPECT_EQ(App().sceneFrame, scenes::EarthSystem);
+    EXPECT_EQ(App().sceneFrame, SceneId::EarthSystem);
 
     // The first wave of Green Path comes in just above the arrival point.
     RunFrames(5);
@@ -89,7 +89,7 @@ TEST_F(RegionTest, FliesThroughThePortalOfArea2IntoArea3AndFightsItsFirstWave) {
     driver_.ReleaseButton(0);
     driver_.ReleaseKey(key::kD);
     RunFrames(1);
-    ASSERT_EQ(App().sceneFrame, scenes::EarthSystem);
+    ASSERT_EQ(App().sceneFrame, SceneId::EarthSystem);
     EXPECT_LT(LiveEnemies(Engine()), arrived) << "enemies were destroyed";
     EXPECT_GT(State().experience, experienceBefore) << "kills credit experience";
     EXPECT_TRUE(driver_.Screenshot(OutPath("region_flight_area3_fight.png")));

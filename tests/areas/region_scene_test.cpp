@@ -2,17 +2,19 @@
 // emergency escape and the event sounds.
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
+#include "areas/area_session.h"
+
 #include "areas/area_sounds.h"
-#include "areas/control_panel.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
 
 namespace {
-uint32_t Plays(GameApp& app, AreaSound sound) { return app.areaSoundsPlayed[static_cast<int>(sound)]; }
+uint32_t Plays(AreaSession& area, AreaSound sound) { return area.soundsPlayed[static_cast<int>(sound)]; }
 
 class SkillTest : public RegionTest {
 protected:
@@ -31,11 +33,11 @@ protected:
 
 TEST_F(RegionTest, FreshArrivalClearsTheAreaAndSoundsOnceAReturnKeepsEverythingQuietly) {
     EnterArea(2, 200, -600);
-    ASSERT_EQ(App().sceneFrame, scenes::EarthSystem);
+    ASSERT_EQ(App().sceneFrame, SceneId::EarthSystem);
     EXPECT_EQ(State().location, 2u);
     EXPECT_EQ(State().questSet, 1u);
     RunFrames(3);
-    EXPECT_EQ(Plays(App(), AreaSound::Arrival), 1u);
+    EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 1u);
 
     // Something to keep: an enemy far away, a shot, a pickup, a fired wave.
     BattleEngine& engine = Engine();
@@ -54,35 +56,35 @@ TEST_F(RegionTest, FreshArrivalClearsTheAreaAndSoundsOnceAReturnKeepsEverythingQ
 
     Tap(key::kY);
     RunFrames(1);
-    ASSERT_EQ(App().sceneFrame, scenes::YourShip);
+    ASSERT_EQ(App().sceneFrame, SceneId::YourShip);
     Tap(key::kEscape);
-    ASSERT_TRUE(driver_.RunUntilScene(scenes::EarthSystem, 5));
+    ASSERT_TRUE(driver_.RunUntilScene(SceneId::EarthSystem, 5));
     RunFrames(3);
     EXPECT_EQ(engine.enemy.active[7], 1);
     EXPECT_EQ(engine.enemyShot.active[3], 1);
     EXPECT_EQ(engine.pickup.active[2], 1);
     EXPECT_EQ(engine.waveFired[0], 1);
     EXPECT_EQ(State().returnedFromScreen, 0);
-    EXPECT_EQ(Plays(App(), AreaSound::Arrival), 1u) << "no arrival sound on a return";
+    EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 1u) << "no arrival sound on a return";
 
     // A fresh arrival clears them.
-    App().SwitchScene(scenes::EarthSystem);
+    App().SwitchScene(SceneId::EarthSystem);
     RunFrames(1);
     EXPECT_EQ(engine.enemy.active[7], 0);
     EXPECT_EQ(engine.enemyShot.active[3], 0);
     EXPECT_EQ(engine.pickup.active[2], 0);
     RunFrames(2);
-    EXPECT_EQ(Plays(App(), AreaSound::Arrival), 2u);
+    EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 2u);
 }
 
 TEST_F(RegionTest, BackspaceOpensSaveAndQuitWithTheRegionAsLocation) {
     EnterArea(3, 200, -600);
     State().location = 0;
     Tap(key::kBack);
-    EXPECT_EQ(App().sceneFrame, scenes::SaveQuit);
+    EXPECT_EQ(App().sceneFrame, SceneId::SaveQuit);
     EXPECT_EQ(State().location, 2u);
     Tap(key::kN);
-    ASSERT_TRUE(driver_.RunUntilScene(scenes::EarthSystem, 5));
+    ASSERT_TRUE(driver_.RunUntilScene(SceneId::EarthSystem, 5));
     EXPECT_EQ(Backdrop().areaNumber, 3);
 }
 
@@ -152,7 +154,7 @@ TEST_F(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
     Tap(key::kF1);
     EXPECT_NE(Engine().emergencyEscape, 0);
     for (int frame = 0; frame < 400 && Engine().emergencyEscape != 0; ++frame) RunFrames(1);
-    EXPECT_EQ(App().sceneFrame, scenes::EarthSystem);
+    EXPECT_EQ(App().sceneFrame, SceneId::EarthSystem);
     EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 1u);
     EXPECT_EQ(Engine().shipX, 368);
     EXPECT_EQ(Engine().shipY, 310);
@@ -160,8 +162,8 @@ TEST_F(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
 
     // With the last charge the first flight ends at the home base.
     Tap(key::kF1);
-    for (int frame = 0; frame < 400 && App().sceneFrame == scenes::EarthSystem; ++frame) RunFrames(1);
-    EXPECT_EQ(App().sceneFrame, scenes::HomeBase);
+    for (int frame = 0; frame < 400 && App().sceneFrame == SceneId::EarthSystem; ++frame) RunFrames(1);
+    EXPECT_EQ(App().sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 0u);
     EXPECT_EQ(Panel().travelled, 1);
 }
@@ -170,8 +172,8 @@ TEST_F(SkillTest, AnEscapeWithoutChargesGoesHomeAndTheChargeStaysAtZero) {
     State().skillCharges[kSkillEmergencyEscape] = 0;
     Engine().skillCharges[kSkillEmergencyEscape] = 0;
     Tap(key::kF1);
-    for (int frame = 0; frame < 400 && App().sceneFrame == scenes::EarthSystem; ++frame) RunFrames(1);
-    EXPECT_EQ(App().sceneFrame, scenes::HomeBase);
+    for (int frame = 0; frame < 400 && App().sceneFrame == SceneId::EarthSystem; ++frame) RunFrames(1);
+    EXPECT_EQ(App().sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 0u);
     EXPECT_EQ(Engine().skillCharges[kSkillEmergencyEscape], 0);
 }
@@ -221,20 +223,20 @@ TEST_F(SkillTest, AJingleWithMusicOffDoesNotHoldBackTheEventSounds) {
     RunFrames(1);
     EXPECT_EQ(State().questJingle, 0);
     Engine().enemyFireEvent = 1;
-    const uint32_t before = Plays(App(), AreaSound::EnemyFire);
+    const uint32_t before = Plays(Area(), AreaSound::EnemyFire);
     RunFrames(1);
-    EXPECT_EQ(Plays(App(), AreaSound::EnemyFire), before + 1);
+    EXPECT_EQ(Plays(Area(), AreaSound::EnemyFire), before + 1);
 }
 
 TEST_F(SkillTest, ScreenButtonsActOnReleaseOrWhenDraggedOff) {
     // The Quests button of the bar: press and release on it.
     App().controlPanel->hoverCode = 0;
-    const uint32_t stamps = Plays(App(), AreaSound::Stamp);
+    const uint32_t stamps = Plays(Area(), AreaSound::Stamp);
     Panel().clickedCode = 4;
     Panel().hoverCode = 4;
     PointAt(5, 5);  // the pointer left the button: acts at once
-    EXPECT_EQ(App().sceneFrame, scenes::Quests);
-    EXPECT_EQ(Plays(App(), AreaSound::Stamp), stamps + 1);
+    EXPECT_EQ(App().sceneFrame, SceneId::Quests);
+    EXPECT_EQ(Plays(Area(), AreaSound::Stamp), stamps + 1);
 }
 
 TEST_F(RegionTest, BoughtAlliesFollowTheShipInAndTheColonyKeepsItsPlace) {

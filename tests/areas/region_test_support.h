@@ -9,6 +9,8 @@ class AreaBackdrop;
 class BattleEngine;
 class ControlPanel;
 class GameState;
+class RegionScene;
+struct AreaSession;
 
 // The real game driven headless into the first region: a new game, then the
 // first region's scene in a chosen area and view.
@@ -32,6 +34,8 @@ protected:
     BattleEngine& Engine();
     ControlPanel& Panel();
     AreaBackdrop& Backdrop();
+    RegionScene& Region();
+    AreaSession& Area();
 
     GameDriver driver_;
 };

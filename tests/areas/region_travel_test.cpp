@@ -1,11 +1,14 @@
 // Portals, the hub travel menu and the area clock across travels.
 #include <gtest/gtest.h>
 
-#include "areas/area_backdrop.h"
-#include "areas/control_panel.h"
+#include "areas/area_session.h"
+
+#include "areas/earth_system_region.h"
 #include "areas/region_scene.h"
 #include "areas/region_travel.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
 
@@ -41,7 +44,7 @@ TEST_F(TravelTest, PortalsArePlacedByAreaAndSlotFourNeverExists) {
     EXPECT_EQ(Engine().portal.y[3], -700);
     EXPECT_EQ(Engine().portal.exists[4], 0);
     for (int area : {5, 8}) {
-        App().areaLoadPending = 1;
+        Region().loadPending = 1;
         Backdrop().areaNumber = area;
         RunFrames(1);
         EXPECT_EQ(Engine().portal.exists[0], 1) << area;
@@ -72,7 +75,7 @@ TEST_F(TravelTest, BeforeQuestOneTheBorderHubOffersOnlyItsFirstThreeRows) {
     PressAndRelease(5, 5);
     PressAndRelease(3, 3);
     EXPECT_EQ(Backdrop().areaNumber, 2);
-    EXPECT_EQ(App().sceneFrame, scenes::EarthSystem);
+    EXPECT_EQ(App().sceneFrame, SceneId::EarthSystem);
 }
 
 TEST_F(TravelTest, TheMenuActsOnReleaseOverThePressedRowOnly) {
@@ -86,9 +89,9 @@ TEST_F(TravelTest, TheMenuActsOnReleaseOverThePressedRowOnly) {
     EXPECT_EQ(Backdrop().areaNumber, 4) << "pressed on row 5, released on row 6";
     PressAndRelease(5, 5);
     EXPECT_EQ(Backdrop().areaNumber, 12);
-    EXPECT_EQ(App().areaLoadPending, 1) << "the next frame loads the area";
+    EXPECT_EQ(Region().loadPending, 1) << "the next frame loads the area";
     RunFrames(1);
-    EXPECT_EQ(App().areaLoadPending, 0);
+    EXPECT_EQ(Region().loadPending, 0);
     EXPECT_EQ(Engine().portal.x[0], 1400);
     EXPECT_EQ(Backdrop().viewX, 1120);
     EXPECT_EQ(Backdrop().viewY, -620);
@@ -99,13 +102,13 @@ TEST_F(TravelTest, RowsOneAndTwoLeaveForTheHomeBaseAndTheStore) {
     EnterArea(4, 1120, -620);
     StandOnPortal(0);
     PressAndRelease(2, 2);
-    EXPECT_EQ(App().sceneFrame, scenes::Store);
+    EXPECT_EQ(App().sceneFrame, SceneId::Store);
     EXPECT_EQ(State().restockFlag, 1);
 
     EnterArea(4, 1120, -620);
     StandOnPortal(0);
     PressAndRelease(1, 1);
-    EXPECT_EQ(App().sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(App().sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(Backdrop().areaNumber, 1);
     EXPECT_EQ(Backdrop().viewX, 200);
     EXPECT_EQ(Backdrop().viewY, -600);
@@ -118,13 +121,13 @@ TEST_F(TravelTest, OnlyTheMarkedPortalsRestartTheAreaClock) {
     StandOnPortal(1);  // Moon Path II: the clock keeps running
     PressAndRelease(2, 2);
     ASSERT_EQ(Backdrop().areaNumber, 7);
-    EXPECT_GE(App().secondsInArea, 3u);
+    EXPECT_GE(Area().secondsInArea, 3u);
 
     StandOnPortal(1);  // Moon Colony: the clock restarts
     PressAndRelease(2, 2);
     ASSERT_EQ(Backdrop().areaNumber, 8);
-    EXPECT_EQ(App().secondsInArea, 0u);
-    EXPECT_EQ(App().areaClockMark, 0u);
+    EXPECT_EQ(Area().secondsInArea, 0u);
+    EXPECT_EQ(Area().clockMark, 0u);
 }
 
 TEST_F(TravelTest, TheAreaClockIsCarriedAcrossAVisitToAScreen) {
@@ -132,12 +135,12 @@ TEST_F(TravelTest, TheAreaClockIsCarriedAcrossAVisitToAScreen) {
     RunSeconds(4);
     Tap(0x10);  // Q: the Quests screen
     RunFrames(2);
-    ASSERT_EQ(App().sceneFrame, scenes::Quests);
-    EXPECT_GE(App().areaClockMark, 4u);
+    ASSERT_EQ(App().sceneFrame, SceneId::Quests);
+    EXPECT_GE(Area().clockMark, 4u);
     driver_.TheClock().Advance(10000);  // time spent on the screen does not count
     Tap(0x01);  // Esc: back
     RunFrames(2);
-    ASSERT_EQ(App().sceneFrame, scenes::EarthSystem);
-    EXPECT_GE(App().secondsInArea, 4u);
-    EXPECT_LT(App().secondsInArea, 6u);
+    ASSERT_EQ(App().sceneFrame, SceneId::EarthSystem);
+    EXPECT_GE(Area().secondsInArea, 4u);
+    EXPECT_LT(Area().secondsInArea, 6u);
 }

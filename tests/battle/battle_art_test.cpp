@@ -5,7 +5,7 @@
 #include <string>
 
 #include "battle/battle_engine.h"
-#include "headless_device.h"
+#include "support/headless_device.h"
 #include "platform/game_path.h"
 #include "platform/sprite_sheet.h"
 #include "platform/texture.h"

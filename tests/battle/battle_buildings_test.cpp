@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "battle/battle_engine.h"
-#include "headless_device.h"
+#include "support/headless_device.h"
 #include "platform/image_codec.h"
 #include "platform/sprite_sheet.h"
 

@@ -5,9 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "areas/control_panel.h"
 #include "battle/battle_engine.h"
-#include "headless_device.h"
+#include "support/headless_device.h"
 #include "platform/camera.h"
 #include "platform/font.h"
 #include "platform/graphics_device.h"
@@ -279,17 +278,16 @@ TEST_F(BattleDraw, LayersArePaintedInTheirFixedOrder) {
     }
 }
 
-// A battle drawn with the game's own art, kept as a picture to look at.
+// A battle drawn with the game's own art (the panel's skill icons stand in
+// as solid squares), kept as a picture to look at.
 TEST_F(BattleDraw, BattleSceneWithShotsExplosionRingAndRadar) {
     SharedArt sharedArt;
-    ControlPanel controlPanel;
     Font font;
     Camera camera;
     {
         ScopedGameDir inGame(GameDir());
         sharedArt.LoadArt(graphics);
         sharedArt.LoadMoreArt(graphics);
-        controlPanel.LoadArt(graphics);
         font.Create(graphics, "Arial", 14, 1, 0, 0, 0);
     }
     camera.LookAt(0, -20, -1, 0, 0, -1);
@@ -325,7 +323,7 @@ TEST_F(BattleDraw, BattleSceneWithShotsExplosionRingAndRadar) {
 
     graphics->BeginScene();
     graphics->ClearTarget(0xFF000000);
-    engine->Draw(graphics, kCamX, kCamY, sharedArt.menuSheet, 0, &font, controlPanel.sheet, 2);
+    engine->Draw(graphics, kCamX, kCamY, sharedArt.menuSheet, 0, &font, &panel, 2);
     graphics->EndScene();
     const std::string path = TestOutPath("battle_view.png");
     ASSERT_EQ(graphics->SaveScreenshot(path.c_str()), 1);
@@ -342,7 +340,6 @@ TEST_F(BattleDraw, BattleSceneWithShotsExplosionRingAndRadar) {
     EXPECT_GT(litIn(600, 0, 200, 128), 2000) << "the radar";
     EXPECT_GT(litIn(200, 100, 400, 400), 3000) << "the ring about the centre";
     EXPECT_GT(litIn(0, 0, 240, 30), 500) << "the robot counters";
-    controlPanel.ReleaseArt();
     sharedArt.ReleaseArt();
     font.Release();
 }

@@ -4,19 +4,16 @@
 
 #include "battle/battle_engine.h"
 #include "battle/quest_helper_tables.h"
+#include "battle/quest_helpers.h"
 
 namespace {
-
-using Spawn = void (BattleEngine::*)(uint32_t, uint8_t*);
 
 // Every offer of every quest of both regions, bought alone and entered from
 // the quest's first area: its units arrive once, in their slots, as listed.
 TEST(Helpers, EveryBoughtOfferArrivesOnceInItsSlots) {
     const struct {
         const RegionHelpers& region;
-        Spawn spawn;
-    } regions[] = {{EarthSystemHelpers(), &BattleEngine::SpawnHelpersEarthSystem},
-                   {InvasionsHelpers(), &BattleEngine::SpawnHelpersInvasions}};
+    } regions[] = {{EarthSystemHelpers()}, {InvasionsHelpers()}};
     for (const auto& r : regions) {
         for (int q = 0; q < r.region.questCount; ++q) {
             const QuestHelpers& quest = r.region.quests[q];
@@ -25,7 +22,7 @@ TEST(Helpers, EveryBoughtOfferArrivesOnceInItsSlots) {
                 uint8_t& flag = engine->allyFlags[3 * (quest.quest - r.region.firstQuest) + j];
                 flag = 1;
                 uint8_t arrived = 0;
-                (engine.get()->*r.spawn)(quest.areas[0], &arrived);
+                SpawnQuestHelpers(*engine, r.region, quest.areas[0], &arrived);
                 EXPECT_EQ(flag, 2) << int{quest.quest} << " " << j;
                 EXPECT_EQ(arrived, 1);
                 EXPECT_EQ(engine->helpArrivedEvent, 1);
@@ -43,7 +40,7 @@ TEST(Helpers, EveryBoughtOfferArrivesOnceInItsSlots) {
                 // Entering again brings nothing.
                 engine->ally.active[quest.offers[j].units[0].slot] = 0;
                 arrived = 0;
-                (engine.get()->*r.spawn)(quest.areas[0], &arrived);
+                SpawnQuestHelpers(*engine, r.region, quest.areas[0], &arrived);
                 EXPECT_EQ(arrived, 0);
                 EXPECT_EQ(engine->ally.active[quest.offers[j].units[0].slot], 0);
             }
@@ -55,14 +52,14 @@ TEST(Helpers, AreaUnitsComeOnlyWithTheirMarkAndOutsideAQuestNothingArrives) {
     auto engine = std::make_unique<BattleEngine>();
     uint8_t arrived = 0;
     engine->allyFlags[0] = engine->allyFlags[1] = engine->allyFlags[2] = 1;
-    engine->SpawnHelpersEarthSystem(4, &arrived);  // no quest of the first region lies in area 4
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 4, &arrived);  // no quest of the first region lies in area 4
     EXPECT_EQ(engine->ally.active[0], 0);
     EXPECT_EQ(engine->allyFlags[0], 1);
 
-    engine->SpawnHelpersEarthSystem(8, &arrived);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 8, &arrived);
     EXPECT_EQ(engine->ally.active[30], 0) << "no bases without the mark";
     engine->spawnAreaUnits = 1;
-    engine->SpawnHelpersEarthSystem(8, &arrived);
+    SpawnQuestHelpers(*engine, EarthSystemHelpers(), 8, &arrived);
     EXPECT_EQ(engine->spawnAreaUnits, 0);
     EXPECT_EQ(arrived, 0) << "bases are not bought help";
     for (int s = 30; s <= 41; ++s) EXPECT_EQ(engine->ally.active[s], 1) << s;
@@ -78,7 +75,7 @@ TEST(Helpers, AreaUnitsComeOnlyWithTheirMarkAndOutsideAQuestNothingArrives) {
     }
     engine->ally.highlight[7] = 1;
     engine->spawnAreaUnits = 1;
-    engine->SpawnHelpersInvasions(12, &arrived);
+    SpawnQuestHelpers(*engine, InvasionsHelpers(), 12, &arrived);
     EXPECT_EQ(engine->ally.highlight[7], 0) << "every entry clears the highlights";
     EXPECT_EQ(engine->ally.highlight[30], 1);
     EXPECT_EQ(engine->ally.x[30], 1178);

@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <sstream>
 
+#include "app/game_scenes.h"
 #include "platform/key_codes.h"
 #include "shell/game_state.h"
 #include "shell/game_state_dump.h"
+#include "shell/scene_set.h"
 
 namespace fs = std::filesystem;
 
@@ -133,7 +135,7 @@ GameDriver::GameDriver(const Options& options) : msPerFrame_(options.msPerFrame)
     PrepareGameDir(options);
     clock_.presentMs = msPerFrame_;
     Clock::Install(&clock_);
-    app_ = std::make_unique<GameApp>();
+    app_ = std::make_unique<GameApp>(MakeGameScenes());
 }
 
 GameDriver::~GameDriver() {
@@ -205,12 +207,12 @@ void GameDriver::RunFrames(uint32_t n) {
     }
 }
 
-bool GameDriver::RunUntilScene(SceneThunk entry, uint32_t limit) {
+bool GameDriver::RunUntilScene(SceneId scene, uint32_t limit) {
     for (uint32_t k = 0; k < limit && !quit_; ++k) {
-        if (app_->sceneFrame == entry && app_->leaveScene == 0) return true;
+        if (app_->sceneFrame == scene && app_->leaveScene == 0) return true;
         RunFrames(1);
     }
-    return app_->sceneFrame == entry;
+    return app_->sceneFrame == scene;
 }
 
 void GameDriver::Finish() {

@@ -6,6 +6,7 @@
 
 #include "platform/clock.h"
 #include "shell/game_app.h"
+#include "shell/scene_id.h"
 
 // One scripted action, run at the start of its frame.
 struct DriverAction {
@@ -50,7 +51,7 @@ public:
     // Runs n frames, applying scripted actions due on each.
     void RunFrames(uint32_t n);
     // Runs frames until the current scene is the given one (at most limit).
-    bool RunUntilScene(SceneThunk entry, uint32_t limit = 600);
+    bool RunUntilScene(SceneId scene, uint32_t limit = 600);
     // Ends the run: Cleanup and the window closed. Also done by the destructor.
     void Finish();
 
@@ -67,6 +68,11 @@ public:
     void RestoreDevice();
 
     GameApp& App() { return *app_; }
+    // The scene object that serves `id`, as its own class.
+    template <class T>
+    T& SceneAs(SceneId id) {
+        return dynamic_cast<T&>(*app_->SceneFor(id));
+    }
     ManualClock& TheClock() { return clock_; }
     uint32_t FrameNumber() const { return frame_; }
     bool QuitRequested() const { return quit_; }

@@ -16,7 +16,7 @@ namespace {
 void ReachMainMenu(GameDriver& driver) {
     driver.RunFrames(2);
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
 }
 
 // Loses the device at the end of the next frame and restores it after two
@@ -39,7 +39,7 @@ TEST(GameAppDevice, LossInTheTitleComesBackAt400AndReloadsEverything) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
     driver.RunFrames(3);
-    ASSERT_EQ(driver.App().sceneFrame, scenes::Title);
+    ASSERT_EQ(driver.App().sceneFrame, SceneId::Title);
 
     uint32_t loadingBefore = driver.App().loadingScreens;
     EXPECT_EQ(LoseAndRestore(driver), 2u) << "the scene runs twice on the frame the device comes back";
@@ -70,7 +70,7 @@ TEST(GameAppDevice, LossInTheMainMenuComesBackFullScreen) {
     EXPECT_EQ(app.graphics.width, 800);
     EXPECT_EQ(app.graphics.height, 600);
     EXPECT_EQ(app.graphics.windowed, 0);
-    EXPECT_EQ(app.sceneFrame, scenes::MainMenu);
+    EXPECT_EQ(app.sceneFrame, SceneId::MainMenu);
     EXPECT_EQ(app.leaveScene, 0);
     ASSERT_NE(app.sharedFont, nullptr);
 }
@@ -80,25 +80,25 @@ TEST(GameAppHotkeys, LaterKeyWinsAndAHeldKeyKeepsTheScreen) {
     ASSERT_TRUE(driver.Start());
     ReachMainMenu(driver);
     driver.App().gameState->location = 1;
-    driver.App().SwitchScene(scenes::HomeBase);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 5));
+    driver.App().SwitchScene(SceneId::HomeBase);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
 
     driver.PressKey(key::kY);
     driver.PressKey(key::kB);
     driver.RunFrames(1);
-    EXPECT_EQ(driver.App().sceneFrame, scenes::Buildings) << "B is tested after Y";
+    EXPECT_EQ(driver.App().sceneFrame, SceneId::Buildings) << "B is tested after Y";
     EXPECT_EQ(driver.App().screenPage, 3);
     driver.ReleaseKey(key::kY);
 
     // B still held: Buildings keeps selecting itself and stays.
     driver.RunFrames(5);
-    EXPECT_EQ(driver.App().sceneFrame, scenes::Buildings);
+    EXPECT_EQ(driver.App().sceneFrame, SceneId::Buildings);
     EXPECT_EQ(driver.App().leaveScene, 0);
     driver.ReleaseKey(key::kB);
 
     // Back returns to the area the record names, marked as a return.
     driver.TapKey(key::kEscape);
-    EXPECT_EQ(driver.App().sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(driver.App().sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(driver.App().gameState->location, 1u);
 }
 
@@ -112,7 +112,7 @@ TEST(GameAppTiming, FirstFrameOfASceneIsNotMeasured) {
     // The driver's present takes a frame's time, so frames measure 20 ms.
     EXPECT_EQ(app.lastFrameMs, 20u);
     app.lastFrameMs = 77;  // as if the previous scene's last frame took 77 ms
-    app.SwitchScene(scenes::Credits);
+    app.SwitchScene(SceneId::Credits);
     driver.RunFrames(1);
     EXPECT_EQ(app.lastFrameMs, 77u) << "the first frame after a switch keeps the old value";
     EXPECT_EQ(app.frameTimerArmed, 1);

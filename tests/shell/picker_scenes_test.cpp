@@ -13,17 +13,21 @@
 #include "shell/file_picker.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
+#include "shell/name_entry_scene.h"
 #include "shell/save_file.h"
+#include "shell/save_game_scene.h"
 #include "shell_scratch_dir.h"
 #include "shell_screens.h"
 
 namespace {
+// The name-entry panel, kept by its scene.
+NameEntry* Panel(GameDriver& driver) { return driver.SceneAs<NameEntryScene>(SceneId::NameEntry).Panel(); }
 
 bool ToMainMenu(GameDriver& driver) {
     if (!driver.Start()) return false;
     driver.RunFrames(2);
     driver.TapKey(key::kReturn);
-    return driver.RunUntilScene(scenes::MainMenu, 20);
+    return driver.RunUntilScene(SceneId::MainMenu, 20);
 }
 
 // A used slot file with the given level and a name of small letters.
@@ -57,8 +61,8 @@ TEST(NameEntryScene, EscKeepsTheDefaultNameAndOnlyOneKeyActsPerFrame) {
     ASSERT_TRUE(ToMainMenu(driver));
     const std::vector<uint8_t> defaultName = NameOf(*driver.App().gameState);
     driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 10));
-    NameEntry& panel = *driver.App().nameEntry;
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
+    NameEntry& panel = *Panel(driver);
 
     // B and C in one frame: B comes first in the test order, C is lost.
     driver.PressKey(key::kC);
@@ -80,29 +84,29 @@ TEST(NameEntryScene, EscKeepsTheDefaultNameAndOnlyOneKeyActsPerFrame) {
     EXPECT_EQ(panel.MarkerIndex(), 1);
 
     driver.TapKey(key::kEscape);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
     EXPECT_EQ(NameOf(*driver.App().gameState), defaultName);
 
     // A second visit in the same run starts with the name typed before.
     driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 10));
-    EXPECT_EQ(driver.App().nameEntry->nameCells[0], 3);
-    EXPECT_EQ(driver.App().nameEntry->MarkerIndex(), 1);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
+    EXPECT_EQ(Panel(driver)->nameCells[0], 3);
+    EXPECT_EQ(Panel(driver)->MarkerIndex(), 1);
 }
 
 TEST(NameEntryScene, ReadyConfirmsEvenWhenThePointerLeavesBeforeTheRelease) {
     GameDriver driver;
     ASSERT_TRUE(ToMainMenu(driver));
     driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
     driver.TapKey(key::kZ);
     PointAt(driver, 380, 500);
     driver.PressButton(0);
     driver.RunFrames(1);
-    EXPECT_EQ(driver.App().nameEntry->readyFrame, 2);
-    EXPECT_TRUE(driver.App().IsCurrent(scenes::NameEntry));
+    EXPECT_EQ(Panel(driver)->readyFrame, 2);
+    EXPECT_TRUE(driver.App().IsCurrent(SceneId::NameEntry));
     PointAt(driver, 100, 100);  // off the button, still held
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     driver.ReleaseButton(0);
     EXPECT_EQ(driver.App().gameState->playerName[0], 27);
     EXPECT_EQ(driver.App().gameState->playerName[1], NameEntry::kEndMarker);
@@ -114,9 +118,9 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
     for (int slot = 1; slot <= 5; ++slot) WriteSlot(driver.GameDir(), slot, 7 * slot * slot, {2, 3, 4});
     driver.RunFrames(2);
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 20));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
     driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::NewGameSlot, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NewGameSlot, 10));
     driver.RunFrames(2);
     ASSERT_NE(driver.App().filePicker, nullptr);
     for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().filePicker->slotUsed[k], 1);
@@ -124,7 +128,7 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
     EXPECT_TRUE(ScreenMatches(driver, "new_game_slot"));
 
     driver.TapKey(key::k3);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
     EXPECT_EQ(driver.App().gameState->saveSlot, 3);
     EXPECT_EQ(driver.App().filePicker, nullptr);
 }
@@ -136,12 +140,12 @@ TEST(LoadPickerScene, EmptyAndDamagedSlotsCannotBeChosen) {
     ShellScratchDir::Write(driver.GameDir() + "/Saves/2.save", {4, 0, 0, 0, 1, 2, 3, 4});
     driver.RunFrames(2);
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 20));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
     driver.TapKey(key::kL);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::LoadGamePicker, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
     driver.TapKey(key::k3);
     driver.TapKey(key::k2);
-    EXPECT_TRUE(driver.App().IsCurrent(scenes::LoadGamePicker));
+    EXPECT_TRUE(driver.App().IsCurrent(SceneId::LoadGamePicker));
     EXPECT_EQ(driver.App().filePicker->slotUsed[1], 0);
 
     // A click on the used slot's button loads it once the button is released.
@@ -150,7 +154,7 @@ TEST(LoadPickerScene, EmptyAndDamagedSlotsCannotBeChosen) {
     driver.RunFrames(1);
     EXPECT_EQ(driver.App().filePicker->slotFrames[3], 2);
     driver.ReleaseButton(0);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.App().gameState->saveSlot, 4);
     EXPECT_EQ(driver.App().gameState->level, 100u);
 }
@@ -159,21 +163,21 @@ TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
     GameDriver driver;
     ASSERT_TRUE(ToMainMenu(driver));
     driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     driver.TapKey(key::kEscape);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::SaveQuit, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
     SetReplaceRenameForTesting(FailRename);
     driver.TapKey(key::kY);
     SetReplaceRenameForTesting(nullptr);
-    EXPECT_TRUE(driver.App().IsCurrent(scenes::SaveGame));
-    EXPECT_EQ(driver.App().saveFailed, 1);
+    EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
+    EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 1);
     EXPECT_FALSE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
     driver.RunFrames(3);
-    EXPECT_TRUE(driver.App().IsCurrent(scenes::SaveGame));
+    EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
     EXPECT_TRUE(ScreenMatches(driver, "save_failed"));
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 10));
-    EXPECT_EQ(driver.App().saveFailed, 0);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
+    EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 0);
 }

@@ -10,9 +10,12 @@
 #include "platform/key_codes.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
+#include "shell/name_entry_scene.h"
 #include "shell_screens.h"
 
 namespace {
+// The name-entry panel, kept by its scene.
+NameEntry* Panel(GameDriver& driver) { return driver.SceneAs<NameEntryScene>(SceneId::NameEntry).Panel(); }
 
 // The dump without the slot bookkeeping that saving and probing change by
 // design (stale flag, empty-slot marks, the last load's result).
@@ -41,10 +44,10 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     ASSERT_TRUE(driver.Start());
     driver.RunFrames(2);
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 20));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
 
     driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::NameEntry, 20));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 20));
     EXPECT_EQ(driver.App().gameState->saveSlot, 1);
     driver.RunFrames(2);
     TypeCapital(driver, key::kA);
@@ -53,7 +56,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     driver.TapKey(key::kPeriod);
     // The panel as it rests once slid in (the driver's frames take no time
     // inside the frame, so the slide does not move here).
-    NameEntry& panel = *driver.App().nameEntry;
+    NameEntry& panel = *Panel(driver);
     panel.stripsX = 233;
     panel.hand2Spread = 336;
     panel.hand3X = 0;
@@ -62,7 +65,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     driver.RunFrames(3);
     EXPECT_TRUE(ScreenMatches(driver, "name_entry"));
     driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 20));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 20));
 
     GameState& state = *driver.App().gameState;
     const uint8_t ace[] = {28, 29, 4, 6, 78, NameEntry::kEndMarker, 0};
@@ -79,19 +82,19 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     const std::string beforeSave = driver.DumpState();
 
     driver.TapKey(key::kEscape);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::SaveQuit, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
     driver.TapKey(key::kY);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::MainMenu, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
     EXPECT_TRUE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
 
     // The record moves on; loading must bring the saved game back.
     state.NewGame();
     driver.TapKey(key::kL);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::LoadGamePicker, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
     driver.RunFrames(2);
     EXPECT_TRUE(ScreenMatches(driver, "load_picker"));
     driver.TapKey(key::k1);
-    ASSERT_TRUE(driver.RunUntilScene(scenes::HomeBase, 10));
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.App().gameState->loadSucceeded, 1);
     EXPECT_EQ(driver.App().filePicker, nullptr);
     EXPECT_EQ(GameFields(driver.DumpState()), GameFields(beforeSave));

@@ -19,8 +19,11 @@
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/hall_of_fame_file.h"
+#include "shell/load_game_scene.h"
+#include "shell/name_entry_scene.h"
 #include "shell/save_file.h"
 #include "shell/slot_picking.h"
+#include "shell/write_hall_of_fame_scene.h"
 #include "shell_scratch_dir.h"
 
 namespace {
@@ -137,9 +140,11 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     save_file::Encode(*base, body.data());
 
     GameApp app;
-    app.gameState = new GameState();
+    app.gameState = std::make_unique<GameState>();
     app.gameState->NewGame();
-    app.battleEngine = new BattleEngine();
+    app.battleEngine = std::make_unique<BattleEngine>();
+    NameEntryScene nameEntry;
+    LoadGameScene load(nameEntry);
     FilePicker picker;
     std::mt19937 rng(20261206);
     const FieldSpans fields = SaveFieldSpans();
@@ -167,7 +172,7 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
         EXPECT_EQ(app.gameState->slotEmpty[0], decoded ? 0 : 1);
         if (i % 10 == 0) {
             app.gameState->saveSlot = 1;
-            LoadGameScene(app);
+            load.Frame(app);
             EXPECT_EQ(app.gameState->loadSucceeded, decoded ? 1 : 0);
             ExpectFitsTables(*app.gameState);
         }
@@ -175,12 +180,6 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     }
     EXPECT_GT(accepted, 100);
     EXPECT_GT(refused, 1000);
-    delete app.gameState;
-    delete app.battleEngine;
-    delete app.probeBlob;
-    app.gameState = nullptr;
-    app.battleEngine = nullptr;
-    app.probeBlob = nullptr;
 }
 
 TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
@@ -196,8 +195,9 @@ TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
     hall_of_fame_file::Encode(table, body.data());
 
     GameApp app;
-    app.gameState = new GameState();
+    app.gameState = std::make_unique<GameState>();
     app.gameState->NewGame();
+    WriteHallOfFameScene writeHallOfFame;
     std::mt19937 rng(6122026);
     int accepted = 0;
     for (int i = 0; i < 3000; ++i) {
@@ -214,13 +214,11 @@ TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
         }
         if (i % 10 == 0) {
             app.gameState->level = static_cast<uint32_t>(rng() % 60);
-            app.WriteHallOfFame();
+            writeHallOfFame.Frame(app);
             EXPECT_EQ(app.gameState->hallOfFame.used[0], 1);
         }
     }
     EXPECT_GT(accepted, 20);
-    delete app.gameState;
-    app.gameState = nullptr;
 }
 
 TEST(SaveFuzz, DamagedOptionFilesKeepTheOptionsInRange) {

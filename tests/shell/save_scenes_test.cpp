@@ -12,29 +12,30 @@
 #include "shell/game_state.h"
 #include "shell/game_state_dump.h"
 #include "shell/hall_of_fame_file.h"
+#include "shell/load_game_scene.h"
+#include "shell/name_entry_scene.h"
 #include "shell/save_file.h"
+#include "shell/save_game_scene.h"
+#include "shell/write_hall_of_fame_scene.h"
 #include "shell_scratch_dir.h"
 
 namespace {
 
-// A GameApp with a record and an engine but no devices.
+// A GameApp with a record and an engine but no devices, and the scenes
+// under test.
 struct Headless {
     Headless() {
-        app.gameState = new GameState();
+        app.gameState = std::make_unique<GameState>();
         app.gameState->NewGame();
-        app.battleEngine = new BattleEngine();
-    }
-    ~Headless() {
-        delete app.gameState;
-        delete app.battleEngine;
-        delete app.readBlob;
-        delete app.writeBlob;
-        app.gameState = nullptr;
-        app.battleEngine = nullptr;
+        app.battleEngine = std::make_unique<BattleEngine>();
     }
     GameState& state() { return *app.gameState; }
     BattleEngine& engine() { return *app.battleEngine; }
     GameApp app;
+    NameEntryScene nameEntry;
+    SaveGameScene save;
+    LoadGameScene load{nameEntry};
+    WriteHallOfFameScene writeHallOfFame;
 };
 
 // Makes the engine agree with the record, as an area scene does on entry.
@@ -70,7 +71,7 @@ TEST(SaveScene, KeepsTheRecordsWeaponIdsAndTakesOnlyWhatTheEngineOwns) {
     h.engine().skillValues[7] = 66;
     h.engine().skillValues[8] = 99;  // only the first eight are the engine's
 
-    h.app.SaveGame();
+    h.save.Frame(h.app);
     const std::vector<uint8_t> body = SlotBody(3);
     ASSERT_EQ(body.size(), save_file::kBodyBytes);
     for (int b = 0; b < 5; ++b) {
@@ -82,10 +83,9 @@ TEST(SaveScene, KeepsTheRecordsWeaponIdsAndTakesOnlyWhatTheEngineOwns) {
     EXPECT_EQ(save_file::ReadWord(body.data(), 2421 + 7), 66u);
     EXPECT_EQ(save_file::ReadWord(body.data(), 2421 + 8), h.state().skillCharges[8]);
     EXPECT_NE(h.state().skillCharges[8], 99u);
-    EXPECT_EQ(h.app.sceneFrame, scenes::MainMenu);
+    EXPECT_EQ(h.app.sceneFrame, SceneId::MainMenu);
     EXPECT_EQ(h.app.leaveScene, 1);
     EXPECT_EQ(h.state().slotsStale, 1);
-    EXPECT_EQ(h.app.writeBlob, nullptr);
     EXPECT_EQ(h.state().blobData, nullptr);
 }
 
@@ -93,11 +93,11 @@ TEST(SaveScene, AfterTheEndingGoesToTheHallOfFameOnce) {
     ShellScratchDir dir;
     Headless h;
     h.state().hallOfFameAfterSave = 1;
-    h.app.SaveGame();
-    EXPECT_EQ(h.app.sceneFrame, scenes::HallOfFame);
+    h.save.Frame(h.app);
+    EXPECT_EQ(h.app.sceneFrame, SceneId::HallOfFame);
     EXPECT_EQ(h.state().hallOfFameAfterSave, 0);
-    h.app.SaveGame();
-    EXPECT_EQ(h.app.sceneFrame, scenes::MainMenu);
+    h.save.Frame(h.app);
+    EXPECT_EQ(h.app.sceneFrame, SceneId::MainMenu);
 }
 
 // The write stops after the temporary file and before it takes the slot's
@@ -107,21 +107,21 @@ TEST(SaveScene, AnInterruptedWriteKeepsTheOldSlotAndReportsTheFailure) {
     Headless h;
     EngineFromRecord(h);
     h.state().level = 11;
-    h.app.SaveGame();
+    h.save.Frame(h.app);
     const std::vector<uint8_t> before = ShellScratchDir::Read("Saves/1.save");
     ASSERT_EQ(before.size(), save_file::kBodyBytes + 4);
 
     h.state().level = 12;
     h.state().location = 2;
-    h.app.sceneFrame = scenes::SaveGame;
+    h.app.sceneFrame = SceneId::SaveGame;
     h.state().slotsStale = 0;
     SetReplaceRenameForTesting(FailRename);
-    h.app.SaveGame();
+    h.save.Frame(h.app);
     SetReplaceRenameForTesting(nullptr);
     EXPECT_EQ(ShellScratchDir::Read("Saves/1.save"), before);
     EXPECT_FALSE(std::filesystem::exists("Saves/1.save.tmp"));
-    EXPECT_EQ(h.app.saveFailed, 1);
-    EXPECT_EQ(h.app.sceneFrame, scenes::SaveGame);
+    EXPECT_EQ(h.save.saveFailed, 1);
+    EXPECT_EQ(h.app.sceneFrame, SceneId::SaveGame);
     EXPECT_NE(h.state().slotsStale, 1);
 
     // A crash at the same point leaves a partial temporary file; the slot
@@ -129,7 +129,7 @@ TEST(SaveScene, AnInterruptedWriteKeepsTheOldSlotAndReportsTheFailure) {
     ShellScratchDir::Write("Saves/1.save.tmp", {1, 2, 3});
     Headless loader;
     loader.state().level = 0;
-    LoadGameScene(loader.app);
+    loader.load.Frame(loader.app);
     EXPECT_EQ(loader.state().loadSucceeded, 1);
     EXPECT_EQ(loader.state().level, 11u);
 }
@@ -144,15 +144,15 @@ TEST(LoadScene, LoadsTheSlotIntoTheHomeBaseAndSeedsTheEngine) {
     saver.state().robotRank[0] = 2;
     saver.state().musicOn = 1;
     EngineFromRecord(saver);
-    saver.app.SaveGame();
+    saver.save.Frame(saver.app);
 
     Headless loader;
     loader.state().saveSlot = 2;
     loader.state().musicOn = 0;
-    LoadGameScene(loader.app);
+    loader.load.Frame(loader.app);
     EXPECT_EQ(loader.state().loadSucceeded, 1);
     EXPECT_EQ(loader.state().currentArea, 1u);
-    EXPECT_EQ(loader.app.sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(loader.app.sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(loader.app.leaveScene, 1);
     EXPECT_EQ(loader.state().musicOn, 0);
     EXPECT_EQ(loader.state().weaponPositions[0], 256u);
@@ -160,7 +160,6 @@ TEST(LoadScene, LoadsTheSlotIntoTheHomeBaseAndSeedsTheEngine) {
     EXPECT_EQ(loader.engine().barrelDamage[0], 14u);
     EXPECT_EQ(loader.engine().robot.type[0], 2);
     EXPECT_EQ(loader.engine().robotsChanged, 1);
-    EXPECT_EQ(loader.app.readBlob, nullptr);
 }
 
 TEST(LoadScene, AMissingOrDamagedSlotLeavesTheRecordAsItWas) {
@@ -169,15 +168,15 @@ TEST(LoadScene, AMissingOrDamagedSlotLeavesTheRecordAsItWas) {
     h.state().saveSlot = 5;
     h.state().level = 3;
     const std::string before = DumpGameState(h.state());
-    LoadGameScene(h.app);
+    h.load.Frame(h.app);
     EXPECT_EQ(h.state().loadSucceeded, 0);
-    EXPECT_EQ(h.app.sceneFrame, scenes::HomeBase);
+    EXPECT_EQ(h.app.sceneFrame, SceneId::HomeBase);
 
     std::vector<uint8_t> body(save_file::kBodyBytes, 0);
     save_file::Encode(h.state(), body.data());
     save_file::WriteWord(body.data(), 2403, 100);  // 100 storages of 99
     ShellScratchDir::Write("Saves/5.save", ShellScratchDir::BlobFile(body));
-    LoadGameScene(h.app);
+    h.load.Frame(h.app);
     EXPECT_EQ(h.state().loadSucceeded, 0);
     EXPECT_EQ(h.state().storageCount, 1u);
     EXPECT_EQ(h.state().level, 3u);
@@ -187,7 +186,7 @@ TEST(HallOfFameWriter, WithNoFileTheFirstResultTakesEntryOne) {
     ShellScratchDir dir;
     Headless h;
     h.state().level = 12;
-    h.app.WriteHallOfFame();
+    h.writeHallOfFame.Frame(h.app);
     const std::vector<uint8_t> file = ShellScratchDir::Read("Saves/HallOfFame.save");
     ASSERT_EQ(file.size(), 604u);
     const uint8_t* body = file.data() + 4;
@@ -195,7 +194,7 @@ TEST(HallOfFameWriter, WithNoFileTheFirstResultTakesEntryOne) {
     EXPECT_EQ(save_file::ReadWord(body, 5), 1u);
     for (uint32_t w = 6; w <= 9; ++w) EXPECT_EQ(save_file::ReadWord(body, w), 0u);
     for (int c = 0; c < 21; ++c) EXPECT_EQ(save_file::ReadWord(body, 20 + c), h.state().playerName[c]);
-    EXPECT_EQ(h.app.sceneFrame, scenes::Galaxy);
+    EXPECT_EQ(h.app.sceneFrame, SceneId::Galaxy);
     EXPECT_EQ(h.state().hofInserted, 1);
 }
 
@@ -217,7 +216,7 @@ TEST(HallOfFameWriter, WithAFileTheEarlierEntriesAreKept) {
 
     Headless h;
     h.state().level = 5;
-    h.app.WriteHallOfFame();
+    h.writeHallOfFame.Frame(h.app);
     HallOfFameRecord read;
     DataBlob blob;
     ASSERT_TRUE(hall_of_fame_file::Read(blob, read));
@@ -230,12 +229,12 @@ TEST(HallOfFameWriter, WithAFileTheEarlierEntriesAreKept) {
 
     // A sixth result below a full table leaves the entries as they were.
     h.state().level = 4;
-    h.app.WriteHallOfFame();
+    h.writeHallOfFame.Frame(h.app);
     h.state().level = 1;
-    h.app.WriteHallOfFame();
+    h.writeHallOfFame.Frame(h.app);
     const std::vector<uint8_t> full = ShellScratchDir::Read("Saves/HallOfFame.save");
     h.state().level = 0;
-    h.app.WriteHallOfFame();
+    h.writeHallOfFame.Frame(h.app);
     EXPECT_EQ(h.state().hofInserted, 0);
     EXPECT_EQ(ShellScratchDir::Read("Saves/HallOfFame.save"), full);
 }
@@ -250,7 +249,7 @@ TEST(HallOfFameWriter, ADamagedFileCountsAsAnEmptyTable) {
     ShellScratchDir::Write("Saves/HallOfFame.save", ShellScratchDir::BlobFile(body));
     Headless h;
     h.state().level = 2;
-    h.app.WriteHallOfFame();
+    h.writeHallOfFame.Frame(h.app);
     HallOfFameRecord read;
     DataBlob blob;
     ASSERT_TRUE(hall_of_fame_file::Read(blob, read));

@@ -5,8 +5,8 @@
 
 #include <utility>
 
-#include "harness/game_driver.h"
 #include "platform/graphics_device.h"
+#include "support/headless_device.h"
 #include "platform/image_codec.h"
 #include "platform/sprite_sheet.h"
 #include "waves/invasions_waves.h"
@@ -142,12 +142,15 @@ TEST(InvasionsFrame, LateScriptResetsRecordsPopsFromTheStartSlotAndKeepsWhatWait
 }
 
 TEST(InvasionsFrame, SupplyEscortsAreDrawnAsTheHeavyShipsAre) {
-    GameDriver driver;
-    ASSERT_TRUE(driver.Start());
-    GraphicsDevice* graphics = &driver.App().graphics;
+    HeadlessDevice device(800, 600);
+    ASSERT_TRUE(device.Ready());
+    GraphicsDevice* graphics = device.Graphics();
     auto engine = FreshEngine();
     BattleEngine& e = *engine;
-    e.LoadArt(graphics);
+    {
+        ScopedGameDir inGame(GameDir());
+        e.LoadArt(graphics);
+    }
     // Plain white heavy ships, so what shows is the tint alone.
     Image white;
     white.Resize(256, 64);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "waves/earth_system_waves.h"
 #include "waves/invasions_waves.h"
 
 namespace sweep {
@@ -23,8 +24,8 @@ void RunFrame(BattleEngine& e, int32_t viewY, int32_t area, uint32_t seconds, Re
         RunWavesInvasionsB(e, 30, viewY, area, seconds);
         return;
     }
-    e.RunWavesEarthSystemA(30, viewY, area, seconds);
-    e.RunWavesEarthSystemB(30, viewY, area, seconds);
+    RunWavesEarthSystemA(e, 30, viewY, area, seconds);
+    RunWavesEarthSystemB(e, 30, viewY, area, seconds);
 }
 
 std::vector<LiveEnemy> LiveEnemies(const BattleEngine& e) {

@@ -1,0 +1,101 @@
+#include "app/game_scenes.h"
+
+#include "areas/area_session.h"
+#include "areas/construct_standin_scene.h"
+#include "areas/earth_system_region.h"
+#include "areas/home_base_scene.h"
+#include "areas/invasions_standin_scene.h"
+#include "areas/region_scene.h"
+#include "frontend/galaxy_scene.h"
+#include "frontend/main_menu_scene.h"
+#include "frontend/save_quit_scene.h"
+#include "frontend/story_scene.h"
+#include "frontend/title_scene.h"
+#include "shell/load_game_picker_scene.h"
+#include "shell/load_game_scene.h"
+#include "shell/name_entry_scene.h"
+#include "shell/new_game_slot_scene.h"
+#include "shell/save_game_scene.h"
+#include "shell/scene_set.h"
+#include "shell/standin_scene.h"
+#include "shell/write_hall_of_fame_scene.h"
+
+namespace {
+
+// Every scene of the game, each a member; members that other scenes need
+// are declared before them.
+class GameScenes : public SceneSet {
+public:
+    GameScenes() {
+        Put(SceneId::Title, title_);
+        Put(SceneId::MainMenu, mainMenu_);
+        Put(SceneId::NewGameSlot, newGameSlot_);
+        Put(SceneId::LoadGamePicker, loadGamePicker_);
+        Put(SceneId::NameEntry, nameEntry_);
+        Put(SceneId::Story, story_);
+        Put(SceneId::Galaxy, galaxy_);
+        Put(SceneId::SaveQuit, saveQuit_);
+        Put(SceneId::SaveGame, saveGame_);
+        Put(SceneId::LoadGame, loadGame_);
+        Put(SceneId::WriteHallOfFame, writeHallOfFame_);
+        Put(SceneId::HallOfFame, hallOfFame_);
+        Put(SceneId::Help, help_);
+        Put(SceneId::Credits, credits_);
+        Put(SceneId::Options, options_);
+        Put(SceneId::HomeBase, homeBase_);
+        Put(SceneId::EarthSystem, earthSystem_);
+        Put(SceneId::Invasions, invasions_);
+        Put(SceneId::Construct, construct_);
+        Put(SceneId::Store, store_);
+        Put(SceneId::YourShip, yourShip_);
+        Put(SceneId::Buildings, buildings_);
+        Put(SceneId::Robots, robots_);
+        Put(SceneId::Quests, quests_);
+        Put(SceneId::Awards, awards_);
+        Put(SceneId::Wealth, wealth_);
+        Put(SceneId::Skills, skills_);
+        Put(SceneId::Notes, notes_);
+        Put(SceneId::MakeRobots, makeRobots_);
+    }
+
+private:
+    // Front end.
+    TitleScene title_;
+    MainMenuScene mainMenu_;
+    NewGameSlotScene newGameSlot_;
+    LoadGamePickerScene loadGamePicker_;
+    NameEntryScene nameEntry_;
+    StoryScene story_{nameEntry_};
+    GalaxyScene galaxy_;
+    SaveQuitScene saveQuit_;
+    SaveGameScene saveGame_;
+    LoadGameScene loadGame_{nameEntry_};
+    WriteHallOfFameScene writeHallOfFame_;
+    StandInScene hallOfFame_{"Hall of Fame", StandInKind::FrontEnd};
+    StandInScene help_{"Help", StandInKind::FrontEnd};
+    StandInScene credits_{"Credits", StandInKind::FrontEnd};
+    StandInScene options_{"Options", StandInKind::Management};
+
+    // The areas, sharing one session.
+    AreaSession areaSession_;
+    HomeBaseScene homeBase_{areaSession_};
+    RegionScene earthSystem_{EarthSystemRegion(), areaSession_};
+    InvasionsStandInScene invasions_;
+
+    // Management screens.
+    ConstructStandInScene construct_;
+    StandInScene store_{"Store", StandInKind::Management};
+    StandInScene yourShip_{"Your Ship", StandInKind::Management};
+    StandInScene buildings_{"Buildings", StandInKind::Management};
+    StandInScene robots_{"Robots", StandInKind::Management};
+    StandInScene quests_{"Quests", StandInKind::Management};
+    StandInScene awards_{"Awards", StandInKind::Management};
+    StandInScene wealth_{"Wealth", StandInKind::Management};
+    StandInScene skills_{"Skills", StandInKind::Management};
+    StandInScene notes_{"Notes", StandInKind::Management};
+    StandInScene makeRobots_{"Make Robots", StandInKind::Management};
+};
+
+}  // namespace
+
+std::unique_ptr<SceneSet> MakeGameScenes() { return std::make_unique<GameScenes>(); }

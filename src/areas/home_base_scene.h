@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+
+#include "areas/base_placement.h"
+#include "shell/scene.h"
+
+struct AreaSession;
+
+// The home base: the ship flies among the player's buildings, which can be
+// placed, moved and upgraded; robots leave their factory; the portal's
+// travel menu leads to the store and to the regions. The frame is the
+// battle frame's subset plus the base's own work.
+class HomeBaseScene : public Scene {
+public:
+    explicit HomeBaseScene(AreaSession& session) : session_(session) {}
+
+    void Frame(GameApp& app) override;
+    void Enter(GameApp& app) override;
+    void Leave(GameApp& app) override;
+
+    AreaSession& Session() { return session_; }
+    // The base's building work (placement, the building box).
+    BasePlacement& Placement() { return placement_; }
+
+    // Set on entry: the next frame loads the base.
+    uint8_t loadPending = 0;
+
+private:
+    void Load(GameApp& app);
+
+    AreaSession& session_;
+    BasePlacement placement_;
+};

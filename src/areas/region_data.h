@@ -1,0 +1,79 @@
+#pragma once
+#include <cstdint>
+
+#include "shell/scene_id.h"
+
+class BattleEngine;
+class GameApp;
+class RegionScene;
+struct RegionHelpers;
+
+// Where the ship arrives when it travels through a portal or a menu row.
+struct TravelTarget {
+    uint8_t area;  // 1 the home base
+    int32_t viewX, viewY;
+    uint8_t units;  // raises the engine's spawnAreaUnits
+    uint8_t clock;  // restarts the area clock
+};
+
+// A portal other than a hub's main portal: a one-row prompt naming the destination.
+struct PortalRoute {
+    uint8_t from;
+    uint8_t slot;
+    const char* prompt;
+    int16_t promptX;
+    TravelTarget to;
+};
+
+// Portal positions of one area: main portal, then up to three forward ones.
+struct AreaPortals {
+    uint8_t count;
+    int32_t x[4];
+    int32_t y[4];
+};
+
+// What a travel-menu row does.
+enum class TravelAction : uint8_t { HomeBase, Store, Area };
+
+// One row of a hub's travel menu.
+struct TravelRow {
+    const char* text;
+    const char* inactiveText;
+    uint8_t questNeeded;       // the quest that must be done, 0 for none
+    uint8_t alwaysIn[3];       // hubs where the row is active anyway
+    const char* altText;       // drawn instead of text in hub altHub
+    uint8_t altHub;
+    TravelAction action;
+    TravelTarget to;           // the hub it leads to for TravelAction::Area
+    int16_t boxWidth;
+};
+
+inline constexpr int kRegionAreaSlots = 32;
+
+// Everything in which the battle regions differ; the frame is the same.
+struct RegionData {
+    uint32_t location;    // GameState::location of this region
+    uint32_t questSet;
+    int32_t panelRegion;  // the control panel's region
+    SceneId self;
+    // Per area number (0 .. kRegionAreaSlots - 1).
+    const AreaPortals* portals;
+    const char* const* bannerNames;
+    const PortalRoute* routes;
+    int routeCount;
+    const uint8_t* hubs;  // hub areas, 0-terminated
+    const TravelRow* travelRows;
+    int travelRowCount;
+    // Hooks.
+    void (*areaBounds)(int32_t area, int32_t bounds[4]);  // y min, y max, x min, x max
+    void (*drawStructures)(GameApp& app, int32_t area);
+    void (*wavesA)(BattleEngine& engine, int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
+    void (*wavesB)(BattleEngine& engine, int32_t viewX, int32_t viewY, int32_t areaId, uint32_t secondsInArea);
+    const RegionHelpers& (*helpers)();
+    // The region's quest steps, run inside its frame (null where it has none).
+    void (*placeQuestDrops)(GameApp& app, RegionScene& scene);
+    void (*checkQuests)(GameApp& app, RegionScene& scene);
+    void (*completeQuest)(GameApp& app, RegionScene& scene);
+    void (*moveConvoy)(GameApp& app, RegionScene& scene);
+    void (*showReturnHint)(GameApp& app, RegionScene& scene);
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "shell/scene.h"
+
+// The new-game slot picker, shown when all five slots are used: the player
+// picks the slot the new game will overwrite, then names the pilot.
+class NewGameSlotScene : public Scene {
+public:
+    void Frame(GameApp& app) override;
+    void Enter(GameApp& app) override;
+    void Leave(GameApp& app) override;
+};

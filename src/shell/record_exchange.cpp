@@ -1,0 +1,163 @@
+#include "shell/record_exchange.h"
+
+#include "battle/battle_engine.h"
+#include "shell/game_state.h"
+
+namespace record_exchange {
+namespace {
+constexpr int kEngineRings = 3;
+
+uint32_t NotBelowZero(int32_t value) { return static_cast<uint32_t>(value < 0 ? 0 : value); }
+
+void SeedShip(BattleEngine& engine, const GameState& state) {
+    for (int k = 0; k < kEngineRings; ++k) engine.ring[k].state = 0;
+    engine.shieldRamp = 1.0f;
+    for (int b = 0; b < GameState::kWeaponPositions; ++b) {
+        // A fitted barrel is any item id; a byte of the id would lose ids 256, 512 and 768.
+        engine.barrelPresent[b] = state.weaponPositions[b] != 0 ? 1 : 0;
+        engine.barrelDamage[b] = state.weaponDamage[b];
+    }
+    for (int k = 0; k < GameState::kAllyFlagCount; ++k) engine.allyFlags[k] = state.allyFlags[k];
+    engine.engineLevel = static_cast<int32_t>(state.shipSpeed);
+    engine.volleySize = state.volleyFlag;
+    for (int k = 0; k < GameState::kSkillCount; ++k) engine.skillValues[k] = state.skillCharges[k];
+    engine.shipShields = state.shipShields;
+    engine.shipArmor = state.shipArmor;
+    engine.shipDefence = state.shipDefence;
+    for (int k = 0; k < 3; ++k) engine.shipProtection[k] = state.shipProtection[k];
+    engine.goodiesBonus = state.goodiesBonus;
+    CopyBonusesToEngine(state, engine);
+}
+
+void SeedBase(BattleEngine& engine, const GameState& state) {
+    for (int i = 0; i < GameState::kBuildingSlots; ++i) {
+        engine.building.active[i] = state.buildingExists[i];
+        engine.building.type[i] = state.buildingKinds[i];
+        engine.building.level[i] = state.buildingLevels[i];
+        engine.building.frame[i] = state.buildingFrames[i];
+        engine.building.x[i] = state.buildingX[i];
+        engine.building.y[i] = state.buildingY[i];
+    }
+    // The record's robot bytes lie as: record flag, exists, active, spare, facing.
+    for (int i = 0; i < GameState::kRobotSlots; ++i) {
+        engine.robot.exists[i] = state.robotActive[i];
+        engine.robot.active[i] = state.robotOperational[i];
+        engine.robot.facing[i] = state.robotVariant[i];
+        engine.robot.type[i] = static_cast<uint8_t>(state.robotRank[i]);
+        engine.robot.shields[i] = state.robotShields[i];
+        engine.robot.armor[i] = state.robotArmor[i];
+        engine.robot.protection[i] = state.robotProtection[i];
+        engine.robot.damage[i] = state.robotAttack[i];
+        engine.robot.defence[i] = state.robotDefence[i];
+    }
+    engine.robotsChanged = 1;
+    engine.topFactoryLevel = state.topFactoryLevel;
+}
+
+void CopyRobotCountsIn(const GameState& state, BattleEngine& engine) {
+    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) engine.robotTypeCounts[rank] = state.operationalByRank[rank];
+}
+}  // namespace
+
+void SeedEngine(BattleEngine& engine, const GameState& state) {
+    SeedShip(engine, state);
+    SeedBase(engine, state);
+}
+
+void SeedNewAreaEngine(BattleEngine& engine, const GameState& state) {
+    SeedEngine(engine, state);
+    for (int k = 0; k < GameState::kSkillCount; ++k) {
+        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
+        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
+        engine.skillFullCharges[k] = static_cast<int32_t>(state.skillBenefits[k]);
+    }
+    engine.experienceBonus = state.bonusBlock.reservedBonus;
+}
+
+void CopyBonusesToEngine(const GameState& state, BattleEngine& engine) {
+    const BonusBlock& bonus = state.bonusBlock;
+    engine.goldBonus = bonus.goldBonus;
+    engine.crystalBonus = bonus.crystalBonus;
+    engine.favorsBonus = bonus.favorsBonus;
+    engine.shipMaterialBonus = bonus.shipMaterialBonus;
+    engine.robotMaterialBonus = bonus.robotMaterialBonus;
+    engine.buildingMaterialBonus = bonus.buildingMaterialBonus;
+}
+
+void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine) {
+    for (int i = 0; i < GameState::kBuildingSlots; ++i) {
+        engine.building.active[i] = state.buildingExists[i];
+        engine.building.type[i] = state.buildingKinds[i];
+        engine.building.frame[i] = state.buildingFrames[i];
+        engine.building.level[i] = state.buildingLevels[i];
+        engine.building.x[i] = state.buildingX[i];
+        engine.building.y[i] = state.buildingY[i];
+    }
+}
+
+void CopyOnRegionLoad(const GameState& state, BattleEngine& engine) {
+    for (int k = 0; k < kRecordedSkills; ++k) {
+        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
+        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
+        engine.skillFullCharges[k] = engine.skillBenefits[k];
+    }
+    engine.shipShields = state.shipShields;
+    engine.shipArmor = state.shipArmor;
+    CopyRobotCountsIn(state, engine);
+}
+
+void CopyOnHomeLoad(GameState& state, BattleEngine& engine) {
+    state.skillCharges[0] = state.skillBenefits[0];
+    for (int k = 0; k < kRecordedSkills; ++k) {
+        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
+        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
+    }
+    CopyRobotCountsIn(state, engine);
+}
+
+void HandOverAllyFlags(const GameState& state, BattleEngine& engine, bool returnedFromScreen) {
+    for (int i = 0; i < kAllyFlagCount; ++i) {
+        if (!returnedFromScreen || engine.allyFlags[i] == 0) engine.allyFlags[i] = state.allyFlags[i];
+    }
+}
+
+void CopySkillChargesBack(const BattleEngine& engine, GameState& state) {
+    for (int k = 0; k < kRecordedSkills; ++k) state.skillCharges[k] = NotBelowZero(engine.skillCharges[k]);
+}
+
+void CopyRobotCountsBack(const BattleEngine& engine, GameState& state) {
+    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];
+}
+
+void CopyRobotsBack(const BattleEngine& engine, GameState& state, int robots) {
+    for (int r = 0; r < robots; ++r) {
+        state.robotOperational[r] = engine.robot.active[r];
+        state.robotShields[r] = engine.robot.shields[r];
+        state.robotArmor[r] = engine.robot.armor[r];
+    }
+    CopyRobotCountsBack(engine, state);
+}
+
+void CopyBackOnLeavingRegion(const BattleEngine& engine, GameState& state) {
+    CopyRobotsBack(engine, state, RobotTable::kSlots / 2);
+    for (int k = 0; k < kRecordedSkills; ++k) {
+        state.skillCharges[k] = NotBelowZero(engine.skillCharges[k]);
+        state.skillBenefits[k] = NotBelowZero(engine.skillFullCharges[k]);
+    }
+}
+
+void CopyBuildingPositionsBack(const BattleEngine& engine, GameState& state) {
+    for (int i = 0; i < GameState::kBuildingSlots; ++i) {
+        state.buildingX[i] = engine.building.x[i];
+        state.buildingY[i] = engine.building.y[i];
+    }
+}
+
+void TakeEngineValuesForSave(const BattleEngine& engine, GameState& state) {
+    CopyRobotCountsBack(engine, state);
+    for (int k = 0; k < kRecordedSkills; ++k) state.skillCharges[k] = engine.skillValues[k];
+    for (int b = 0; b < GameState::kWeaponPositions; ++b) state.weaponDamage[b] = engine.barrelDamage[b];
+    state.volleyFlag = engine.volleySize;
+}
+
+}  // namespace record_exchange

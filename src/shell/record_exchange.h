@@ -1,0 +1,52 @@
+#pragma once
+
+class BattleEngine;
+class GameState;
+
+// The one place where values pass between the game record and the battle
+// engine: seeding the engine, the copies each area scene makes as an area
+// loads, the copy-back while and when an area is left, and what the save
+// takes from the engine. The scenes decide when; this module decides what.
+namespace record_exchange {
+
+// Skills whose charges and benefits the record and the engine trade as an
+// area loads and is left (the other four live in the engine only).
+inline constexpr int kRecordedSkills = 8;
+
+// A new or loaded game: the ship, skills, bonuses, buildings and robots.
+void SeedEngine(BattleEngine& engine, const GameState& state);
+// An engine an area scene has just made: seeded, and every skill's charge,
+// benefit and full charge, and the experience bonus.
+void SeedNewAreaEngine(BattleEngine& engine, const GameState& state);
+// The resource bonuses of the record's bonus block.
+void CopyBonusesToEngine(const GameState& state, BattleEngine& engine);
+// The record's buildings (existing, kind, frame, level, position).
+void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine);
+
+// A battle region's area loads: recorded skills (the full charge taken
+// from the benefit), the ship's shields and armor, the robots by rank.
+void CopyOnRegionLoad(const GameState& state, BattleEngine& engine);
+// The home base loads: the first skill's charge is refilled from its
+// benefit in the record, then the recorded skills and the robots by rank.
+void CopyOnHomeLoad(GameState& state, BattleEngine& engine);
+// The bought allies' flags as an area loads: all of them on a fresh
+// arrival; on a return from a screen only those the engine has not set.
+void HandOverAllyFlags(const GameState& state, BattleEngine& engine, bool returnedFromScreen);
+
+// Every frame of a battle region, and when it spends shields or loses robots.
+void CopySkillChargesBack(const BattleEngine& engine, GameState& state);
+void CopyRobotCountsBack(const BattleEngine& engine, GameState& state);
+// The first `robots` robots' state (operational, shields, armor), then the counts by rank.
+void CopyRobotsBack(const BattleEngine& engine, GameState& state, int robots);
+// A battle region is left for another scene: the first half of the robots
+// again, and the recorded skills' charges and full charges as benefits.
+void CopyBackOnLeavingRegion(const BattleEngine& engine, GameState& state);
+// The home base's building positions (its leave step and every drop).
+void CopyBuildingPositionsBack(const BattleEngine& engine, GameState& state);
+
+// What the save takes from the engine before it writes the record: the
+// robots by rank, the skill values it spends, the barrel damages and the
+// volley. The weapon positions stay the record's own item ids.
+void TakeEngineValuesForSave(const BattleEngine& engine, GameState& state);
+
+}  // namespace record_exchange
