@@ -6,6 +6,7 @@
 #include "areas/home_base_scene.h"
 #include "areas/invasions_standin_scene.h"
 #include "areas/region_scene.h"
+#include "frontend/front_end_shared.h"
 #include "frontend/galaxy_scene.h"
 #include "frontend/main_menu_scene.h"
 #include "frontend/save_quit_scene.h"
@@ -60,6 +61,7 @@ public:
 
 private:
     // Front end.
+    FrontEndShared frontEnd_;
     TitleScene title_;
     MainMenuScene mainMenu_;
     NewGameSlotScene newGameSlot_;
