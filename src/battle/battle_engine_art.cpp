@@ -23,7 +23,7 @@ std::unique_ptr<SpriteSheet> MakeSheet(GraphicsDevice* graphics, int which) {
 }  // namespace
 
 void BattleEngine::LoadArt(GraphicsDevice* graphics) {
-    ReleaseArt();  // a second load replaces the art instead of leaking it
+    ReleaseArt();  // a second load starts from nothing, as after a device reset
     shotsSheet = MakeSheet(graphics, kSheetShots);
     shipSheet = MakeSheet(graphics, kSheetShip);
     buildingsSheet = MakeSheet(graphics, kSheetBuildings);

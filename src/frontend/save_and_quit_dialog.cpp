@@ -63,7 +63,7 @@ void FreeDialogSheets(SaveAndQuitDialog* dialog) {
 }
 
 void SaveAndQuitDialog::LoadArt(GraphicsDevice* graphics) {
-    // Loading over sheets still held would leak them.
+    // A reload starts from fresh sheets.
     FreeDialogSheets(this);
     LoadScreenSheet(yesSheet, graphics, kYesSlots, kYesImages);
     LoadScreenSheet(noSheet, graphics, kNoSlots, kNoImages);

@@ -15,7 +15,7 @@ StoryCutscene::StoryCutscene() = default;
 StoryCutscene::~StoryCutscene() { FreeArt(); }
 
 void StoryCutscene::LoadArt(GraphicsDevice* graphics) {
-    // A reload after a device reset must not leak the sheet it replaces.
+    // A reload after a device reset starts from a fresh sheet.
     FreeArt();
     const bool ending = stage == kEnding;
     const std::span<const ScreenImage> images = ending ? std::span<const ScreenImage>(kEndingImages) : kIntroImages;

@@ -120,13 +120,10 @@ int LoadList(std::span<const SharedImage> list, const std::unique_ptr<SpriteShee
 
 SharedArt::SharedArt() = default;
 
-SharedArt::~SharedArt() {
-    // Owners release first; this only keeps a forgotten release from leaking.
-    ReleaseArt();
-}
+SharedArt::~SharedArt() = default;
 
 int SharedArt::LoadArt(GraphicsDevice* graphics) {
-    // Sheets still held from an earlier load are released rather than leaked.
+    // A reload starts from fresh sheets.
     ReleaseArt();
     for (int k = 0; k < kSheets; ++k) CreateScreenSheet(sheets_[k], graphics, kSheetImages[k]);
     ShowSheets();

@@ -64,7 +64,8 @@ void AwardsScreen::Draw(SpriteSheet* menuSheet) {
         const uint32_t count = awardCounts[row];
         const float starX = count < 10 ? 157.0f : 159.0f;
         const int dy = count < 10 ? 32 : (count < 100 ? 29 : 24);
-        DrawFlashStars(sheet.get(), kStarImage, starX, static_cast<float>(dy + kRowStep * row), spinAngle, fade[row], count);
+        DrawFlashStars(sheet.get(), kStarImage, starX, static_cast<float>(dy + kRowStep * row), spinAngle, fade[row],
+                       count);
     }
 }
 

@@ -143,13 +143,15 @@ void BuildingsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* buildingSheet) {
     DrawHoveredUpgrade(menuSheet);
     for (int slot = 0; slot < kSlots; ++slot) {
         if (!Upgradable(slot) || PageRow(slot) < 0) continue;
-        DrawLabel(smallFont.get(), "Upgrade", static_cast<int>(x[slot]) + 206, static_cast<int>(y[slot]) + pageOffset + 50);
+        DrawLabel(smallFont.get(), "Upgrade", static_cast<int>(x[slot]) + 206,
+                  static_cast<int>(y[slot]) + pageOffset + 50);
     }
     DrawArrows(menuSheet);
     DrawBoxes(menuSheet);
     if (notEnoughTimer) DrawMessageBox(menuSheet, textFont.get(), kNotEnoughFill, "Not enough material", 317, 290);
     if (notAtBaseTimer) {
-        DrawMessageBox(menuSheet, textFont.get(), kNotAtBaseFill, "You must be at Base to upgrade buildings.", 231, 290);
+        DrawMessageBox(menuSheet, textFont.get(), kNotAtBaseFill, "You must be at Base to upgrade buildings.", 231,
+                       290);
     }
 }
 
@@ -197,7 +199,8 @@ void BuildingsScreen::DrawRows(SpriteSheet* menu, SpriteSheet* buildingSheet) {
     for (int slot = 0; slot < kSlots; ++slot) {
         if (!exists[slot] || PageRow(slot) < 0 || kind[slot] == kStorage) continue;
         FormatNumber(levelText, level[slot]);
-        DrawLabel(smallFont.get(), levelText, static_cast<int>(x[slot]) + 90, static_cast<int>(y[slot]) + pageOffset + 50);
+        DrawLabel(smallFont.get(), levelText, static_cast<int>(x[slot]) + 90,
+                  static_cast<int>(y[slot]) + pageOffset + 50);
     }
 }
 
@@ -225,10 +228,14 @@ void BuildingsScreen::DrawBoxes(SpriteSheet* menu) {
     if (boxOpen[kBoxTopBar] || boxHeld[kBoxTopBar]) {
         DrawFillWithFrame(menu, menu_art::kPopupFill, kTopHelpFill);
         DrawHelpLines(textFont.get(), kTopBarHelp, static_cast<int>(std::size(kTopBarHelp)), 223);
-        if (boxOpen[kBoxTopBar]) DrawExitButton(menu, textFont.get(), 395, 510, hoverCode == kCodeExitTopHelp, 405, 516);
+        if (boxOpen[kBoxTopBar]) {
+            DrawExitButton(menu, textFont.get(), 395, 510, hoverCode == kCodeExitTopHelp, 405, 516);
+        }
     }
     const bool listOpen = boxOpen[kBoxList] || boxOpen[kBoxArrows];
-    if (boxOpen[kBoxList] || boxHeld[kBoxList]) DrawHelpBox(menu, textFont.get(), kListHelpFill, kListHelp, 238, 160, 200);
+    if (boxOpen[kBoxList] || boxHeld[kBoxList]) {
+        DrawHelpBox(menu, textFont.get(), kListHelpFill, kListHelp, 238, 160, 200);
+    }
     if (boxOpen[kBoxArrows] || boxHeld[kBoxArrows]) {
         DrawHelpBox(menu, textFont.get(), kListHelpFill, kArrowsHelp, 238, 160, 200);
     }

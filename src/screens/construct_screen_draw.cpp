@@ -114,11 +114,13 @@ void ConstructScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* buildingSheet) {
         DrawLabel(font.get(), costTexts[CostSlot(kind)], costX, 170 + kTileStepY * r);
     }
     if (chosen) DrawQuestion(menuSheet);
-    if (notEnoughTimer) DrawMessageBox(menuSheet, font.get(), ScaledFill(230, 260, 10.8f, 2.4f), "Not enough material", 317, 290);
+    if (notEnoughTimer) {
+        DrawMessageBox(menuSheet, font.get(), ScaledFill(230, 260, 10.8f, 2.4f), "Not enough material", 317, 290);
+    }
     DrawHelp(menuSheet);
     if (notAtBaseTimer) {
-        DrawMessageBox(menuSheet, font.get(), ScaledFill(218, 260, 11.5f, 2.4f), "You must be at Base to construct buildings.",
-                       230, 290);
+        DrawMessageBox(menuSheet, font.get(), ScaledFill(218, 260, 11.5f, 2.4f),
+                       "You must be at Base to construct buildings.", 230, 290);
     }
 }
 
@@ -151,8 +153,8 @@ void ConstructScreen::DrawQuestion(SpriteSheet* menu) {
     DrawFillWithFrame(menu, menu_art::kPressedFill, ScaledFill(213, 80, 11.8f, 4.5f), kQuestionColour);
     DrawGlow(menu, 1, 202, 240, 6.2f, 2.8f, kQuestionGlow);
     DrawFillWithFrame(menu, menu_art::kPressedFill, ScaledFill(230, 260, 10.8f, 3.8f), kQuestionColour);
-    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340, kAnswerLit,
-                     kAnswerGlow);
+    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340,
+                     kAnswerLit, kAnswerGlow);
     DrawAnswerButton(menu, font.get(), 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 440, 340, kAnswerLit,
                      kAnswerGlow);
     DrawLabel(font.get(), "Construct:", 280, 268);

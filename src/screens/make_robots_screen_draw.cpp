@@ -125,8 +125,8 @@ void MakeRobotsScreen::DrawConfirm(SpriteSheet* menu) {
     DrawLabel(font.get(), "Cost:", 280, 286);
     DrawLabel(font.get(), chosenCostText, 330, 286);
     DrawLabel(font.get(), "Proceed?", 355, 310);
-    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340, kAnswerLit,
-                     kAnswerGlow);
+    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340,
+                     kAnswerLit, kAnswerGlow);
     DrawAnswerButton(menu, font.get(), 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 440, 340, kAnswerLit,
                      kAnswerGlow);
 }

@@ -106,8 +106,8 @@ void RobotsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* robotSheet) {
     DrawMessages(menuSheet);
     DrawHelps(menuSheet);
     if (notAtBase) {
-        DrawMessageBox(menuSheet, font.get(), Between(223, 260, 658, 343), "You must be at Base to upgrade robots.", 250,
-                       290);
+        DrawMessageBox(menuSheet, font.get(), Between(223, 260, 658, 343), "You must be at Base to upgrade robots.",
+                       250, 290);
     }
 }
 
@@ -215,8 +215,8 @@ void RobotsScreen::DrawConfirm(SpriteSheet* menu) {
     DrawLabel(font.get(), "robot material cost", 306, 180, kHelpTitleColour);
     DrawLabel(font.get(), totalText, 370, 210, kHelpLineColour);
     DrawLabel(font.get(), "Upgrade all robots?", 303, 300);
-    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 317, 340, kAnswerLit,
-                     kButtonGlow);
+    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 317, 340,
+                     kAnswerLit, kButtonGlow);
     DrawAnswerButton(menu, font.get(), 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 436, 340, kAnswerLit,
                      kButtonGlow);
 }
@@ -240,7 +240,9 @@ void RobotsScreen::DrawHelps(SpriteSheet* menu) {
     if (shown(kHeaderHelp)) {
         DrawFramedFill(menu, menu_art::kPopupFill, Between(178, 97, 623, 596));
         DrawHelpLines(font.get(), kHeaderHelpLines, static_cast<int>(std::size(kHeaderHelpLines)), 198);
-        if (helpOpen[kHeaderHelp]) DrawExitButton(menu, font.get(), 370, 550, hoverCode == kCodeExitHeaderHelp, 380, 556);
+        if (helpOpen[kHeaderHelp]) {
+            DrawExitButton(menu, font.get(), 370, 550, hoverCode == kCodeExitHeaderHelp, 380, 556);
+        }
     }
     const struct {
         Help help;

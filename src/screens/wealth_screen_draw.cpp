@@ -116,7 +116,8 @@ void WealthScreen::DrawRows(SpriteSheet* menu) {
         }
         DrawLabel(font.get(), row.label, row.labelX, row.labelY, row.colour);
         const uint32_t amount = amounts[row.resource];
-        DrawBoxedLabel(font.get(), amountTexts[row.resource], AmountX(amount), row.amountY, kAmountBoxWidth, row.colour);
+        DrawBoxedLabel(font.get(), amountTexts[row.resource], AmountX(amount), row.amountY, kAmountBoxWidth,
+                       row.colour);
     }
 }
 

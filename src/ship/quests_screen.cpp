@@ -49,7 +49,7 @@ QuestsScreen::QuestsScreen() = default;
 QuestsScreen::~QuestsScreen() { FreeArt(); }
 
 int QuestsScreen::LoadArt(GraphicsDevice* graphics) {
-    // Loading again without a release in between would leak the first art.
+    // A reload starts from fresh art.
     FreeArt();
     CreateScreenFont(font, graphics, kFontHeight);
     const int images = questSet == 2 ? kSheetImages : kFirstInvasionsImage;

@@ -62,7 +62,7 @@ SkillsScreen::SkillsScreen() = default;
 SkillsScreen::~SkillsScreen() { ReleaseSheetAndFont(); }
 
 int SkillsScreen::LoadArt(GraphicsDevice* graphics) {
-    // A second load without a release in between would leak the first.
+    // A reload starts from fresh art.
     ReleaseSheetAndFont();
     CreateScreenFont(font, graphics, kFontHeight);
     return LoadScreenSheet(sheet, graphics, kSheetImages, kImages);
