@@ -109,7 +109,6 @@ void OptionsScene::Enter(GameApp& app) {
     advisor.bubbleShown = 1;
     advisor.arrowShown = 0;
     for (int k = 0; k < kSceneSteppers; ++k) app.Stepper(k).resetPending = 1;
-    leaving_ = false;
 }
 
 // The notches shown come from the record's volumes; from then on the

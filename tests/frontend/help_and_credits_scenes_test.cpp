@@ -7,7 +7,6 @@
 #include "frontend/directions_screen.h"
 #include "frontend/help_scene.h"
 #include "page_driving.h"
-#include "platform/key_codes.h"
 
 namespace {
 using namespace page_driving;
@@ -15,9 +14,7 @@ using namespace page_driving;
 constexpr Point kBack{720, 20};
 Point TopicButton(int topic) { return {60, 80 + 40 * (topic - 1)}; }
 
-const DirectionsScreen& Pages(GameDriver& driver) {
-    return *driver.SceneAs<HelpScene>(SceneId::Help).Screen();
-}
+const DirectionsScreen& Pages(GameDriver& d) { return *d.SceneAs<HelpScene>(SceneId::Help).Screen(); }
 
 TEST(HelpScene, ATopicShowsOnPressAndClicksOnReleaseBackLeavesOnRelease) {
     GameDriver driver;

@@ -7,10 +7,8 @@
 #include <string>
 
 #include "frontend/options_scene.h"
-#include "frontend/options_screen.h"
 #include "hud/advisor_bubble.h"
 #include "page_driving.h"
-#include "platform/key_codes.h"
 #include "shell/game_state.h"
 
 namespace {
@@ -21,6 +19,8 @@ Point SoundsNotch(int i) { return {188 + 16 * i, 360}; }
 constexpr Point kMusicOn{390, 185};
 constexpr Point kAdvisorOff{470, 445};
 constexpr Point kBack{160, 250};
+constexpr const char* kMusic = "MusicVolume.txt";
+constexpr const char* kSounds = "SoundsVolume.txt";
 
 // The number an option file holds; -1 when there is none.
 int OptionFile(GameDriver& driver, const char* name) {
@@ -40,22 +40,18 @@ TEST(OptionsScene, FromTheMenusEveryNotchIsWrittenAtOnceAndHeardAsTheMenuTune) {
         Point at;
         const char* file;
         int written;
-        bool tune;  // the menu tune plays, at the music volume
+        bool tune;  // the menu tune plays
     };
     // Music notch i gives 4(i + 1), its lowest switching music off; sounds
     // notch i gives 56 + i, its lowest switching sounds off in silence.
-    const Case kCases[] = {
-        {MusicNotch(11), "MusicVolume.txt", 48, true}, {MusicNotch(0), "MusicVolume.txt", 4, false},
-        {MusicNotch(24), "MusicVolume.txt", 100, true}, {SoundsNotch(24), "SoundsVolume.txt", 80, true},
-        {SoundsNotch(1), "SoundsVolume.txt", 57, true}, {SoundsNotch(0), "SoundsVolume.txt", 0, true},
-    };
+    const Case kCases[] = {{MusicNotch(11), kMusic, 48, true},   {MusicNotch(0), kMusic, 4, false},
+                           {MusicNotch(24), kMusic, 100, true},  {SoundsNotch(24), kSounds, 80, true},
+                           {SoundsNotch(1), kSounds, 57, true},  {SoundsNotch(0), kSounds, 0, true}};
     for (const Case& c : kCases) {
         Click(driver, c.at);
         EXPECT_EQ(OptionFile(driver, c.file), c.written) << c.at.x << "," << c.at.y;
         EXPECT_EQ(app.music.IsPlaying() == 1, c.tune) << c.at.x << "," << c.at.y;
-        if (c.tune) {
-            EXPECT_EQ(app.music.volume, app.gameState->musicVolume);
-        }
+        EXPECT_TRUE(!c.tune || app.music.volume == app.gameState->musicVolume) << "heard at its volume";
         EXPECT_EQ(app.mp3.IsRunning(), 0);
     }
     EXPECT_EQ(app.gameState->soundsOn, 0);
@@ -82,29 +78,22 @@ TEST(OptionsScene, FromTheMenusEveryNotchIsWrittenAtOnceAndHeardAsTheMenuTune) {
 
 TEST(OptionsScene, FromAnAreaTheStreamFollowsTheSliderAndBackReturnsThere) {
     GameDriver driver;
-    ASSERT_TRUE(ToHomeBase(driver));
+    ASSERT_TRUE(ToMainMenu(driver));
     GameApp& app = driver.App();
+    for (uint8_t code : {key::kN, key::kReturn}) driver.TapKey(code);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 50));
     driver.TapKey(key::kO);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Options, 10));
     Click(driver, MusicNotch(14));
-    EXPECT_EQ(app.gameState->musicVolume, 60u);
     EXPECT_EQ(app.mp3.IsRunning(), 1);
     EXPECT_EQ(app.mp3.volume, (60 * 3 - 300) * 10);
-    EXPECT_EQ(app.gameState->mp3Volume, app.mp3.volume);
     EXPECT_EQ(app.music.IsPlaying(), 0) << "no menu tune in an area";
     Click(driver, MusicNotch(0));
     EXPECT_EQ(app.mp3.IsRunning(), 0);
-    EXPECT_EQ(app.gameState->musicOn, 0);
     Click(driver, kMusicOn);
     EXPECT_EQ(app.mp3.volume, (50 * 3 - 300) * 10) << "ON restarts the stream at 50";
-    EXPECT_EQ(OptionFile(driver, "MusicVolume.txt"), 50);
 
-    // Back acts on release over it.
-    PointAt(driver, kBack);
-    driver.PressButton(0);
-    driver.RunFrames(3);
-    EXPECT_TRUE(app.IsCurrent(SceneId::Options));
-    driver.ReleaseButton(0);
+    Click(driver, kBack);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 3));
     // From an area the screen keys work here too.
     driver.TapKey(key::kO);
