@@ -67,7 +67,9 @@ void ManagementScene::MakeMissing(GameApp& app) {
         if (rules_.advisor->slideSpeed > 0) app.Stepper(kSlideStepper);
         if (rules_.advisor->bobSpeed > 0) app.Stepper(kBobStepper);
     }
-    if (!HasScreen()) CreateScreen(app);
+    if (HasScreen()) return;
+    CreateScreen(app);
+    ++screensMade_;
 }
 
 void ManagementScene::ReloadArt(GameApp& app) {

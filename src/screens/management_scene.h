@@ -86,6 +86,9 @@ public:
     void ReloadArt(GameApp& app) final;
 
     const SoundCounts& Sounds() const { return sounds_; }
+    // Whether the screen object exists, and how many visits have made one.
+    bool ScreenOpen() const { return HasScreen(); }
+    uint32_t ScreensMade() const { return screensMade_; }
 
 protected:
     // ---- The screen object (required) ----
@@ -172,6 +175,7 @@ private:
 
     Rules rules_;
     SoundCounts sounds_;
+    uint32_t screensMade_ = 0;
     AdvisorSteps advisorSteps_;
     bool targetChosen_ = false;
 };
