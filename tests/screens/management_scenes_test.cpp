@@ -94,11 +94,21 @@ TEST_F(ManagementGame, AnOpenPopupClosesBeforeThePageIsLeft) {
         std::function<bool(ManagementGame&)> open;
     };
     const Case cases[] = {
-        {kPages[0], 600, 300, key::kEscape, [](ManagementGame& t) { return t.Awards().helpOpen != 0; }},
+        {kPages[0], 600, 300, key::kEscape,
+         [](ManagementGame& t) {
+             const AwardsScreen* s = t.driver.SceneAs<AwardsScene>(SceneId::Awards).Screen();
+             return s && s->helpOpen;
+         }},
         {kPages[1], 300, 200, key::kBack,
-         [](ManagementGame& t) { return t.driver.SceneAs<WealthScene>(SceneId::Wealth).Screen()->popupOpen[2] != 0; }},
+         [](ManagementGame& t) {
+             const WealthScreen* s = t.driver.SceneAs<WealthScene>(SceneId::Wealth).Screen();
+             return s && s->popupOpen[2];
+         }},
         {kPages[2], 400, 300, key::kReturn,
-         [](ManagementGame& t) { return t.driver.SceneAs<NotesScene>(SceneId::Notes).Screen()->notesOpen != 0; }},
+         [](ManagementGame& t) {
+             const BonusesScreen* s = t.driver.SceneAs<NotesScene>(SceneId::Notes).Screen();
+             return s && s->notesOpen;
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page.name);
@@ -108,7 +118,7 @@ TEST_F(ManagementGame, AnOpenPopupClosesBeforeThePageIsLeft) {
         ASSERT_TRUE(c.open(*this));
         EXPECT_EQ(SceneOf(c.page.scene).Sounds().box, 1u) << "RIGHTDEF once for the pop-up";
         driver.TapKey(c.closer);
-        EXPECT_TRUE(App().IsCurrent(c.page.scene));
+        ASSERT_TRUE(App().IsCurrent(c.page.scene)) << "the pop-up closed, the page stays";
         EXPECT_FALSE(c.open(*this));
         EscBackTo(SceneId::HomeBase);
     }
