@@ -29,7 +29,8 @@ long MismatchedPixels(const Image& a, const Image& b) {
     long mismatched = 0;
     for (size_t i = 0; i < a.pixels.size(); ++i) {
         for (int shift = 0; shift < 24; shift += 8) {
-            const int d = static_cast<int>((a.pixels[i] >> shift) & 0xFF) - static_cast<int>((b.pixels[i] >> shift) & 0xFF);
+            const int d =
+                static_cast<int>((a.pixels[i] >> shift) & 0xFF) - static_cast<int>((b.pixels[i] >> shift) & 0xFF);
             if (std::abs(d) > kTolerance) {
                 ++mismatched;
                 break;

