@@ -5,6 +5,7 @@
 
 #include "hud/advisor_bubble.h"
 #include "hud/advisor_scenes.h"
+#include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/sprite_sheet.h"
 #include "screen_test_support.h"
@@ -50,6 +51,25 @@ TEST(AdvisorMotion, BobAndSlideTurnAtTheirBounds) {
         EXPECT_EQ(advisor.advisorX, c.wantX) << c.x;
         EXPECT_EQ(advisor.slideRight, c.wantRight) << c.x;
     }
+}
+
+TEST(AdvisorMotion, TheFigureStepsOnOnceMoreThan255MsHavePassed) {
+    ManualClock clock(1000);
+    Clock::Install(&clock);
+    AdvisorBubble advisor;
+    advisor.animFrame = 3;
+    advisor.Animate();  // the timer starts
+    clock.Advance(255);
+    advisor.Animate();
+    EXPECT_EQ(advisor.animFrame, 3);
+    clock.Advance(1);
+    advisor.Animate();
+    EXPECT_EQ(advisor.animFrame, 0) << "wraps after the fourth frame";
+    advisor.Animate();  // a new period starts here
+    clock.Advance(255);
+    advisor.Animate();
+    EXPECT_EQ(advisor.animFrame, 0);
+    Clock::Install(nullptr);
 }
 
 TEST(AdvisorScenes, EntrySetsWhatTheSceneSetsAndLeavesTheRest) {
