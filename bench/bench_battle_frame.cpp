@@ -14,6 +14,9 @@
 #include "platform/camera.h"
 #include "platform/clock.h"
 #include "platform/font.h"
+#include "platform/game_path.h"
+#include "platform/image_codec.h"
+#include "platform/texture_pixels.h"
 #include "platform/graphics_device.h"
 #include "platform/motion_stepper.h"
 #include "platform/shared_art.h"
@@ -45,6 +48,7 @@ public:
         shared.LoadMoreArt(&graphics);
         panel.LoadArt(&graphics);
         font.Create(&graphics, "Arial", 14, 1, 0, 0, 0);
+        MakeBareTexture();
         camera.LookAt(0, -20, -1, 0, 0, -1);
         graphics.SetViewTransform(&camera);
         for (MotionStepper& stepper : steppers) stepper.Reset();
@@ -52,6 +56,7 @@ public:
         ready = true;
     }
     ~Battle() {
+        if (bareTexture && graphics.Device()) SDL_DestroyTexture(bareTexture);
         if (engine) engine->ReleaseArt();
         panel.ReleaseArt();
         shared.ReleaseArt();
@@ -113,7 +118,7 @@ public:
     int DrawBare(bool draw) {
         const BattleEngine& e = *engine;
         SDL_Renderer* renderer = graphics.Device();
-        SDL_Texture* texture = engine->shipSheet->images[0].texture;
+        SDL_Texture* texture = bareTexture;
         if (draw) {
             SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
             SDL_RenderClear(renderer);
@@ -221,6 +226,19 @@ public:
     BattleEngine* Engine() { return engine.get(); }
 
 private:
+    // The ship's picture as a texture of its own, made the plain SDL way.
+    void MakeBareTexture() {
+        Image file, pixels;
+        if (!LoadImageFile(ResolveGamePath("Art\\Ship\\Ship1.bmp"), file)) return;
+        if (!PrepareTexturePixels(file, 0xFF000000, kFormatA1R5G5B5, pixels)) return;
+        bareTexture = SDL_CreateTexture(graphics.Device(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                        pixels.width, pixels.height);
+        if (!bareTexture) return;
+        SDL_UpdateTexture(bareTexture, nullptr, pixels.pixels.data(), pixels.width * 4);
+        SDL_SetTextureBlendMode(bareTexture, SDL_BLENDMODE_BLEND);
+        SDL_SetTextureScaleMode(bareTexture, SDL_ScaleModeLinear);
+    }
+
     void PlaceEnemy(int i, int32_t shipWorldX, int32_t shipWorldY) {
         BattleEngine& e = *engine;
         const bool large = i % 7 == 0;
@@ -290,6 +308,7 @@ private:
     ManualClock clock{10000};
     SDL_Window* window = nullptr;
     GraphicsDevice graphics;
+    SDL_Texture* bareTexture = nullptr;
     std::unique_ptr<BattleEngine> engine;
     SharedArt shared;
     ControlPanel panel;

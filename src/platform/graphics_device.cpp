@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/image_codec.h"
 #include "platform/matrix4.h"
+#include "platform/texture_atlas.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ uint32_t g_rendererGeneration = 1;
 
 uint32_t GraphicsDevice::RendererGeneration() { return g_rendererGeneration; }
 
-GraphicsDevice::GraphicsDevice() = default;
+GraphicsDevice::GraphicsDevice() : atlas_(std::make_unique<TextureAtlas>()) {}
 
 GraphicsDevice::~GraphicsDevice() { Release(); }
 

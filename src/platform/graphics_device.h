@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -7,6 +8,7 @@ struct SDL_Texture;
 struct SDL_Surface;
 union SDL_Event;
 class Camera;
+class TextureAtlas;
 struct Image;
 
 // Blend factors keep the values the game passes (D3DBLEND_*).
@@ -96,6 +98,8 @@ public:
     // Runs what SDL still holds queued for it before handing it out, so pixels
     // written directly land in drawing order.
     SDL_Surface* MemoryBackBuffer();
+    // The pages the sprite sheets' pictures are packed into.
+    TextureAtlas& Atlas() { return *atlas_; }
     // True when Present waits on the clock itself to hold 60 frames a second.
     bool PacesFrames() const { return paced_; }
     int AlphaBlendEnabled() const { return alphaBlend_; }
@@ -129,6 +133,7 @@ private:
     SDL_Renderer* windowRenderer_ = nullptr;  // the window's; the same as renderer_ unless software
     SDL_Texture* backBuffer_ = nullptr;       // window renderer's: the target, or the software frame's copy
     SDL_Surface* memory_ = nullptr;           // the software back buffer
+    std::unique_ptr<TextureAtlas> atlas_;
     bool videoReady_ = false;
     bool watching_ = false;
     bool paced_ = true;

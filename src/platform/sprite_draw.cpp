@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/graphics_device.h"
+#include "platform/texture.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
@@ -23,8 +24,9 @@ void PlaceSpritePoint(const SpritePlacement& place, float px, float py, float& o
     outY = static_cast<float>(place.y + place.centre + dx * s + dy * c);
 }
 
-int DrawSprite(GraphicsDevice* graphics, SDL_Texture* texture, int sourceX, int sourceY, int sourceWidth,
+int DrawSprite(GraphicsDevice* graphics, const Texture& picture, int sourceX, int sourceY, int sourceWidth,
                int sourceHeight, const SpritePlacement& place, uint32_t colour) {
+    SDL_Texture* texture = picture.texture;
     if (!graphics || !texture) return 0;
     SDL_Renderer* renderer = graphics->Device();
     if (!renderer) return 0;
@@ -41,7 +43,12 @@ int DrawSprite(GraphicsDevice* graphics, SDL_Texture* texture, int sourceX, int 
     if (w < 0) flip |= SDL_FLIP_HORIZONTAL;
     if (h < 0) flip |= SDL_FLIP_VERTICAL;
 
-    const SDL_Rect src{sourceX, sourceY, sourceWidth, sourceHeight};
+    const SDL_Rect wanted{sourceX, sourceY, sourceWidth, sourceHeight};
+    const SDL_Rect whole{0, 0, picture.width, picture.height};
+    SDL_Rect src;
+    if (!SDL_IntersectRect(&wanted, &whole, &src)) return 1;
+    src.x += picture.originX;
+    src.y += picture.originY;
     const SDL_FRect dst{place.x + shiftX, place.y + shiftY, std::fabs(w), std::fabs(h)};
     const SDL_FPoint pivot{place.centre - shiftX, place.centre - shiftY};
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 class GraphicsDevice;
-struct SDL_Texture;
+class Texture;
 
 // How one sprite draw places its frame: x, y is the frame's top-left before
 // scaling and rotation; the frame is scaled about that corner, then rotated
@@ -22,7 +22,9 @@ double RotationToScreenDegrees(float rotation);
 // Where a point of the frame, in frame pixels from its top-left, lands.
 void PlaceSpritePoint(const SpritePlacement& place, float px, float py, float& outX, float& outY);
 
-// Draws a source rectangle of the texture with the placement and a modulating
+// Draws a source rectangle of the picture with the placement and a modulating
 // ARGB colour. With alpha testing on, a colour alpha below 8 draws nothing.
-int DrawSprite(GraphicsDevice* graphics, SDL_Texture* texture, int sourceX, int sourceY, int sourceWidth,
+// The part of the rectangle outside the picture is cut off and the rest
+// stretched over the whole placement, as SDL does at a texture's edge.
+int DrawSprite(GraphicsDevice* graphics, const Texture& texture, int sourceX, int sourceY, int sourceWidth,
                int sourceHeight, const SpritePlacement& place, uint32_t colour);
