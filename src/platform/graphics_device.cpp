@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/image_codec.h"
 #include "platform/matrix4.h"
+#include "platform/software_canvas.h"
 #include "platform/texture_atlas.h"
 
 namespace {
@@ -173,6 +174,7 @@ int GraphicsDevice::CreateMemoryBackBuffer() {
         }
         SDL_SetTextureBlendMode(backBuffer_, SDL_BLENDMODE_NONE);
         SDL_SetTextureScaleMode(backBuffer_, SDL_ScaleModeLinear);
+        canvas_ = std::make_unique<SoftwareCanvas>(renderer_, memory_);
     }
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
@@ -185,6 +187,7 @@ void GraphicsDevice::ReleaseBackBuffer() {
         SDL_DestroyTexture(backBuffer_);
         backBuffer_ = nullptr;
     }
+    canvas_.reset();
     if (memory_) {
         if (renderer_ && renderer_ != windowRenderer_) {
             SDL_DestroyRenderer(renderer_);

@@ -8,6 +8,7 @@ struct SDL_Texture;
 struct SDL_Surface;
 union SDL_Event;
 class Camera;
+class SoftwareCanvas;
 class TextureAtlas;
 struct Image;
 
@@ -98,6 +99,11 @@ public:
     // Runs what SDL still holds queued for it before handing it out, so pixels
     // written directly land in drawing order.
     SDL_Surface* MemoryBackBuffer();
+    // The software back buffer with the drawing that writes it directly (null on others).
+    SoftwareCanvas* Canvas() const { return canvasOn_ ? canvas_.get() : nullptr; }
+    // Test hook: with the canvas off, sprites on the software renderer go
+    // through SDL's renderer, the picture the canvas must give.
+    void UseCanvas(bool on) { canvasOn_ = on; }
     // The pages the sprite sheets' pictures are packed into.
     TextureAtlas& Atlas() { return *atlas_; }
     // True when Present waits on the clock itself to hold 60 frames a second.
@@ -133,6 +139,8 @@ private:
     SDL_Renderer* windowRenderer_ = nullptr;  // the window's; the same as renderer_ unless software
     SDL_Texture* backBuffer_ = nullptr;       // window renderer's: the target, or the software frame's copy
     SDL_Surface* memory_ = nullptr;           // the software back buffer
+    std::unique_ptr<SoftwareCanvas> canvas_;
+    bool canvasOn_ = true;
     std::unique_ptr<TextureAtlas> atlas_;
     bool videoReady_ = false;
     bool watching_ = false;

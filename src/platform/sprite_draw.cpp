@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "platform/graphics_device.h"
+#include "platform/software_canvas.h"
 #include "platform/texture.h"
 
 namespace {
@@ -47,14 +48,34 @@ int DrawSprite(GraphicsDevice* graphics, const Texture& picture, int sourceX, in
     const SDL_Rect whole{0, 0, picture.width, picture.height};
     SDL_Rect src;
     if (!SDL_IntersectRect(&wanted, &whole, &src)) return 1;
-    src.x += picture.originX;
-    src.y += picture.originY;
     const SDL_FRect dst{place.x + shiftX, place.y + shiftY, std::fabs(w), std::fabs(h)};
     const SDL_FPoint pivot{place.centre - shiftX, place.centre - shiftY};
 
+    const double degrees = RotationToScreenDegrees(place.rotation);
+    if (SoftwareCanvas* canvas = graphics->Canvas()) {
+        SpriteCopy copy;
+        copy.sourceX = src.x;
+        copy.sourceY = src.y;
+        copy.sourceW = src.w;
+        copy.sourceH = src.h;
+        copy.x = dst.x;
+        copy.y = dst.y;
+        copy.w = dst.w;
+        copy.h = dst.h;
+        copy.degrees = degrees;
+        copy.pivotX = pivot.x;
+        copy.pivotY = pivot.y;
+        copy.flipX = (flip & SDL_FLIP_HORIZONTAL) != 0;
+        copy.flipY = (flip & SDL_FLIP_VERTICAL) != 0;
+        copy.colour = BlendColour{static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+                                  static_cast<uint8_t>(colour), alpha};
+        if (canvas->Draw(picture, copy)) return 1;
+    }
+    src.x += picture.originX;
+    src.y += picture.originY;
     SDL_SetTextureColorMod(texture, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
     SDL_SetTextureAlphaMod(texture, alpha);
-    return SDL_RenderCopyExF(renderer, texture, &src, &dst, RotationToScreenDegrees(place.rotation), &pivot,
+    return SDL_RenderCopyExF(renderer, texture, &src, &dst, degrees, &pivot,
                              static_cast<SDL_RendererFlip>(flip)) == 0
                ? 1
                : 0;

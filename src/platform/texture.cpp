@@ -50,6 +50,13 @@ int Texture::MakeOwn(GraphicsDevice* device, const Image& picture) {
             return 0;
         }
         SDL_UnlockTexture(made);
+        view = SDL_CreateRGBSurfaceWithFormatFrom(locked, picture.width, picture.height, 32, bytes,
+                                                  SDL_PIXELFORMAT_ARGB8888);
+        if (!view) {
+            SDL_DestroyTexture(made);
+            return 0;
+        }
+        ownView = true;
         pixels = static_cast<const uint32_t*>(locked);
         pitch = bytes / 4;
     }
@@ -77,6 +84,7 @@ int Texture::LoadPixels(GraphicsDevice* device, const Image& picture, uint32_t c
         if (const uint32_t* page = atlas.PagePixels(slot.page)) {
             pitch = atlas.PagePitch(slot.page);
             pixels = page + static_cast<size_t>(originY) * pitch + originX;
+            view = atlas.PageView(slot.page);
         }
     } else if (!MakeOwn(device, prepared)) {
         return 0;
@@ -92,6 +100,9 @@ int Texture::LoadPixels(GraphicsDevice* device, const Image& picture, uint32_t c
 bool Texture::Alive() const { return texture && generation == GraphicsDevice::RendererGeneration(); }
 
 int Texture::Release() {
+    if (ownView && view) SDL_FreeSurface(view);
+    view = nullptr;
+    ownView = false;
     // A texture whose renderer is gone was freed with it.
     if (Alive()) {
         if (slot.page >= 0) {

@@ -4,6 +4,7 @@
 #include "platform/texture_atlas.h"
 
 class GraphicsDevice;
+struct SDL_Surface;
 struct SDL_Texture;
 struct Image;
 
@@ -37,6 +38,9 @@ public:
     // are `pitch` pixels apart.
     const uint32_t* Pixels() const { return Alive() ? pixels : nullptr; }
     int Pitch() const { return pitch; }
+    // The SDL texture's pixels as a surface on the software renderer (the
+    // picture at originX, originY), null on others.
+    SDL_Surface* View() const { return Alive() ? view : nullptr; }
     // Side of the SDL texture the picture sits in (the page when packed).
     int TextureWidth() const { return textureWidth; }
     int TextureHeight() const { return textureHeight; }
@@ -54,6 +58,8 @@ private:
     int MakeOwn(GraphicsDevice* device, const Image& pixels);
 
     AtlasSlot slot;
+    SDL_Surface* view = nullptr;
+    bool ownView = false;
     const uint32_t* pixels = nullptr;
     int pitch = 0;
     int textureWidth = 0, textureHeight = 0;

@@ -35,7 +35,11 @@ struct Shelf {
 };
 
 struct TextureAtlas::Page {
+    ~Page() {
+        if (view) SDL_FreeSurface(view);
+    }
     SDL_Texture* texture = nullptr;
+    SDL_Surface* view = nullptr;       // software renderer only: over the texture's own pixels
     const uint32_t* pixels = nullptr;  // software renderer only
     int pitch = 0;                     // in pixels
     int side = 0;
@@ -90,6 +94,12 @@ int TextureAtlas::NewPage(SDL_Renderer* renderer) {
         SDL_UnlockTexture(page->texture);
         page->pixels = static_cast<const uint32_t*>(pixels);
         page->pitch = pitch / 4;
+        page->view = SDL_CreateRGBSurfaceWithFormatFrom(pixels, page->side, page->side, 32, pitch,
+                                                        SDL_PIXELFORMAT_ARGB8888);
+        if (!page->view) {
+            SDL_DestroyTexture(page->texture);
+            return -1;
+        }
     }
     for (size_t i = 0; i < pages_.size(); ++i) {
         if (!pages_[i]) {
@@ -206,6 +216,11 @@ const uint32_t* TextureAtlas::PagePixels(int page) const {
 int TextureAtlas::PagePitch(int page) const {
     if (page < 0 || page >= static_cast<int>(pages_.size()) || !pages_[page]) return 0;
     return pages_[page]->pitch;
+}
+
+SDL_Surface* TextureAtlas::PageView(int page) const {
+    if (page < 0 || page >= static_cast<int>(pages_.size()) || !pages_[page]) return nullptr;
+    return pages_[page]->view;
 }
 
 int TextureAtlas::PageSide(int page) const {

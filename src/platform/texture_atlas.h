@@ -4,6 +4,7 @@
 #include <vector>
 
 struct SDL_Renderer;
+struct SDL_Surface;
 struct SDL_Texture;
 
 // Where a picture sits in the atlas.
@@ -43,6 +44,8 @@ public:
     // The page's pixels on the software renderer (null on others), and its pitch in pixels.
     const uint32_t* PagePixels(int page) const;
     int PagePitch(int page) const;
+    // The page's pixels as a surface, for SDL's stretching (software renderer only).
+    SDL_Surface* PageView(int page) const;
     int PageSide(int page) const;
     int Pages() const;  // live pages
 

@@ -1,0 +1,112 @@
+// The software renderer's direct drawing against SDL's own software renderer:
+// the same sprite draws, through the canvas and through SDL, pixel for pixel.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/software_canvas.h"
+#include "platform/sprite_sheet.h"
+#include "test_support.h"
+
+namespace {
+
+// 128 x 64: two rows of 32 x 32 frames with every alpha from 0 to 255, colours
+// that change in each direction, and a keyed-out border.
+Image SpriteArt() {
+    Image img;
+    img.Resize(128, 64);
+    for (int y = 0; y < img.height; ++y) {
+        for (int x = 0; x < img.width; ++x) {
+            const int fx = x % 32, fy = y % 32;
+            const bool border = fx < 2 || fy < 2 || fx > 29 || fy > 29;
+            const uint32_t alpha = border ? 0 : static_cast<uint32_t>((fx * 8 + fy * 5 + x / 32 * 60) % 256);
+            img.At(x, y) = border ? 0xFF000000u
+                                  : alpha << 24 | static_cast<uint32_t>(x * 2) << 16 |
+                                        static_cast<uint32_t>(y * 4 % 256) << 8 | static_cast<uint32_t>((x + y) % 256);
+        }
+    }
+    return img;
+}
+
+struct Draw {
+    int frame;
+    float x, y, scaleX, scaleY;
+    int centre;
+    float rotation;
+    uint32_t colour;
+};
+
+// Placed, stretched, mirrored and turned every way the game draws, and at and
+// across every edge of the back buffer.
+constexpr Draw kDraws[] = {
+    {0, 10, 10, 1, 1, 0, 0, 0xFFFFFFFF},           {1, 60.7f, 10.2f, 1, 1, 0, 0, 0xA5FFFFFF},
+    {2, -12.5f, 30, 1, 1, 0, 0, 0xFFFF8040},       {3, 300, -20.9f, 1, 1, 0, 0, 0x80204080},
+    {4, 305, 225, 1, 1, 0, 0, 0xF0FFFFFF},         {5, -31.9f, -31.9f, 1, 1, 0, 0, 0xFFFFFFFF},
+    {6, 100, 40, 0.75f, 0.75f, 0, 0, 0xA5FFFFFF},  {7, 140, 40, 1.8f, 1.0f, 0, 0, 0x78FFFFFF},
+    {0, 200, 40, 6.25f, 4.0f, 0, 0, 0x46FFFFFF},   {1, -20, 100, 2.5f, 2.5f, 0, 0, 0xFFFFFFFF},
+    {2, 290, 200, 0.9f, 3.0f, 0, 0, 0xFF9BFF9B},   {3, 20, 150, 0.3f, 0.3f, 0, 0, 0xFFFFFFFF},
+    {4, 60, 150, -1.5f, 1.5f, 0, 0, 0xFFFFFF00},   {5, 120, 150, 1.0f, -1.0f, 0, 0, 0xFFFFFFFF},
+    {6, 150, 100, 1, 1, 16, -0.785f, 0xFFFFFFFF},  {7, 190, 100, 1, 1, 16, -1.5707964f, 0xC8FFFFFF},
+    {0, 230, 100, 1, 1, 16, 3.14159265f, 0xFF808080}, {1, 270, 100, 1, 1, 16, 4.71f, 0xFFFFFFFF},
+    {2, 10, 190, 0.72f, 0.22f, 0, -2.5f, 0xFFFFFFFF}, {3, 50, 190, 1.2f, 1.2f, 32, 0.3f, 0x6BFFFFFF},
+    {4, 110, 190, 0.6f, 0.6f, 38, 2.2f, 0xFFFFFFFF},  {5, 300, -10, 1, 1, 16, -0.098125f, 0xFFFFFFFF},
+    {6, -10, 220, 2.0f, 1.0f, 16, 0.6f, 0xFFFFFFFF},  {7, 170, 200, -1.0f, 1.0f, 16, 0.4f, 0xD2FFFFFF},
+    {0, 200, 180, 1, 1, 16, 6.28f, 0xFFFFFFFF},       {1, 240, 180, 1, 1, 0, 0.0001f, 0xFFFFFFFF},
+};
+
+class SoftwareCanvasTest : public DeviceTest {
+protected:
+    void SetUp() override {
+        Open(320, 240);
+        ASSERT_NE(graphics_.Canvas(), nullptr) << "the tests run on the software renderer";
+        ASSERT_EQ(sheet_.Init(&graphics_, 1), 1);
+        ASSERT_EQ(sheet_.LoadImagePixels(0, SpriteArt(), 32, 32, 0xFF000000, kFormatA8R8G8B8), 1);
+    }
+    void TearDown() override {
+        sheet_.Release();
+        DeviceTest::TearDown();
+    }
+
+    // Every draw twice (the second from the kept frames), then a random many.
+    Image DrawAll() {
+        graphics_.ClearTarget(0xFF203040);
+        for (int pass = 0; pass < 2; ++pass)
+            for (const Draw& d : kDraws)
+                sheet_.Draw(0, d.frame, d.x, d.y, d.colour, d.scaleX, d.scaleY, d.centre, d.rotation);
+        std::mt19937 random(7);
+        auto between = [&](float low, float high) {
+            return std::uniform_real_distribution<float>(low, high)(random);
+        };
+        for (int k = 0; k < 300; ++k) {
+            const float scale = k % 3 == 0 ? 1.0f : between(-2.5f, 2.5f);
+            const float rotation = k % 2 == 0 ? 0.0f : between(-7.0f, 7.0f);
+            const uint32_t colour = static_cast<uint32_t>(random());
+            sheet_.Draw(0, static_cast<int>(random() % 8), between(-40, 330), between(-40, 250), colour, scale,
+                        k % 5 == 0 ? scale : between(0.2f, 2.0f), static_cast<int>(random() % 40), rotation);
+        }
+        Image shot;
+        graphics_.ReadBackBuffer(shot);
+        return shot;
+    }
+
+    SpriteSheet sheet_;
+};
+
+}  // namespace
+
+TEST_F(SoftwareCanvasTest, DrawsWhatSdlsSoftwareRendererDrawsPixelForPixel) {
+    const Image direct = DrawAll();
+    const FrameCache& frames = graphics_.Canvas()->Frames();
+    EXPECT_GT(frames.Hits(), 0u) << "the second pass drew kept frames";
+    graphics_.UseCanvas(false);
+    const Image sdl = DrawAll();
+    ASSERT_EQ(direct.pixels.size(), sdl.pixels.size());
+    int differing = 0;
+    for (size_t i = 0; i < sdl.pixels.size(); ++i) {
+        if (direct.pixels[i] == sdl.pixels[i]) continue;
+        if (differing++ < 5)
+            ADD_FAILURE() << "at " << i % 320 << "," << i / 320 << ": " << Hex(direct.pixels[i]) << " instead of "
+                          << Hex(sdl.pixels[i]);
+    }
+    EXPECT_EQ(differing, 0);
+}
