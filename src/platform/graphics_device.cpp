@@ -164,8 +164,12 @@ int GraphicsDevice::CreateMemoryBackBuffer() {
         ReleaseBackBuffer();
         memory_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
         renderer_ = memory_ ? SDL_CreateSoftwareRenderer(memory_) : nullptr;
-        backBuffer_ = SDL_CreateTexture(windowRenderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width,
-                                        height);
+        // In the window's own format (the same bytes, alpha unused) the scaling
+        // to the window is one pass, without a conversion through a temporary.
+        const uint32_t windowFormat = SDL_GetWindowPixelFormat(window);
+        const uint32_t format =
+            windowFormat == SDL_PIXELFORMAT_RGB888 ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
+        backBuffer_ = SDL_CreateTexture(windowRenderer_, format, SDL_TEXTUREACCESS_STREAMING, width, height);
         if (!memory_ || !renderer_ || !backBuffer_) {
             std::fprintf(stderr, "graphics: cannot create a %d x %d back buffer: %s\n", width, height,
                          SDL_GetError());

@@ -14,6 +14,10 @@ struct BlendColour {
     bool Modulates() const { return (r & g & b) != 255 || a != 255; }
 };
 
+// Test hook: blending uses 256-bit registers where the processor has them
+// (the default) or 128-bit ones. Returns whether the wide ones are in use.
+bool UseWideBlending(bool wide);
+
 // One row of n pixels.
 void BlendRow(uint32_t* dst, const uint32_t* src, int n, BlendColour colour);
 

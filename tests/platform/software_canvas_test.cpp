@@ -4,14 +4,16 @@
 
 #include <random>
 
+#include "platform/pixel_blend.h"
 #include "platform/software_canvas.h"
 #include "platform/sprite_sheet.h"
 #include "test_support.h"
 
 namespace {
 
-// 128 x 64: two rows of 32 x 32 frames with every alpha from 0 to 255, colours
-// that change in each direction, and a keyed-out border.
+// 128 x 64: two rows of 32 x 32 frames with colours that change in each
+// direction and a keyed-out border; the top row has every alpha from 0 to
+// 255, the bottom row is opaque.
 Image SpriteArt() {
     Image img;
     img.Resize(128, 64);
@@ -19,7 +21,7 @@ Image SpriteArt() {
         for (int x = 0; x < img.width; ++x) {
             const int fx = x % 32, fy = y % 32;
             const bool border = fx < 2 || fy < 2 || fx > 29 || fy > 29;
-            const uint32_t alpha = border ? 0 : static_cast<uint32_t>((fx * 8 + fy * 5 + x / 32 * 60) % 256);
+            const uint32_t alpha = border ? 0 : y >= 32 ? 255 : static_cast<uint32_t>((fx * 8 + fy * 5 + x / 32 * 60) % 256);
             img.At(x, y) = border ? 0xFF000000u
                                   : alpha << 24 | static_cast<uint32_t>(x * 2) << 16 |
                                         static_cast<uint32_t>(y * 4 % 256) << 8 | static_cast<uint32_t>((x + y) % 256);
@@ -95,18 +97,23 @@ protected:
 }  // namespace
 
 TEST_F(SoftwareCanvasTest, DrawsWhatSdlsSoftwareRendererDrawsPixelForPixel) {
-    const Image direct = DrawAll();
-    const FrameCache& frames = graphics_.Canvas()->Frames();
-    EXPECT_GT(frames.Hits(), 0u) << "the second pass drew kept frames";
     graphics_.UseCanvas(false);
     const Image sdl = DrawAll();
-    ASSERT_EQ(direct.pixels.size(), sdl.pixels.size());
-    int differing = 0;
-    for (size_t i = 0; i < sdl.pixels.size(); ++i) {
-        if (direct.pixels[i] == sdl.pixels[i]) continue;
-        if (differing++ < 5)
-            ADD_FAILURE() << "at " << i % 320 << "," << i / 320 << ": " << Hex(direct.pixels[i]) << " instead of "
-                          << Hex(sdl.pixels[i]);
+    graphics_.UseCanvas(true);
+    // With 256-bit blending where the processor has it, and with 128-bit.
+    for (bool wide : {true, false}) {
+        UseWideBlending(wide);
+        const Image direct = DrawAll();
+        ASSERT_EQ(direct.pixels.size(), sdl.pixels.size());
+        int differing = 0;
+        for (size_t i = 0; i < sdl.pixels.size(); ++i) {
+            if (direct.pixels[i] == sdl.pixels[i]) continue;
+            if (differing++ < 5)
+                ADD_FAILURE() << (wide ? "wide" : "narrow") << " at " << i % 320 << "," << i / 320 << ": "
+                              << Hex(direct.pixels[i]) << " instead of " << Hex(sdl.pixels[i]);
+        }
+        EXPECT_EQ(differing, 0);
     }
-    EXPECT_EQ(differing, 0);
+    UseWideBlending(true);
+    EXPECT_GT(graphics_.Canvas()->Frames().Hits(), 0u) << "later draws used kept frames";
 }
