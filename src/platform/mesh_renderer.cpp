@@ -4,6 +4,7 @@
 
 #include "platform/graphics_device.h"
 #include "platform/matrix4.h"
+#include "platform/software_canvas.h"
 #include "platform/texture.h"
 
 namespace {
@@ -58,6 +59,8 @@ int DrawMesh(GraphicsDevice* graphics, const Matrix4& world, const MeshVertex* v
         if (visible) kept += 3;
     }
     if (kept == 0) return 1;
+    SoftwareCanvas* canvas = graphics->Canvas();
+    if (canvas && textured && canvas->DrawTriangles(*texture, g_screenVertices, kept)) return 1;
     SDL_Texture* sdlTexture = textured ? texture->texture : nullptr;
     if (sdlTexture) {
         SDL_SetTextureColorMod(sdlTexture, 255, 255, 255);

@@ -243,6 +243,10 @@ bool UseWideBlending(bool wide) {
     return g_wide;
 }
 
+uint32_t BlendPixel(uint32_t target, uint32_t source, BlendColour colour) {
+    return BlendExact(target, source, colour);
+}
+
 void BlendRow(uint32_t* dst, const uint32_t* src, int n, BlendColour colour) {
     if (colour.Modulates()) {
         ExactRow(dst, src, n, colour);

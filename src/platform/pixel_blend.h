@@ -18,6 +18,9 @@ struct BlendColour {
 // (the default) or 128-bit ones. Returns whether the wide ones are in use.
 bool UseWideBlending(bool wide);
 
+// One pixel, always by the generic formula (as SDL's triangles blend).
+uint32_t BlendPixel(uint32_t target, uint32_t source, BlendColour colour);
+
 // One row of n pixels.
 void BlendRow(uint32_t* dst, const uint32_t* src, int n, BlendColour colour);
 

@@ -3,10 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/frame_rotation.h"
 #include "platform/texture.h"
+#include "platform/triangle_raster.h"
 
 namespace {
 
@@ -44,6 +46,69 @@ FrameKey KeyOf(const Texture& picture, const SpriteCopy& copy, int w, int h, boo
         key.flip = static_cast<uint8_t>((copy.flipX ? 1 : 0) | (copy.flipY ? 2 : 0));
     }
     return key;
+}
+
+bool SameColour(const SDL_Color& a, const SDL_Color& b) {
+    return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
+}
+
+// SDL's software renderer takes a vertex equal to one of the previous
+// triangle's as that vertex, to find pairs of triangles forming a rectangle.
+int SharedVertex(const SDL_Vertex* v, const int previous[3], int k) {
+    if (previous[0] < 0) return k;
+    for (int j = 0; j < 3; ++j) {
+        const SDL_Vertex& a = v[previous[j]];
+        const SDL_Vertex& b = v[k];
+        if (a.position.x == b.position.x && a.position.y == b.position.y && a.tex_coord.x == b.tex_coord.x &&
+            a.tex_coord.y == b.tex_coord.y && SameColour(a.color, b.color))
+            return previous[j];
+    }
+    return k;
+}
+
+// Whether SDL's software renderer would draw a pair of the triangles as one
+// rectangle copy instead of two triangles.
+bool FormsRectangle(const SDL_Vertex* v, int count) {
+    int previous[3] = {-1, -1, -1};
+    for (int i = 0; i + 2 < count; i += 3) {
+        const int k[3] = {SharedVertex(v, previous, i), SharedVertex(v, previous, i + 1),
+                          SharedVertex(v, previous, i + 2)};
+        if (previous[0] < 0) {
+            std::copy(k, k + 3, previous);
+            continue;
+        }
+        int shared = 0;
+        for (int p : previous) shared += (p == k[0] || p == k[1] || p == k[2]);
+        if (shared == 2) {
+            auto x = [&](int n) { return v[n].position.x; };
+            auto y = [&](int n) { return v[n].position.y; };
+            // Top-left corner A, bottom-right B, the third corner C of this
+            // triangle and C2 of the previous one.
+            int a = 0, b = 0;
+            if (x(k[0]) <= x(k[1]) && y(k[0]) <= y(k[1])) {
+                a = (x(k[0]) <= x(k[2]) && y(k[0]) <= y(k[2])) ? k[0] : k[2];
+            } else {
+                a = (x(k[1]) <= x(k[2]) && y(k[1]) <= y(k[2])) ? k[1] : k[2];
+            }
+            if (x(k[0]) >= x(k[1]) && y(k[0]) >= y(k[1])) {
+                b = (x(k[0]) >= x(k[2]) && y(k[0]) >= y(k[2])) ? k[0] : k[2];
+            } else {
+                b = (x(k[1]) >= x(k[2]) && y(k[1]) >= y(k[2])) ? k[1] : k[2];
+            }
+            const int c = (k[0] != a && k[0] != b) ? k[0] : (k[1] != a && k[1] != b) ? k[1] : k[2];
+            const int c2 = (previous[0] != a && previous[0] != b)   ? previous[0]
+                           : (previous[1] != a && previous[1] != b) ? previous[1]
+                                                                    : previous[2];
+            auto square = [&](int third) {
+                return (x(a) == x(third) && y(b) == y(third)) || (y(a) == y(third) && x(b) == x(third));
+            };
+            if (square(c) && square(c2) && SameColour(v[a].color, v[b].color) && SameColour(v[a].color, v[c].color) &&
+                SameColour(v[a].color, v[c2].color))
+                return true;
+        }
+        std::copy(k, k + 3, previous);
+    }
+    return false;
 }
 
 }  // namespace
@@ -117,6 +182,12 @@ const PreparedFrame* SoftwareCanvas::Turned(const Texture& picture, const Sprite
 }
 
 bool SoftwareCanvas::Draw(const Texture& picture, const SpriteCopy& copy) {
+    if (DrawCopy(picture, copy)) return true;
+    ++handedBack_;
+    return false;
+}
+
+bool SoftwareCanvas::DrawCopy(const Texture& picture, const SpriteCopy& copy) {
     if (!picture.Pixels()) return false;
     const bool turned = copy.flipX || copy.flipY || static_cast<int>(copy.degrees / 360) != copy.degrees / 360;
     // SDL cuts the target rectangle to whole pixels toward zero.
@@ -141,5 +212,50 @@ bool SoftwareCanvas::Draw(const Texture& picture, const SpriteCopy& copy) {
     if (!frame) return false;
     BlendClipped(Pixels(), Pitch(), Width(), Height(), frame->pixels, frame->w, frame->w, frame->h,
                  x + frame->offsetX, y + frame->offsetY, copy.colour);
+    return true;
+}
+
+bool SoftwareCanvas::DrawTriangles(const Texture& picture, const SDL_Vertex* vertices, int count) {
+    if (DrawTriangleList(picture, vertices, count)) return true;
+    ++handedBack_;
+    return false;
+}
+
+bool SoftwareCanvas::DrawTriangleList(const Texture& picture, const SDL_Vertex* vertices, int count) {
+    if (!picture.Pixels() || count % 3 != 0) return false;
+    for (int i = 0; i < count; ++i) {
+        const SDL_FPoint& uv = vertices[i].tex_coord;
+        if (uv.x < 0.0f || uv.y < 0.0f || uv.x > 1.0f || uv.y > 1.0f) return false;
+    }
+    if (FormsRectangle(vertices, count)) return false;
+    // SDL's conversion: corners cut to whole pixels toward zero, in half
+    // pixels; texel coordinates of the whole SDL texture, cut likewise.
+    const int textureW = picture.TextureWidth(), textureH = picture.TextureHeight();
+    auto corner = [&](const SDL_Vertex& v, TexturedTriangle& t, int k) {
+        t.x[k] = static_cast<int>(v.position.x) * 2;
+        t.y[k] = static_cast<int>(v.position.y) * 2;
+        t.u[k] = static_cast<int>(v.tex_coord.x * static_cast<float>(textureW));
+        t.v[k] = static_cast<int>(v.tex_coord.y * static_cast<float>(textureH));
+    };
+    constexpr float kLimit = static_cast<float>(kMaxRasterCoordinate);
+    for (int i = 0; i < count; i += 3) {
+        TexturedTriangle t;
+        for (int k = 0; k < 3; ++k) {
+            const SDL_Vertex& v = vertices[i + k];
+            if (!(std::fabs(v.position.x) <= kLimit && std::fabs(v.position.y) <= kLimit)) return false;
+            if (!SameColour(v.color, vertices[i].color)) return false;
+            corner(v, t, k);
+        }
+        if (!RasterFits(t, textureW, textureH)) return false;
+    }
+    const uint32_t* texels = picture.Pixels() - (static_cast<long>(picture.originY) * picture.Pitch() + picture.originX);
+    uint32_t* target = Pixels();
+    for (int i = 0; i < count; i += 3) {
+        TexturedTriangle t;
+        for (int k = 0; k < 3; ++k) corner(vertices[i + k], t, k);
+        const SDL_Color& c = vertices[i].color;
+        t.colour = BlendColour{c.r, c.g, c.b, c.a};
+        RasterTexturedTriangle(target, Pitch(), Width(), Height(), texels, picture.Pitch(), t);
+    }
     return true;
 }

@@ -7,6 +7,7 @@
 
 struct SDL_Renderer;
 struct SDL_Surface;
+struct SDL_Vertex;
 class Texture;
 
 // A sprite copy as SDL takes it: the source rectangle inside the picture,
@@ -38,8 +39,15 @@ public:
 
     // False when the copy is beyond what it prepares; SDL must draw it then.
     bool Draw(const Texture& picture, const SpriteCopy& copy);
+    // A textured triangle list in screen pixels, as SDL_RenderGeometry takes
+    // it. False, with nothing drawn, when SDL must draw it: a pair of
+    // triangles SDL takes for a rectangle, corners of different colours, or
+    // corners beyond the rasteriser's bounds.
+    bool DrawTriangles(const Texture& picture, const SDL_Vertex* vertices, int count);
 
     FrameCache& Frames() { return frames_; }
+    // Draws handed back to SDL so far.
+    int HandedBack() const { return handedBack_; }
     // Pixels SDL still holds queued are drawn first, so that direct writes land in order.
     uint32_t* Pixels();
     int Pitch() const;  // in pixels
@@ -47,6 +55,8 @@ public:
     int Height() const;
 
 private:
+    bool DrawCopy(const Texture& picture, const SpriteCopy& copy);
+    bool DrawTriangleList(const Texture& picture, const SDL_Vertex* vertices, int count);
     const PreparedFrame* Stretched(const Texture& picture, const SpriteCopy& copy, int w, int h);
     const PreparedFrame* Turned(const Texture& picture, const SpriteCopy& copy, int w, int h);
     // The source rectangle stretched to w x h (pitch in `pitch`); null if too large.
@@ -58,4 +68,5 @@ private:
     SDL_Surface* stretch_ = nullptr;           // kScratchSide square, made on first use
     std::unique_ptr<uint32_t[]> spare_;        // a frame too large for the cache
     PreparedFrame spareFrame_;
+    int handedBack_ = 0;
 };

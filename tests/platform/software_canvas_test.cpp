@@ -4,6 +4,11 @@
 
 #include <random>
 
+#include <cmath>
+
+#include "platform/camera.h"
+#include "platform/matrix4.h"
+#include "platform/mesh_renderer.h"
 #include "platform/pixel_blend.h"
 #include "platform/software_canvas.h"
 #include "platform/sprite_sheet.h"
@@ -91,12 +96,55 @@ protected:
         return shot;
     }
 
+    // Shock-wave rings growing past the screen's edges, in a plain and a
+    // tinted colour, and scattered triangles of every shape and facing.
+    Image DrawMeshes(const Texture& texture) {
+        graphics_.ClearTarget(0xFF102030);
+        Camera camera;
+        camera.LookAt(0, -20, -1, 0, 0, -1);
+        graphics_.SetViewTransform(&camera);
+        for (uint32_t colour : {0xFFFFFFFFu, 0xC0FF8040u}) {
+            MeshVertex ring[120];
+            int n = 0;
+            for (int segment = 0; segment < 20; ++segment) {
+                const float a = segment * 361.0f / 20 * 0.017444445f, b = (segment + 1) * 361.0f / 20 * 0.017444445f;
+                auto at = [&](float angle, float r, float u, float v) {
+                    return MeshVertex{std::cos(angle) * r, 0, std::sin(angle) * r, colour, u, v};
+                };
+                for (const MeshVertex& v :
+                     {at(a, 8.5f, 0, 1), at(a, 10, 0, 0), at(b, 8.5f, 1, 1), at(a, 10, 0, 0), at(b, 10, 1, 0), at(b, 8.5f, 1, 1)})
+                    ring[n++] = v;
+            }
+            for (float scale : {0.3f, 1.0f, 2.4f}) DrawMesh(&graphics_, MatrixScaling(scale, 1, scale), ring, n, &texture);
+        }
+        std::mt19937 random(11);
+        auto between = [&](float low, float high) { return std::uniform_real_distribution<float>(low, high)(random); };
+        MeshVertex scattered[60];
+        for (MeshVertex& v : scattered)
+            v = MeshVertex{between(-12, 12), 0, between(-10, 8), 0xFFFFFFFF, between(0, 1), between(0, 1)};
+        DrawMesh(&graphics_, MatrixIdentity(), scattered, 60, &texture);
+        Image shot;
+        graphics_.ReadBackBuffer(shot);
+        return shot;
+    }
+
     SpriteSheet sheet_;
 };
 
+int Differing(const Image& a, const Image& b, const char* what) {
+    int differing = 0;
+    for (size_t i = 0; i < b.pixels.size(); ++i) {
+        if (a.pixels[i] == b.pixels[i]) continue;
+        if (differing++ < 5)
+            ADD_FAILURE() << what << " at " << i % a.width << "," << i / a.width << ": " << Hex(a.pixels[i])
+                          << " instead of " << Hex(b.pixels[i]);
+    }
+    return differing;
+}
+
 }  // namespace
 
-TEST_F(SoftwareCanvasTest, DrawsWhatSdlsSoftwareRendererDrawsPixelForPixel) {
+TEST_F(SoftwareCanvasTest, DrawsSpritesAsSdlsSoftwareRendererDoesPixelForPixel) {
     graphics_.UseCanvas(false);
     const Image sdl = DrawAll();
     graphics_.UseCanvas(true);
@@ -105,15 +153,21 @@ TEST_F(SoftwareCanvasTest, DrawsWhatSdlsSoftwareRendererDrawsPixelForPixel) {
         UseWideBlending(wide);
         const Image direct = DrawAll();
         ASSERT_EQ(direct.pixels.size(), sdl.pixels.size());
-        int differing = 0;
-        for (size_t i = 0; i < sdl.pixels.size(); ++i) {
-            if (direct.pixels[i] == sdl.pixels[i]) continue;
-            if (differing++ < 5)
-                ADD_FAILURE() << (wide ? "wide" : "narrow") << " at " << i % 320 << "," << i / 320 << ": "
-                              << Hex(direct.pixels[i]) << " instead of " << Hex(sdl.pixels[i]);
-        }
-        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(Differing(direct, sdl, wide ? "wide" : "narrow"), 0);
     }
     UseWideBlending(true);
     EXPECT_GT(graphics_.Canvas()->Frames().Hits(), 0u) << "later draws used kept frames";
+    EXPECT_EQ(graphics_.Canvas()->HandedBack(), 0) << "the canvas drew every copy itself";
+}
+
+TEST_F(SoftwareCanvasTest, DrawsTexturedTrianglesAsSdlsSoftwareRendererDoesPixelForPixel) {
+    Texture texture;
+    ASSERT_EQ(texture.LoadPixels(&graphics_, SpriteArt(), 0xFF000000, kFormatA8R8G8B8), 1);
+    graphics_.UseCanvas(false);
+    const Image sdl = DrawMeshes(texture);
+    graphics_.UseCanvas(true);
+    const Image direct = DrawMeshes(texture);
+    EXPECT_EQ(graphics_.Canvas()->HandedBack(), 0) << "the canvas drew every triangle itself";
+    EXPECT_EQ(Differing(direct, sdl, "mesh"), 0);
+    texture.Release();
 }
