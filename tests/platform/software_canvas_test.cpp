@@ -123,6 +123,19 @@ protected:
         for (MeshVertex& v : scattered)
             v = MeshVertex{between(-12, 12), 0, between(-10, 8), 0xFFFFFFFF, between(0, 1), between(0, 1)};
         DrawMesh(&graphics_, MatrixIdentity(), scattered, 60, &texture);
+        // Flat triangles on the screen, both windings; the first steps two
+        // texels every three pixels, so the sampled texel lands on whole numbers.
+        const SDL_Color white{255, 255, 255, 255};
+        const SDL_Vertex flat[] = {
+            {{10, 150}, white, {8.0f / 128, 8.0f / 64}}, {{58, 150}, white, {41.0f / 128, 8.0f / 64}}, {{10, 174}, white, {8.0f / 128, 25.0f / 64}},
+            {{60, 150}, white, {0.1f, 0.2f}},    {{60, 200}, white, {0.9f, 0.3f}},        {{110, 170}, white, {0.4f, 0.95f}},
+            {{130.5f, 160.7f}, white, {0, 0}}, {{131, 210}, white, {0, 1}},              {{129, 230}, white, {1, 1}},
+        };
+        if (graphics_.Canvas()) {
+            graphics_.Canvas()->DrawTriangles(texture, flat, 9);
+        } else {
+            SDL_RenderGeometry(graphics_.Device(), texture.texture, flat, 9, nullptr, 0);
+        }
         Image shot;
         graphics_.ReadBackBuffer(shot);
         return shot;
