@@ -12,7 +12,9 @@
 
 namespace {
 
-constexpr int kSpareSide = SoftwareCanvas::kScratchSide * 3 / 2;  // a turned scratch-sized frame fits
+// A frame of the largest stretch, turned, still fits the cache.
+static_assert(SoftwareCanvas::kScratchSide * 3 / 2 * (SoftwareCanvas::kScratchSide * 3 / 2) <=
+              FrameCache::kArenaPixels);
 
 template <typename T>
 uint64_t Bits(T value) {
@@ -169,13 +171,7 @@ const PreparedFrame* SoftwareCanvas::Turned(const Texture& picture, const Sprite
     const TurnedBounds bounds = TurnedFrameBounds(w, h, copy.degrees, copy.pivotX, copy.pivotY);
     const PreparedFrame* prepared = nullptr;
     uint32_t* out = frames_.Insert(key, bounds.w, bounds.h, bounds.x, bounds.y, &prepared);
-    if (!out) {
-        if (bounds.w > kSpareSide || bounds.h > kSpareSide) return nullptr;
-        if (!spare_) spare_ = std::make_unique<uint32_t[]>(static_cast<size_t>(kSpareSide) * kSpareSide);
-        out = spare_.get();
-        spareFrame_ = PreparedFrame{out, bounds.w, bounds.h, bounds.x, bounds.y};
-        prepared = &spareFrame_;
-    }
+    if (!out) return nullptr;
     TurnFrame(frame, pitch, w, h, copy.degrees, copy.flipX, copy.flipY, bounds, copy.pivotX, copy.pivotY, out,
               bounds.w);
     return prepared;

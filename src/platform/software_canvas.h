@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <memory>
 
 #include "platform/frame_cache.h"
 #include "platform/pixel_blend.h"
@@ -28,8 +27,8 @@ struct SpriteCopy {
 // allocating, at every draw and blends one pixel at a time.
 class SoftwareCanvas {
 public:
-    // Largest stretched frame made outside the cache (a side), and so the
-    // largest a frame may be before it is turned.
+    // Largest side of a stretched frame, and so of a frame before it is
+    // turned (turned, it still fits the frame cache). SDL draws larger ones.
     static constexpr int kScratchSide = 1024;
 
     SoftwareCanvas(SDL_Renderer* renderer, SDL_Surface* target);
@@ -65,8 +64,6 @@ private:
     SDL_Renderer* renderer_;
     SDL_Surface* target_;
     FrameCache frames_;
-    SDL_Surface* stretch_ = nullptr;           // kScratchSide square, made on first use
-    std::unique_ptr<uint32_t[]> spare_;        // a frame too large for the cache
-    PreparedFrame spareFrame_;
+    SDL_Surface* stretch_ = nullptr;  // kScratchSide square, made on first use
     int handedBack_ = 0;
 };

@@ -11,7 +11,10 @@
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr uint32_t kAlphaReference = 8;
+std::vector<SpriteCall>* g_recorded = nullptr;
 }  // namespace
+
+void RecordSpriteCalls(std::vector<SpriteCall>* calls) { g_recorded = calls; }
 
 double RotationToScreenDegrees(float rotation) { return -static_cast<double>(rotation) * 180.0 / kPi; }
 
@@ -52,6 +55,10 @@ int DrawSprite(GraphicsDevice* graphics, const Texture& picture, int sourceX, in
     const SDL_FPoint pivot{place.centre - shiftX, place.centre - shiftY};
 
     const double degrees = RotationToScreenDegrees(place.rotation);
+    if (g_recorded) {
+        g_recorded->push_back(SpriteCall{texture, src.x + picture.originX, src.y + picture.originY, src.w, src.h, dst.x,
+                                         dst.y, dst.w, dst.h, degrees, pivot.x, pivot.y, flip, colour});
+    }
     if (SoftwareCanvas* canvas = graphics->Canvas()) {
         SpriteCopy copy;
         copy.sourceX = src.x;
