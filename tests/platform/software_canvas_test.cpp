@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "allocation_count.h"
 #include "platform/camera.h"
 #include "platform/matrix4.h"
 #include "platform/mesh_renderer.h"
@@ -182,5 +183,27 @@ TEST_F(SoftwareCanvasTest, DrawsTexturedTrianglesAsSdlsSoftwareRendererDoesPixel
     const Image direct = DrawMeshes(texture);
     EXPECT_EQ(graphics_.Canvas()->HandedBack(), 0) << "the canvas drew every triangle itself";
     EXPECT_EQ(Differing(direct, sdl, "mesh"), 0);
+    texture.Release();
+}
+
+TEST_F(SoftwareCanvasTest, OnceItsFramesAreKeptDrawingAllocatesNothing) {
+    Texture texture;
+    ASSERT_EQ(texture.LoadPixels(&graphics_, SpriteArt(), 0xFF000000, kFormatA8R8G8B8), 1);
+    DrawAll();
+    DrawMeshes(texture);
+    graphics_.Present();
+    uint64_t made = 0;
+    {
+        CountAllocations count;
+        graphics_.ClearTarget(0xFF000000);
+        for (const Draw& d : kDraws)
+            sheet_.Draw(0, d.frame, d.x, d.y, d.colour, d.scaleX, d.scaleY, d.centre, d.rotation);
+        MeshVertex triangle[3] = {{-5, 0, -5, 0xFFFFFFFF, 0, 0}, {5, 0, -5, 0xFFFFFFFF, 1, 0}, {0, 0, 5, 0xFFFFFFFF, 0, 1}};
+        DrawMesh(&graphics_, MatrixScaling(2, 1, 2), triangle, 3, &texture);
+        graphics_.Present();
+        made = count.Made();
+    }
+    EXPECT_EQ(made, 0u);
+    EXPECT_EQ(graphics_.Canvas()->HandedBack(), 0);
     texture.Release();
 }
