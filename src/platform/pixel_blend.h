@@ -14,10 +14,6 @@ struct BlendColour {
     bool Modulates() const { return (r & g & b) != 255 || a != 255; }
 };
 
-// Test hook: blending uses 256-bit registers where the processor has them
-// (the default) or 128-bit ones. Returns whether the wide ones are in use.
-bool UseWideBlending(bool wide);
-
 // One pixel, always by the generic formula (as SDL's triangles blend).
 uint32_t BlendPixel(uint32_t target, uint32_t source, BlendColour colour);
 
