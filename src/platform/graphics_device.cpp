@@ -203,12 +203,6 @@ void GraphicsDevice::ReleaseBackBuffer() {
     }
 }
 
-SDL_Surface* GraphicsDevice::MemoryBackBuffer() {
-    if (!memory_) return nullptr;
-    SDL_RenderFlush(renderer_);
-    return memory_;
-}
-
 void GraphicsDevice::ApplySetup() {
     SetLighting(0);
     SetZEnable(depthBuffer);

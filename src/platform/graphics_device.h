@@ -95,11 +95,8 @@ public:
 
     // Everything is drawn into a width x height back buffer; Present scales it
     // into the window (letterboxed), so screenshots are always back-buffer sized.
-    // On the software renderer the back buffer is this surface (null otherwise).
-    // Runs what SDL still holds queued for it before handing it out, so pixels
-    // written directly land in drawing order.
-    SDL_Surface* MemoryBackBuffer();
-    // The software back buffer with the drawing that writes it directly (null on others).
+    // On the software renderer the back buffer is a surface in memory, and the
+    // canvas draws sprites and triangles into it directly (null on others).
     SoftwareCanvas* Canvas() const { return canvasOn_ ? canvas_.get() : nullptr; }
     // Test hook: with the canvas off, sprites on the software renderer go
     // through SDL's renderer, the picture the canvas must give.
