@@ -23,6 +23,7 @@
 #include "platform/shared_art.h"
 #include "platform/software_canvas.h"
 #include "platform/sprite_draw.h"
+#include "platform/texture_atlas.h"
 #include "support/allocation_counter.h"
 #include "support/renderer_choice.h"
 
@@ -199,6 +200,7 @@ public:
 
     SDL_Renderer* Renderer() const { return graphics.Device(); }
     int KeptFrames() const { return graphics.Canvas() ? graphics.Canvas()->Frames().Frames() : 0; }
+    int AtlasPages() { return graphics.Atlas().Pages(); }
 
     bool ready = false;
 
@@ -312,6 +314,7 @@ public:
         state_.counters["new/frame"] = perFrame(counts.cppNew);
         state_.counters["sdl/frame"] = perFrame(counts.sdl);
         state_.counters["kept_frames"] = TheBattle().KeptFrames();
+        state_.counters["atlas_pages"] = TheBattle().AtlasPages();
     }
 
 private:

@@ -22,9 +22,11 @@ struct AtlasSlot {
 // its edge samples what a texture of its own would have clamped to.
 class TextureAtlas {
 public:
-    static constexpr int kPageSize = 2048;
-    static constexpr int kMaxPackedSide = 512;  // larger pictures keep a texture of their own
     static constexpr int kBorder = 1;
+    static constexpr int kMaxPackedSide = 512;  // larger pictures keep a texture of their own
+    // Eight 256-pixel pictures with their borders across, or four of 512:
+    // the power-of-two sides the loader makes fill a page's rows exactly.
+    static constexpr int kPageSize = 8 * (256 + 2 * kBorder);
 
     TextureAtlas();
     ~TextureAtlas();
