@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cmath>
 #include <cstring>
 
@@ -30,6 +31,9 @@ bool Touches(float x, float y, float w, float h, int width, int height) {
     const float top = std::max(y, 0.0f), bottom = std::min(y + h, static_cast<float>(height));
     return right > left && bottom > top;
 }
+
+// Sizes a frame key can tell apart (larger copies are left to SDL).
+bool KeyHolds(int w, int h) { return w <= INT16_MAX && h <= INT16_MAX; }
 
 FrameKey KeyOf(const Texture& picture, const SpriteCopy& copy, int w, int h, bool turned) {
     FrameKey key;
@@ -150,6 +154,7 @@ const uint32_t* SoftwareCanvas::Stretch(const Texture& picture, const SpriteCopy
 }
 
 const PreparedFrame* SoftwareCanvas::Stretched(const Texture& picture, const SpriteCopy& copy, int w, int h) {
+    if (!KeyHolds(w, h)) return nullptr;
     const FrameKey key = KeyOf(picture, copy, w, h, false);
     if (const PreparedFrame* kept = frames_.Find(key)) return kept;
     int pitch = 0;
@@ -163,6 +168,7 @@ const PreparedFrame* SoftwareCanvas::Stretched(const Texture& picture, const Spr
 }
 
 const PreparedFrame* SoftwareCanvas::Turned(const Texture& picture, const SpriteCopy& copy, int w, int h) {
+    if (!KeyHolds(w, h)) return nullptr;
     const FrameKey key = KeyOf(picture, copy, w, h, true);
     if (const PreparedFrame* kept = frames_.Find(key)) return kept;
     int pitch = 0;
