@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <new>
 
 namespace {
@@ -55,16 +56,35 @@ Counts Stop() {
 }
 }  // namespace allocation_counter
 
+// Every form of new and delete is replaced, so that all of them pair up.
 void* operator new(size_t size) {
     Note(g_new);
-    if (void* block = std::malloc(size)) return block;
+    if (void* block = std::malloc(size ? size : 1)) return block;
     throw std::bad_alloc();
 }
 void* operator new[](size_t size) { return operator new(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    Note(g_new);
+    return std::malloc(size ? size : 1);
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void* operator new(size_t size, std::align_val_t alignment) {
+    Note(g_new);
+    const size_t align = static_cast<size_t>(alignment);
+    if (void* block = std::aligned_alloc(align, (size + align - 1) / align * align)) return block;
+    throw std::bad_alloc();
+}
+void* operator new[](size_t size, std::align_val_t alignment) { return operator new(size, alignment); }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete(void* block, size_t) noexcept { std::free(block); }
 void operator delete[](void* block, size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete(void* block, std::align_val_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::align_val_t) noexcept { std::free(block); }
+void operator delete(void* block, size_t, std::align_val_t) noexcept { std::free(block); }
+void operator delete[](void* block, size_t, std::align_val_t) noexcept { std::free(block); }
 
 // The C library's own entry points, which these hand on to.
 extern "C" {

@@ -49,13 +49,32 @@ CountAllocations::~CountAllocations() { --g_counting; }
 
 uint64_t CountAllocations::Made() const { return g_made.load(); }
 
+// Every form of new and delete is replaced, so that all of them pair up.
 void* operator new(size_t size) {
     Note();
-    if (void* block = std::malloc(size)) return block;
+    if (void* block = std::malloc(size ? size : 1)) return block;
     throw std::bad_alloc();
 }
 void* operator new[](size_t size) { return operator new(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept {
+    Note();
+    return std::malloc(size ? size : 1);
+}
+void* operator new[](size_t size, const std::nothrow_t& tag) noexcept { return operator new(size, tag); }
+void* operator new(size_t size, std::align_val_t alignment) {
+    Note();
+    const size_t align = static_cast<size_t>(alignment);
+    if (void* block = std::aligned_alloc(align, (size + align - 1) / align * align)) return block;
+    throw std::bad_alloc();
+}
+void* operator new[](size_t size, std::align_val_t alignment) { return operator new(size, alignment); }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete[](void* block) noexcept { std::free(block); }
 void operator delete(void* block, size_t) noexcept { std::free(block); }
 void operator delete[](void* block, size_t) noexcept { std::free(block); }
+void operator delete(void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete[](void* block, const std::nothrow_t&) noexcept { std::free(block); }
+void operator delete(void* block, std::align_val_t) noexcept { std::free(block); }
+void operator delete[](void* block, std::align_val_t) noexcept { std::free(block); }
+void operator delete(void* block, size_t, std::align_val_t) noexcept { std::free(block); }
+void operator delete[](void* block, size_t, std::align_val_t) noexcept { std::free(block); }
