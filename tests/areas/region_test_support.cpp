@@ -1,5 +1,6 @@
 #include "region_test_support.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "areas/area_session.h"
@@ -30,8 +31,36 @@ void RegionTest::EnterArea(int32_t area, int32_t viewX, int32_t viewY) {
     app.areaBackdrop->viewX = viewX;
     app.areaBackdrop->viewY = viewY;
     State().currentArea = static_cast<uint32_t>(area);
-    app.SwitchScene(SceneId::EarthSystem);
+    app.SwitchScene(regionScene_);
     driver_.RunFrames(1);
+}
+
+bool RegionTest::FlyOntoPortal(int slot) {
+    const BattleEngine& engine = Engine();
+    // On until well inside, so that a click on the prompt does not steer it off.
+    int inside = 0;
+    for (int frame = 0; frame < 1500 && inside < 20; ++frame) {
+        if (engine.portal.touched[slot]) ++inside;
+        const AreaBackdrop& view = Backdrop();
+        const MouseCursor& cursor = *App().cursor;
+        // The portal's middle on screen, or the screen's edge toward it.
+        const int32_t x = std::clamp(engine.portal.x[slot] + 32 - view.viewX, 20, 780);
+        const int32_t y = std::clamp(engine.portal.y[slot] + 32 - view.viewY, 20, 500);
+        driver_.MoveMouse(x - cursor.x, y - cursor.y);
+        driver_.PressButton(0);
+        driver_.RunFrames(1);
+    }
+    driver_.ReleaseButton(0);
+    driver_.RunFrames(1);
+    return engine.portal.touched[slot] != 0;
+}
+
+void RegionTest::ChoosePrompt() {
+    PointAt(400, 50);
+    driver_.PressButton(0);
+    RunFrames(1);
+    driver_.ReleaseButton(0);
+    RunFrames(1);
 }
 
 void RegionTest::RunSeconds(uint32_t seconds) {
@@ -56,5 +85,5 @@ GameState& RegionTest::State() { return *driver_.App().gameState; }
 BattleEngine& RegionTest::Engine() { return *driver_.App().battleEngine; }
 ControlPanel& RegionTest::Panel() { return *driver_.App().controlPanel; }
 AreaBackdrop& RegionTest::Backdrop() { return *driver_.App().areaBackdrop; }
-RegionScene& RegionTest::Region() { return driver_.SceneAs<RegionScene>(SceneId::EarthSystem); }
+RegionScene& RegionTest::Region() { return driver_.SceneAs<RegionScene>(regionScene_); }
 AreaSession& RegionTest::Area() { return Region().Session(); }
