@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "areas/area_session.h"
 #include "areas/region_scene.h"
@@ -12,6 +13,31 @@
 #include "platform/mouse_cursor.h"
 #include "shell/game_state.h"
 #include "shell/record_exchange.h"
+
+namespace {
+int NearestEnemy(const BattleEngine& engine, const AreaBackdrop& backdrop) {
+    const int64_t shipX = engine.shipX + backdrop.viewX;
+    const int64_t shipY = engine.shipY + backdrop.viewY;
+    int best = -1;
+    int64_t bestDistance = 0;
+    for (int e = 0; e < EnemyTable::kSlots; ++e) {
+        if (!engine.enemy.active[e]) continue;
+        const int64_t dx = engine.enemy.x[e] - shipX;
+        const int64_t dy = engine.enemy.y[e] - shipY;
+        if (best < 0 || dx * dx + dy * dy < bestDistance) {
+            best = e;
+            bestDistance = dx * dx + dy * dy;
+        }
+    }
+    return best;
+}
+}  // namespace
+
+int LiveEnemies(const BattleEngine& engine) {
+    int n = 0;
+    for (int e = 0; e < EnemyTable::kSlots; ++e) n += engine.enemy.active[e];
+    return n;
+}
 
 void RegionTest::SetUp() {
     ASSERT_TRUE(driver_.Start());
@@ -53,6 +79,29 @@ bool RegionTest::FlyOntoPortal(int slot) {
     driver_.ReleaseButton(0);
     driver_.RunFrames(1);
     return engine.portal.touched[slot] != 0;
+}
+
+int RegionTest::Fight(int kills) {
+    const BattleEngine& engine = Engine();
+    Tap(key::k3);  // the wide spread
+    if (!Panel().autoFire) Tap(key::kF);
+    driver_.PressKey(key::kD);
+    int destroyed = 0;
+    for (int step = 0; step < 300 && destroyed < kills && App().sceneFrame == regionScene_; ++step) {
+        const int target = NearestEnemy(engine, Backdrop());
+        if (target < 0) break;
+        const std::vector<uint8_t> before(engine.enemy.active, engine.enemy.active + EnemyTable::kSlots);
+        driver_.ReleaseButton(0);
+        PointAt(std::clamp(engine.enemy.x[target] - Backdrop().viewX + 16, 5, 795),
+                std::clamp(engine.enemy.y[target] - Backdrop().viewY + 16, 5, 500));
+        driver_.PressButton(0);
+        RunFrames(9);
+        for (int e = 0; e < EnemyTable::kSlots; ++e) destroyed += before[e] && !engine.enemy.active[e];
+    }
+    driver_.ReleaseButton(0);
+    driver_.ReleaseKey(key::kD);
+    RunFrames(1);
+    return destroyed;
 }
 
 void RegionTest::ChoosePrompt() {

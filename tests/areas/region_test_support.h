@@ -12,6 +12,8 @@ class GameState;
 class RegionScene;
 struct AreaSession;
 
+int LiveEnemies(const BattleEngine& engine);
+
 // The real game driven headless into a battle region: a new game, then the
 // region's scene (the first region unless regionScene says otherwise) in a
 // chosen area and view.
@@ -27,6 +29,10 @@ protected:
     bool FlyOntoPortal(int slot);
     // Presses and releases on the portal prompt's row.
     void ChoosePrompt();
+    // Auto fire with the wide spread, the ship held in place (D) and turned
+    // toward the nearest enemy until `kills` of them are destroyed or the
+    // region is left; the number destroyed.
+    int Fight(int kills);
     void RunFrames(uint32_t n) { driver_.RunFrames(n); }
     // Runs until the area clock reads at least `seconds`.
     void RunSeconds(uint32_t seconds);
