@@ -1,7 +1,7 @@
 // The second region on the battle-region frame: every area's bounds and
 // portals on a fresh and a resumed load, the area clock across screens and
-// portals, an engine the region makes itself, and a flight from the home
-// base into Pluto and through the Meeting Area to the supply ships.
+// portals, an engine the region makes itself, the home base's way into
+// Pluto, and the way from the Meeting Area to the supply ships.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,6 +37,19 @@ protected:
     void ComeBack() {
         Tap(key::kEscape);
         ASSERT_TRUE(driver_.RunUntilScene(SceneId::Invasions, 5));
+    }
+    // A game set up in the record (the second quest set, a ship armed for
+    // it, an offer of allies for the supply convoy's quest) and taken into
+    // the engine as the loader takes a saved game.
+    void ArmForTheSecondSet() {
+        ASSERT_TRUE(driver_.SetField("questSet", "2"));
+        ASSERT_TRUE(driver_.SetField("questStates", "2 2 2 1 0*96"));
+        ASSERT_TRUE(driver_.SetField("allyFlags", "0*9 1 0*290"));  // quest 16's first offer
+        ASSERT_TRUE(driver_.SetField("weaponPositions", "1*5"));
+        ASSERT_TRUE(driver_.SetField("weaponDamage", "400*5"));
+        ASSERT_TRUE(driver_.SetField("shipArmor", "5000"));
+        ASSERT_TRUE(driver_.SetField("shipArmorMax", "5000"));
+        record_exchange::SeedEngine(Engine(), State());
     }
     // A click on row n of the portal's menu.
     void ChooseRow(int row) {
@@ -148,24 +161,13 @@ TEST_F(InvasionsTest, AreaClockIsCarriedAcrossAScreenAndRestartedOnlyIntoQuestAr
     }
 }
 
-// A game set up in the record (the second quest set, a ship armed for it
-// and an offer of allies for the supply convoy's quest) and loaded into the
-// engine: the home base's menu leads to Pluto, where the ship fights the
-// first wave; its last escape charge takes it home; the menu leads to the
-// Meeting Area, whose second forward portal leads to the supply ships.
-TEST_F(InvasionsTest, FromTheHomeBaseIntoPlutoThenThroughTheMeetingAreaToTheSupplyShips) {
-    ASSERT_TRUE(driver_.SetField("questSet", "2"));
-    ASSERT_TRUE(driver_.SetField("questStates", "2 2 2 1 0*96"));
-    ASSERT_TRUE(driver_.SetField("allyFlags", "0*9 1 0*290"));  // quest 16's first offer
-    ASSERT_TRUE(driver_.SetField("weaponPositions", "1*5"));
-    ASSERT_TRUE(driver_.SetField("weaponDamage", "400*5"));
-    ASSERT_TRUE(driver_.SetField("shipArmor", "5000"));
-    ASSERT_TRUE(driver_.SetField("shipArmorMax", "5000"));
-    record_exchange::SeedEngine(Engine(), State());  // as the loader takes a saved game
+// The home base's menu leads into the second region: in Pluto the ship
+// fights the first wave.
+TEST_F(InvasionsTest, TheHomeBasesMenuLeadsToPlutoWhereTheShipFightsTheFirstWave) {
+    ArmForTheSecondSet();
     driver_.SwitchToScene(SceneId::HomeBase);
     ASSERT_TRUE(driver_.RunUntilScene(SceneId::HomeBase, 5));
     RunFrames(5);
-
     ASSERT_TRUE(FlyOntoPortal(0));
     ChooseRow(3);  // "3. Pluto Area"
     ASSERT_TRUE(driver_.RunUntilScene(SceneId::Invasions, 5));
@@ -178,22 +180,20 @@ TEST_F(InvasionsTest, FromTheHomeBaseIntoPlutoThenThroughTheMeetingAreaToTheSupp
     ASSERT_EQ(App().sceneFrame, SceneId::Invasions);
     EXPECT_GT(State().experience, experience) << "kills credit experience";
     EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_pluto_fight.png")));
+}
 
-    Tap(key::kF1);
-    ASSERT_TRUE(driver_.RunUntilScene(SceneId::HomeBase, 200)) << "the last escape charge goes home";
-    RunFrames(5);
-    ASSERT_TRUE(FlyOntoPortal(0));
-    ChooseRow(5);  // "5. Meeting Area"
-    ASSERT_TRUE(driver_.RunUntilScene(SceneId::Invasions, 5));
-    ASSERT_EQ(Backdrop().areaNumber, 6);
+// The Meeting Area's second forward portal leads to the supply ships: their
+// convoy keeps its column and flies up the area, the squad bought for the
+// convoy's quest comes to the ship, and the first wave is fought.
+TEST_F(InvasionsTest, TheMeetingAreasPortalLeadsToTheSupplyShipsAndTheirConvoy) {
+    ArmForTheSecondSet();
+    EnterArea(6, 2400, -620);
     ASSERT_TRUE(FlyOntoPortal(2));
     EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_meeting_prompt.png")));
     ChoosePrompt();
     RunFrames(2);
     ASSERT_EQ(Backdrop().areaNumber, 8);
 
-    // The convoy keeps its column at the area's foot and flies up it; the
-    // bought squad came to the ship.
     const BattleEngine& engine = Engine();
     for (int a = 30; a <= 32; ++a) EXPECT_EQ(engine.ally.x[a], 480) << "convoy ship " << a;
     EXPECT_EQ(engine.ally.exists[0], 1);
@@ -203,8 +203,8 @@ TEST_F(InvasionsTest, FromTheHomeBaseIntoPlutoThenThroughTheMeetingAreaToTheSupp
     EXPECT_LT(engine.ally.y[32], convoyY - 50) << "about 70 pixels a second";
     EXPECT_GT(LiveEnemies(engine), 0) << "the supply area's first wave";
     EXPECT_GE(Fight(1), 1);
-    EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_supply_fight.png")));
     EXPECT_EQ(App().sceneFrame, SceneId::Invasions);
+    EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_supply_fight.png")));
 }
 
 // With no battle engine yet (a run set up on the title), the region makes
