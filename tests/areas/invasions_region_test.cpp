@@ -161,17 +161,20 @@ TEST_F(InvasionsTest, AreaClockIsCarriedAcrossAScreenAndRestartedOnlyIntoQuestAr
     }
 }
 
-// The home base's menu leads into the second region: in Pluto the ship
-// fights the first wave.
+// The home base's menu leads into the second region, which hides the
+// base's Repairs notice: in Pluto the ship fights the first wave.
 TEST_F(InvasionsTest, TheHomeBasesMenuLeadsToPlutoWhereTheShipFightsTheFirstWave) {
     ArmForTheSecondSet();
+    ASSERT_TRUE(driver_.SetField("shipArmor", "4000"));  // repaired on arrival
     driver_.SwitchToScene(SceneId::HomeBase);
     ASSERT_TRUE(driver_.RunUntilScene(SceneId::HomeBase, 5));
     RunFrames(5);
+    ASSERT_EQ(Panel().repairsNotice, 1);
     ASSERT_TRUE(FlyOntoPortal(0));
     ChooseRow(3);  // "3. Pluto Area"
     ASSERT_TRUE(driver_.RunUntilScene(SceneId::Invasions, 5));
     ASSERT_EQ(Backdrop().areaNumber, 2);
+    EXPECT_EQ(Panel().repairsNotice, 0);
     RunFrames(3);
     EXPECT_GT(LiveEnemies(Engine()), 0) << "Pluto's first wave";
     EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_pluto_wave.png")));
