@@ -10,9 +10,12 @@
 #include <sstream>
 
 #include "app/game_scenes.h"
+#include "platform/data_blob.h"
 #include "platform/key_codes.h"
+#include "platform/mouse_cursor.h"
 #include "shell/game_state.h"
 #include "shell/game_state_dump.h"
+#include "shell/save_file.h"
 #include "shell/scene_set.h"
 
 namespace fs = std::filesystem;
@@ -291,6 +294,42 @@ bool GameDriver::Screenshot(const std::string& path) {
 
 void GameDriver::LoseDevice() { app_->graphics.ForceState(DeviceState::Lost); }
 void GameDriver::RestoreDevice() { app_->graphics.ForceState(DeviceState::NotReset); }
+
+bool GameDriver::ToMainMenu() {
+    if (!Start()) return false;
+    RunFrames(2);
+    TapKey(key::kReturn);
+    return RunUntilScene(SceneId::MainMenu, 20);
+}
+
+bool GameDriver::NewGameToHomeBase() {
+    if (!ToMainMenu()) return false;
+    TapKey(key::kN);
+    if (!RunUntilScene(SceneId::NameEntry, 20)) return false;
+    TapKey(key::kReturn);
+    return RunUntilScene(SceneId::HomeBase, 20);
+}
+
+bool GameDriver::LoadSlot(int slot) {
+    TapKey(key::kL);
+    if (!RunUntilScene(SceneId::LoadGamePicker, 20)) return false;
+    TapKey(static_cast<uint8_t>(key::k1 + slot - 1));
+    return RunUntilScene(SceneId::HomeBase, 20);
+}
+
+bool GameDriver::WriteSaveSlot(int slot, const GameState& record) {
+    const char* path = save_file::SlotPath(slot);
+    DataBlob blob;
+    if (!path || !blob.Alloc(save_file::kBodyBytes)) return false;
+    save_file::Encode(record, blob.Data());
+    return blob.WriteFile(path) == 1;
+}
+
+void GameDriver::PointAt(int x, int y) {
+    const MouseCursor& cursor = *app_->cursor;
+    MoveMouse(x - cursor.x, y - cursor.y);
+    RunFrames(1);
+}
 
 std::string GameDriver::DumpState() const {
     return app_->gameState ? DumpGameState(*app_->gameState) : std::string();

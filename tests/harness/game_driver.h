@@ -8,6 +8,8 @@
 #include "shell/game_app.h"
 #include "shell/scene_id.h"
 
+class GameState;
+
 // One scripted action, run at the start of its frame.
 struct DriverAction {
     enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Screenshot, LoseDevice, RestoreDevice };
@@ -66,6 +68,18 @@ public:
     bool Screenshot(const std::string& path);
     void LoseDevice();
     void RestoreDevice();
+
+    // Ways into the game as a player takes them, each false when the
+    // expected scene did not come. From the title: Return to the main menu.
+    bool ToMainMenu();
+    // From the title: a new game with the default name, into the home base.
+    bool NewGameToHomeBase();
+    // From the main menu: L, then the slot's key, into the home base.
+    bool LoadSlot(int slot);
+    // Writes the record as the save file of a slot, as the save scene would.
+    bool WriteSaveSlot(int slot, const GameState& record);
+    // Moves the cursor to (x, y) and runs a frame.
+    void PointAt(int x, int y);
 
     GameApp& App() { return *app_; }
     // The scene object that serves `id`, as its own class.

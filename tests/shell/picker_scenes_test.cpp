@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "harness/game_driver.h"
+#include "hud/control_panel.h"
 #include "platform/file_replace.h"
 #include "platform/key_codes.h"
+#include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
 #include "shell/file_picker.h"
 #include "shell/game_state.h"
@@ -110,6 +112,26 @@ TEST(NameEntryScene, ReadyConfirmsEvenWhenThePointerLeavesBeforeTheRelease) {
     driver.ReleaseButton(0);
     EXPECT_EQ(driver.App().gameState->playerName[0], 27);
     EXPECT_EQ(driver.App().gameState->playerName[1], NameEntry::kEndMarker);
+}
+
+// A second new game in a run whose control panel shows an expired title:
+// leaving for the story arms the title again and drops the steppers.
+TEST(NameEntryScene, LeavingForTheStoryArmsTheAreaTitleAndDropsItsSteppers) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.NewGameToHomeBase());
+    driver.RunFrames(120);
+    ASSERT_EQ(driver.App().controlPanel->areaTitleTimer, 0);
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
+    driver.TapKey(key::kY);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
+    driver.TapKey(key::kN);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
+    driver.PressKey(key::kReturn);
+    for (int frame = 0; frame < 5 && !driver.App().IsCurrent(SceneId::Story); ++frame) driver.RunFrames(1);
+    ASSERT_TRUE(driver.App().IsCurrent(SceneId::Story));
+    EXPECT_EQ(driver.App().controlPanel->areaTitleTimer, 1);
+    for (int k : {0, 1, 2, 3, 5}) EXPECT_EQ(driver.App().steppers[k], nullptr) << k;
 }
 
 TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
