@@ -11,6 +11,7 @@
 
 #include "app/game_scenes.h"
 #include "platform/data_blob.h"
+#include "platform/image_codec.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
 #include "shell/game_state.h"
@@ -290,6 +291,45 @@ bool GameDriver::Screenshot(const std::string& path) {
     std::error_code ignored;
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ignored);
     return app_->graphics.SaveScreenshot(target.string().c_str()) == 1;
+}
+
+::testing::AssertionResult GameDriver::MatchesReference(const std::string& suite, const std::string& name,
+                                                        int tolerance, double maxMismatch) {
+    auto env = [](const char* key, const char* fallback) {
+        const char* value = std::getenv(key);
+        return fs::path(value ? value : fallback);
+    };
+    const fs::path outDir = fs::absolute(fs::path(previousDir_) / env("GAME_TEST_OUT", "test-out"));
+    const fs::path refPath =
+        fs::absolute(fs::path(previousDir_) / env("GAME_SOURCE_DIR", ".")) / "tests" / suite / "ref" / (name + ".png");
+    const fs::path outPath = outDir / (name + ".png");
+    if (!Screenshot(outPath.string())) return ::testing::AssertionFailure() << "no screenshot";
+    Image actual, expected;
+    if (!LoadImageFile(outPath.string(), actual)) return ::testing::AssertionFailure() << "cannot read " << outPath;
+    if (std::getenv("GAME_UPDATE_REFS") && std::string(std::getenv("GAME_UPDATE_REFS")) == "1") {
+        fs::create_directories(refPath.parent_path());
+        fs::copy_file(outPath, refPath, fs::copy_options::overwrite_existing);
+        return ::testing::AssertionSuccess();
+    }
+    if (!LoadImageFile(refPath.string(), expected)) return ::testing::AssertionFailure() << "no reference " << refPath;
+    if (expected.width != actual.width || expected.height != actual.height) {
+        return ::testing::AssertionFailure() << "size differs from " << refPath;
+    }
+    long mismatched = 0;
+    for (size_t i = 0; i < actual.pixels.size(); ++i) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int a = static_cast<int>(actual.pixels[i] >> shift & 0xFF);
+            const int e = static_cast<int>(expected.pixels[i] >> shift & 0xFF);
+            if (std::abs(a - e) > tolerance) {
+                ++mismatched;
+                break;
+            }
+        }
+    }
+    if (mismatched > static_cast<long>(maxMismatch * static_cast<double>(actual.pixels.size()))) {
+        return ::testing::AssertionFailure() << mismatched << " pixels differ from " << refPath << "; see " << outPath;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 void GameDriver::LoseDevice() { app_->graphics.ForceState(DeviceState::Lost); }

@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -66,6 +68,12 @@ public:
     void PressButton(int button);
     void ReleaseButton(int button);
     bool Screenshot(const std::string& path);
+    // Compares the screen with tests/<suite>/ref/<name>.png: a pixel matches
+    // when every channel is within the tolerance; a small share may differ.
+    // The picture goes to GAME_TEST_OUT/<name>.png; with GAME_UPDATE_REFS=1
+    // the reference is rewritten instead.
+    ::testing::AssertionResult MatchesReference(const std::string& suite, const std::string& name,
+                                                int tolerance = 24, double maxMismatch = 0.005);
     void LoseDevice();
     void RestoreDevice();
 

@@ -234,7 +234,7 @@ bool FlyToTheFirstRegion(GameDriver& driver) {
         if (app.battleEngine->portal.touched[0]) ++inside;
         const AreaBackdrop& view = *app.areaBackdrop;
         const int32_t x = std::clamp(kPortalX - view.viewX, 20, 780);
-        const int32_t y = std::clamp(kPortalY - view.viewY, 20, 580);
+        const int32_t y = std::clamp(kPortalY - view.viewY, 20, 480);
         driver.MoveMouse(x - app.cursor->x, y - app.cursor->y);
         driver.RunFrames(1);
     }

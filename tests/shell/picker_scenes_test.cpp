@@ -19,7 +19,6 @@
 #include "shell/save_file.h"
 #include "shell/save_game_scene.h"
 #include "shell_scratch_dir.h"
-#include "shell_screens.h"
 
 namespace {
 // The name-entry panel, kept by its scene.
@@ -147,7 +146,7 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
     ASSERT_NE(driver.App().filePicker, nullptr);
     for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().filePicker->slotUsed[k], 1);
     EXPECT_EQ(driver.App().filePicker->slotLevel[4], 175);
-    EXPECT_TRUE(ScreenMatches(driver, "new_game_slot"));
+    EXPECT_TRUE(driver.MatchesReference("shell", "new_game_slot"));
 
     driver.TapKey(key::k3);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
@@ -198,7 +197,7 @@ TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
     EXPECT_FALSE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
     driver.RunFrames(3);
     EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
-    EXPECT_TRUE(ScreenMatches(driver, "save_failed"));
+    EXPECT_TRUE(driver.MatchesReference("shell", "save_failed"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 0);

@@ -16,7 +16,6 @@
 #include "shell/name_entry.h"
 #include "shell/save_file.h"
 #include "shell_scratch_dir.h"
-#include "shell_screens.h"
 
 namespace {
 // The dump without the slot bookkeeping that saving and probing change by
@@ -74,7 +73,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     driver.TapKey(key::kPeriod);
     // The panel's own steppers slide every part of it into its resting place.
     driver.RunFrames(400);
-    EXPECT_TRUE(ScreenMatches(driver, "name_entry"));
+    EXPECT_TRUE(driver.MatchesReference("shell", "name_entry"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 20));
 
@@ -99,7 +98,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     driver.TapKey(key::kL);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
     driver.RunFrames(2);
-    EXPECT_TRUE(ScreenMatches(driver, "load_picker"));
+    EXPECT_TRUE(driver.MatchesReference("shell", "load_picker"));
     driver.TapKey(key::k1);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.App().gameState->loadSucceeded, 1);
