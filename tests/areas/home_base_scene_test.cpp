@@ -321,17 +321,4 @@ TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
     EXPECT_LE(App().cursor->x, 726) << "the carried building stays where it can be dropped";
 }
 
-TEST_F(HomeBaseGame, NewRobotIsShownAtItsFactoryUntilItFliesOut) {
-    BattleEngine& engine = Engine();
-    engine.newRobotPending = 1;  // as the Make Robots screen leaves it
-    engine.newRobotSlot = 1;
-    engine.newRobotScale = 0.2f;
-    driver.RunFrames(1);
-    EXPECT_EQ(engine.newRobotPending, 2);
-    EXPECT_EQ(App().areaBackdrop->viewX, 300);
-    EXPECT_EQ(App().areaBackdrop->viewY, -960);
-    for (int frame = 0; frame < 300 && engine.newRobotPending; ++frame) driver.RunFrames(1);
-    EXPECT_EQ(engine.newRobotPending, 0) << "the robot flew out";
-}
-
 }  // namespace
