@@ -164,7 +164,7 @@ void GameDriver::PrepareGameDir(const Options& options) {
             std::exit(2);
         }
         gameDir_ = pattern;
-        removeDir_ = !options.keepGameDir;
+        removeDir_ = true;
     } else {
         gameDir_ = fs::absolute(options.gameDir).string();
         fs::create_directories(gameDir_);

@@ -41,7 +41,6 @@ public:
     struct Options {
         std::string gameDir;       // empty: a fresh temporary directory
         uint32_t msPerFrame = 16;
-        bool keepGameDir = false;  // leave a temporary directory behind
     };
 
     GameDriver();

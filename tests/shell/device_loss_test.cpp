@@ -83,27 +83,6 @@ constexpr int kDrawnAtLeast = 100;
 
 }  // namespace
 
-TEST(DeviceLoss, AShortcutKeyOnTheFrameOfTheLossLeavesNoSceneWithoutItsArt) {
-    GameDriver driver;
-    ASSERT_TRUE(driver.NewGameToHomeBase());
-    driver.RunFrames(5);
-    driver.PressKey(key::kY);
-    driver.LoseDevice();
-    driver.RunFrames(1);
-    driver.ReleaseKey(key::kY);
-    driver.RunFrames(3);
-    driver.RestoreDevice();
-    driver.RunFrames(3);
-    ASSERT_TRUE(driver.App().IsCurrent(SceneId::YourShip));
-    EXPECT_EQ(driver.App().deviceLost, 0);
-    EXPECT_TRUE(SharedArtIsLive(driver.App())) << "the screen chosen by the key";
-    driver.TapKey(key::kEscape);
-    driver.RunFrames(6);
-    ASSERT_TRUE(driver.App().IsCurrent(SceneId::HomeBase));
-    EXPECT_TRUE(SharedArtIsLive(driver.App())) << "back in the area";
-    EXPECT_GT(DrawnPixels(driver.App()), kDrawnAtLeast);
-}
-
 namespace {
 
 // Seeded random play on one game: keys that open and leave scenes, mouse
