@@ -22,10 +22,12 @@
 namespace fs = std::filesystem;
 
 namespace {
-// The stand-in art built next to the tests, unless GAME_DIR says otherwise.
+// The stand-in art built next to the tests, unless GAME_DIR says otherwise:
+// build/game seen from the build directory or from the source tree.
 std::string StandInGameDir() {
     const char* dir = std::getenv("GAME_DIR");
-    return dir ? dir : "build/game";
+    if (dir) return dir;
+    return fs::is_directory("game/Art") ? "game" : "build/game";
 }
 
 bool ParseKeyName(const std::string& name, int& code) {
