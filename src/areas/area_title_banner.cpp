@@ -77,7 +77,7 @@ void DrawShipBars(GameApp& app) {
 }
 }  // namespace
 
-void DrawAreaTitleBanner(GameApp& app, const RegionData& region) {
+void DrawAreaTitleWords(GameApp& app, const RegionData& region) {
     SpriteSheet* sheet = app.sharedArt->menuSheet;
     const int32_t number = app.areaBackdrop->areaNumber;
     if (number < 0 || number >= kRegionAreaSlots || !region.bannerNames[number]) return;
@@ -90,5 +90,9 @@ void DrawAreaTitleBanner(GameApp& app, const RegionData& region) {
         DrawGlyphs(sheet, "Entering", kWordX);
         DrawGlyphs(sheet, name, kNameX);
     }
+}
+
+void DrawAreaTitleBanner(GameApp& app, const RegionData& region) {
+    DrawAreaTitleWords(app, region);
     DrawShipBars(app);
 }

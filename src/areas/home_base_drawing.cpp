@@ -27,6 +27,9 @@
 namespace {
 
 constexpr int kPortalImage = 2;  // on the engine's shots sheet
+constexpr int kArrivalBarImage = 15;  // on the panel's sheet
+constexpr float kArrivalBarImageSize = 4.0f;
+constexpr uint32_t kArrivalBarColour = 0xAA9B9BFFu;
 constexpr uint32_t kArrowColour = 0x99FFFFFFu;
 constexpr int32_t kBobMinY = 360, kBobMaxY = 460;
 constexpr uint32_t kHomeArea = 1;
@@ -36,7 +39,6 @@ constexpr int kMenuMarkerImage = 7;  // on the panel's sheet
 constexpr int kHighlightImage = 14;  // on the shared sheet
 constexpr uint32_t kRowColour = 0xFFE6E6E6u;
 constexpr uint32_t kHomeRowColour = 0xFF1E1EC8u;
-constexpr uint32_t kInactiveColour = 0xFF1E1E1Eu;
 constexpr uint32_t kHighlightColour = 0xAAFFFFFFu;
 constexpr int32_t kRowX = 310, kRowW = 260, kFirstRowW = 150, kRowH = 32;
 
@@ -53,6 +55,19 @@ const RegionData& HomeBanner() {
     return banner;
 }
 
+// The frame of bars that closes in on the ship as the title runs; none
+// while an escape flies.
+void DrawArrivalBars(GameApp& app) {
+    const BattleEngine& engine = *app.battleEngine;
+    SpriteSheet* sheet = app.controlPanel->sheet;
+    if (!sheet || engine.emergencyEscape != 0) return;
+    for (const ArrivalBar& bar : HomeArrivalBars(app.controlPanel->areaTitleTimer, engine.shipX, engine.shipY)) {
+        sheet->Draw(kArrivalBarImage, 0, static_cast<float>(bar.x), static_cast<float>(bar.y), kArrivalBarColour,
+                    static_cast<float>(bar.width) / kArrivalBarImageSize,
+                    static_cast<float>(bar.height) / kArrivalBarImageSize, 0, 0.0f);
+    }
+}
+
 void DrawPortals(GameApp& app) {
     BattleEngine& engine = *app.battleEngine;
     if (!engine.shotsSheet) return;
@@ -64,10 +79,10 @@ void DrawPortals(GameApp& app) {
     }
 }
 
+// With no rule holding the bubble keeps the hint it has, without an arrow.
 void ChooseHint(GameApp& app) {
     AdvisorBubble& advisor = *app.advisor;
     advisor.arrowShown = 0;
-    advisor.bubbleShown = 0;
     const HomeHint hint =
         HomeBaseHint(*app.gameState, *app.battleEngine, app.areaBackdrop->viewX, app.areaBackdrop->viewY);
     if (!hint.found) return;
@@ -145,15 +160,12 @@ void DrawRow(GameApp& app, Font& font, int row, bool open, bool hovered) {
         font.DrawText(entry.text, kRowX, y, kFirstRowW, kRowH, kHomeRowColour, 0);
         return;
     }
-    if (!open) {
-        font.DrawText(entry.inactiveText, kRowX, y, kRowW, kRowH, kInactiveColour, 0);
-        return;
-    }
     if (hovered) {
         app.sharedArt->menuSheet->Draw(kHighlightImage, 0, 256.0f, static_cast<float>(y - 5), kHighlightColour, 9.93f,
                                        1.0f, 0, 0.0f);
     }
-    font.DrawText(entry.text, kRowX, y, kRowW, kRowH, kRowColour, 0);
+    // A locked row looks like the others but shows its Inactive text.
+    font.DrawText(open ? entry.text : entry.inactiveText, kRowX, y, kRowW, kRowH, kRowColour, 0);
 }
 
 void Travel(GameApp& app, AreaSession& area, int row) {
@@ -200,13 +212,19 @@ void DrawHomeBase(GameApp& app, HomeBaseScene& home) {
     DrawAdvisorArrow(app);
     DrawBuildingBox(*app.gameState, engine, app.controlPanel->font, art.menuSheet);
     ClickBuildingBox(app, home);
-    if (app.controlPanel->areaTitleTimer != 0) DrawAreaTitleBanner(app, HomeBanner());
+    if (app.controlPanel->areaTitleTimer != 0) {
+        DrawAreaTitleWords(app, HomeBanner());
+        DrawArrivalBars(app);
+    }
 }
 
 void HandleHomeTravelMenu(GameApp& app, HomeBaseScene& home) {
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
-    if (panel.repairsOpen || !engine.portal.touched[0] || engine.newBuildingPending || !panel.font) return;
+    if (panel.repairsOpen || !engine.portal.touched[0] || engine.newBuildingPending || !panel.font) {
+        engine.travelPressedRow = 0;
+        return;
+    }
     BattleEngine::DrawMessageFrame(app.sharedArt->menuSheet, 0);
     if (panel.sheet) panel.sheet->Draw(kMenuMarkerImage, 0, 295.0f, 20.0f, 0xFFFFFFFFu, 1.2f, 1.2f, 0, 0.0f);
     const uint8_t hover = panel.menuRowHover;
@@ -216,13 +234,12 @@ void HandleHomeTravelMenu(GameApp& app, HomeBaseScene& home) {
     }
     panel.font->End();
 
+    // The row is taken as a button goes down and acts on the release over it.
     InputDevice& mouse = app.cursor->mouse;
-    if (mouse.ButtonPressed(0) || mouse.ButtonPressed(1)) {
-        engine.travelPressedRow = hover;
-        return;
-    }
+    if (home.pressStarted) engine.travelPressedRow = hover;
+    if (mouse.ButtonPressed(0) || mouse.ButtonPressed(1)) return;
     const int row = engine.travelPressedRow;
-    if (row < 2 || row != hover || !HomeTravelRowOpen(*app.gameState, row)) return;
     engine.travelPressedRow = 0;
+    if (row < 2 || row != hover || !HomeTravelRowOpen(*app.gameState, row)) return;
     Travel(app, home.Session(), row);
 }

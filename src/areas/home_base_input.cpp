@@ -144,6 +144,8 @@ void HandleHomeMouse(GameApp& app, HomeBaseScene& home) {
     home.Placement().UpdateCancelHover(engine, cursor.x, cursor.y);
     BasePlacement::UpdateBoxHovers(engine, cursor.x, cursor.y);
     const bool down = MouseDown(app);
+    home.pressStarted = down && !home.buttonsDown ? 1 : 0;
+    home.buttonsDown = down ? 1 : 0;
     if (down) HandlePress(app, home.Placement());
 
     HandleSkillClicks(app, home.Session(), UseHomeSkill);

@@ -1,5 +1,7 @@
 #include "areas/home_base_rules.h"
 
+#include <algorithm>
+
 #include "battle/battle_engine.h"
 #include "hud/control_panel.h"
 #include "shell/game_state.h"
@@ -47,6 +49,13 @@ constexpr HomeTravelEntry kSet2Rows[kHomeTravelRows] = {
 
 HomeHint Hint(uint32_t index, int32_t x, int32_t y) { return {true, index, x, y}; }
 
+// The arrival frame: its half-size from the first stage to the last, the
+// bars' thickness, and the ship sprite's half-size.
+constexpr int32_t kBarReachFirst = 180;
+constexpr int32_t kBarReachLast = 47;
+constexpr int32_t kBarThickness = 6;
+constexpr int32_t kShipHalf = 32;
+
 }  // namespace
 
 HomeHint HomeBaseHint(const GameState& state, const BattleEngine& engine, int32_t viewX, int32_t viewY) {
@@ -89,4 +98,18 @@ bool HomeLevelUp(GameState& state, ControlPanel& panel) {
     panel.newLevelTimer = 1;
     state.energyMax += 10;
     return true;
+}
+
+std::array<ArrivalBar, 4> HomeArrivalBars(uint8_t titleTimer, int32_t shipX, int32_t shipY) {
+    const int32_t stage = std::clamp<int32_t>(titleTimer, 1, kArrivalBarStages);
+    const int32_t reach =
+        kBarReachFirst - (kBarReachFirst - kBarReachLast) * (stage - 1) / (kArrivalBarStages - 1);
+    const int32_t cx = shipX + kShipHalf, cy = shipY + kShipHalf;
+    const int32_t side = 2 * reach;
+    return {{
+        {cx - reach, cy - reach - kBarThickness, side, kBarThickness},  // top
+        {cx - reach, cy + reach, side, kBarThickness},                  // bottom
+        {cx - reach - kBarThickness, cy - reach, kBarThickness, side},  // left
+        {cx + reach, cy - reach, kBarThickness, side},                  // right
+    }};
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
 class BattleEngine;
@@ -31,3 +32,11 @@ bool HomeTravelRowOpen(const GameState& state, int row);
 // The home base's level-up: one level per frame when experience reaches the
 // threshold (100 from level 0, then threshold + 100 x level).
 bool HomeLevelUp(GameState& state, ControlPanel& panel);
+
+// The four bars framing the ship as the base's title shows: they close in
+// stage by stage while the title timer runs 1 to 8, then stay.
+struct ArrivalBar {
+    int32_t x, y, width, height;
+};
+inline constexpr int kArrivalBarStages = 8;
+std::array<ArrivalBar, 4> HomeArrivalBars(uint8_t titleTimer, int32_t shipX, int32_t shipY);

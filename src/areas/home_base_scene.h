@@ -24,6 +24,9 @@ public:
 
     // Set on entry: the next frame loads the base.
     uint8_t loadPending = 0;
+    // A mouse button went down this frame (none was down the frame before).
+    uint8_t pressStarted = 0;
+    uint8_t buttonsDown = 0;
 
 private:
     void Load(GameApp& app);

@@ -53,4 +53,6 @@ std::optional<SceneId> ScreenForCode(uint8_t code);
 void TickAreaPanel(GameApp& app);
 void UpdateArea(GameApp& app, RegionScene& scene);
 void DrawRegionArea(GameApp& app, RegionScene& scene);
+// "Entering" and the area's name; the banner adds the bars about the ship.
+void DrawAreaTitleWords(GameApp& app, const RegionData& region);
 void DrawAreaTitleBanner(GameApp& app, const RegionData& region);

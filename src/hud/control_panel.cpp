@@ -144,8 +144,30 @@ void ControlPanel::HitTest(int32_t x, int32_t y) {
 
 uint32_t ControlPanel::Click(int32_t /*x*/, int32_t /*y*/, InputDevice* mouse, uint8_t* fireMode) {
     if (mouse == nullptr) return 0;
-    return Press(static_cast<uint8_t>(mouse->ButtonPressed(0)), static_cast<uint8_t>(mouse->ButtonPressed(1)),
-                 fireMode);
+    NoteRelease(*mouse);
+    const uint8_t left = static_cast<uint8_t>(mouse->ButtonPressed(0));
+    const uint8_t right = static_cast<uint8_t>(mouse->ButtonPressed(1));
+    if (!left && !right) return 0;
+    // A button held since its press is not pressed again: a screen button
+    // it pressed stays pending when the pointer is dragged off it.
+    if (pressHeld) {
+        KeepPressedLook(left, right);
+        return 0;
+    }
+    pressHeld = 1;
+    return Press(left, right, fireMode);
+}
+
+void ControlPanel::NoteRelease(const InputDevice& mouse) {
+    const auto down = [&mouse](int button) { return (mouse.state[InputDevice::kMouseButtonOffset + button] & 0x80) != 0; };
+    if (!down(0) && !down(1)) pressHeld = 0;
+}
+
+void ControlPanel::KeepPressedLook(uint8_t left, uint8_t right) {
+    leftPressed = left;
+    rightPressed = right;
+    const int index = ButtonIndex(clickedCode);
+    if (index >= 0 && hoverCode == clickedCode) buttonState[index] = 2;
 }
 
 bool ControlPanel::OpensScreen(uint8_t code) {
@@ -154,6 +176,7 @@ bool ControlPanel::OpensScreen(uint8_t code) {
 }
 
 uint8_t ControlPanel::TakeScreenClick(InputDevice* mouse) {
+    if (mouse != nullptr) NoteRelease(*mouse);
     if (!OpensScreen(clickedCode)) return 0;
     // While the pointer stays on the button the action waits for the release.
     if (hoverCode == clickedCode && (mouse == nullptr || !MouseButtonsReleased(mouse))) return 0;

@@ -37,7 +37,8 @@ public:
     // What lies under the pointer this frame.
     void HitTest(int32_t x, int32_t y);
     // Acts on a fresh press of either mouse button: 1 when there was one.
-    // Works on what HitTest found; the position is not used.
+    // Works on what HitTest found; the position is not used. A button held
+    // since the press it made is no fresh press, wherever the pointer goes.
     uint32_t Click(int32_t x, int32_t y, InputDevice* mouse, uint8_t* fireMode);
     // The same once the mouse has been read: leftNew/rightNew are the fresh presses.
     uint32_t Press(uint8_t leftNew, uint8_t rightNew, uint8_t* fireMode);
@@ -131,8 +132,12 @@ public:
     uint8_t hoverCode = 0;
     uint8_t leftPressed = 0, rightPressed = 0;
     uint8_t autoFireAllowed = 1;
+    // A press was taken and both buttons have not been up since.
+    uint8_t pressHeld = 0;
 
 private:
+    void NoteRelease(const InputDevice& mouse);
+    void KeepPressedLook(uint8_t left, uint8_t right);
     void RunTimers();
     void DrawBar(int32_t shields, int32_t armor, int32_t energy, SpriteSheet* sharedSheet, uint32_t extraArmor,
                  uint32_t hardShields, uint32_t hardArmor, int32_t armorMax, uint32_t particleShields,

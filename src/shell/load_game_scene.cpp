@@ -1,12 +1,31 @@
 #include "shell/load_game_scene.h"
 
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/data_blob.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/name_entry_scene.h"
 #include "shell/record_exchange.h"
 #include "shell/save_file.h"
+
+namespace {
+constexpr int32_t kStartViewX = 30, kStartViewY = -620;
+
+// A run that has shown an area already: the home base repairs on arrival
+// and its view starts where a new one would.
+void PrepareSharedAreaObjects(GameApp& app) {
+    if (app.controlPanel) {
+        app.controlPanel->travelled = 1;
+        app.controlPanel->sceneFlag2 = 1;
+    }
+    if (app.areaBackdrop) {
+        app.areaBackdrop->viewX = kStartViewX;
+        app.areaBackdrop->viewY = kStartViewY;
+    }
+}
+}  // namespace
 
 void LoadGameScene::Frame(GameApp& app) {
     if (!app.gameState) {
@@ -28,6 +47,7 @@ void LoadGameScene::Frame(GameApp& app) {
 
     state.currentArea = 1;
     app.sceneFrame = SceneId::HomeBase;
+    PrepareSharedAreaObjects(app);
 
     if (!app.battleEngine) {
         app.battleEngine = std::make_unique<BattleEngine>();

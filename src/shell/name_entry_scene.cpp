@@ -1,6 +1,7 @@
 #include "shell/name_entry_scene.h"
 
 #include "battle/battle_engine.h"
+#include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
@@ -14,7 +15,8 @@ namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
 constexpr int kSlideStepper = 2;
 constexpr int32_t kSlideSpeed = 180;
-constexpr int kSceneSteppers = 5;
+// The application's steppers this scene steps; it drops them when it leaves.
+constexpr int kSceneSteppers[] = {0, 1, 2, 3, 5};
 constexpr int32_t kMp3Volume = -700;
 
 enum LeaveCode : uint8_t { kStay = 0, kToMenu = 1, kToStory = 5 };
@@ -87,7 +89,7 @@ void HandleButtons(GameApp& app, NameEntry& panel, uint8_t& leave) {
 
 void SlideIn(GameApp& app, NameEntry& panel) {
     if (!app.frameTimerArmed) return;
-    const uint8_t step = app.StepStepper(kSlideStepper, false, kSlideSpeed);
+    const uint8_t step = app.StepStepper(kSlideStepper, true, kSlideSpeed);
     panel.SlideStrips(step);
     panel.SpreadHand2(step);
     panel.SlideHand3(step);
@@ -141,6 +143,7 @@ void GoToStory(GameApp& app) {
     }
     app.gameState->storyStage = 1;
     app.SwitchScene(SceneId::Story);
+    if (app.controlPanel) app.controlPanel->areaTitleTimer = 1;
 }
 }  // namespace
 
@@ -153,7 +156,7 @@ void NameEntryScene::Enter(GameApp& app) {
         app.battleEngine.reset();
     }
     if (app.gameState) app.gameState->NewGameKeepingSound();
-    for (int k = 0; k < kSceneSteppers; ++k) app.Stepper(k).resetPending = 1;
+    for (int k : kSceneSteppers) app.Stepper(k).resetPending = 1;
 }
 
 void NameEntryScene::CreateMissing(GameApp& app) {
@@ -191,9 +194,10 @@ void NameEntryScene::ReloadArt(GameApp& app) {
 }
 
 // Left for the story or the menu: the options are read again next time,
-// and the panel keeps the name but not its art.
+// its steppers are made afresh, and the panel keeps the name but not its art.
 void NameEntryScene::Leave(GameApp& app) {
     app.optionsFile.reset();
+    for (int k : kSceneSteppers) app.steppers[k].reset();
     FreePanelArt();
 }
 

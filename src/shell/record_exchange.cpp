@@ -160,7 +160,8 @@ void CopyBuildingPositionsBack(const BattleEngine& engine, GameState& state) {
 
 void TakeEngineValuesForSave(const BattleEngine& engine, GameState& state) {
     CopyRobotCountsBack(engine, state);
-    for (int k = 0; k < kRecordedSkills; ++k) state.skillCharges[k] = engine.skillValues[k];
+    // The charges the skill bar fills and spends, as a region copies them back.
+    CopySkillChargesBack(engine, state);
     for (int b = 0; b < GameState::kWeaponPositions; ++b) state.weaponDamage[b] = engine.barrelDamage[b];
     state.volleyFlag = engine.volleySize;
 }

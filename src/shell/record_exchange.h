@@ -47,8 +47,9 @@ void CopyBackOnLeavingRegion(const BattleEngine& engine, GameState& state);
 void CopyBuildingPositionsBack(const BattleEngine& engine, GameState& state);
 
 // What the save takes from the engine before it writes the record: the
-// robots by rank, the skill values it spends, the barrel damages and the
-// volley. The weapon positions stay the record's own item ids.
+// robots by rank, the recorded skills' charges the skill bar spends, the
+// barrel damages and the volley. The weapon positions stay the record's
+// own item ids.
 void TakeEngineValuesForSave(const BattleEngine& engine, GameState& state);
 
 }  // namespace record_exchange

@@ -56,85 +56,72 @@ TEST_F(Arrival, NothingDamagedOpensNoReportAndSpendsNothing) {
     EXPECT_EQ(engine.shipShields, 40u);
     EXPECT_EQ(panel.travelled, 0);
     EXPECT_STREQ(panel.shipRepairHadText, "200");
-    EXPECT_STREQ(panel.shipRepairCostText, "0");
 }
 
-TEST_F(Arrival, ShipRepairDiscountCoversTheWholeRepair) {
-    state.shipArmor = 70;
-    state.bonusBlock.shipRepairDiscount = 50;
-    RepairOnArrival(state, engine, panel);
-    EXPECT_EQ(panel.repairsNotice, 1);
-    EXPECT_EQ(panel.shipRepairSaved, 30u);
-    EXPECT_EQ(panel.shipRepairCost, 0u);
-    EXPECT_EQ(panel.showShipSaved, 1);
-    EXPECT_EQ(state.resources[GameState::kShipMaterial], 200u);
-    EXPECT_EQ(state.shipArmor, 100u);
-    EXPECT_EQ(engine.shipArmor, 100u);
-    EXPECT_STREQ(panel.shipRepairSavedText, "30");
+// The ship's repair: the discount first, then the material, never below 0;
+// the armor is full afterwards whatever was paid.
+TEST_F(Arrival, ShipRepairsPaidSavedOrShort) {
+    const struct {
+        uint32_t armor, discount, material;
+        uint32_t cost, saved, materialAfter;
+        uint8_t shortOf, showSaved;
+    } cases[] = {
+        {70, 50, 200, 0, 30, 200, 0, 1},   // covered by the discount
+        {40, 10, 200, 50, 10, 150, 0, 1},  // part covered, the rest paid
+        {0, 0, 20, 100, 0, 0, 1, 1},       // all the material taken
+        {100, 0, 0, 0, 0, 0, 0, 0},        // nothing to repair
+    };
+    for (const auto& c : cases) {
+        state.shipArmor = c.armor;
+        state.bonusBlock.shipRepairDiscount = c.discount;
+        state.resources[GameState::kShipMaterial] = c.material;
+        RepairOnArrival(state, engine, panel);
+        SCOPED_TRACE(testing::Message() << "armor " << c.armor << ", discount " << c.discount);
+        EXPECT_EQ(panel.shipRepairCost, c.cost);
+        EXPECT_EQ(panel.shipRepairSaved, c.saved);
+        EXPECT_EQ(panel.shipRepairShort, c.shortOf);
+        EXPECT_EQ(panel.showShipSaved, c.showSaved);
+        EXPECT_EQ(state.resources[GameState::kShipMaterial], c.materialAfter);
+        EXPECT_EQ(state.shipArmor, 100u);
+        EXPECT_EQ(engine.shipArmor, 100u);
+    }
 }
 
-TEST_F(Arrival, ShipRepairPaidOrShort) {
-    state.shipArmor = 40;
-    state.bonusBlock.shipRepairDiscount = 10;
-    RepairOnArrival(state, engine, panel);
-    EXPECT_EQ(panel.shipRepairCost, 50u);
-    EXPECT_EQ(panel.shipRepairShort, 0);
-    EXPECT_EQ(state.resources[GameState::kShipMaterial], 150u);
-
-    state.shipArmor = 0;
-    state.resources[GameState::kShipMaterial] = 20;
-    state.bonusBlock.shipRepairDiscount = 0;
-    RepairOnArrival(state, engine, panel);
-    EXPECT_EQ(panel.shipRepairShort, 1);
-    EXPECT_EQ(state.resources[GameState::kShipMaterial], 0u) << "all of it is taken, never below 0";
-    EXPECT_EQ(state.shipArmor, 100u);
-    EXPECT_EQ(panel.shipRepairSaved, 0u) << "the earlier arrival's saving is not shown again";
-
-    state.shipArmor = 100;
-    RepairOnArrival(state, engine, panel);
-    EXPECT_EQ(panel.shipRepairShort, 0);
-    EXPECT_EQ(panel.shipRepairCost, 0u);
-}
-
-TEST_F(Arrival, SargeShortOfMaterialGainsWhatDiscountAndMaterialBuy) {
-    DamagedRobot(1, 10, 0);
-    state.bonusBlock.robotRepairDiscount = 5;
-    state.resources[GameState::kRobotMaterial] = 3;
-    RepairOnArrival(state, engine, panel);
-    EXPECT_EQ(panel.noRobotsDamaged, 0);
-    EXPECT_EQ(panel.repairsNotice, 1);
-    EXPECT_EQ(panel.robotRepairCost, 15u) << "20 less the discount of 5";
-    EXPECT_EQ(panel.robotRepairSaved, 5u);
-    EXPECT_EQ(panel.robotRepairShort, 1);
-    EXPECT_EQ(engine.robot.armor[1], 33u) << "5/2 + 3/2 = 2 + 1";
-    EXPECT_EQ(state.robotArmor[1], 33u);
-    EXPECT_EQ(state.resources[GameState::kRobotMaterial], 0u);
-    EXPECT_EQ(state.robotOperational[1], 1);
-    EXPECT_EQ(engine.robot.active[1], 1);
-    EXPECT_EQ(state.operationalByRank[1], 1) << "recounted from the record";
-    EXPECT_EQ(engine.robotTypeCounts[1], 1);
-    EXPECT_EQ(state.robotShields[1], 8u);
-    EXPECT_STREQ(panel.robotRepairHadText, "3");
-    EXPECT_STREQ(panel.robotRepairCostText, "15");
-}
-
+// A robot's repair costs 1, 2, 4 or 7 a point by rank; short of material it
+// gains what the discount and the material buy, if the material is above
+// its rank's threshold.
 TEST_F(Arrival, RobotRepairsByRankPriceAndThreshold) {
-    DamagedRobot(3, 10, 1);  // a General: 7 per point
-    RepairOnArrival(state, engine, panel);
-    EXPECT_EQ(panel.robotRepairCost, 70u);
-    EXPECT_EQ(state.resources[GameState::kRobotMaterial], 230u);
-    EXPECT_EQ(engine.robot.armor[1], 40u);
-    EXPECT_EQ(panel.robotRepairPartial, 1);
-    EXPECT_EQ(panel.robotRepairShort, 0);
-
-    DamagedRobot(3, 10, 0);
-    state.resources[GameState::kRobotMaterial] = 6;  // not above 6: a General gets nothing
-    RepairOnArrival(state, engine, panel);
-    EXPECT_EQ(panel.robotRepairShort, 1);
-    EXPECT_EQ(engine.robot.armor[1], 30u);
-    EXPECT_EQ(state.resources[GameState::kRobotMaterial], 6u);
-    EXPECT_EQ(state.robotOperational[1], 0) << "still broken";
-    EXPECT_EQ(panel.robotRepairSaved, 0u);
+    const struct {
+        uint32_t rank, discount, material;
+        uint8_t operational;
+        uint32_t cost, armorAfter, materialAfter;
+        uint8_t shortOf, operationalAfter;
+    } cases[] = {
+        {1, 5, 3, 0, 15, 33, 0, 1, 1},    // 20 less 5; gains 5/2 + 3/2
+        {3, 0, 300, 1, 70, 40, 230, 0, 1},
+        {3, 0, 6, 0, 70, 30, 6, 1, 0},    // not above 6: a General gets nothing
+    };
+    for (const auto& c : cases) {
+        DamagedRobot(c.rank, 10, c.operational);
+        state.bonusBlock.robotRepairDiscount = c.discount;
+        state.resources[GameState::kRobotMaterial] = c.material;
+        RepairOnArrival(state, engine, panel);
+        SCOPED_TRACE(testing::Message() << "rank " << c.rank << ", material " << c.material);
+        EXPECT_EQ(panel.noRobotsDamaged, 0);
+        EXPECT_EQ(panel.repairsNotice, 1);
+        EXPECT_EQ(panel.robotRepairCost, c.cost);
+        EXPECT_EQ(panel.robotRepairShort, c.shortOf);
+        EXPECT_EQ(engine.robot.armor[1], c.armorAfter);
+        EXPECT_EQ(state.robotArmor[1], c.armorAfter);
+        EXPECT_EQ(state.resources[GameState::kRobotMaterial], c.materialAfter);
+        EXPECT_EQ(state.robotOperational[1], c.operationalAfter);
+        EXPECT_EQ(engine.robot.active[1], c.operationalAfter);
+        EXPECT_EQ(state.operationalByRank[c.rank], c.operationalAfter) << "recounted from the record";
+        EXPECT_EQ(panel.robotRepairSaved, c.discount);
+        if (c.operationalAfter) {
+            EXPECT_EQ(state.robotShields[1], 8u) << "an operational robot's shields are refilled";
+        }
+    }
 }
 
 TEST(HomeHints, RulesInTheirOrder) {

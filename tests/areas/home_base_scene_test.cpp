@@ -1,272 +1,306 @@
-// The home base driven through the real game: a new game arrives there, a
-// bought building is placed, the ship flies out through the travel menu and
-// back, and the arrival repairs are paid.
+// The home base driven through the real game: a bought building placed and
+// upgraded, the screen buttons and the portal's travel menu under the mouse,
+// the advisor, the arrival title, the escape, and the arrival repairs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <string>
 
 #include "areas/area_session.h"
 #include "areas/base_placement.h"
 #include "areas/home_base_scene.h"
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
+#include "hud/advisor_bubble.h"
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
+#include "platform/image_codec.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
-#include "platform/shared_art.h"
-#include "platform/sprite_sheet.h"
 #include "shell/game_state.h"
 
 namespace {
 
+constexpr int32_t kPortalX = 532, kPortalY = -168;  // inside the main portal
+constexpr int32_t kMenuX = 400;
+int32_t MenuRowY(int row) { return 15 + 25 * (row - 1) + 8; }
+
 class HomeBaseGame : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(driver.Start());
-        driver.RunFrames(2);
-        driver.TapKey(key::kReturn);
-        ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
-        driver.TapKey(key::kN);
-        ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 50));
-        driver.TapKey(key::kReturn);
-        ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 50));
-        driver.RunFrames(5);
-    }
+    void SetUp() override { ASSERT_TRUE(driver.NewGameToHomeBase()); }
     GameApp& App() { return driver.App(); }
+    GameState& State() { return *driver.App().gameState; }
+    BattleEngine& Engine() { return *driver.App().battleEngine; }
     HomeBaseScene& Home() { return driver.SceneAs<HomeBaseScene>(SceneId::HomeBase); }
 
-    void MoveCursorTo(int32_t x, int32_t y) {
-        const MouseCursor& cursor = *App().cursor;
-        driver.MoveMouse(x - cursor.x, y - cursor.y);
+    void Click(int button = 0) {
+        driver.PressButton(button);
         driver.RunFrames(1);
-    }
-    void Click() {
-        driver.PressButton(0);
-        driver.RunFrames(1);
-        driver.ReleaseButton(0);
+        driver.ReleaseButton(button);
         driver.RunFrames(2);
     }
-    // Steers the ship toward a world point until the main portal reports a touch.
-    bool FlyOntoPortal(int32_t worldX, int32_t worldY) {
-        // On until well inside, so that a click on the menu does not steer it off.
+    // Steers the ship onto the main portal and on until well inside it,
+    // pointing above the control bar.
+    bool FlyOntoPortal() {
         int inside = 0;
         for (int frame = 0; frame < 400 && inside < 40; ++frame) {
-            if (App().battleEngine->portal.touched[0]) ++inside;
+            if (Engine().portal.touched[0]) ++inside;
             const AreaBackdrop& view = *App().areaBackdrop;
             const MouseCursor& cursor = *App().cursor;
-            // The point on screen, or the screen's edge toward it.
-            const int32_t x = std::clamp(worldX - view.viewX, 20, 780);
-            const int32_t y = std::clamp(worldY - view.viewY, 20, 580);
-            driver.MoveMouse(x - cursor.x, y - cursor.y);
+            driver.MoveMouse(std::clamp(kPortalX - view.viewX, 20, 780) - cursor.x,
+                             std::clamp(kPortalY - view.viewY, 20, 480) - cursor.y);
             driver.PressButton(0);
             driver.RunFrames(1);
         }
         driver.ReleaseButton(0);
         driver.RunFrames(1);
-        return App().battleEngine->portal.touched[0] != 0;
+        return Engine().portal.touched[0] != 0;
     }
-    void Shot(const std::string& name) { driver.Screenshot(std::string(OutDir()) + "/" + name); }
-    static const char* OutDir() {
-        const char* out = std::getenv("GAME_TEST_OUT");
-        return out ? out : "/tmp";
+    // Leaves the home base's fresh game for a saved one.
+    bool LoadRecord(const GameState& record) {
+        if (!driver.WriteSaveSlot(2, record)) return false;
+        driver.TapKey(key::kEscape);
+        driver.TapKey(key::kY);
+        return driver.RunUntilScene(SceneId::MainMenu, 10) && driver.LoadSlot(2);
     }
 
     GameDriver driver;
 };
 
-TEST_F(HomeBaseGame, NewGameArrivesWithItsThreeBuildings) {
-    GameApp& app = App();
-    ASSERT_NE(app.battleEngine, nullptr);
-    EXPECT_EQ(app.battleEngine->building.active[0], 1);
-    EXPECT_EQ(app.battleEngine->building.type[2], 11);
-    EXPECT_EQ(app.areaBackdrop->areaNumber, 1);
-    EXPECT_EQ(app.battleEngine->portal.exists[0], 1);
-    ASSERT_NE(app.sharedArt, nullptr);
-    EXPECT_GT(app.sharedArt->menuSheet->images[5].Width(), 0);
-    EXPECT_EQ(app.sharedArt->menuSheet->images[5].generation, GraphicsDevice::RendererGeneration());
-    EXPECT_EQ(app.battleEngine->buildingsSheet->images[0].generation, GraphicsDevice::RendererGeneration());
+// Pixels of a band of the screen (x0..x1, y0..y1) that, in any channel,
+// lie more than `tolerance` from the colour or from the other picture.
+struct Band {
+    int x0, y0, x1, y1;
+};
+template <class Differs>
+int CountPixels(const Image& picture, Band band, Differs differs) {
+    int count = 0;
+    for (int y = band.y0; y < band.y1; ++y) {
+        for (int x = band.x0; x < band.x1; ++x) count += differs(picture.pixels[static_cast<size_t>(y * picture.width + x)], x, y);
+    }
+    return count;
+}
+bool Apart(uint32_t a, uint32_t b, int tolerance) {
+    for (int shift = 0; shift < 24; shift += 8) {
+        if (std::abs(static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF)) > tolerance) return true;
+    }
+    return false;
 }
 
 TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
-    GameApp& app = App();
-    GameState& state = *app.gameState;
-    Shot("home_arrival.png");
-
     // Construct a Gold Lab (the fifth kind) on the stand-in page.
     driver.TapKey(key::kC);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
     for (int k = 0; k < 4; ++k) driver.TapKey(key::kDown);
-    Shot("home_construct.png");
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     driver.RunFrames(2);
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 700u);
-    EXPECT_EQ(state.buildingCount, 4u);
-    EXPECT_EQ(app.battleEngine->newBuildingPending, 1);
-    EXPECT_EQ(app.areaBackdrop->viewX, 400) << "placement starts with the view over the base";
-    MoveCursorTo(100, 100);
-    driver.RunFrames(2);
-    Shot("home_placing.png");
-
+    EXPECT_EQ(State().resources[GameState::kBuildingMaterial], 700u);
+    EXPECT_EQ(Engine().newBuildingPending, 1);
+    EXPECT_EQ(App().areaBackdrop->viewX, 400) << "placement starts with the view over the base";
+    driver.PointAt(100, 100);
     Click();
-    EXPECT_EQ(app.battleEngine->newBuildingPending, 0) << "dropped on a free spot";
-    EXPECT_EQ(state.buildingExists[3], 1);
-    EXPECT_EQ(state.buildingKinds[3], 4);
-    EXPECT_EQ(state.buildingX[3], 500);
-    EXPECT_EQ(state.buildingY[3], -900);
-    EXPECT_EQ(state.bonusBlock.goldBonus, 12u);
+    EXPECT_EQ(Engine().newBuildingPending, 0) << "dropped on a free spot";
+    EXPECT_EQ(State().buildingKinds[3], 4);
+    EXPECT_EQ(State().buildingX[3], 500);
+    EXPECT_EQ(State().buildingY[3], -900);
+    EXPECT_EQ(State().bonusBlock.goldBonus, 12u);
     driver.RunFrames(5);
-
-    // Select it: the building box shows its rows.
-    MoveCursorTo(130, 130);
+    driver.PointAt(130, 130);
     Click();
-    EXPECT_EQ(app.battleEngine->hoveredBuilding, 4);
-    Shot("home_selected.png");
+    EXPECT_EQ(Engine().hoveredBuilding, 4) << "selected: the building box shows its rows";
 
     // Out through the portal's travel menu to the Border Area.
-    ASSERT_TRUE(FlyOntoPortal(532, -168));
-    driver.RunFrames(2);
-    Shot("home_travel_menu.png");
-    MoveCursorTo(400, 72);  // row 3 "3. Border Area"
-    Click();
+    ASSERT_TRUE(FlyOntoPortal());
+    driver.PointAt(kMenuX, MenuRowY(3));
+    Click(1);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::EarthSystem, 5));
     driver.RunFrames(30);
-    EXPECT_EQ(app.areaBackdrop->areaNumber, 2);
-    Shot("home_region_area2.png");
+    EXPECT_EQ(App().areaBackdrop->areaNumber, 2);
 
     // Damaged out there; home again through the Border Area's own menu.
-    ASSERT_GE(state.shipArmorMax, 4u);
-    state.shipArmor = app.battleEngine->shipArmor = state.shipArmorMax - 4;
-    const uint32_t shipMaterial = state.resources[GameState::kShipMaterial];
-    ASSERT_TRUE(FlyOntoPortal(532, -168));
-    driver.RunFrames(2);
-    MoveCursorTo(380, 22);  // row 1 "1. Your Home Base"
-    Click();
+    State().shipArmor = Engine().shipArmor = State().shipArmorMax - 4;
+    const uint32_t shipMaterial = State().resources[GameState::kShipMaterial];
+    ASSERT_TRUE(FlyOntoPortal());
+    driver.PointAt(kMenuX, MenuRowY(1));
+    Click(1);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     driver.RunFrames(3);
-    EXPECT_EQ(state.shipArmor, state.shipArmorMax) << "repaired on arrival";
-    EXPECT_EQ(state.resources[GameState::kShipMaterial], shipMaterial - 4);
-    EXPECT_EQ(app.controlPanel->shipRepairCost, 4u);
-    EXPECT_EQ(app.controlPanel->repairsNotice, 1);
-    EXPECT_EQ(app.controlPanel->travelled, 0);
-    EXPECT_EQ(app.battleEngine->building.active[3], 1) << "the new building is still there";
-    driver.RunFrames(20);
-    Shot("home_back.png");
+    EXPECT_EQ(State().shipArmor, State().shipArmorMax) << "repaired on arrival";
+    EXPECT_EQ(State().resources[GameState::kShipMaterial], shipMaterial - 4);
+    EXPECT_EQ(App().controlPanel->repairsNotice, 1);
+    EXPECT_EQ(Engine().building.active[3], 1) << "the new building is still there";
+
+    // The report opens from its notice; Backspace closes it before it offers to save.
+    driver.PointAt(520, 50);
+    Click();
+    ASSERT_EQ(App().controlPanel->repairsOpen, 1);
+    driver.TapKey(key::kBack);
+    EXPECT_EQ(App().controlPanel->repairsOpen, 0);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    driver.TapKey(key::kBack);
+    EXPECT_TRUE(App().IsCurrent(SceneId::SaveQuit));
+}
+
+// A screen button acts at once when the pointer leaves it still held, on
+// the release when it stays on it, and never for a press begun elsewhere.
+TEST_F(HomeBaseGame, ScreenButtonsActWhenLeftOrReleasedAfterAPressOnThem) {
+    constexpr int32_t kBuildingsX = 300, kBarY = 585;
+    driver.PointAt(kBuildingsX, kBarY);
+    driver.PressButton(0);
+    driver.RunFrames(3);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase)) << "held on the button, it waits";
+    driver.PointAt(400, 300);
+    EXPECT_TRUE(App().IsCurrent(SceneId::Buildings)) << "dragged off, it acts";
+    driver.ReleaseButton(0);
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+
+    driver.PointAt(kBuildingsX, kBarY);
+    Click();
+    EXPECT_TRUE(App().IsCurrent(SceneId::Buildings));
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+
+    driver.PointAt(400, 300);
+    driver.PressButton(0);
+    driver.RunFrames(1);
+    driver.PointAt(kBuildingsX, kBarY);
+    driver.ReleaseButton(0);
+    driver.RunFrames(2);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase)) << "a press begun elsewhere";
+}
+
+// The travel menu takes its row as the button goes down and acts only on a
+// release over it; locked rows look like the others and light up too.
+TEST_F(HomeBaseGame, TheTravelMenuActsOnAReleaseOverThePressedRowOnly) {
+    ASSERT_TRUE(FlyOntoPortal());
+    driver.PointAt(kMenuX, MenuRowY(9));
+    driver.RunFrames(2);
+    EXPECT_TRUE(driver.MatchesReference("areas", "home_travel_menu"));
+    Image row9Lit, row8Lit;
+    ASSERT_TRUE(App().graphics.ReadBackBuffer(row9Lit));
+    const int rowTextPixels = CountPixels(row9Lit, {310, 90, 570, 112},
+                                          [](uint32_t p, int, int) { return !Apart(p, 0xE6E6E6, 12); });
+    EXPECT_GT(rowTextPixels, 60) << "locked row 4 in the rows' colour";
+    driver.PointAt(kMenuX, MenuRowY(8));
+    ASSERT_TRUE(App().graphics.ReadBackBuffer(row8Lit));
+    const int changed = CountPixels(row9Lit, {260, 218, 390, 240}, [&row8Lit](uint32_t p, int x, int y) {
+        return Apart(p, row8Lit.pixels[static_cast<size_t>(y * row8Lit.width + x)], 30);
+    });
+    EXPECT_GT(changed, 1500) << "locked row 9 lit while hovered";
+
+    driver.PointAt(kMenuX, MenuRowY(2));
+    driver.PressButton(1);
+    driver.RunFrames(1);
+    driver.PointAt(kMenuX, MenuRowY(3));
+    driver.ReleaseButton(1);
+    driver.RunFrames(2);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase)) << "pressed on the Shop, released on the Border Area";
+    driver.PointAt(kMenuX, MenuRowY(4));
+    Click(1);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase)) << "a locked row never acts";
+    driver.PointAt(kMenuX, MenuRowY(3));
+    Click(1);
+    EXPECT_TRUE(driver.RunUntilScene(SceneId::EarthSystem, 5));
 }
 
 TEST_F(HomeBaseGame, SecondSetMenuLeadsToAGivenQuestsAreaWithItsClockRestarted) {
-    GameApp& app = App();
-    GameState& state = *app.gameState;
-    state.questSet = 2;
-    for (uint8_t& quest : state.questStates) quest = 0;
-    state.questStates[10] = 1;  // quest 23 given: row 8, Dunmark
-    Home().Session().clockRestart = 0;
+    GameState record = State();
+    record.questSet = 2;
+    for (uint8_t& quest : record.questStates) quest = 0;
+    record.questStates[10] = 1;  // quest 23 given: row 8, Dunmark
+    ASSERT_TRUE(LoadRecord(record));
     Home().Session().clockMark = 55;
-    ASSERT_TRUE(FlyOntoPortal(532, -168));
-    driver.RunFrames(2);
-    Shot("home_travel_menu_set2.png");
-    MoveCursorTo(400, 97);  // row 4, not given yet: nothing happens
-    Click();
-    EXPECT_EQ(app.sceneFrame, SceneId::HomeBase);
-    MoveCursorTo(400, 197);  // row 8
-    Click();
+    ASSERT_TRUE(FlyOntoPortal());
+    driver.PointAt(kMenuX, MenuRowY(8));
+    Click(1);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Invasions, 5));
-    EXPECT_EQ(app.areaBackdrop->areaNumber, 19);
-    EXPECT_EQ(app.areaBackdrop->viewX, 1120);
-    EXPECT_EQ(app.areaBackdrop->viewY, -620);
+    EXPECT_EQ(App().areaBackdrop->areaNumber, 19);
+    EXPECT_EQ(App().areaBackdrop->viewX, 1120);
+    EXPECT_EQ(App().areaBackdrop->viewY, -620);
     EXPECT_EQ(Home().Session().clockMark, 0u);
     EXPECT_EQ(Home().Session().secondsInArea, 0u) << "the clock started again, without the 55 carried";
 }
 
+// With no hint rule holding the advisor keeps its bubble, without an arrow.
+TEST_F(HomeBaseGame, TheAdvisorKeepsItsBubbleWhenNoHintApplies) {
+    GameState record = State();
+    record.shipUpgradeCost = 1000;
+    record.resources[GameState::kBuildingMaterial] = 100;
+    record.resources[GameState::kRobotMaterial] = 299;
+    record.buildingLevels[2] = 1;
+    record.questStates[0] = 2;
+    ASSERT_TRUE(LoadRecord(record));
+    driver.RunFrames(3);
+    const AdvisorBubble& advisor = *App().advisor;
+    EXPECT_EQ(advisor.bubbleShown, 1);
+    EXPECT_EQ(advisor.hintIndex, 4u);
+    EXPECT_EQ(advisor.arrowShown, 0);
+}
+
 TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
-    GameApp& app = App();
-    GameState& state = *app.gameState;
     driver.TapKey(key::kC);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
     driver.TapKey(key::kDown);
     driver.TapKey(key::kDown);  // Ship Repair
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
-    EXPECT_EQ(state.constructionCosts[3], 400u);
+    EXPECT_EQ(State().constructionCosts[3], 400u);
 
     // A drop onto the Robot Factory (screen 270, 320 with the view at 400, -1000) is refused.
-    MoveCursorTo(280, 330);
+    driver.PointAt(280, 330);
     Click();
-    EXPECT_EQ(app.battleEngine->newBuildingPending, 1);
-    EXPECT_NE(app.battleEngine->blockedTimer, 0);
-    Shot("home_blocked.png");
-
-    MoveCursorTo(700, 20);
+    EXPECT_EQ(Engine().newBuildingPending, 1);
+    EXPECT_NE(Engine().blockedTimer, 0);
+    driver.PointAt(700, 20);
     EXPECT_EQ(Home().Placement().cancelHover, 1);
-    Shot("home_cancel_hover.png");
     Click();
-    EXPECT_EQ(app.battleEngine->newBuildingPending, 0);
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 900u);
-    EXPECT_EQ(state.buildingCount, 3u);
-    EXPECT_EQ(state.constructionCosts[3], 200u);
-    EXPECT_EQ(state.constructionCosts[2], 200u);
-    EXPECT_EQ(state.constructionSteps[2], 200u);
+    EXPECT_EQ(Engine().newBuildingPending, 0);
+    EXPECT_EQ(State().resources[GameState::kBuildingMaterial], 900u);
+    EXPECT_EQ(State().buildingCount, 3u);
+    EXPECT_EQ(State().constructionCosts[3], 200u);
+    EXPECT_EQ(State().constructionCosts[2], 200u);
 }
 
-TEST_F(HomeBaseGame, BackspaceClosesTheRepairsWindowBeforeItOffersToSave) {
-    GameApp& app = App();
-    app.controlPanel->repairsOpen = 1;
-    driver.TapKey(key::kBack);
-    EXPECT_EQ(app.controlPanel->repairsOpen, 0);
-    EXPECT_EQ(app.sceneFrame, SceneId::HomeBase);
-    driver.TapKey(key::kBack);
-    EXPECT_EQ(app.sceneFrame, SceneId::SaveQuit);
-    EXPECT_EQ(app.gameState->location, 1u);
-}
-
+// The arrival title's bars close in on the ship; an escape flies without them.
 TEST_F(HomeBaseGame, EmergencyEscapeTurnsRoundAndLandsInTheMiddle) {
-    GameApp& app = App();
-    BattleEngine& engine = *app.battleEngine;
+    for (int frame = 0; frame < 60 && App().controlPanel->areaTitleTimer < 4; ++frame) driver.RunFrames(1);
+    EXPECT_TRUE(driver.MatchesReference("areas", "home_arrival_bars"));
+    BattleEngine& engine = Engine();
     driver.TapKey(key::kF1);
-    EXPECT_EQ(engine.emergencyEscape, 1);
+    ASSERT_EQ(engine.emergencyEscape, 1);
+    ASSERT_NE(App().controlPanel->areaTitleTimer, 0);
+    EXPECT_TRUE(driver.MatchesReference("areas", "home_escape_title"));
     bool turned = false;
-    uint8_t headingOut = 0;
     for (int frame = 0; frame < 600 && engine.emergencyEscape != 0; ++frame) {
         const uint8_t before = engine.heading;
         driver.RunFrames(1);
         if (engine.escapeReturn && !turned) {
             turned = true;
-            headingOut = before;
-            EXPECT_EQ(engine.heading, (headingOut + 32) % 64) << "half a turn";
-            EXPECT_NE(app.controlPanel->travelTimer, 0) << "\"Going anywhere?\"";
-            EXPECT_EQ(app.gameState->shipDestroyed, 1);
+            EXPECT_EQ(engine.heading, (before + 32) % 64) << "half a turn";
+            EXPECT_NE(App().controlPanel->travelTimer, 0) << "\"Going anywhere?\"";
+            EXPECT_EQ(State().shipDestroyed, 1);
         }
     }
-    EXPECT_TRUE(turned) << "the ship turned back at the end of the outward flight";
-    EXPECT_EQ(engine.emergencyEscape, 0);
+    EXPECT_TRUE(turned);
     EXPECT_EQ(engine.shipX, 368);
     EXPECT_EQ(engine.shipY, 310);
-    EXPECT_EQ(app.gameState->shipDestroyed, 0);
-    EXPECT_EQ(app.gameState->energy, app.gameState->energyMax);
+    EXPECT_EQ(State().shipDestroyed, 0);
 }
 
 TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
-    GameApp& app = App();
-    GameState& state = *app.gameState;
     // The General Repair of a new base stands at (630, -600); the view is (30, -620).
-    MoveCursorTo(630 - app.areaBackdrop->viewX + 20, -600 - app.areaBackdrop->viewY + 20);
+    driver.PointAt(630 - 30 + 20, -600 + 620 + 20);
     Click();
-    ASSERT_EQ(app.battleEngine->hoveredBuilding, 2);
-    MoveCursorTo(700, 60);  // the Upgrade row
-    driver.RunFrames(1);
-    EXPECT_EQ(app.battleEngine->upgradeHover, 1);
-    Shot("home_upgrade_hover.png");
+    ASSERT_EQ(Engine().hoveredBuilding, 2);
+    driver.PointAt(700, 60);  // the Upgrade row
+    EXPECT_EQ(Engine().upgradeHover, 1);
     Click();
-    EXPECT_EQ(state.buildingLevels[1], 1);
-    EXPECT_EQ(state.bonusBlock.shipRepairDiscount, 3u);
-    EXPECT_EQ(state.bonusBlock.robotRepairDiscount, 1u);
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 800u);
-    EXPECT_EQ(app.battleEngine->hoveredBuilding, 2) << "the box stays on the upgraded building";
     driver.RunFrames(3);
-    EXPECT_EQ(state.buildingLevels[1], 1) << "one upgrade per press";
+    EXPECT_EQ(State().buildingLevels[1], 1) << "one upgrade per press";
+    EXPECT_EQ(State().bonusBlock.shipRepairDiscount, 3u);
+    EXPECT_EQ(State().resources[GameState::kBuildingMaterial], 800u);
+    EXPECT_EQ(Engine().hoveredBuilding, 2) << "the box stays on the upgraded building";
 
     // Placing: the arrow keys scroll the view, held inside the base.
     driver.TapKey(key::kC);
@@ -274,37 +308,17 @@ TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     driver.RunFrames(2);
-    const int32_t viewX = app.areaBackdrop->viewX;
+    const int32_t viewX = App().areaBackdrop->viewX;
     driver.PressKey(key::kRight);
     driver.RunFrames(30);
     driver.ReleaseKey(key::kRight);
-    EXPECT_GT(app.areaBackdrop->viewX, viewX);
-    EXPECT_LE(app.areaBackdrop->viewX, 736);
+    EXPECT_GT(App().areaBackdrop->viewX, viewX);
     driver.PressKey(key::kDown);
     driver.RunFrames(200);
     driver.ReleaseKey(key::kDown);
-    EXPECT_EQ(app.areaBackdrop->viewY, -536);
-    MoveCursorTo(780, 300);
-    EXPECT_LE(app.cursor->x, 726) << "the carried building stays where it can be dropped";
-}
-
-TEST_F(HomeBaseGame, NewRobotIsShownAtItsFactoryUntilItFliesOut) {
-    GameApp& app = App();
-    BattleEngine& engine = *app.battleEngine;
-    engine.newRobotPending = 1;
-    engine.newRobotType = 0;
-    engine.newRobotSlot = 1;
-    engine.newRobotScale = 0.2f;
-    driver.RunFrames(1);
-    EXPECT_EQ(engine.newRobotPending, 2);
-    EXPECT_EQ(engine.newRobotX, 700);
-    EXPECT_EQ(engine.newRobotY, -660);
-    EXPECT_EQ(app.areaBackdrop->viewX, 300);
-    EXPECT_EQ(app.areaBackdrop->viewY, -960);
-    driver.RunFrames(4);
-    Shot("home_new_robot.png");
-    for (int frame = 0; frame < 300 && engine.newRobotPending; ++frame) driver.RunFrames(1);
-    EXPECT_EQ(engine.newRobotPending, 0) << "the robot flew out";
+    EXPECT_EQ(App().areaBackdrop->viewY, -536);
+    driver.PointAt(780, 300);
+    EXPECT_LE(App().cursor->x, 726) << "the carried building stays where it can be dropped";
 }
 
 }  // namespace

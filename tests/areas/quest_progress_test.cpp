@@ -100,16 +100,15 @@ TEST_F(QuestTest, ConvoyFinishesBeyondMinus9900AndIsGuardedBeyondMinus9300) {
     }
 }
 
-TEST_F(QuestTest, TheMonsterQuestNeedsOnlyEnemySlotZeroGone) {
+// The monster quest needs only enemy slot 0 gone; a quest counts only in
+// its own area and only while active.
+TEST_F(QuestTest, TheMonsterQuestAndQuestsOutsideTheirAreaOrState) {
     Prepare(26, 11);
     Engine().enemy.active[0] = 1;
     Engine().enemy.active[5] = 1;
     EXPECT_EQ(Check(0), 0);
     Engine().enemy.active[0] = 0;
     EXPECT_EQ(Check(0), 11);
-}
-
-TEST_F(QuestTest, AQuestCountsOnlyInItsAreaWhileActive) {
     Prepare(18, 7);
     State().questStates[6] = 2;
     EXPECT_EQ(Check(100), 0);
@@ -139,15 +138,11 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     EXPECT_EQ(state.skillLevels[4], hardArmorLevel + 1);
     EXPECT_EQ(Engine().skillCharges[4], engineCharge + 10);
     const uint32_t benefit = state.skillBenefits[4];
-    EXPECT_STREQ(Panel().giftTexts[0], "400");
     EXPECT_EQ(state.questStates[2], 2);
     EXPECT_EQ(state.questStates[3], 1) << "quest 4 follows quest 3";
     EXPECT_EQ(state.questUpdated[2], 1);
-    EXPECT_EQ(state.questsUpdatedAny, 1);
     EXPECT_EQ(state.questJingle, 1);
     EXPECT_EQ(Panel().questGifts, 1);
-    EXPECT_EQ(Panel().giftQuest, 3u);
-    EXPECT_EQ(Engine().QuestDoneEvent, 0);
 
     // The same event again, the quest being done, changes nothing.
     const uint32_t goldAfter = state.resources[GameState::kGold];

@@ -302,13 +302,15 @@ TEST_P(SkillTest, AJingleWithMusicOffDoesNotHoldBackTheEventSounds) {
     EXPECT_EQ(Plays(Area(), AreaSound::EnemyFire), before + 1);
 }
 
-TEST_P(SkillTest, ScreenButtonsActOnReleaseOrWhenDraggedOff) {
-    // The Quests button of the bar: press and release on it.
-    App().controlPanel->hoverCode = 0;
+// The Quests button pressed and dragged off while held acts at once.
+TEST_P(SkillTest, AScreenButtonActsWhenDraggedOff) {
     const uint32_t stamps = Plays(Area(), AreaSound::Stamp);
-    Panel().clickedCode = 4;
-    Panel().hoverCode = 4;
-    PointAt(5, 5);  // the pointer left the button: acts at once
+    PointAt(360, 585);
+    driver_.PressButton(0);
+    RunFrames(2);
+    EXPECT_EQ(App().sceneFrame, GetParam().scene);
+    PointAt(360, 300);
+    driver_.ReleaseButton(0);
     EXPECT_EQ(App().sceneFrame, SceneId::Quests);
     EXPECT_EQ(Plays(Area(), AreaSound::Stamp), stamps + 1);
 }
@@ -325,21 +327,4 @@ TEST_F(RegionTest, BoughtAlliesFollowTheShipInAndTheColonyKeepsItsPlace) {
     EXPECT_NE(engine.ally.x[30], 832 + engine.ally.offsetX[30] + 400) << "quest units stay where their quest needs them";
     EXPECT_EQ(engine.allyFlags[3], 2);
     EXPECT_EQ(State().allyFlags[3], 1) << "the record's flags are never written back";
-}
-
-TEST_F(RegionTest, AfterADeviceResetTheAreaShowsLoadingAndReloadsItsArt) {
-    EnterArea(2, 200, -600);
-    RunFrames(2);
-    const uint32_t loading = App().loadingScreens;
-    driver_.LoseDevice();
-    RunFrames(2);
-    EXPECT_EQ(App().deviceLost, 1);
-    EXPECT_EQ(Panel().sheet, nullptr) << "the panel's art was released";
-    driver_.RestoreDevice();
-    RunFrames(2);
-    EXPECT_EQ(App().deviceLost, 0);
-    EXPECT_EQ(App().loadingScreens, loading + 1);
-    EXPECT_NE(Panel().sheet, nullptr);
-    EXPECT_NE(Engine().shotsSheet, nullptr);
-    EXPECT_TRUE(driver_.Screenshot(OutPath("region_after_reset.png")));
 }

@@ -37,32 +37,13 @@ protected:
 };
 }  // namespace
 
-TEST_F(TravelTest, PortalsArePlacedByAreaAndSlotFourNeverExists) {
-    EnterArea(4, 1120, -620);
-    EXPECT_EQ(Engine().portal.exists[3], 1);
-    EXPECT_EQ(Engine().portal.x[3], 1400);
-    EXPECT_EQ(Engine().portal.y[3], -700);
-    EXPECT_EQ(Engine().portal.exists[4], 0);
-    for (int area : {5, 8}) {
-        Region().loadPending = 1;
-        Backdrop().areaNumber = area;
-        RunFrames(1);
-        EXPECT_EQ(Engine().portal.exists[0], 1) << area;
-        EXPECT_EQ(Engine().portal.exists[1], 0) << area;
-    }
-}
-
 TEST_F(TravelTest, BeforeQuestOneTheBorderHubOffersOnlyItsFirstThreeRows) {
     EnterArea(2, 200, -600);
     const RegionData& region = EarthSystemRegion();
     EXPECT_TRUE(ViewTravelRow(App(), region, 2, 1).active);
     EXPECT_TRUE(ViewTravelRow(App(), region, 2, 3).current);
-    for (int row = 4; row <= 9; ++row) {
-        TravelRowView view = ViewTravelRow(App(), region, 2, row);
-        EXPECT_FALSE(view.active) << row;
-        EXPECT_EQ(view.text[0], '0' + row);
-        EXPECT_STREQ(view.text + 1, ".  -- Inactive");
-    }
+    for (int row = 4; row <= 9; ++row) EXPECT_FALSE(ViewTravelRow(App(), region, 2, row).active) << row;
+    EXPECT_STREQ(ViewTravelRow(App(), region, 2, 5).text, "5.  -- Inactive");
     EXPECT_TRUE(ViewTravelRow(App(), region, 12, 4).active) << "row 4 is always open in the later hubs";
     EXPECT_TRUE(ViewTravelRow(App(), region, 4, 4).current) << "the hub the ship is in, quest 1 or not";
     EXPECT_STREQ(ViewTravelRow(App(), region, 4, 9).text, "9.  -- Inactive");
@@ -83,8 +64,6 @@ TEST_F(TravelTest, TheMenuActsOnReleaseOverThePressedRowOnly) {
     State().questStates[3] = 2;  // quest 4 done: Earth Area open
     State().questStates[5] = 2;  // quest 6 done: Pirates Area open
     StandOnPortal(0);
-    PointAt(400, 15 + 25 * 4 + 10);
-    EXPECT_TRUE(driver_.Screenshot(OutPath("region_travel_menu_hub4.png")));
     PressAndRelease(5, 6);
     EXPECT_EQ(Backdrop().areaNumber, 4) << "pressed on row 5, released on row 6";
     PressAndRelease(5, 5);

@@ -12,19 +12,25 @@
 #include <sstream>
 
 #include "app/game_scenes.h"
+#include "platform/data_blob.h"
+#include "platform/image_codec.h"
 #include "platform/key_codes.h"
+#include "platform/mouse_cursor.h"
 #include "shell/game_state.h"
 #include "shell/game_state_assign.h"
 #include "shell/game_state_dump.h"
+#include "shell/save_file.h"
 #include "shell/scene_set.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-// The stand-in art built next to the tests, unless GAME_DIR says otherwise.
+// The stand-in art built next to the tests, unless GAME_DIR says otherwise:
+// build/game seen from the build directory or from the source tree.
 std::string StandInGameDir() {
     const char* dir = std::getenv("GAME_DIR");
-    return dir ? dir : "build/game";
+    if (dir) return dir;
+    return fs::is_directory("game/Art") ? "game" : "build/game";
 }
 
 bool ParseKeyName(const std::string& name, int& code) {
@@ -184,7 +190,7 @@ void GameDriver::PrepareGameDir(const Options& options) {
             std::exit(2);
         }
         gameDir_ = pattern;
-        removeDir_ = !options.keepGameDir;
+        removeDir_ = true;
     } else {
         gameDir_ = fs::absolute(options.gameDir).string();
         fs::create_directories(gameDir_);
@@ -328,8 +334,83 @@ bool GameDriver::SetField(const std::string& name, const std::string& values) {
 
 void GameDriver::SwitchToScene(SceneId scene) { app_->SwitchScene(scene); }
 
+::testing::AssertionResult GameDriver::MatchesReference(const std::string& suite, const std::string& name,
+                                                        int tolerance, double maxMismatch) {
+    auto env = [](const char* key, const char* fallback) {
+        const char* value = std::getenv(key);
+        return fs::path(value ? value : fallback);
+    };
+    const fs::path outDir = fs::absolute(fs::path(previousDir_) / env("GAME_TEST_OUT", "test-out"));
+    const fs::path refPath =
+        fs::absolute(fs::path(previousDir_) / env("GAME_SOURCE_DIR", ".")) / "tests" / suite / "ref" / (name + ".png");
+    const fs::path outPath = outDir / (name + ".png");
+    if (!Screenshot(outPath.string())) return ::testing::AssertionFailure() << "no screenshot";
+    Image actual, expected;
+    if (!LoadImageFile(outPath.string(), actual)) return ::testing::AssertionFailure() << "cannot read " << outPath;
+    if (std::getenv("GAME_UPDATE_REFS") && std::string(std::getenv("GAME_UPDATE_REFS")) == "1") {
+        fs::create_directories(refPath.parent_path());
+        fs::copy_file(outPath, refPath, fs::copy_options::overwrite_existing);
+        return ::testing::AssertionSuccess();
+    }
+    if (!LoadImageFile(refPath.string(), expected)) return ::testing::AssertionFailure() << "no reference " << refPath;
+    if (expected.width != actual.width || expected.height != actual.height) {
+        return ::testing::AssertionFailure() << "size differs from " << refPath;
+    }
+    long mismatched = 0;
+    for (size_t i = 0; i < actual.pixels.size(); ++i) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            const int a = static_cast<int>(actual.pixels[i] >> shift & 0xFF);
+            const int e = static_cast<int>(expected.pixels[i] >> shift & 0xFF);
+            if (std::abs(a - e) > tolerance) {
+                ++mismatched;
+                break;
+            }
+        }
+    }
+    if (mismatched > static_cast<long>(maxMismatch * static_cast<double>(actual.pixels.size()))) {
+        return ::testing::AssertionFailure() << mismatched << " pixels differ from " << refPath << "; see " << outPath;
+    }
+    return ::testing::AssertionSuccess();
+}
+
 void GameDriver::LoseDevice() { app_->graphics.ForceState(DeviceState::Lost); }
 void GameDriver::RestoreDevice() { app_->graphics.ForceState(DeviceState::NotReset); }
+
+bool GameDriver::ToMainMenu() {
+    if (!Start()) return false;
+    RunFrames(2);
+    TapKey(key::kReturn);
+    return RunUntilScene(SceneId::MainMenu, 20);
+}
+
+bool GameDriver::NewGameToHomeBase() {
+    if (!ToMainMenu()) return false;
+    TapKey(key::kN);
+    if (!RunUntilScene(SceneId::NameEntry, 20)) return false;
+    TapKey(key::kReturn);
+    return RunUntilScene(SceneId::HomeBase, 20);
+}
+
+bool GameDriver::LoadSlot(int slot) {
+    TapKey(key::kL);
+    if (!RunUntilScene(SceneId::LoadGamePicker, 20)) return false;
+    TapKey(static_cast<uint8_t>(key::k1 + slot - 1));
+    return RunUntilScene(SceneId::HomeBase, 20);
+}
+
+bool GameDriver::WriteSaveSlot(int slot, const GameState& record) {
+    const char* path = save_file::SlotPath(slot);
+    DataBlob blob;
+    if (!path || !blob.Alloc(save_file::kBodyBytes)) return false;
+    save_file::Encode(record, blob.Data());
+    return blob.WriteFile(path) == 1;
+}
+
+void GameDriver::PointAt(int x, int y) {
+    const MouseCursor& cursor = *app_->cursor;
+    MoveMouse(x - cursor.x, y - cursor.y);
+    RunFrames(1);
+}
 
 std::string GameDriver::DumpState() const {
     return app_->gameState ? DumpGameState(*app_->gameState) : std::string();

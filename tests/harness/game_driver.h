@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -7,6 +9,8 @@
 #include "platform/clock.h"
 #include "shell/game_app.h"
 #include "shell/scene_id.h"
+
+class GameState;
 
 // One scripted action, run at the start of its frame.
 struct DriverAction {
@@ -51,7 +55,6 @@ public:
     struct Options {
         std::string gameDir;       // empty: a fresh temporary directory
         uint32_t msPerFrame = 16;
-        bool keepGameDir = false;  // leave a temporary directory behind
     };
 
     GameDriver();
@@ -82,8 +85,27 @@ public:
     // stderr) when the field or the values do not fit.
     bool SetField(const std::string& name, const std::string& values);
     void SwitchToScene(SceneId scene);
+
+    // Compares the screen with tests/<suite>/ref/<name>.png: a pixel matches
+    // when every channel is within the tolerance; a small share may differ.
+    // The picture goes to GAME_TEST_OUT/<name>.png; with GAME_UPDATE_REFS=1
+    // the reference is rewritten instead.
+    ::testing::AssertionResult MatchesReference(const std::string& suite, const std::string& name,
+                                                int tolerance = 24, double maxMismatch = 0.005);
     void LoseDevice();
     void RestoreDevice();
+
+    // Ways into the game as a player takes them, each false when the
+    // expected scene did not come. From the title: Return to the main menu.
+    bool ToMainMenu();
+    // From the title: a new game with the default name, into the home base.
+    bool NewGameToHomeBase();
+    // From the main menu: L, then the slot's key, into the home base.
+    bool LoadSlot(int slot);
+    // Writes the record as the save file of a slot, as the save scene would.
+    bool WriteSaveSlot(int slot, const GameState& record);
+    // Moves the cursor to (x, y) and runs a frame.
+    void PointAt(int x, int y);
 
     GameApp& App() { return *app_; }
     // The scene object that serves `id`, as its own class.

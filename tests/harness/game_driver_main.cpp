@@ -15,7 +15,7 @@ namespace {
 void Usage() {
     std::fprintf(stderr,
                  "usage: game-driver [--frames N] [--script FILE] [--screenshot FRAME:FILE.png]...\n"
-                 "                   [--lose-device FRAME] [--restore-device FRAME] [--dump FILE]\n"
+                 "                   [--dump FILE]\n"
                  "                   [--game-dir DIR] [--ms-per-frame MS]\n");
 }
 
@@ -70,11 +70,6 @@ int main(int argc, char** argv) {
                 Usage();
                 return 2;
             }
-            actions.push_back(action);
-        } else if (arg == "--lose-device" || arg == "--restore-device") {
-            DriverAction action;
-            action.kind = arg == "--lose-device" ? DriverAction::Kind::LoseDevice : DriverAction::Kind::RestoreDevice;
-            action.frame = static_cast<uint32_t>(std::strtoul(value, nullptr, 10));
             actions.push_back(action);
         } else if (arg == "--dump") {
             dumpPath = value;

@@ -143,31 +143,6 @@ TEST(AreaShapesSetup, EachShapePlacesItsRowsAndWalls) {
     }
 }
 
-TEST(AreaShapesSetup, WallPiecesFollowTheirRunsInOrder) {
-    AreaBackdrop b;
-    b.areaNumber = 16;
-    b.SetupArea(1);
-    EXPECT_EQ(b.wallXA[4], 2508);
-    EXPECT_EQ(b.wallYA[4], -42);
-    EXPECT_EQ(b.wallXA[5], 460);
-    EXPECT_EQ(b.wallYA[5], -4652);
-    EXPECT_EQ(b.wallXB[8], -44);
-    EXPECT_EQ(b.wallYB[8], -4640);
-    EXPECT_EQ(b.wallXB[9], 2508);
-    EXPECT_EQ(b.wallYB[9], -544);
-    EXPECT_EQ(b.wallUsedA[10], 0);
-
-    b.areaNumber = 3;
-    b.SetupArea(1);
-    EXPECT_EQ(b.wallUsedA[4], 0) << "walls of the area before are cleared";
-    EXPECT_EQ(b.wallXA[3], 972);
-    EXPECT_EQ(b.wallYA[3], -9771);
-    EXPECT_EQ(b.wallXB[18], -64);
-    EXPECT_EQ(b.wallYB[18], -9760);
-    EXPECT_EQ(b.wallXB[37], 992);
-    EXPECT_FLOAT_EQ(b.decorScaleX[13], 1.3f);
-}
-
 TEST(AreaShapesSetup, FirstRegionDecorationsCarryOverAndTheSecondsRestart) {
     AreaBackdrop b;
     b.areaNumber = 2;

@@ -29,31 +29,4 @@ TEST(AreaShapes, ShapeOfEveryAreaInBothRegions) {
     EXPECT_EQ(ShapeOfArea(1, -5), AreaShape::None);
 }
 
-TEST(AreaShapes, TintCodesNotListedKeepTheColour) {
-    const int floors = static_cast<int>(std::size(kFloorTints));
-    const TintColour* b5 = FindTint(kFloorTints, floors, AreaShape::B, 5);
-    ASSERT_NE(b5, nullptr);
-    EXPECT_EQ(b5->alpha, 230);
-    EXPECT_EQ(b5->blue, 250);
-    EXPECT_EQ(FindTint(kFloorTints, floors, AreaShape::A, 2), nullptr);
-    EXPECT_EQ(FindTint(kFloorTints, floors, AreaShape::C, 4), nullptr);
-    const int decors = static_cast<int>(std::size(kDecorTints));
-    EXPECT_EQ(FindTint(kDecorTints, decors, AreaShape::A, 0), nullptr);
-    EXPECT_EQ(FindTint(kDecorTints, decors, AreaShape::C, 0)->red, 254);
-}
-
-TEST(AreaShapes, FloorLayoutKeepsTheFirstRowOfShapeA) {
-    const FloorTile expected[10] = {{5, 0}, {3, 2}, {3, 1}, {3, 3}, {3, 0}, {3, 1}, {3, 3}, {5, 1}, {3, 2}, {3, 0}};
-    for (int c = 0; c < 10; ++c) {
-        EXPECT_EQ(FloorTileAt(0, c).image, expected[c].image) << c;
-        EXPECT_EQ(FloorTileAt(0, c).frame, expected[c].frame) << c;
-    }
-    for (int r = 0; r < 38; ++r) {
-        for (int c = 0; c < 12; ++c) {
-            const FloorTile t = FloorTileAt(r, c);
-            EXPECT_TRUE(t.image >= 3 && t.image <= 5 && t.frame <= 3) << r << "," << c;
-        }
-    }
-}
-
 }  // namespace

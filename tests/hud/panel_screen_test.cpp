@@ -92,17 +92,4 @@ TEST_F(PanelScreen, GiftSkillOutsideTwoToTwelveDrawsNoSkillLine) {
     EXPECT_GT(DifferentPixels(none, withSkill(12)), 100);
 }
 
-TEST_F(PanelScreen, ArtIsReleasedAndLoadedAgain) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art in the game directory";
-    panel_.ReleaseArt();
-    EXPECT_EQ(panel_.sheet, nullptr);
-    EXPECT_EQ(panel_.font, nullptr);
-    EXPECT_EQ(panel_.ReleaseArt(), 1);
-    EXPECT_EQ(panel_.LoadArt(&graphics_), 1);
-    ASSERT_NE(panel_.sheet, nullptr);
-    EXPECT_EQ(panel_.sheet->imageCount, 20);
-    EXPECT_EQ(panel_.sheet->frameWidth[16], 64);
-    EXPECT_EQ(panel_.sheet->frameHeight[16], 8);
-}
-
 }  // namespace

@@ -12,13 +12,6 @@
 #include "shell/game_state.h"
 
 namespace {
-// From the title to the main menu: Return on frame 2.
-void ReachMainMenu(GameDriver& driver) {
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
-}
-
 // Loses the device at the end of the next frame and restores it after two
 // lost frames; returns the scene runs of the frame the device came back.
 uint32_t LoseAndRestore(GameDriver& driver) {
@@ -35,53 +28,39 @@ uint32_t LoseAndRestore(GameDriver& driver) {
 }
 }  // namespace
 
-TEST(GameAppDevice, LossInTheTitleComesBackAt400AndReloadsEverything) {
+// The device comes back at the size of the scene it was lost in: the
+// title's small window, the menus' full screen; the art is loaded again.
+TEST(GameAppDevice, LossComesBackAtTheScenesSizeWithItsArtReloaded) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
     driver.RunFrames(3);
-    ASSERT_EQ(driver.App().sceneFrame, SceneId::Title);
-
-    uint32_t loadingBefore = driver.App().loadingScreens;
-    EXPECT_EQ(LoseAndRestore(driver), 2u) << "the scene runs twice on the frame the device comes back";
     GameApp& app = driver.App();
-    EXPECT_EQ(app.deviceLost, 0);
-    EXPECT_EQ(app.graphics.width, 400);
-    EXPECT_EQ(app.graphics.height, 400);
-    EXPECT_EQ(app.graphics.windowed, 1);
-    EXPECT_EQ(app.loadingScreens, loadingBefore + 1);
-    ASSERT_NE(app.cursor->sheet, nullptr);
-    EXPECT_NE(app.cursor->sheet->images[0].texture, nullptr) << "cursor art loaded again";
-
-    // And the picture is the title's again, cursor included.
-    std::string shot = std::string(std::getenv("GAME_TEST_OUT") ? std::getenv("GAME_TEST_OUT") : "/tmp") +
-                       "/title_after_reset.png";
-    driver.RunFrames(1);
-    EXPECT_TRUE(driver.Screenshot(shot));
-}
-
-TEST(GameAppDevice, LossInTheMainMenuComesBackFullScreen) {
-    GameDriver driver;
-    ASSERT_TRUE(driver.Start());
-    ReachMainMenu(driver);
-    EXPECT_EQ(driver.App().graphics.width, 800);
-
-    EXPECT_EQ(LoseAndRestore(driver), 2u);
-    GameApp& app = driver.App();
-    EXPECT_EQ(app.graphics.width, 800);
-    EXPECT_EQ(app.graphics.height, 600);
-    EXPECT_EQ(app.graphics.windowed, 0);
-    EXPECT_EQ(app.sceneFrame, SceneId::MainMenu);
-    EXPECT_EQ(app.leaveScene, 0);
-    ASSERT_NE(app.sharedFont, nullptr);
+    const struct {
+        SceneId scene;
+        int width, height, windowed;
+    } cases[] = {{SceneId::Title, 400, 400, 1}, {SceneId::MainMenu, 800, 600, 0}};
+    for (const auto& c : cases) {
+        if (c.scene == SceneId::MainMenu) {
+            driver.TapKey(key::kReturn);
+            ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
+        }
+        const uint32_t loadingBefore = app.loadingScreens;
+        EXPECT_EQ(LoseAndRestore(driver), 2u) << "the scene runs twice on the frame the device comes back";
+        EXPECT_EQ(app.deviceLost, 0);
+        EXPECT_EQ(app.graphics.width, c.width);
+        EXPECT_EQ(app.graphics.height, c.height);
+        EXPECT_EQ(app.graphics.windowed, c.windowed);
+        EXPECT_EQ(app.loadingScreens, loadingBefore + 1);
+        EXPECT_TRUE(app.IsCurrent(c.scene));
+        EXPECT_EQ(app.leaveScene, 0);
+        ASSERT_NE(app.cursor->sheet, nullptr);
+        EXPECT_NE(app.cursor->sheet->images[0].texture, nullptr) << "cursor art loaded again";
+    }
 }
 
 TEST(GameAppHotkeys, LaterKeyWinsAndAHeldKeyKeepsTheScreen) {
     GameDriver driver;
-    ASSERT_TRUE(driver.Start());
-    ReachMainMenu(driver);
-    driver.App().gameState->location = 1;
-    driver.App().SwitchScene(SceneId::HomeBase);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    ASSERT_TRUE(driver.NewGameToHomeBase());
 
     driver.PressKey(key::kY);
     driver.PressKey(key::kB);
@@ -165,18 +144,9 @@ TEST(GameAppMp3, RestartsFromTheStartOnTheFrameItsEndIsReported) {
     EXPECT_EQ(app.mp3State, 0);
 }
 
-TEST(GameAppLifecycle, CleanupCopesWithNothingCreated) {
-    GameApp app;
-    EXPECT_EQ(app.Cleanup(), 1);
-    EXPECT_EQ(app.cursor, nullptr);
-    EXPECT_EQ(app.gameState, nullptr);
-    EXPECT_EQ(app.Cleanup(), 1);
-}
-
 TEST(GameAppLifecycle, QuitFromTheMainMenuEndsTheRun) {
     GameDriver driver;
-    ASSERT_TRUE(driver.Start());
-    ReachMainMenu(driver);
+    ASSERT_TRUE(driver.ToMainMenu());
     driver.PressKey(key::kEscape);
     driver.RunFrames(3);
     EXPECT_TRUE(driver.QuitRequested());

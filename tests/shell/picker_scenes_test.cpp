@@ -7,50 +7,33 @@
 #include <vector>
 
 #include "harness/game_driver.h"
+#include "hud/control_panel.h"
 #include "platform/file_replace.h"
 #include "platform/key_codes.h"
-#include "platform/mouse_cursor.h"
+#include "platform/motion_stepper.h"
 #include "shell/file_picker.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
 #include "shell/name_entry_scene.h"
-#include "shell/save_file.h"
 #include "shell/save_game_scene.h"
 #include "shell_scratch_dir.h"
-#include "shell_screens.h"
 
 namespace {
 // The name-entry panel, kept by its scene.
 NameEntry* Panel(GameDriver& driver) { return driver.SceneAs<NameEntryScene>(SceneId::NameEntry).Panel(); }
 
-bool ToMainMenu(GameDriver& driver) {
-    if (!driver.Start()) return false;
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    return driver.RunUntilScene(SceneId::MainMenu, 20);
-}
-
-// A used slot file with the given level and a name of small letters.
-void WriteSlot(const std::string& gameDir, int slot, uint32_t level, std::vector<uint8_t> name) {
+// A used slot with the given level and a name of three glyphs.
+void WriteSlot(GameDriver& driver, int slot, uint32_t level, std::vector<uint8_t> name) {
     GameState state;
     state.NewGame();
     state.level = level;
     name.push_back(NameEntry::kEndMarker);
-    for (size_t i = 0; i < name.size(); ++i) state.playerName[i] = name[i];
-    for (size_t i = name.size(); i < 21; ++i) state.playerName[i] = 0;
-    std::vector<uint8_t> body(save_file::kBodyBytes);
-    save_file::Encode(state, body.data());
-    ShellScratchDir::Write(gameDir + "/Saves/" + std::to_string(slot) + ".save", ShellScratchDir::BlobFile(body));
+    name.resize(GameState::kNameCells, 0);
+    for (int i = 0; i < GameState::kNameCells; ++i) state.playerName[i] = name[static_cast<size_t>(i)];
+    ASSERT_TRUE(driver.WriteSaveSlot(slot, state));
 }
 
 std::vector<uint8_t> NameOf(const GameState& state) { return {state.playerName, state.playerName + 21}; }
-
-// Moves the cursor to (x, y) from where it is.
-void PointAt(GameDriver& driver, int x, int y) {
-    MouseCursor& cursor = *driver.App().cursor;
-    driver.MoveMouse(x - cursor.x, y - cursor.y);
-    driver.RunFrames(1);
-}
 
 int FailRename(const char*, const char*) { return -1; }
 
@@ -58,7 +41,7 @@ int FailRename(const char*, const char*) { return -1; }
 
 TEST(NameEntryScene, EscKeepsTheDefaultNameAndOnlyOneKeyActsPerFrame) {
     GameDriver driver;
-    ASSERT_TRUE(ToMainMenu(driver));
+    ASSERT_TRUE(driver.ToMainMenu());
     const std::vector<uint8_t> defaultName = NameOf(*driver.App().gameState);
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
@@ -96,36 +79,54 @@ TEST(NameEntryScene, EscKeepsTheDefaultNameAndOnlyOneKeyActsPerFrame) {
 
 TEST(NameEntryScene, ReadyConfirmsEvenWhenThePointerLeavesBeforeTheRelease) {
     GameDriver driver;
-    ASSERT_TRUE(ToMainMenu(driver));
+    ASSERT_TRUE(driver.ToMainMenu());
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
     driver.TapKey(key::kZ);
-    PointAt(driver, 380, 500);
+    driver.PointAt(380, 500);
     driver.PressButton(0);
     driver.RunFrames(1);
     EXPECT_EQ(Panel(driver)->readyFrame, 2);
     EXPECT_TRUE(driver.App().IsCurrent(SceneId::NameEntry));
-    PointAt(driver, 100, 100);  // off the button, still held
+    driver.PointAt(100, 100);  // off the button, still held
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     driver.ReleaseButton(0);
     EXPECT_EQ(driver.App().gameState->playerName[0], 27);
     EXPECT_EQ(driver.App().gameState->playerName[1], NameEntry::kEndMarker);
 }
 
+// A second new game in a run whose control panel shows an expired title:
+// leaving for the story arms the title again and drops the steppers.
+TEST(NameEntryScene, LeavingForTheStoryArmsTheAreaTitleAndDropsItsSteppers) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.NewGameToHomeBase());
+    driver.RunFrames(120);
+    ASSERT_EQ(driver.App().controlPanel->areaTitleTimer, 0);
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
+    driver.TapKey(key::kY);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
+    driver.TapKey(key::kN);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
+    driver.PressKey(key::kReturn);
+    for (int frame = 0; frame < 5 && !driver.App().IsCurrent(SceneId::Story); ++frame) driver.RunFrames(1);
+    ASSERT_TRUE(driver.App().IsCurrent(SceneId::Story));
+    EXPECT_EQ(driver.App().controlPanel->areaTitleTimer, 1);
+    for (int k : {0, 1, 2, 3, 5}) EXPECT_EQ(driver.App().steppers[k], nullptr) << k;
+}
+
 TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
-    for (int slot = 1; slot <= 5; ++slot) WriteSlot(driver.GameDir(), slot, 7 * slot * slot, {2, 3, 4});
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
+    for (int slot = 1; slot <= 5; ++slot) WriteSlot(driver, slot, 7 * slot * slot, {2, 3, 4});
+    ASSERT_TRUE(driver.ToMainMenu());
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NewGameSlot, 10));
     driver.RunFrames(2);
     ASSERT_NE(driver.App().filePicker, nullptr);
     for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().filePicker->slotUsed[k], 1);
     EXPECT_EQ(driver.App().filePicker->slotLevel[4], 175);
-    EXPECT_TRUE(ScreenMatches(driver, "new_game_slot"));
+    EXPECT_TRUE(driver.MatchesReference("shell", "new_game_slot"));
 
     driver.TapKey(key::k3);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
@@ -136,11 +137,9 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
 TEST(LoadPickerScene, EmptyAndDamagedSlotsCannotBeChosen) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
-    WriteSlot(driver.GameDir(), 4, 100, {28, 29, 2});
+    WriteSlot(driver, 4, 100, {28, 29, 2});
     ShellScratchDir::Write(driver.GameDir() + "/Saves/2.save", {4, 0, 0, 0, 1, 2, 3, 4});
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
+    ASSERT_TRUE(driver.ToMainMenu());
     driver.TapKey(key::kL);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
     driver.TapKey(key::k3);
@@ -149,7 +148,7 @@ TEST(LoadPickerScene, EmptyAndDamagedSlotsCannotBeChosen) {
     EXPECT_EQ(driver.App().filePicker->slotUsed[1], 0);
 
     // A click on the used slot's button loads it once the button is released.
-    PointAt(driver, 480, 440);
+    driver.PointAt(480, 440);
     driver.PressButton(0);
     driver.RunFrames(1);
     EXPECT_EQ(driver.App().filePicker->slotFrames[3], 2);
@@ -161,11 +160,7 @@ TEST(LoadPickerScene, EmptyAndDamagedSlotsCannotBeChosen) {
 
 TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
     GameDriver driver;
-    ASSERT_TRUE(ToMainMenu(driver));
-    driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
+    ASSERT_TRUE(driver.NewGameToHomeBase());
     driver.TapKey(key::kEscape);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
     SetReplaceRenameForTesting(FailRename);
@@ -176,7 +171,7 @@ TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
     EXPECT_FALSE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
     driver.RunFrames(3);
     EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
-    EXPECT_TRUE(ScreenMatches(driver, "save_failed"));
+    EXPECT_TRUE(driver.MatchesReference("shell", "save_failed"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 0);

@@ -143,18 +143,6 @@ TEST(SaveRoundTrip, EveryFieldOfTheMapComesBackAndNothingElseChanges) {
     EXPECT_EQ(target->musicOn, 0);
 }
 
-TEST(SaveRoundTrip, BodiesOfTheWrongLengthAreRefused) {
-    auto state = NewRecord();
-    std::vector<uint8_t> body = Encoded(*state);
-    auto target = NewRecord();
-    target->level = 9;
-    body.push_back(0);
-    EXPECT_FALSE(save_file::Decode(body.data(), save_file::kBodyBytes + 1, *target));
-    EXPECT_FALSE(save_file::Decode(body.data(), save_file::kBodyBytes - 1, *target));
-    EXPECT_FALSE(save_file::Decode(nullptr, save_file::kBodyBytes, *target));
-    EXPECT_EQ(target->level, 9u);
-}
-
 // Every value is checked against the range the game produces: bytes, item
 // ids, counts, coordinates, charges. One bad element refuses the whole file
 // and leaves the record untouched.

@@ -1,22 +1,23 @@
-// Through the real game: a new game in slot 1 with a typed name, saved from
-// the home base, then loaded back through the load picker.
+// Saving and loading through the real game: a new game named in slot 1,
+// saved from the home base and loaded back; a skill used after a load and
+// saved; a second load in the same run.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 #include <string>
 
+#include "battle/battle_engine.h"
 #include "harness/game_driver.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
-#include "shell/name_entry_scene.h"
-#include "shell_screens.h"
+#include "shell/save_file.h"
+#include "shell_scratch_dir.h"
 
 namespace {
-// The name-entry panel, kept by its scene.
-NameEntry* Panel(GameDriver& driver) { return driver.SceneAs<NameEntryScene>(SceneId::NameEntry).Panel(); }
-
 // The dump without the slot bookkeeping that saving and probing change by
 // design (stale flag, empty-slot marks, the last load's result).
 std::string GameFields(const std::string& dump) {
@@ -39,31 +40,40 @@ void TypeCapital(GameDriver& driver, uint8_t letterKey) {
     driver.RunFrames(1);
 }
 
+// Esc in an area, then Y in the save dialog.
+bool SaveAndQuit(GameDriver& driver) {
+    driver.TapKey(key::kEscape);
+    if (!driver.RunUntilScene(SceneId::SaveQuit, 10)) return false;
+    driver.TapKey(key::kY);
+    return driver.RunUntilScene(SceneId::MainMenu, 10);
+}
+
+uint32_t SavedWord(GameDriver& driver, int slot, uint32_t word) {
+    const std::vector<uint8_t> file =
+        ShellScratchDir::Read(driver.GameDir() + "/Saves/" + std::to_string(slot) + ".save");
+    return file.size() == save_file::kBodyBytes + 4 ? save_file::ReadWord(file.data() + 4, word) : 0xFFFFFFFFu;
+}
+
+GameState NewRecord() {
+    GameState record;
+    record.NewGame();
+    return record;
+}
+}  // namespace
+
 TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     GameDriver driver;
-    ASSERT_TRUE(driver.Start());
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
-
+    ASSERT_TRUE(driver.ToMainMenu());
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 20));
     EXPECT_EQ(driver.App().gameState->saveSlot, 1);
-    driver.RunFrames(2);
     TypeCapital(driver, key::kA);
     driver.TapKey(key::kC);
     driver.TapKey(key::kE);
     driver.TapKey(key::kPeriod);
-    // The panel as it rests once slid in (the driver's frames take no time
-    // inside the frame, so the slide does not move here).
-    NameEntry& panel = *Panel(driver);
-    panel.stripsX = 233;
-    panel.hand2Spread = 336;
-    panel.hand3X = 0;
-    panel.hand5Y = 536;
-    panel.growPhase = 3;
-    driver.RunFrames(3);
-    EXPECT_TRUE(ScreenMatches(driver, "name_entry"));
+    // The panel's own steppers slide every part of it into its resting place.
+    driver.RunFrames(400);
+    EXPECT_TRUE(driver.MatchesReference("shell", "name_entry"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 20));
 
@@ -80,11 +90,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     state.buildingX[2] = 1234;
     driver.RunFrames(2);
     const std::string beforeSave = driver.DumpState();
-
-    driver.TapKey(key::kEscape);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
-    driver.TapKey(key::kY);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
+    ASSERT_TRUE(SaveAndQuit(driver));
     EXPECT_TRUE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
 
     // The record moves on; loading must bring the saved game back.
@@ -92,7 +98,7 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     driver.TapKey(key::kL);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
     driver.RunFrames(2);
-    EXPECT_TRUE(ScreenMatches(driver, "load_picker"));
+    EXPECT_TRUE(driver.MatchesReference("shell", "load_picker"));
     driver.TapKey(key::k1);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.App().gameState->loadSucceeded, 1);
@@ -100,4 +106,56 @@ TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
     EXPECT_EQ(GameFields(driver.DumpState()), GameFields(beforeSave));
 }
 
-}  // namespace
+// The skill bar spends the engine's charges: the save keeps the charge the
+// player filled, not the combat value the engine was seeded with.
+TEST(SaveFlowThroughTheGame, ASkillUsedAfterALoadIsSavedWithItsCharge) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    GameState saved = NewRecord();
+    saved.skillLevels[kSkillShipProtection] = 1;
+    saved.skillBenefits[kSkillShipProtection] = 50;
+    saved.skillCharges[kSkillShipProtection] = 0;
+    saved.skillEnergyCosts[kSkillShipProtection] = 5;
+    ASSERT_TRUE(driver.WriteSaveSlot(1, saved));
+    ASSERT_TRUE(driver.ToMainMenu());
+    ASSERT_TRUE(driver.LoadSlot(1));
+    driver.RunFrames(2);
+    driver.TapKey(key::kF7);
+    EXPECT_EQ(driver.App().battleEngine->skillCharges[kSkillShipProtection], 50);
+    ASSERT_TRUE(SaveAndQuit(driver));
+    EXPECT_EQ(SavedWord(driver, 1, save_file::kChargeWord + kSkillShipProtection), 50u);
+}
+
+// A load in a run whose home base has been shown already: the view goes
+// back to its start and the base repairs what the loaded game brought.
+TEST(SaveFlowThroughTheGame, ASecondLoadStartsTheViewAfreshAndRepairsOnArrival) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    GameState damaged = NewRecord();
+    damaged.shipArmor = damaged.shipArmorMax - 10;
+    ASSERT_TRUE(driver.WriteSaveSlot(1, NewRecord()));
+    ASSERT_TRUE(driver.WriteSaveSlot(2, damaged));
+    ASSERT_TRUE(driver.ToMainMenu());
+    ASSERT_TRUE(driver.LoadSlot(1));
+    GameApp& app = driver.App();
+    ASSERT_EQ(app.areaBackdrop->viewY, -620);
+
+    // Fly up for a while: the view follows the ship.
+    driver.PointAt(400, 40);
+    driver.PressButton(0);
+    driver.RunFrames(90);
+    driver.ReleaseButton(0);
+    driver.RunFrames(1);
+    ASSERT_NE(app.areaBackdrop->viewY, -620);
+    ASSERT_EQ(app.controlPanel->travelled, 0);
+    ASSERT_TRUE(SaveAndQuit(driver));
+
+    ASSERT_TRUE(driver.LoadSlot(2));
+    driver.RunFrames(1);
+    GameState& state = *app.gameState;
+    EXPECT_EQ(app.areaBackdrop->viewX, 30);
+    EXPECT_EQ(app.areaBackdrop->viewY, -620);
+    EXPECT_EQ(state.shipArmor, state.shipArmorMax);
+    EXPECT_EQ(state.resources[GameState::kShipMaterial], damaged.resources[GameState::kShipMaterial] - 10);
+    EXPECT_EQ(app.controlPanel->repairsNotice, 1);
+}
