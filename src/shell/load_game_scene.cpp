@@ -4,7 +4,6 @@
 #include "platform/data_blob.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
-#include "shell/name_entry_scene.h"
 #include "shell/record_exchange.h"
 #include "shell/save_file.h"
 
@@ -34,5 +33,5 @@ void LoadGameScene::Frame(GameApp& app) {
         app.battleEngine->LoadArt(&app.graphics);
     }
     record_exchange::SeedEngine(*app.battleEngine, state);
-    nameEntry_.DropPanel();
+    if (dropTypedName_) dropTypedName_();
 }

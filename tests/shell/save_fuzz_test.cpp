@@ -20,7 +20,6 @@
 #include "shell/game_state.h"
 #include "shell/hall_of_fame_file.h"
 #include "shell/load_game_scene.h"
-#include "shell/name_entry_scene.h"
 #include "shell/save_file.h"
 #include "shell/slot_picking.h"
 #include "shell/write_hall_of_fame_scene.h"
@@ -143,8 +142,7 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     app.gameState = std::make_unique<GameState>();
     app.gameState->NewGame();
     app.battleEngine = std::make_unique<BattleEngine>();
-    NameEntryScene nameEntry;
-    LoadGameScene load(nameEntry);
+    LoadGameScene load;
     FilePicker picker;
     std::mt19937 rng(20261206);
     const FieldSpans fields = SaveFieldSpans();

@@ -1,6 +1,9 @@
-#include "shell/name_entry_scene.h"
+#include "frontend/name_entry_scene.h"
 
 #include "battle/battle_engine.h"
+#include "frontend/front_end_shared.h"
+#include "frontend/front_end_steps.h"
+#include "frontend/menu_backdrop.h"
 #include "platform/key_codes.h"
 #include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
@@ -12,10 +15,13 @@
 
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
-constexpr int kSlideStepper = 2;
 constexpr int32_t kSlideSpeed = 180;
-constexpr int kSceneSteppers = 5;
+constexpr int32_t kRowSpeed = 40, kRiseSpeed = 20;
+constexpr int32_t kBobTop = 50, kBobBottom = 250;
 constexpr int32_t kMp3Volume = -700;
+// The ship comes in from above the screen.
+constexpr int32_t kShipStartY = -300;
+constexpr front_end::AdvisorPlace kAdvisor{true, 0, 250, 2, 245, 311};
 
 enum LeaveCode : uint8_t { kStay = 0, kToMenu = 1, kToStory = 5 };
 
@@ -85,16 +91,6 @@ void HandleButtons(GameApp& app, NameEntry& panel, uint8_t& leave) {
     }
 }
 
-void SlideIn(GameApp& app, NameEntry& panel) {
-    if (!app.frameTimerArmed) return;
-    const uint8_t step = app.StepStepper(kSlideStepper, false, kSlideSpeed);
-    panel.SlideStrips(step);
-    panel.SpreadHand2(step);
-    panel.SlideHand3(step);
-    panel.SlideHand5(step);
-    panel.GrowHand4();
-}
-
 void HoverSound(GameApp& app, NameEntry& panel) {
     if (panel.hoverSoundCode == 0) {
         panel.lastSoundedCode = 0;
@@ -144,7 +140,7 @@ void GoToStory(GameApp& app) {
 }
 }  // namespace
 
-NameEntryScene::NameEntryScene() = default;
+NameEntryScene::NameEntryScene(FrontEndShared& shared) : shared_(shared) {}
 NameEntryScene::~NameEntryScene() = default;
 
 void NameEntryScene::Enter(GameApp& app) {
@@ -153,7 +149,9 @@ void NameEntryScene::Enter(GameApp& app) {
         app.battleEngine.reset();
     }
     if (app.gameState) app.gameState->NewGameKeepingSound();
-    for (int k = 0; k < kSceneSteppers; ++k) app.Stepper(k).resetPending = 1;
+    for (int k = 0; k < kSteppers; ++k) app.Stepper(k).resetPending = 1;
+    if (shared_.backdrop) shared_.backdrop->shipY = kShipStartY;
+    front_end::PlaceAdvisor(app, kAdvisor);
 }
 
 void NameEntryScene::CreateMissing(GameApp& app) {
@@ -184,10 +182,41 @@ void NameEntryScene::FreePanelArt() {
     artLoaded_ = false;
 }
 
-void NameEntryScene::ReleaseArt(GameApp&) { FreePanelArt(); }
+void NameEntryScene::ReleaseArt(GameApp&) {
+    FreePanelArt();
+    if (shared_.backdrop) shared_.backdrop->FreeArt();
+}
 
 void NameEntryScene::ReloadArt(GameApp& app) {
     if (panel_) LoadPanelArt(app);
+    if (shared_.backdrop) shared_.backdrop->LoadArt(&app.graphics);
+}
+
+// The panel slides in; the backdrop drifts as in the main menu, without the
+// opening hold.
+void NameEntryScene::Move(GameApp& app, NameEntry& panel) {
+    slideStep_ = 0;
+    riseStep_ = 0;
+    if (shared_.backdrop) {
+        front_end::MoveBackdrop(app, *shared_.backdrop, {kRowStepper, kShipXStepper, kShipYStepper}, kRowSpeed, 0);
+        shared_.backdrop->SteerShip();
+    }
+    if (!app.frameTimerArmed) return;
+    slideStep_ = app.StepStepper(kSlideStepper, false, kSlideSpeed);
+    riseStep_ = app.StepStepper(kRiseStepper, false, kRiseSpeed);
+    panel.SlideStrips(slideStep_);
+    panel.SpreadHand2(slideStep_);
+    panel.SlideHand3(slideStep_);
+    panel.SlideHand5(slideStep_);
+    panel.GrowHand4();
+}
+
+void NameEntryScene::Draw(GameApp& app, NameEntry& panel) {
+    MenuBackdrop* backdrop = shared_.backdrop.get();
+    if (backdrop) backdrop->Draw(app.sharedArt->cloudsSheet, MenuBackdrop::kPlain);
+    DrawPanel(panel);
+    if (backdrop) backdrop->DrawShip();
+    front_end::DrawAdvisor(app, riseStep_, slideStep_, kBobTop, kBobBottom);
 }
 
 // Left for the story or the menu: the options are read again next time,
@@ -222,9 +251,9 @@ void NameEntryScene::Frame(GameApp& app) {
         leave = kToMenu;
     }
     HandleButtons(app, panel, leave);
-    SlideIn(app, panel);
+    Move(app, panel);
     HoverSound(app, panel);
-    if (!app.deviceLost) DrawPanel(panel);
+    if (!app.deviceLost) Draw(app, panel);
     ReadLetterKeys(app, panel);
 
     panel.letterTaken = 0;

@@ -10,8 +10,10 @@
 #include "platform/key_codes.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
-#include "shell/name_entry_scene.h"
-#include "shell_screens.h"
+#include "frontend/name_entry_scene.h"
+#include "front_end_driving.h"
+
+using front_end_test::ScreenMatches;
 
 namespace {
 // The name-entry panel, kept by its scene.

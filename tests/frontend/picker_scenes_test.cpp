@@ -1,58 +1,29 @@
-// The slot pickers, the name entry and the save-failure notice in the real
-// game, driven frame by frame.
+// The name entry and the two slot pickers in the real game, driven frame by
+// frame.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "front_end_driving.h"
+#include "frontend/main_menu_scene.h"
+#include "frontend/menu_backdrop.h"
+#include "frontend/name_entry_scene.h"
 #include "harness/game_driver.h"
-#include "platform/file_replace.h"
+#include "hud/advisor_bubble.h"
 #include "platform/key_codes.h"
-#include "platform/mouse_cursor.h"
 #include "shell/file_picker.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
-#include "shell/name_entry_scene.h"
-#include "shell/save_file.h"
-#include "shell/save_game_scene.h"
-#include "shell_scratch_dir.h"
-#include "shell_screens.h"
+
+using namespace front_end_test;
 
 namespace {
 // The name-entry panel, kept by its scene.
 NameEntry* Panel(GameDriver& driver) { return driver.SceneAs<NameEntryScene>(SceneId::NameEntry).Panel(); }
 
-bool ToMainMenu(GameDriver& driver) {
-    if (!driver.Start()) return false;
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    return driver.RunUntilScene(SceneId::MainMenu, 20);
-}
-
-// A used slot file with the given level and a name of small letters.
-void WriteSlot(const std::string& gameDir, int slot, uint32_t level, std::vector<uint8_t> name) {
-    GameState state;
-    state.NewGame();
-    state.level = level;
-    name.push_back(NameEntry::kEndMarker);
-    for (size_t i = 0; i < name.size(); ++i) state.playerName[i] = name[i];
-    for (size_t i = name.size(); i < 21; ++i) state.playerName[i] = 0;
-    std::vector<uint8_t> body(save_file::kBodyBytes);
-    save_file::Encode(state, body.data());
-    ShellScratchDir::Write(gameDir + "/Saves/" + std::to_string(slot) + ".save", ShellScratchDir::BlobFile(body));
-}
-
 std::vector<uint8_t> NameOf(const GameState& state) { return {state.playerName, state.playerName + 21}; }
-
-// Moves the cursor to (x, y) from where it is.
-void PointAt(GameDriver& driver, int x, int y) {
-    MouseCursor& cursor = *driver.App().cursor;
-    driver.MoveMouse(x - cursor.x, y - cursor.y);
-    driver.RunFrames(1);
-}
-
-int FailRename(const char*, const char*) { return -1; }
 
 }  // namespace
 
@@ -112,20 +83,34 @@ TEST(NameEntryScene, ReadyConfirmsEvenWhenThePointerLeavesBeforeTheRelease) {
     EXPECT_EQ(driver.App().gameState->playerName[1], NameEntry::kEndMarker);
 }
 
-TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
+
+TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwriteAndItSurvivesADeviceLoss) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
     for (int slot = 1; slot <= 5; ++slot) WriteSlot(driver.GameDir(), slot, 7 * slot * slot, {2, 3, 4});
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
+    ASSERT_TRUE(ToMainMenu(driver));
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NewGameSlot, 10));
+    EXPECT_EQ(driver.App().gameState->saveSlot, 0);
     driver.RunFrames(2);
-    ASSERT_NE(driver.App().filePicker, nullptr);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().filePicker->slotUsed[k], 1);
-    EXPECT_EQ(driver.App().filePicker->slotLevel[4], 175);
+    FilePicker& picker = *driver.App().filePicker;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(picker.slotUsed[k], 1);
+    EXPECT_EQ(picker.slotLevel[4], 175);
     EXPECT_TRUE(ScreenMatches(driver, "new_game_slot"));
+
+    // Lost, the picker stops drawing and lets its art go; back, it shows
+    // "L O A D I N G" once and reloads.
+    const uint32_t loadingBefore = driver.App().loadingScreens;
+    driver.LoseDevice();
+    driver.RunFrames(3);
+    EXPECT_EQ(driver.App().deviceLost, 1);
+    EXPECT_EQ(picker.sheet, nullptr);
+    driver.RestoreDevice();
+    driver.RunFrames(2);
+    EXPECT_EQ(driver.App().deviceLost, 0);
+    EXPECT_EQ(driver.App().loadingScreens, loadingBefore + 1);
+    ASSERT_TRUE(driver.App().IsCurrent(SceneId::NewGameSlot));
+    EXPECT_NE(driver.App().filePicker->sheet, nullptr);
 
     driver.TapKey(key::k3);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
@@ -133,51 +118,43 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
     EXPECT_EQ(driver.App().filePicker, nullptr);
 }
 
-TEST(LoadPickerScene, EmptyAndDamagedSlotsCannotBeChosen) {
+TEST(LoadPickerScene, EmptyTruncatedAndDamagedSlotsShowEmptyAndCannotBeChosen) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
     WriteSlot(driver.GameDir(), 4, 100, {28, 29, 2});
-    ShellScratchDir::Write(driver.GameDir() + "/Saves/2.save", {4, 0, 0, 0, 1, 2, 3, 4});
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
+    // A whole save cut short after its name: the header must not be read.
+    WriteSlot(driver.GameDir(), 2, 77, {5, 6, 7});
+    std::filesystem::resize_file(driver.GameDir() + "/Saves/2.save", 4000);
+    WriteFile(driver.GameDir() + "/Saves/5.save", {4, 0, 0, 0, 1, 2, 3, 4});
+    ASSERT_TRUE(ToMainMenu(driver));
     driver.TapKey(key::kL);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
-    driver.TapKey(key::k3);
-    driver.TapKey(key::k2);
-    EXPECT_TRUE(driver.App().IsCurrent(SceneId::LoadGamePicker));
-    EXPECT_EQ(driver.App().filePicker->slotUsed[1], 0);
+    FilePicker& picker = *driver.App().filePicker;
+    const uint8_t expectUsed[5] = {0, 0, 0, 1, 0};
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(picker.slotUsed[k], expectUsed[k]) << "slot " << k + 1;
+    EXPECT_EQ(picker.slotNames[1][0], 0);
+    EXPECT_EQ(picker.slotNames[3][0], 28);
+    EXPECT_EQ(picker.slotLevel[3], 100);
+    for (uint8_t code : {key::k2, key::k3, key::k5}) {
+        driver.TapKey(code);
+        EXPECT_TRUE(driver.App().IsCurrent(SceneId::LoadGamePicker));
+    }
+
+    // The advisor asks for a number; the ship comes back down from above.
+    EXPECT_EQ(driver.App().advisor->hintIndex, 1u);
+    const MenuBackdrop& backdrop = *driver.SceneAs<MainMenuScene>(SceneId::MainMenu).Backdrop();
+    EXPECT_EQ(backdrop.directionFlags[MenuBackdrop::kDown], 1);
+    const int32_t shipY = backdrop.shipY;
+    driver.RunFrames(10);
+    EXPECT_GT(backdrop.shipY, shipY);
 
     // A click on the used slot's button loads it once the button is released.
     PointAt(driver, 480, 440);
     driver.PressButton(0);
     driver.RunFrames(1);
-    EXPECT_EQ(driver.App().filePicker->slotFrames[3], 2);
+    EXPECT_EQ(picker.slotFrames[3], 2);
     driver.ReleaseButton(0);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.App().gameState->saveSlot, 4);
     EXPECT_EQ(driver.App().gameState->level, 100u);
-}
-
-TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
-    GameDriver driver;
-    ASSERT_TRUE(ToMainMenu(driver));
-    driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
-    driver.TapKey(key::kEscape);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
-    SetReplaceRenameForTesting(FailRename);
-    driver.TapKey(key::kY);
-    SetReplaceRenameForTesting(nullptr);
-    EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
-    EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 1);
-    EXPECT_FALSE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
-    driver.RunFrames(3);
-    EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
-    EXPECT_TRUE(ScreenMatches(driver, "save_failed"));
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
-    EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 0);
 }
