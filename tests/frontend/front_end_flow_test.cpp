@@ -1,23 +1,23 @@
-// Through the real game: a new game in slot 1 with a typed name, saved from
-// the home base, then loaded back through the load picker.
+// The whole front end through the real game: the title, the main menu's
+// opening flight, a new game in the first free slot with a typed name, the
+// home base, save and quit, then the load picker bringing the game back.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sstream>
 #include <string>
 
+#include "battle/battle_engine.h"
+#include "front_end_driving.h"
 #include "harness/game_driver.h"
 #include "platform/key_codes.h"
+#include "shell/file_picker.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
-#include "frontend/name_entry_scene.h"
-#include "front_end_driving.h"
 
-using front_end_test::ScreenMatches;
+using namespace front_end_test;
 
 namespace {
-// The name-entry panel, kept by its scene.
-NameEntry* Panel(GameDriver& driver) { return driver.SceneAs<NameEntryScene>(SceneId::NameEntry).Panel(); }
 
 // The dump without the slot bookkeeping that saving and probing change by
 // design (stale flag, empty-slot marks, the last load's result).
@@ -41,65 +41,65 @@ void TypeCapital(GameDriver& driver, uint8_t letterKey) {
     driver.RunFrames(1);
 }
 
-TEST(SaveFlowThroughTheGame, NewGameNamedInSlotOneSavesAndLoadsBackEqual) {
-    GameDriver driver;
-    ASSERT_TRUE(driver.Start());
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
+}  // namespace
 
-    driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 20));
-    EXPECT_EQ(driver.App().gameState->saveSlot, 1);
+TEST(FrontEndTour, ANewGameInTheFirstFreeSlotIsSavedAndLoadedBackThroughTheMenus) {
+    GameDriver driver;
+    WriteSlot(driver.GameDir(), 1, 12, {2, 3});
+    ASSERT_TRUE(driver.Start());
+    GameApp& app = driver.App();
     driver.RunFrames(2);
+    ClickAt(driver, 200, 350);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 3));
+
+    // The opening flight: the last ring opens at the third second.
+    for (int k = 0; k < 300 && app.battleEngine->ring[2].state == 0; ++k) driver.RunFrames(1);
+    EXPECT_EQ(app.secondsInScene, 3u);
+
+    // New on the bar: slot 1 is used, so the game goes to slot 2.
+    ClickAt(driver, 100, 580);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 3));
+    EXPECT_EQ(app.gameState->saveSlot, 2);
     TypeCapital(driver, key::kA);
     driver.TapKey(key::kC);
     driver.TapKey(key::kE);
     driver.TapKey(key::kPeriod);
-    // The panel as it rests once slid in (the driver's frames take no time
-    // inside the frame, so the slide does not move here).
-    NameEntry& panel = *Panel(driver);
-    panel.stripsX = 233;
-    panel.hand2Spread = 336;
-    panel.hand3X = 0;
-    panel.hand5Y = 536;
-    panel.growPhase = 3;
-    driver.RunFrames(3);
+    driver.RunFrames(90);
     EXPECT_TRUE(ScreenMatches(driver, "name_entry"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 20));
-
-    GameState& state = *driver.App().gameState;
     const uint8_t ace[] = {28, 29, 4, 6, 78, NameEntry::kEndMarker, 0};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(state.playerName[i], ace[i]) << "cell " << i;
-    EXPECT_EQ(state.storyStage, 1);
-
-    // A game under way: values that differ from a new game.
-    state.level = 42;
-    state.resources[GameState::kGold] = 123456;
-    state.weaponPositions[0] = 300;
-    state.questStates[4] = 2;
-    state.buildingX[2] = 1234;
-    driver.RunFrames(2);
-    const std::string beforeSave = driver.DumpState();
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(app.gameState->playerName[i], ace[i]) << "cell " << i;
+    driver.RunFrames(10);
+    const std::string saved = driver.DumpState();
+    const uint32_t level = app.gameState->level;
 
     driver.TapKey(key::kEscape);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
     driver.TapKey(key::kY);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
-    EXPECT_TRUE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
+    EXPECT_TRUE(std::filesystem::exists(driver.GameDir() + "/Saves/2.save"));
 
-    // The record moves on; loading must bring the saved game back.
-    state.NewGame();
-    driver.TapKey(key::kL);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
-    driver.RunFrames(2);
+    // A new game begun and abandoned moves the record on.
+    driver.TapKey(key::kN);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 3));
+    EXPECT_EQ(app.gameState->saveSlot, 3);
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 3));
+    EXPECT_NE(GameFields(driver.DumpState()), GameFields(saved));
+
+    // Load on the bar: slot 2 shows the typed name and the level.
+    ClickAt(driver, 215, 580);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 3));
+    driver.RunFrames(30);
+    const FilePicker& picker = *app.filePicker;
+    EXPECT_EQ(picker.slotUsed[1], 1);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(picker.slotNames[1][i], ace[i]) << "cell " << i;
+    EXPECT_EQ(picker.slotLevel[1], level);
     EXPECT_TRUE(ScreenMatches(driver, "load_picker"));
-    driver.TapKey(key::k1);
+    driver.TapKey(key::k2);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
-    EXPECT_EQ(driver.App().gameState->loadSucceeded, 1);
-    EXPECT_EQ(driver.App().filePicker, nullptr);
-    EXPECT_EQ(GameFields(driver.DumpState()), GameFields(beforeSave));
+    EXPECT_EQ(app.gameState->loadSucceeded, 1);
+    EXPECT_EQ(app.filePicker, nullptr);
+    EXPECT_EQ(GameFields(driver.DumpState()), GameFields(saved));
 }
-
-}  // namespace
