@@ -6,12 +6,15 @@
 #include "areas/home_base_scene.h"
 #include "areas/invasions_standin_scene.h"
 #include "areas/region_scene.h"
+#include "frontend/credits_scene.h"
 #include "frontend/front_end_shared.h"
 #include "frontend/galaxy_scene.h"
+#include "frontend/help_scene.h"
 #include "frontend/load_game_picker_scene.h"
 #include "frontend/main_menu_scene.h"
 #include "frontend/name_entry_scene.h"
 #include "frontend/new_game_slot_scene.h"
+#include "frontend/options_scene.h"
 #include "frontend/save_quit_scene.h"
 #include "frontend/story_scene.h"
 #include "frontend/title_scene.h"
@@ -74,9 +77,9 @@ private:
     LoadGameScene loadGame_{[this] { nameEntry_.DropPanel(); }};
     WriteHallOfFameScene writeHallOfFame_;
     StandInScene hallOfFame_{"Hall of Fame", StandInKind::FrontEnd};
-    StandInScene help_{"Help", StandInKind::FrontEnd};
-    StandInScene credits_{"Credits", StandInKind::FrontEnd};
-    StandInScene options_{"Options", StandInKind::Management};
+    HelpScene help_{frontEnd_};
+    CreditsScene credits_;
+    OptionsScene options_;
 
     // The areas, sharing one session.
     AreaSession areaSession_;
