@@ -9,6 +9,7 @@
 
 #include "battle/battle_engine.h"
 #include "front_end_driving.h"
+#include "page_driving.h"
 #include "harness/game_driver.h"
 #include "platform/key_codes.h"
 #include "shell/file_picker.h"
@@ -16,6 +17,7 @@
 #include "shell/name_entry.h"
 
 using namespace front_end_test;
+using namespace page_driving;
 
 namespace {
 
@@ -49,7 +51,7 @@ TEST(FrontEndTour, ANewGameInTheFirstFreeSlotIsSavedAndLoadedBackThroughTheMenus
     ASSERT_TRUE(driver.Start());
     GameApp& app = driver.App();
     driver.RunFrames(2);
-    ClickAt(driver, 200, 350);
+    Click(driver, {200, 350});
     ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 3));
 
     // The opening flight: the last ring opens at the third second.
@@ -57,7 +59,7 @@ TEST(FrontEndTour, ANewGameInTheFirstFreeSlotIsSavedAndLoadedBackThroughTheMenus
     EXPECT_EQ(app.secondsInScene, 3u);
 
     // New on the bar: slot 1 is used, so the game goes to slot 2.
-    ClickAt(driver, 100, 580);
+    Click(driver, {100, 580});
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 3));
     EXPECT_EQ(app.gameState->saveSlot, 2);
     TypeCapital(driver, key::kA);
@@ -65,7 +67,7 @@ TEST(FrontEndTour, ANewGameInTheFirstFreeSlotIsSavedAndLoadedBackThroughTheMenus
     driver.TapKey(key::kE);
     driver.TapKey(key::kPeriod);
     driver.RunFrames(90);
-    EXPECT_TRUE(ScreenMatches(driver, "name_entry"));
+    EXPECT_TRUE(ShowsReference(driver, "name_entry"));
     driver.TapKey(key::kReturn);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 20));
     const uint8_t ace[] = {28, 29, 4, 6, 78, NameEntry::kEndMarker, 0};
@@ -89,14 +91,14 @@ TEST(FrontEndTour, ANewGameInTheFirstFreeSlotIsSavedAndLoadedBackThroughTheMenus
     EXPECT_NE(GameFields(driver.DumpState()), GameFields(saved));
 
     // Load on the bar: slot 2 shows the typed name and the level.
-    ClickAt(driver, 215, 580);
+    Click(driver, {215, 580});
     ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 3));
     driver.RunFrames(30);
     const FilePicker& picker = *app.filePicker;
     EXPECT_EQ(picker.slotUsed[1], 1);
     for (int i = 0; i < 6; ++i) EXPECT_EQ(picker.slotNames[1][i], ace[i]) << "cell " << i;
     EXPECT_EQ(picker.slotLevel[1], level);
-    EXPECT_TRUE(ScreenMatches(driver, "load_picker"));
+    EXPECT_TRUE(ShowsReference(driver, "load_picker"));
     driver.TapKey(key::k2);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(app.gameState->loadSucceeded, 1);

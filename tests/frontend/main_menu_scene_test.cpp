@@ -7,6 +7,7 @@
 
 #include "battle/battle_engine.h"
 #include "front_end_driving.h"
+#include "page_driving.h"
 #include "frontend/main_menu_scene.h"
 #include "frontend/menu_backdrop.h"
 #include "harness/game_driver.h"
@@ -14,6 +15,7 @@
 #include "shell/game_state.h"
 
 using namespace front_end_test;
+using namespace page_driving;
 
 namespace {
 
@@ -61,13 +63,13 @@ TEST(MainMenu, NewActsWhenReleasedOverItOrAtOnceWhenThePointerSlidesOff) {
         SCOPED_TRACE(slideOff);
         GameDriver driver;
         ASSERT_TRUE(ToMainMenu(driver));
-        PointAt(driver, 100, 580);
+        PointAt(driver, {100, 580});
         driver.PressButton(0);
         driver.RunFrames(3);
         EXPECT_TRUE(driver.App().IsCurrent(SceneId::MainMenu)) << "held: nothing yet";
         EXPECT_EQ(Backdrop(driver).buttonState[0], 2);
         if (slideOff) {
-            PointAt(driver, 100, 400);
+            PointAt(driver, {100, 400});
             EXPECT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 2)) << "the button still held";
             driver.ReleaseButton(0);
         } else {
@@ -99,7 +101,7 @@ TEST(MainMenu, KeysAndBarButtonsOpenTheirScenesOrQuit) {
         GameDriver driver;
         ASSERT_TRUE(ToMainMenu(driver));
         if (c.key) driver.TapKey(c.key);
-        else ClickAt(driver, c.barX, 580);
+        else Click(driver, {c.barX, 580});
         driver.RunFrames(1);
         EXPECT_EQ(driver.QuitRequested(), c.quits);
         if (!c.quits) {
@@ -118,17 +120,23 @@ TEST(MainMenu, TheOpeningFlightAndItsRingsShowOnlyOnTheFirstVisit) {
     EXPECT_EQ(backdrop.directionFlags[MenuBackdrop::kDown], 1);
     EXPECT_EQ(backdrop.directionFlags[MenuBackdrop::kLeft], 1);
 
-    // A ring opens each second, the ship waiting in the middle meanwhile.
+    // A ring opens each second with its sound, the ship waiting in the
+    // middle meanwhile.
+    const struct {
+        int channel;
+        const char* sound;
+    } ringSounds[3] = {{0, "Data\\SHAWEE.wav"}, {0, "Data\\LONGWHO.wav"}, {6, "Data\\scifi029.wav"}};
     for (uint32_t second = 1; second <= 3; ++second) {
         RunToSecond(driver, second);
         driver.RunFrames(1);
         EXPECT_NE(engine.ring[second - 1].state, 0) << second;
+        EXPECT_TRUE(LastPlayed(app, ringSounds[second - 1].channel, ringSounds[second - 1].sound)) << second;
         for (uint32_t k = second; k < 3; ++k) EXPECT_EQ(engine.ring[k].state, 0) << second << " " << k;
         EXPECT_EQ(backdrop.shipX, 368);
         EXPECT_EQ(backdrop.shipY, 310);
     }
     EXPECT_EQ(engine.ring[2].state, 2);
-    EXPECT_TRUE(ScreenMatches(driver, "main_menu_opening"));
+    EXPECT_TRUE(ShowsReference(driver, "main_menu_opening"));
     RunToSecond(driver, 5);
     EXPECT_LT(backdrop.shipX, 368);
     EXPECT_GT(backdrop.shipY, 310);

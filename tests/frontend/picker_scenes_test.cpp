@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "front_end_driving.h"
+#include "page_driving.h"
 #include "frontend/main_menu_scene.h"
 #include "frontend/menu_backdrop.h"
 #include "frontend/name_entry_scene.h"
@@ -18,6 +19,7 @@
 #include "shell/name_entry.h"
 
 using namespace front_end_test;
+using namespace page_driving;
 
 namespace {
 // The name-entry panel, kept by its scene.
@@ -71,12 +73,12 @@ TEST(NameEntryScene, ReadyConfirmsEvenWhenThePointerLeavesBeforeTheRelease) {
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
     driver.TapKey(key::kZ);
-    PointAt(driver, 380, 500);
+    PointAt(driver, {380, 500});
     driver.PressButton(0);
     driver.RunFrames(1);
     EXPECT_EQ(Panel(driver)->readyFrame, 2);
     EXPECT_TRUE(driver.App().IsCurrent(SceneId::NameEntry));
-    PointAt(driver, 100, 100);  // off the button, still held
+    PointAt(driver, {100, 100});  // off the button, still held
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     driver.ReleaseButton(0);
     EXPECT_EQ(driver.App().gameState->playerName[0], 27);
@@ -96,7 +98,7 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwriteAndItSurvive
     FilePicker& picker = *driver.App().filePicker;
     for (int k = 0; k < 5; ++k) EXPECT_EQ(picker.slotUsed[k], 1);
     EXPECT_EQ(picker.slotLevel[4], 175);
-    EXPECT_TRUE(ScreenMatches(driver, "new_game_slot"));
+    EXPECT_TRUE(ShowsReference(driver, "new_game_slot"));
 
     // Lost, the picker stops drawing and lets its art go; back, it shows
     // "L O A D I N G" once and reloads.
@@ -149,7 +151,7 @@ TEST(LoadPickerScene, EmptyTruncatedAndDamagedSlotsShowEmptyAndCannotBeChosen) {
     EXPECT_GT(backdrop.shipY, shipY);
 
     // A click on the used slot's button loads it once the button is released.
-    PointAt(driver, 480, 440);
+    PointAt(driver, {480, 440});
     driver.PressButton(0);
     driver.RunFrames(1);
     EXPECT_EQ(picker.slotFrames[3], 2);

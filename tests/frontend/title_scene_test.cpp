@@ -5,6 +5,7 @@
 #include <string>
 
 #include "front_end_driving.h"
+#include "page_driving.h"
 #include "frontend/title_scene.h"
 #include "frontend/title_screen.h"
 #include "harness/game_driver.h"
@@ -13,6 +14,7 @@
 #include "shell/game_state.h"
 
 using namespace front_end_test;
+using namespace page_driving;
 
 namespace {
 
@@ -75,11 +77,11 @@ TEST(TitleScene, PlayByKeyOrByAClickReleasedOverItOpensTheFullScreenMenu) {
         } else {
             if (way == Way::ClickAfterAMiss) {
                 // A click anywhere freezes the looks: Play no longer lights up.
-                ClickAt(driver, 50, 50);
-                PointAt(driver, 200, 350);
+                Click(driver, {50, 50});
+                PointAt(driver, {200, 350});
                 EXPECT_EQ(Screen(driver).playState, 0);
             }
-            PointAt(driver, 200, 350);
+            PointAt(driver, {200, 350});
             driver.PressButton(0);
             driver.RunFrames(3);
             EXPECT_TRUE(driver.App().IsCurrent(SceneId::Title)) << "held: nothing yet";
@@ -100,21 +102,21 @@ TEST(TitleScene, CreditsPanelTogglesOncePerPressAndEscClosesItBeforeQuitting) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
     driver.RunFrames(2);
-    PointAt(driver, 340, 355);
+    PointAt(driver, {340, 355});
     driver.PressButton(0);
     driver.RunFrames(6);
     EXPECT_EQ(Screen(driver).page, TitleScreen::kPanelPage);
     EXPECT_EQ(Screen(driver).panelOpened, 2);
     driver.ReleaseButton(0);
     driver.RunFrames(1);
-    ClickAt(driver, 340, 355);
+    Click(driver, {340, 355});
     EXPECT_EQ(Screen(driver).page, TitleScreen::kMainPage);
 
     driver.TapKey(key::kC);
     EXPECT_EQ(Screen(driver).page, TitleScreen::kPanelPage);
     // The zoom and the tint have settled by now.
     driver.RunFrames(120);
-    EXPECT_TRUE(ScreenMatches(driver, "title_credits"));
+    EXPECT_TRUE(ShowsReference(driver, "title_credits"));
     driver.TapKey(key::kEscape);
     EXPECT_EQ(Screen(driver).page, TitleScreen::kMainPage);
     EXPECT_FALSE(driver.QuitRequested());
