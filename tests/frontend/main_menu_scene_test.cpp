@@ -64,6 +64,7 @@ TEST(MainMenu, NewActsWhenReleasedOverItOrAtOnceWhenThePointerSlidesOff) {
         GameDriver driver;
         ASSERT_TRUE(ToMainMenu(driver));
         PointAt(driver, {100, 580});
+        EXPECT_TRUE(LastPlayed(driver.App(), 1, "Data\\RIGHTDEF.wav")) << "the pointer came onto New";
         driver.PressButton(0);
         driver.RunFrames(3);
         EXPECT_TRUE(driver.App().IsCurrent(SceneId::MainMenu)) << "held: nothing yet";
