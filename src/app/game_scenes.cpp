@@ -18,6 +18,9 @@
 #include "frontend/save_quit_scene.h"
 #include "frontend/story_scene.h"
 #include "frontend/title_scene.h"
+#include "screens/awards_scene.h"
+#include "screens/notes_scene.h"
+#include "screens/wealth_scene.h"
 #include "shell/load_game_scene.h"
 #include "shell/save_game_scene.h"
 #include "shell/scene_set.h"
@@ -94,10 +97,10 @@ private:
     StandInScene buildings_{"Buildings", StandInKind::Management};
     StandInScene robots_{"Robots", StandInKind::Management};
     StandInScene quests_{"Quests", StandInKind::Management};
-    StandInScene awards_{"Awards", StandInKind::Management};
-    StandInScene wealth_{"Wealth", StandInKind::Management};
+    AwardsScene awards_;
+    WealthScene wealth_;
     StandInScene skills_{"Skills", StandInKind::Management};
-    StandInScene notes_{"Notes", StandInKind::Management};
+    NotesScene notes_;
     StandInScene makeRobots_{"Make Robots", StandInKind::Management};
 };
 

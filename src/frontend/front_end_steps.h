@@ -1,26 +1,21 @@
 #pragma once
 #include <cstdint>
 
+#include "hud/advisor_scenes.h"
+
 class GameApp;
 class MenuBackdrop;
 
-// What the scenes over the menu backdrop do alike: place and draw the
-// advisor, and move the backdrop by this frame's steps.
+// What the scenes over the menu backdrop do alike: place and show the
+// advisor by their row of the advisor table, and move the backdrop by this
+// frame's steps.
 namespace front_end {
 
-// The advisor as a scene sets it on entry: hint, place and arrow; the bubble
-// (style 1) and the arrow shown.
-struct AdvisorPlace {
-    bool keepX;  // the x the scene before left
-    int32_t x, y;
-    uint32_t hint;
-    int32_t arrowX, arrowY;
-};
-void PlaceAdvisor(GameApp& app, const AdvisorPlace& place);
-
-// While the advisor is on: its animation, one frame of its bob within
-// [minY, maxY], the sprite with its bubble, and its white arrow.
-void DrawAdvisor(GameApp& app, uint8_t upStep, uint8_t downStep, int32_t minY, int32_t maxY);
+// The entry frame's advisor (made when the run has none yet).
+void PlaceSceneAdvisor(GameApp& app, AdvisorScene scene);
+// After the scene's drawing: the advisor moved by this frame's steps and
+// drawn with the shared menu sheet and font, while it is on.
+void ShowSceneAdvisor(GameApp& app, AdvisorScene scene, AdvisorSteps steps);
 
 // The steppers that move the backdrop: its clouds and rocks, its ship's x
 // and y.

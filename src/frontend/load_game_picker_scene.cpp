@@ -13,11 +13,9 @@
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
 constexpr uint32_t kFirstSlotY = 189;
-constexpr int32_t kRowSpeed = 100, kFallSpeed = 60, kRiseSpeed = 20;
-constexpr int32_t kBobTop = 150, kBobBottom = 200;
+constexpr int32_t kRowSpeed = 100;
 // The ship comes in from above the screen.
 constexpr int32_t kShipStartY = -300;
-constexpr front_end::AdvisorPlace kAdvisor{false, 700, 100, 1, 525, 136};
 
 void BackToMenu(GameApp& app) {
     app.channels[0].Play("Data\\SETUPWH.wav", static_cast<int32_t>(app.gameState->soundVolume), 1);
@@ -56,7 +54,7 @@ void ActOnInput(GameApp& app, FilePicker& picker) {
 void LoadGamePickerScene::Enter(GameApp& app) {
     app.gameState->slotsStale = 1;
     if (shared_.backdrop) shared_.backdrop->shipY = kShipStartY;
-    front_end::PlaceAdvisor(app, kAdvisor);
+    front_end::PlaceSceneAdvisor(app, AdvisorScene::LoadGame);
 }
 
 void LoadGamePickerScene::Leave(GameApp& app) { DropPicker(app); }
@@ -71,13 +69,13 @@ void LoadGamePickerScene::ReloadArt(GameApp& app) {
 
 // The backdrop moves as in the main menu, without the opening hold.
 void LoadGamePickerScene::Move(GameApp& app) {
-    fallStep_ = 0;
-    riseStep_ = 0;
+    advisorSteps_ = {};
     if (!shared_.backdrop) return;
     front_end::MoveBackdrop(app, *shared_.backdrop, {kRowStepper, kShipXStepper, kShipYStepper}, kRowSpeed, 0);
     if (app.frameTimerArmed) {
-        fallStep_ = app.StepStepper(kFallStepper, true, kFallSpeed);
-        riseStep_ = app.StepStepper(kRiseStepper, true, kRiseSpeed);
+        const AdvisorSceneValues& advisor = AdvisorValuesFor(AdvisorScene::LoadGame);
+        advisorSteps_.slide = app.StepStepper(kFallStepper, true, advisor.slideSpeed);
+        advisorSteps_.bob = app.StepStepper(kRiseStepper, true, advisor.bobSpeed);
     }
     shared_.backdrop->SteerShip();
 }
@@ -89,7 +87,7 @@ void LoadGamePickerScene::Draw(GameApp& app) {
     picker.DrawLoad(menu);
     DrawPickerSlots(picker, kFirstSlotY, menu);
     if (shared_.backdrop) shared_.backdrop->DrawShip();
-    front_end::DrawAdvisor(app, riseStep_, fallStep_, kBobTop, kBobBottom);
+    front_end::ShowSceneAdvisor(app, AdvisorScene::LoadGame, advisorSteps_);
 }
 
 void LoadGamePickerScene::Frame(GameApp& app) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "hud/advisor_scenes.h"
 #include "shell/scene.h"
 
 struct FrontEndShared;
@@ -29,6 +30,5 @@ private:
     void Draw(GameApp& app);
 
     FrontEndShared& shared_;
-    uint8_t fallStep_ = 0;
-    uint8_t riseStep_ = 0;
+    AdvisorSteps advisorSteps_;
 };

@@ -70,15 +70,12 @@ constexpr OpeningRing kOpeningRings[] = {
 constexpr int kRings = 3;
 constexpr float kRingRestScale = 0.0001f;
 
-constexpr int32_t kRowSpeed = 40, kRingSpeed = 70, kRiseSpeed = 20;
-constexpr int32_t kBobTop = 140, kBobBottom = 440;
+constexpr int32_t kRowSpeed = 40, kRingSpeed = 70;
 // The hover sound plays a little under the other sounds, and not at all
 // when they are this quiet.
 constexpr uint32_t kHoverQuieter = 5;
 constexpr int32_t kLoudest = 100;
 constexpr int32_t kWarmUpVolume = 10;
-
-constexpr front_end::AdvisorPlace kAdvisor{false, 700, 420, 0, 90, 490};
 
 int32_t SoundVolume(const GameApp& app) { return static_cast<int32_t>(app.gameState->soundVolume); }
 
@@ -119,7 +116,7 @@ void MainMenuScene::Enter(GameApp& app) {
     for (auto& stepper : app.steppers) {
         if (stepper) stepper->resetPending = 1;
     }
-    front_end::PlaceAdvisor(app, kAdvisor);
+    front_end::PlaceSceneAdvisor(app, AdvisorScene::MainMenu);
 }
 
 void MainMenuScene::Leave(GameApp& app) {
@@ -187,11 +184,13 @@ void MainMenuScene::ActOnBar(GameApp& app, MenuBackdrop& backdrop) {
 }
 
 void MainMenuScene::Move(GameApp& app, MenuBackdrop& backdrop) {
-    rowStep_ = front_end::MoveBackdrop(app, backdrop, {kRowStepper, kShipXStepper, kShipYStepper}, kRowSpeed, 1);
-    riseStep_ = 0;
+    // The advisor falls with the clouds' step.
+    advisorSteps_.slide =
+        front_end::MoveBackdrop(app, backdrop, {kRowStepper, kShipXStepper, kShipYStepper}, kRowSpeed, 1);
+    advisorSteps_.bob = 0;
     if (!app.frameTimerArmed) return;
     const uint8_t ringStep = app.StepStepper(kRingStepper, true, kRingSpeed);
-    riseStep_ = app.StepStepper(kRiseStepper, true, kRiseSpeed);
+    advisorSteps_.bob = app.StepStepper(kRiseStepper, true, AdvisorValuesFor(AdvisorScene::MainMenu).bobSpeed);
     app.battleEngine->MoveShotsAndWaves(0, 0, ringStep, 0, 0, 0, 0, 0, 0, 0);
 }
 
@@ -211,7 +210,7 @@ void MainMenuScene::Draw(GameApp& app, MenuBackdrop& backdrop) {
     backdrop.Draw(app.sharedArt->cloudsSheet, MenuBackdrop::kMainMenu);
     app.battleEngine->DrawWaves(&app.graphics);
     backdrop.DrawShip();
-    front_end::DrawAdvisor(app, riseStep_, rowStep_, kBobTop, kBobBottom);
+    front_end::ShowSceneAdvisor(app, AdvisorScene::MainMenu, advisorSteps_);
 }
 
 // The first visit's rings open one a second, each with its sound.

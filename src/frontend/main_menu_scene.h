@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "hud/advisor_scenes.h"
 #include "shell/scene.h"
 
 struct FrontEndShared;
@@ -44,6 +45,5 @@ private:
 
     FrontEndShared& shared_;
     // This frame's steps for the advisor's bob (0 while the timer is idle).
-    uint8_t rowStep_ = 0;
-    uint8_t riseStep_ = 0;
+    AdvisorSteps advisorSteps_;
 };

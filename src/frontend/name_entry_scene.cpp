@@ -16,12 +16,10 @@
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
 constexpr int32_t kSlideSpeed = 180;
-constexpr int32_t kRowSpeed = 40, kRiseSpeed = 20;
-constexpr int32_t kBobTop = 50, kBobBottom = 250;
+constexpr int32_t kRowSpeed = 40;
 constexpr int32_t kMp3Volume = -700;
 // The ship comes in from above the screen.
 constexpr int32_t kShipStartY = -300;
-constexpr front_end::AdvisorPlace kAdvisor{true, 0, 250, 2, 245, 311};
 
 enum LeaveCode : uint8_t { kStay = 0, kToMenu = 1, kToStory = 5 };
 
@@ -151,7 +149,7 @@ void NameEntryScene::Enter(GameApp& app) {
     if (app.gameState) app.gameState->NewGameKeepingSound();
     for (int k = 0; k < kSteppers; ++k) app.Stepper(k).resetPending = 1;
     if (shared_.backdrop) shared_.backdrop->shipY = kShipStartY;
-    front_end::PlaceAdvisor(app, kAdvisor);
+    front_end::PlaceSceneAdvisor(app, AdvisorScene::NameEntry);
 }
 
 void NameEntryScene::CreateMissing(GameApp& app) {
@@ -195,19 +193,20 @@ void NameEntryScene::ReloadArt(GameApp& app) {
 // The panel slides in; the backdrop drifts as in the main menu, without the
 // opening hold.
 void NameEntryScene::Move(GameApp& app, NameEntry& panel) {
-    slideStep_ = 0;
-    riseStep_ = 0;
+    advisorSteps_ = {};
     if (shared_.backdrop) {
         front_end::MoveBackdrop(app, *shared_.backdrop, {kRowStepper, kShipXStepper, kShipYStepper}, kRowSpeed, 0);
         shared_.backdrop->SteerShip();
     }
     if (!app.frameTimerArmed) return;
-    slideStep_ = app.StepStepper(kSlideStepper, false, kSlideSpeed);
-    riseStep_ = app.StepStepper(kRiseStepper, false, kRiseSpeed);
-    panel.SlideStrips(slideStep_);
-    panel.SpreadHand2(slideStep_);
-    panel.SlideHand3(slideStep_);
-    panel.SlideHand5(slideStep_);
+    // The advisor falls with the panel's slide.
+    const uint8_t slide = app.StepStepper(kSlideStepper, false, kSlideSpeed);
+    advisorSteps_.slide = slide;
+    advisorSteps_.bob = app.StepStepper(kRiseStepper, false, AdvisorValuesFor(AdvisorScene::NameEntry).bobSpeed);
+    panel.SlideStrips(slide);
+    panel.SpreadHand2(slide);
+    panel.SlideHand3(slide);
+    panel.SlideHand5(slide);
     panel.GrowHand4();
 }
 
@@ -216,7 +215,7 @@ void NameEntryScene::Draw(GameApp& app, NameEntry& panel) {
     if (backdrop) backdrop->Draw(app.sharedArt->cloudsSheet, MenuBackdrop::kPlain);
     DrawPanel(panel);
     if (backdrop) backdrop->DrawShip();
-    front_end::DrawAdvisor(app, riseStep_, slideStep_, kBobTop, kBobBottom);
+    front_end::ShowSceneAdvisor(app, AdvisorScene::NameEntry, advisorSteps_);
 }
 
 // Left for the story or the menu: the options are read again next time,

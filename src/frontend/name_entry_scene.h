@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "hud/advisor_scenes.h"
 #include "shell/scene.h"
 
 struct FrontEndShared;
@@ -41,8 +42,7 @@ private:
     void Draw(GameApp& app, NameEntry& panel);
 
     FrontEndShared& shared_;
-    uint8_t slideStep_ = 0;
-    uint8_t riseStep_ = 0;
+    AdvisorSteps advisorSteps_;
 
     std::unique_ptr<NameEntry> panel_;
     bool artLoaded_ = false;

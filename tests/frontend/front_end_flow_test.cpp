@@ -78,7 +78,7 @@ TEST(FrontEndTour, ANewGameInTheFirstFreeSlotIsSavedAndLoadedBackThroughTheMenus
 
     driver.TapKey(key::kEscape);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
-    driver.TapKey(key::kY);
+    Click(driver, {200, 340});  // Yes
     ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 10));
     EXPECT_TRUE(std::filesystem::exists(driver.GameDir() + "/Saves/2.save"));
 
