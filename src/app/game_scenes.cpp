@@ -10,7 +10,10 @@
 #include "frontend/front_end_shared.h"
 #include "frontend/galaxy_scene.h"
 #include "frontend/help_scene.h"
+#include "frontend/load_game_picker_scene.h"
 #include "frontend/main_menu_scene.h"
+#include "frontend/name_entry_scene.h"
+#include "frontend/new_game_slot_scene.h"
 #include "frontend/options_scene.h"
 #include "frontend/save_quit_scene.h"
 #include "frontend/story_scene.h"
@@ -18,10 +21,7 @@
 #include "screens/awards_scene.h"
 #include "screens/notes_scene.h"
 #include "screens/wealth_scene.h"
-#include "shell/load_game_picker_scene.h"
 #include "shell/load_game_scene.h"
-#include "shell/name_entry_scene.h"
-#include "shell/new_game_slot_scene.h"
 #include "shell/save_game_scene.h"
 #include "shell/scene_set.h"
 #include "shell/standin_scene.h"
@@ -68,16 +68,16 @@ public:
 private:
     // Front end.
     FrontEndShared frontEnd_;
-    TitleScene title_;
-    MainMenuScene mainMenu_;
+    TitleScene title_{frontEnd_};
+    MainMenuScene mainMenu_{frontEnd_};
     NewGameSlotScene newGameSlot_;
-    LoadGamePickerScene loadGamePicker_;
-    NameEntryScene nameEntry_;
+    LoadGamePickerScene loadGamePicker_{frontEnd_};
+    NameEntryScene nameEntry_{frontEnd_};
     StoryScene story_{nameEntry_};
     GalaxyScene galaxy_;
     SaveQuitScene saveQuit_;
     SaveGameScene saveGame_;
-    LoadGameScene loadGame_{nameEntry_};
+    LoadGameScene loadGame_{[this] { nameEntry_.DropPanel(); }};
     WriteHallOfFameScene writeHallOfFame_;
     StandInScene hallOfFame_{"Hall of Fame", StandInKind::FrontEnd};
     HelpScene help_{frontEnd_};

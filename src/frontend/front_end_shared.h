@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 
 #include "frontend/menu_backdrop.h"
@@ -10,4 +11,6 @@
 // draws the backdrop releases and reloads its art with its own.
 struct FrontEndShared {
     std::unique_ptr<MenuBackdrop> backdrop;
+    // Frames the title has run (a byte): seeds the backdrop's headings.
+    uint8_t titleFrames = 0;
 };

@@ -1,12 +1,49 @@
 #pragma once
+#include <cstdint>
 
+#include "hud/advisor_scenes.h"
 #include "shell/scene.h"
 
-// The main menu stands in for the real menu screen: it keeps the menu's
-// duties (the camera, the battle engine, the slot probe, a new game in the
-// first free slot) and offers its choices as keys.
+struct FrontEndShared;
+class MenuBackdrop;
+
+// The hub of the front end: the menu backdrop with its bottom bar, the
+// advisor's first hint, and on the first visit of a run the opening flight
+// with the engine's three shock-wave rings. Keys and the bar open the other
+// front-end scenes or quit; a new game goes to the first free save slot, or
+// to the slot picker when all five are used.
 class MainMenuScene : public Scene {
 public:
+    // Steppers: clouds and rocks (40 px/s), the ship's x and y, the rings
+    // (70 px/s) and the advisor's rise (20 px/s).
+    static constexpr int kRowStepper = 0, kShipXStepper = 1, kShipYStepper = 2, kRingStepper = 3,
+                         kRiseStepper = 4, kSteppers = 6;
+    // GameApp::leaveScene while a new game was asked for in this frame.
+    static constexpr uint8_t kNewGameRequest = 5;
+
+    explicit MainMenuScene(FrontEndShared& shared) : shared_(shared) {}
+
     void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
+    void Leave(GameApp& app) override;
+    void ReleaseArt(GameApp& app) override;
+    void ReloadArt(GameApp& app) override;
+
+    // The front end's backdrop; null until the first visit.
+    MenuBackdrop* Backdrop() const;
+
+private:
+    void CreateMissing(GameApp& app);
+    void MakeBackdrop(GameApp& app);
+    void ActOnKeys(GameApp& app);
+    void ActOnBar(GameApp& app, MenuBackdrop& backdrop);
+    void Move(GameApp& app, MenuBackdrop& backdrop);
+    void PlayHoverSound(GameApp& app, MenuBackdrop& backdrop);
+    void Draw(GameApp& app, MenuBackdrop& backdrop);
+    void OpenRings(GameApp& app, const MenuBackdrop& backdrop);
+    void StartNewGame(GameApp& app);
+
+    FrontEndShared& shared_;
+    // This frame's steps for the advisor's bob (0 while the timer is idle).
+    AdvisorSteps advisorSteps_;
 };

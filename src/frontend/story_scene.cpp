@@ -1,9 +1,9 @@
 #include "frontend/story_scene.h"
 
+#include "frontend/name_entry_scene.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
-#include "shell/name_entry_scene.h"
 #include "shell/record_exchange.h"
 
 void StoryScene::Frame(GameApp& app) {

@@ -6,7 +6,6 @@
 #include "platform/data_blob.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
-#include "shell/name_entry_scene.h"
 #include "shell/record_exchange.h"
 #include "shell/save_file.h"
 
@@ -54,5 +53,5 @@ void LoadGameScene::Frame(GameApp& app) {
         app.battleEngine->LoadArt(&app.graphics);
     }
     record_exchange::SeedEngine(*app.battleEngine, state);
-    nameEntry_.DropPanel();
+    if (dropTypedName_) dropTypedName_();
 }

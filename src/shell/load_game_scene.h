@@ -1,19 +1,20 @@
 #pragma once
+#include <functional>
+#include <utility>
 
 #include "shell/scene.h"
-
-class NameEntryScene;
 
 // The one-frame load scene: the chosen slot's file goes back into the
 // record, the battle engine is prepared from it, and the game continues in
 // the home base whatever area was saved. The name typed for a new game is
-// dropped.
+// dropped through the hook the table of scenes gives (the name entry lives
+// in the front end, above the shell).
 class LoadGameScene : public Scene {
 public:
-    explicit LoadGameScene(NameEntryScene& nameEntry) : nameEntry_(nameEntry) {}
+    explicit LoadGameScene(std::function<void()> dropTypedName = {}) : dropTypedName_(std::move(dropTypedName)) {}
 
     void Frame(GameApp& app) override;
 
 private:
-    NameEntryScene& nameEntry_;
+    std::function<void()> dropTypedName_;
 };

@@ -20,7 +20,7 @@ TEST(HelpScene, ATopicShowsOnPressAndClicksOnReleaseBackLeavesOnRelease) {
     GameDriver driver;
     ASSERT_TRUE(ToMainMenu(driver));
     GameApp& app = driver.App();
-    driver.TapKey(key::kE);
+    driver.TapKey(key::kI);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Help, 10));
     for (int topic : {13, 2, 7, 1, 9}) {
         PointAt(driver, TopicButton(topic));
@@ -46,7 +46,7 @@ TEST(HelpScene, ATopicShowsOnPressAndClicksOnReleaseBackLeavesOnRelease) {
     driver.ReleaseButton(0);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 3));
     EXPECT_TRUE(LastPlayed(app, 0, "Data\\SETUPWH.wav"));
-    driver.TapKey(key::kE);
+    driver.TapKey(key::kI);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Help, 10));
     EXPECT_EQ(Pages(driver).topic, 1) << "each visit starts at the first topic";
 }

@@ -127,9 +127,11 @@ private:
         bool pressed = false;
         if (Chance(25)) {
             const uint8_t code = kKeys[rng_() % std::size(kKeys)];
-            // Esc on the title or the menu ends the run; the soak wants the scenes.
-            const bool quits = app.IsCurrent(SceneId::MainMenu) || app.IsCurrent(SceneId::Title);
-            if (!(code == key::kEscape && quits)) {
+            // Esc on the title or the menu (and Q on the menu) ends the run;
+            // the soak wants the scenes.
+            const bool quits = (code == key::kEscape && app.IsCurrent(SceneId::Title)) ||
+                               ((code == key::kEscape || code == key::kQ) && app.IsCurrent(SceneId::MainMenu));
+            if (!quits) {
                 driver.PressKey(code);
                 releases_.emplace_back(now + 1 + rng_() % 3, code);
                 pressed = true;

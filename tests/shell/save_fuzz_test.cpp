@@ -22,6 +22,7 @@
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/hall_of_fame_file.h"
+#include "shell/load_game_scene.h"
 #include "shell/save_file.h"
 #include "shell/slot_picking.h"
 #include "shell/write_hall_of_fame_scene.h"
@@ -129,6 +130,8 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     GameApp app;
     app.gameState = std::make_unique<GameState>();
     app.gameState->NewGame();
+    app.battleEngine = std::make_unique<BattleEngine>();
+    LoadGameScene load;
     FilePicker picker;
     std::mt19937 rng(20261206);
     const FieldSpans fields = SaveFieldSpans();

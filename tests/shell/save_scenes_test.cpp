@@ -13,7 +13,6 @@
 #include "shell/game_state_dump.h"
 #include "shell/hall_of_fame_file.h"
 #include "shell/load_game_scene.h"
-#include "shell/name_entry_scene.h"
 #include "shell/record_exchange.h"
 #include "shell/save_file.h"
 #include "shell/save_game_scene.h"
@@ -33,9 +32,8 @@ struct Headless {
     GameState& state() { return *app.gameState; }
     BattleEngine& engine() { return *app.battleEngine; }
     GameApp app;
-    NameEntryScene nameEntry;
     SaveGameScene save;
-    LoadGameScene load{nameEntry};
+    LoadGameScene load;
     WriteHallOfFameScene writeHallOfFame;
 };
 

@@ -1,7 +1,10 @@
-#include "shell/name_entry_scene.h"
+#include "frontend/name_entry_scene.h"
 
 #include "battle/battle_engine.h"
 #include "hud/control_panel.h"
+#include "frontend/front_end_shared.h"
+#include "frontend/front_end_steps.h"
+#include "frontend/menu_backdrop.h"
 #include "platform/key_codes.h"
 #include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
@@ -13,11 +16,11 @@
 
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
-constexpr int kSlideStepper = 2;
 constexpr int32_t kSlideSpeed = 180;
-// The application's steppers this scene steps; it drops them when it leaves.
-constexpr int kSceneSteppers[] = {0, 1, 2, 3, 5};
+constexpr int32_t kRowSpeed = 40;
 constexpr int32_t kMp3Volume = -700;
+// The ship comes in from above the screen.
+constexpr int32_t kShipStartY = -300;
 
 enum LeaveCode : uint8_t { kStay = 0, kToMenu = 1, kToStory = 5 };
 
@@ -87,16 +90,6 @@ void HandleButtons(GameApp& app, NameEntry& panel, uint8_t& leave) {
     }
 }
 
-void SlideIn(GameApp& app, NameEntry& panel) {
-    if (!app.frameTimerArmed) return;
-    const uint8_t step = app.StepStepper(kSlideStepper, true, kSlideSpeed);
-    panel.SlideStrips(step);
-    panel.SpreadHand2(step);
-    panel.SlideHand3(step);
-    panel.SlideHand5(step);
-    panel.GrowHand4();
-}
-
 void HoverSound(GameApp& app, NameEntry& panel) {
     if (panel.hoverSoundCode == 0) {
         panel.lastSoundedCode = 0;
@@ -147,7 +140,7 @@ void GoToStory(GameApp& app) {
 }
 }  // namespace
 
-NameEntryScene::NameEntryScene() = default;
+NameEntryScene::NameEntryScene(FrontEndShared& shared) : shared_(shared) {}
 NameEntryScene::~NameEntryScene() = default;
 
 void NameEntryScene::Enter(GameApp& app) {
@@ -156,7 +149,9 @@ void NameEntryScene::Enter(GameApp& app) {
         app.battleEngine.reset();
     }
     if (app.gameState) app.gameState->NewGameKeepingSound();
-    for (int k : kSceneSteppers) app.Stepper(k).resetPending = 1;
+    for (int k = 0; k < kSteppers; ++k) app.Stepper(k).resetPending = 1;
+    if (shared_.backdrop) shared_.backdrop->shipY = kShipStartY;
+    front_end::PlaceSceneAdvisor(app, AdvisorScene::NameEntry);
 }
 
 void NameEntryScene::CreateMissing(GameApp& app) {
@@ -187,17 +182,49 @@ void NameEntryScene::FreePanelArt() {
     artLoaded_ = false;
 }
 
-void NameEntryScene::ReleaseArt(GameApp&) { FreePanelArt(); }
+void NameEntryScene::ReleaseArt(GameApp&) {
+    FreePanelArt();
+    if (shared_.backdrop) shared_.backdrop->FreeArt();
+}
 
 void NameEntryScene::ReloadArt(GameApp& app) {
     if (panel_) LoadPanelArt(app);
+    if (shared_.backdrop) shared_.backdrop->LoadArt(&app.graphics);
+}
+
+// The panel slides in; the backdrop drifts as in the main menu, without the
+// opening hold.
+void NameEntryScene::Move(GameApp& app, NameEntry& panel) {
+    advisorSteps_ = {};
+    if (shared_.backdrop) {
+        front_end::MoveBackdrop(app, *shared_.backdrop, {kRowStepper, kShipXStepper, kShipYStepper}, kRowSpeed, 0);
+        shared_.backdrop->SteerShip();
+    }
+    if (!app.frameTimerArmed) return;
+    // The advisor falls with the panel's slide.
+    const uint8_t slide = app.StepStepper(kSlideStepper, true, kSlideSpeed);
+    advisorSteps_.slide = slide;
+    advisorSteps_.bob = app.StepStepper(kRiseStepper, false, AdvisorValuesFor(AdvisorScene::NameEntry).bobSpeed);
+    panel.SlideStrips(slide);
+    panel.SpreadHand2(slide);
+    panel.SlideHand3(slide);
+    panel.SlideHand5(slide);
+    panel.GrowHand4();
+}
+
+void NameEntryScene::Draw(GameApp& app, NameEntry& panel) {
+    MenuBackdrop* backdrop = shared_.backdrop.get();
+    if (backdrop) backdrop->Draw(app.sharedArt->cloudsSheet, MenuBackdrop::kPlain);
+    DrawPanel(panel);
+    if (backdrop) backdrop->DrawShip();
+    front_end::ShowSceneAdvisor(app, AdvisorScene::NameEntry, advisorSteps_);
 }
 
 // Left for the story or the menu: the options are read again next time,
 // its steppers are made afresh, and the panel keeps the name but not its art.
 void NameEntryScene::Leave(GameApp& app) {
     app.optionsFile.reset();
-    for (int k : kSceneSteppers) app.steppers[k].reset();
+    for (int k = 0; k < kSteppers; ++k) app.steppers[k].reset();
     FreePanelArt();
 }
 
@@ -226,9 +253,9 @@ void NameEntryScene::Frame(GameApp& app) {
         leave = kToMenu;
     }
     HandleButtons(app, panel, leave);
-    SlideIn(app, panel);
+    Move(app, panel);
     HoverSound(app, panel);
-    if (!app.deviceLost) DrawPanel(panel);
+    if (!app.deviceLost) Draw(app, panel);
     ReadLetterKeys(app, panel);
 
     panel.letterTaken = 0;

@@ -1,4 +1,4 @@
-#include "shell/new_game_slot_scene.h"
+#include "frontend/new_game_slot_scene.h"
 
 #include "platform/key_codes.h"
 #include "platform/shared_art.h"

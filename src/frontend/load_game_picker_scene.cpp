@@ -1,5 +1,8 @@
-#include "shell/load_game_picker_scene.h"
+#include "frontend/load_game_picker_scene.h"
 
+#include "frontend/front_end_shared.h"
+#include "frontend/front_end_steps.h"
+#include "frontend/menu_backdrop.h"
 #include "platform/key_codes.h"
 #include "platform/shared_art.h"
 #include "shell/file_picker.h"
@@ -10,6 +13,9 @@
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
 constexpr uint32_t kFirstSlotY = 189;
+constexpr int32_t kRowSpeed = 100;
+// The ship comes in from above the screen.
+constexpr int32_t kShipStartY = -300;
 
 void BackToMenu(GameApp& app) {
     app.channels[0].Play("Data\\SETUPWH.wav", static_cast<int32_t>(app.gameState->soundVolume), 1);
@@ -42,26 +48,56 @@ void ActOnInput(GameApp& app, FilePicker& picker) {
         ChooseSlot(app, picker, clicked);
     }
 }
-
-void DrawPicker(GameApp& app, FilePicker& picker) {
-    SpriteSheet* menu = app.sharedArt ? app.sharedArt->menuSheet : nullptr;
-    picker.DrawLoad(menu);
-    DrawPickerSlots(picker, kFirstSlotY, menu);
-}
 }  // namespace
 
 // The slots are probed again on each entry.
-void LoadGamePickerScene::Enter(GameApp& app) { app.gameState->slotsStale = 1; }
+void LoadGamePickerScene::Enter(GameApp& app) {
+    app.gameState->slotsStale = 1;
+    if (shared_.backdrop) shared_.backdrop->shipY = kShipStartY;
+    front_end::PlaceSceneAdvisor(app, AdvisorScene::LoadGame);
+}
 
 void LoadGamePickerScene::Leave(GameApp& app) { DropPicker(app); }
+
+void LoadGamePickerScene::ReleaseArt(GameApp&) {
+    if (shared_.backdrop) shared_.backdrop->FreeArt();
+}
+
+void LoadGamePickerScene::ReloadArt(GameApp& app) {
+    if (shared_.backdrop) shared_.backdrop->LoadArt(&app.graphics);
+}
+
+// The backdrop moves as in the main menu, without the opening hold.
+void LoadGamePickerScene::Move(GameApp& app) {
+    advisorSteps_ = {};
+    if (!shared_.backdrop) return;
+    front_end::MoveBackdrop(app, *shared_.backdrop, {kRowStepper, kShipXStepper, kShipYStepper}, kRowSpeed, 0);
+    if (app.frameTimerArmed) {
+        const AdvisorSceneValues& advisor = AdvisorValuesFor(AdvisorScene::LoadGame);
+        advisorSteps_.slide = app.StepStepper(kFallStepper, true, advisor.slideSpeed);
+        advisorSteps_.bob = app.StepStepper(kRiseStepper, true, advisor.bobSpeed);
+    }
+    shared_.backdrop->SteerShip();
+}
+
+void LoadGamePickerScene::Draw(GameApp& app) {
+    FilePicker& picker = *app.filePicker;
+    SpriteSheet* menu = app.sharedArt->menuSheet;
+    if (shared_.backdrop) shared_.backdrop->Draw(app.sharedArt->cloudsSheet, MenuBackdrop::kPlain);
+    picker.DrawLoad(menu);
+    DrawPickerSlots(picker, kFirstSlotY, menu);
+    if (shared_.backdrop) shared_.backdrop->DrawShip();
+    front_end::ShowSceneAdvisor(app, AdvisorScene::LoadGame, advisorSteps_);
+}
 
 void LoadGamePickerScene::Frame(GameApp& app) {
     FilePicker& picker = BeginPickerFrame(app, *this, kArt);
 
     ActOnInput(app, picker);
     picker.Animate();
+    Move(app);
     PickerHoverSound(app, picker, "Data\\RIGHTDEF.wav");
-    if (!app.deviceLost) DrawPicker(app, picker);
+    if (!app.deviceLost) Draw(app);
     picker.ResetHover();
     app.SceneTickClock();
 

@@ -1,41 +1,32 @@
-// The slot pickers, the name entry and the save-failure notice in the real
-// game, driven frame by frame.
+// The name entry and the two slot pickers in the real game, driven frame by
+// frame.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "front_end_driving.h"
+#include "page_driving.h"
+#include "frontend/main_menu_scene.h"
+#include "frontend/menu_backdrop.h"
+#include "frontend/name_entry_scene.h"
 #include "harness/game_driver.h"
+#include "hud/advisor_bubble.h"
 #include "hud/control_panel.h"
-#include "platform/file_replace.h"
 #include "platform/key_codes.h"
-#include "platform/motion_stepper.h"
 #include "shell/file_picker.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
-#include "shell/name_entry_scene.h"
-#include "shell/save_game_scene.h"
-#include "shell_scratch_dir.h"
+
+using namespace front_end_test;
+using namespace page_driving;
 
 namespace {
 // The name-entry panel, kept by its scene.
 NameEntry* Panel(GameDriver& driver) { return driver.SceneAs<NameEntryScene>(SceneId::NameEntry).Panel(); }
 
-// A used slot with the given level and a name of three glyphs.
-void WriteSlot(GameDriver& driver, int slot, uint32_t level, std::vector<uint8_t> name) {
-    GameState state;
-    state.NewGame();
-    state.level = level;
-    name.push_back(NameEntry::kEndMarker);
-    name.resize(GameState::kNameCells, 0);
-    for (int i = 0; i < GameState::kNameCells; ++i) state.playerName[i] = name[static_cast<size_t>(i)];
-    ASSERT_TRUE(driver.WriteSaveSlot(slot, state));
-}
-
 std::vector<uint8_t> NameOf(const GameState& state) { return {state.playerName, state.playerName + 21}; }
-
-int FailRename(const char*, const char*) { return -1; }
 
 }  // namespace
 
@@ -83,12 +74,12 @@ TEST(NameEntryScene, ReadyConfirmsEvenWhenThePointerLeavesBeforeTheRelease) {
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
     driver.TapKey(key::kZ);
-    driver.PointAt(380, 500);
+    PointAt(driver, {380, 500});
     driver.PressButton(0);
     driver.RunFrames(1);
     EXPECT_EQ(Panel(driver)->readyFrame, 2);
     EXPECT_TRUE(driver.App().IsCurrent(SceneId::NameEntry));
-    driver.PointAt(100, 100);  // off the button, still held
+    PointAt(driver, {100, 100});  // off the button, still held
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     driver.ReleaseButton(0);
     EXPECT_EQ(driver.App().gameState->playerName[0], 27);
@@ -112,21 +103,37 @@ TEST(NameEntryScene, LeavingForTheStoryArmsTheAreaTitleAndDropsItsSteppers) {
     for (int frame = 0; frame < 5 && !driver.App().IsCurrent(SceneId::Story); ++frame) driver.RunFrames(1);
     ASSERT_TRUE(driver.App().IsCurrent(SceneId::Story));
     EXPECT_EQ(driver.App().controlPanel->areaTitleTimer, 1);
-    for (int k : {0, 1, 2, 3, 5}) EXPECT_EQ(driver.App().steppers[k], nullptr) << k;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().steppers[k], nullptr) << k;
 }
 
-TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
+
+TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwriteAndItSurvivesADeviceLoss) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
-    for (int slot = 1; slot <= 5; ++slot) WriteSlot(driver, slot, 7 * slot * slot, {2, 3, 4});
-    ASSERT_TRUE(driver.ToMainMenu());
+    for (int slot = 1; slot <= 5; ++slot) WriteSlot(driver.GameDir(), slot, 7 * slot * slot, {2, 3, 4});
+    ASSERT_TRUE(ToMainMenu(driver));
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NewGameSlot, 10));
+    EXPECT_EQ(driver.App().gameState->saveSlot, 0);
     driver.RunFrames(2);
-    ASSERT_NE(driver.App().filePicker, nullptr);
-    for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().filePicker->slotUsed[k], 1);
-    EXPECT_EQ(driver.App().filePicker->slotLevel[4], 175);
-    EXPECT_TRUE(driver.MatchesReference("shell", "new_game_slot"));
+    FilePicker& picker = *driver.App().filePicker;
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(picker.slotUsed[k], 1);
+    EXPECT_EQ(picker.slotLevel[4], 175);
+    EXPECT_TRUE(ShowsReference(driver, "new_game_slot"));
+
+    // Lost, the picker stops drawing and lets its art go; back, it shows
+    // "L O A D I N G" once and reloads.
+    const uint32_t loadingBefore = driver.App().loadingScreens;
+    driver.LoseDevice();
+    driver.RunFrames(3);
+    EXPECT_EQ(driver.App().deviceLost, 1);
+    EXPECT_EQ(picker.sheet, nullptr);
+    driver.RestoreDevice();
+    driver.RunFrames(2);
+    EXPECT_EQ(driver.App().deviceLost, 0);
+    EXPECT_EQ(driver.App().loadingScreens, loadingBefore + 1);
+    ASSERT_TRUE(driver.App().IsCurrent(SceneId::NewGameSlot));
+    EXPECT_NE(driver.App().filePicker->sheet, nullptr);
 
     driver.TapKey(key::k3);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
@@ -134,45 +141,43 @@ TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwrite) {
     EXPECT_EQ(driver.App().filePicker, nullptr);
 }
 
-TEST(LoadPickerScene, EmptyAndDamagedSlotsCannotBeChosen) {
+TEST(LoadPickerScene, EmptyTruncatedAndDamagedSlotsShowEmptyAndCannotBeChosen) {
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
-    WriteSlot(driver, 4, 100, {28, 29, 2});
-    ShellScratchDir::Write(driver.GameDir() + "/Saves/2.save", {4, 0, 0, 0, 1, 2, 3, 4});
-    ASSERT_TRUE(driver.ToMainMenu());
+    WriteSlot(driver.GameDir(), 4, 100, {28, 29, 2});
+    // A whole save cut short after its name: the header must not be read.
+    WriteSlot(driver.GameDir(), 2, 77, {5, 6, 7});
+    std::filesystem::resize_file(driver.GameDir() + "/Saves/2.save", 4000);
+    WriteFile(driver.GameDir() + "/Saves/5.save", {4, 0, 0, 0, 1, 2, 3, 4});
+    ASSERT_TRUE(ToMainMenu(driver));
     driver.TapKey(key::kL);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
-    driver.TapKey(key::k3);
-    driver.TapKey(key::k2);
-    EXPECT_TRUE(driver.App().IsCurrent(SceneId::LoadGamePicker));
-    EXPECT_EQ(driver.App().filePicker->slotUsed[1], 0);
+    FilePicker& picker = *driver.App().filePicker;
+    const uint8_t expectUsed[5] = {0, 0, 0, 1, 0};
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(picker.slotUsed[k], expectUsed[k]) << "slot " << k + 1;
+    EXPECT_EQ(picker.slotNames[1][0], 0);
+    EXPECT_EQ(picker.slotNames[3][0], 28);
+    EXPECT_EQ(picker.slotLevel[3], 100);
+    for (uint8_t code : {key::k2, key::k3, key::k5}) {
+        driver.TapKey(code);
+        EXPECT_TRUE(driver.App().IsCurrent(SceneId::LoadGamePicker));
+    }
+
+    // The advisor asks for a number; the ship comes back down from above.
+    EXPECT_EQ(driver.App().advisor->hintIndex, 1u);
+    const MenuBackdrop& backdrop = *driver.SceneAs<MainMenuScene>(SceneId::MainMenu).Backdrop();
+    EXPECT_EQ(backdrop.directionFlags[MenuBackdrop::kDown], 1);
+    const int32_t shipY = backdrop.shipY;
+    driver.RunFrames(10);
+    EXPECT_GT(backdrop.shipY, shipY);
 
     // A click on the used slot's button loads it once the button is released.
-    driver.PointAt(480, 440);
+    PointAt(driver, {480, 440});
     driver.PressButton(0);
     driver.RunFrames(1);
-    EXPECT_EQ(driver.App().filePicker->slotFrames[3], 2);
+    EXPECT_EQ(picker.slotFrames[3], 2);
     driver.ReleaseButton(0);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     EXPECT_EQ(driver.App().gameState->saveSlot, 4);
     EXPECT_EQ(driver.App().gameState->level, 100u);
-}
-
-TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
-    GameDriver driver;
-    ASSERT_TRUE(driver.NewGameToHomeBase());
-    driver.TapKey(key::kEscape);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
-    SetReplaceRenameForTesting(FailRename);
-    driver.TapKey(key::kY);
-    SetReplaceRenameForTesting(nullptr);
-    EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
-    EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 1);
-    EXPECT_FALSE(std::filesystem::exists(driver.GameDir() + "/Saves/1.save"));
-    driver.RunFrames(3);
-    EXPECT_TRUE(driver.App().IsCurrent(SceneId::SaveGame));
-    EXPECT_TRUE(driver.MatchesReference("shell", "save_failed"));
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
-    EXPECT_EQ(driver.SceneAs<SaveGameScene>(SceneId::SaveGame).saveFailed, 0);
 }
