@@ -118,7 +118,7 @@ void DrawBattleAndPanel(GameApp& app) {
     engine.Draw(&app.graphics, app.areaBackdrop->viewX, app.areaBackdrop->viewY, shared, 1, panel.font, panel.sheet,
                 kHomeArea);
     auto charge = [&engine](int k) {
-        return static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]);
+        return engine.skillValues[k];
     };
     panel.Draw(static_cast<int32_t>(state.shipShields), static_cast<int32_t>(state.shipArmor),
                static_cast<int32_t>(state.energy), shared, charge(kSkillExtraArmor), charge(kSkillHardShields),

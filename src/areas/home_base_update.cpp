@@ -84,7 +84,7 @@ void UpdateHomeBase(GameApp& app, HomeBaseScene& home) {
     Fire(app);
     if (state.shipShields == 0) {
         state.skillCharges[kSkillHardShields] = 0;
-        engine.skillCharges[kSkillHardShields] = 0;
+        engine.skillValues[kSkillHardShields] = 0;
     }
     if (!HomeBusy(app)) engine.TestPortals(camX, camY, app.cursor->drawX, app.cursor->drawY);
     engine.ResolveCombat(camX, camY, &state.experience, &state.shipShields, &state.shipArmor);

@@ -102,7 +102,7 @@ void GiveGiftSkill(GameState& state, BattleEngine& engine, uint8_t giftSkill) {
     ++state.skillLevels[k];
     state.skillCharges[k] += static_cast<uint32_t>(amount);
     state.skillBenefits[k] += static_cast<uint32_t>(amount);
-    engine.skillCharges[k] += amount;
+    engine.skillValues[k] += amount;
     engine.skillFullCharges[k] += amount;
     engine.skillBenefits[k] += amount;
 }

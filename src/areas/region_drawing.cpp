@@ -88,7 +88,7 @@ void DrawPortals(GameApp& app) {
 void DrawPanel(GameApp& app) {
     const GameState& state = *app.gameState;
     const BattleEngine& engine = *app.battleEngine;
-    auto charge = [&engine](int k) { return static_cast<uint32_t>(engine.skillCharges[k] < 0 ? 0 : engine.skillCharges[k]); };
+    auto charge = [&engine](int k) { return engine.skillValues[k]; };
     app.controlPanel->Draw(static_cast<int32_t>(state.shipShields), static_cast<int32_t>(state.shipArmor),
                            static_cast<int32_t>(state.energy), app.sharedArt->menuSheet, charge(kSkillExtraArmor),
                            charge(kSkillHardShields), charge(kSkillHardArmor), static_cast<int32_t>(state.shipArmorMax),

@@ -54,7 +54,7 @@ void FillCharge(GameApp& app, int k) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     const int32_t benefit = static_cast<int32_t>(state.skillBenefits[k]);
-    engine.skillCharges[k] = benefit;
+    engine.skillValues[k] = benefit;
     engine.skillFullCharges[k] = benefit;
     engine.skillBenefits[k] = benefit;
     state.skillCharges[k] = state.skillBenefits[k];

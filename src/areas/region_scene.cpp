@@ -244,7 +244,7 @@ bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
     engine.shipY = 310 + engine.escapeOffsetY;
     // The charge never wraps below zero.
     if (state.skillCharges[kSkillEmergencyEscape] > 0) --state.skillCharges[kSkillEmergencyEscape];
-    if (engine.skillCharges[kSkillEmergencyEscape] > 0) --engine.skillCharges[kSkillEmergencyEscape];
+    if (engine.skillValues[kSkillEmergencyEscape] > 0) --engine.skillValues[kSkillEmergencyEscape];
     bool sentHome = false;
     if (state.skillCharges[kSkillEmergencyEscape] > 0) {
         for (int i = 0; i < EnemyShotTable::kSlots; ++i) engine.enemyShot.active[i] = 0;

@@ -77,7 +77,7 @@ void Combat(GameApp& app) {
     BattleEngine& engine = *app.battleEngine;
     if (state.shipShields == 0) {
         state.skillCharges[kSkillHardShields] = 0;
-        engine.skillCharges[kSkillHardShields] = 0;
+        engine.skillValues[kSkillHardShields] = 0;
     }
     if (engine.emergencyEscape != 0) return;
     engine.ResolveCombat(app.areaBackdrop->viewX, app.areaBackdrop->viewY, &state.experience, &state.shipShields,
@@ -140,7 +140,7 @@ void TickAreaPanel(GameApp& app) {
     int32_t shields = static_cast<int32_t>(state.shipShields);
     int32_t shieldsMax = static_cast<int32_t>(state.shipShieldsMax);
     app.controlPanel->Tick(&energy, &energyMax, &shields, &shieldsMax, state.skillLevels[kSkillShieldsRecharge],
-                           static_cast<uint32_t>(app.battleEngine->skillCharges[kSkillShieldsRecharge]));
+                           static_cast<uint32_t>(app.battleEngine->skillValues[kSkillShieldsRecharge]));
     state.energy = static_cast<uint32_t>(energy < 0 ? 0 : energy);
     state.energyMax = static_cast<uint32_t>(energyMax < 0 ? 0 : energyMax);
     state.shipShields = static_cast<uint32_t>(shields < 0 ? 0 : shields);

@@ -211,7 +211,6 @@ public:
 
     // ---- Skills ----
     uint32_t skillValues[kSkillCount] = {};
-    int32_t skillCharges[kSkillCount] = {};      // current charge; skill 0's is the escapes left
     int32_t skillFullCharges[kSkillCount] = {};
     int32_t skillBenefits[kSkillCount] = {};
     uint8_t quickSkill = 0;  // skill used by the right button

@@ -67,7 +67,7 @@ void SeedEngine(BattleEngine& engine, const GameState& state) {
 void SeedNewAreaEngine(BattleEngine& engine, const GameState& state) {
     SeedEngine(engine, state);
     for (int k = 0; k < GameState::kSkillCount; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
+        engine.skillValues[k] = state.skillCharges[k];
         engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
         engine.skillFullCharges[k] = static_cast<int32_t>(state.skillBenefits[k]);
     }
@@ -102,7 +102,7 @@ void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine) {
 
 void CopyOnRegionLoad(const GameState& state, BattleEngine& engine) {
     for (int k = 0; k < kRecordedSkills; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
+        engine.skillValues[k] = state.skillCharges[k];
         engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
         engine.skillFullCharges[k] = engine.skillBenefits[k];
     }
@@ -114,7 +114,7 @@ void CopyOnRegionLoad(const GameState& state, BattleEngine& engine) {
 void CopyOnHomeLoad(GameState& state, BattleEngine& engine) {
     state.skillCharges[0] = state.skillBenefits[0];
     for (int k = 0; k < kRecordedSkills; ++k) {
-        engine.skillCharges[k] = static_cast<int32_t>(state.skillCharges[k]);
+        engine.skillValues[k] = state.skillCharges[k];
         engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
     }
     CopyRobotCountsIn(state, engine);
@@ -127,7 +127,7 @@ void HandOverAllyFlags(const GameState& state, BattleEngine& engine, bool return
 }
 
 void CopySkillChargesBack(const BattleEngine& engine, GameState& state) {
-    for (int k = 0; k < kRecordedSkills; ++k) state.skillCharges[k] = NotBelowZero(engine.skillCharges[k]);
+    for (int k = 0; k < kRecordedSkills; ++k) state.skillCharges[k] = engine.skillValues[k];
 }
 
 void CopyRobotCountsBack(const BattleEngine& engine, GameState& state) {
@@ -146,7 +146,7 @@ void CopyRobotsBack(const BattleEngine& engine, GameState& state, int robots) {
 void CopyBackOnLeavingRegion(const BattleEngine& engine, GameState& state) {
     CopyRobotsBack(engine, state, RobotTable::kSlots / 2);
     for (int k = 0; k < kRecordedSkills; ++k) {
-        state.skillCharges[k] = NotBelowZero(engine.skillCharges[k]);
+        state.skillCharges[k] = engine.skillValues[k];
         state.skillBenefits[k] = NotBelowZero(engine.skillFullCharges[k]);
     }
 }

@@ -127,7 +127,7 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     const uint32_t favors = state.resources[GameState::kFavors];
     const uint32_t experience = state.experience;
     const uint32_t hardArmorLevel = state.skillLevels[4];
-    const int32_t engineCharge = Engine().skillCharges[4];
+    const int32_t engineCharge = Engine().skillValues[4];
     Engine().QuestDoneEvent = 3;
     CompleteQuest(App(), Region());
     // Quest 3 of the first set: skill F5 (Hard Armor), 200 of each resource, 500 experience.
@@ -136,7 +136,7 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     EXPECT_EQ(state.resources[GameState::kFavors], favors + 200);
     EXPECT_EQ(state.experience, experience + 500 + 20);
     EXPECT_EQ(state.skillLevels[4], hardArmorLevel + 1);
-    EXPECT_EQ(Engine().skillCharges[4], engineCharge + 10);
+    EXPECT_EQ(Engine().skillValues[4], engineCharge + 10);
     const uint32_t benefit = state.skillBenefits[4];
     EXPECT_EQ(state.questStates[2], 2);
     EXPECT_EQ(state.questStates[3], 1) << "quest 4 follows quest 3";

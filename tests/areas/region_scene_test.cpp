@@ -131,12 +131,12 @@ TEST_P(SkillTest, PaidSkillsNeedTheSkillAndTheEnergy) {
     EXPECT_EQ(Panel().noEnergyTimer, 1);
     EXPECT_EQ(Panel().noSkillTimer, 0);
     EXPECT_EQ(state.energy, 29u);
-    EXPECT_NE(Engine().skillCharges[kSkillHardShields], 77);
+    EXPECT_NE(Engine().skillValues[kSkillHardShields], 77);
 
     state.energy = 30;
     Tap(key::kF3);
     EXPECT_EQ(state.energy, 0u);
-    EXPECT_EQ(Engine().skillCharges[kSkillHardShields], 77);
+    EXPECT_EQ(Engine().skillValues[kSkillHardShields], 77);
     EXPECT_EQ(Engine().skillFullCharges[kSkillHardShields], 77);
     EXPECT_EQ(state.skillCharges[kSkillHardShields], 77u);
 }
@@ -178,7 +178,7 @@ TEST_P(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
     State().energy = 0;
     State().skillLevels[kSkillEmergencyEscape] = 0;
     State().skillCharges[kSkillEmergencyEscape] = 2;
-    Engine().skillCharges[kSkillEmergencyEscape] = 2;
+    Engine().skillValues[kSkillEmergencyEscape] = 2;
     ASSERT_EQ(Backdrop().viewY, -600);
     Tap(key::kF1);
     EXPECT_NE(Engine().emergencyEscape, 0) << "no level or energy asked";
@@ -199,12 +199,12 @@ TEST_P(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
 
 TEST_P(SkillTest, AnEscapeWithoutChargesGoesHomeAndTheChargeStaysAtZero) {
     State().skillCharges[kSkillEmergencyEscape] = 0;
-    Engine().skillCharges[kSkillEmergencyEscape] = 0;
+    Engine().skillValues[kSkillEmergencyEscape] = 0;
     Tap(key::kF1);
     for (int frame = 0; frame < 400 && App().sceneFrame == GetParam().scene; ++frame) RunFrames(1);
     EXPECT_EQ(App().sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 0u);
-    EXPECT_EQ(Engine().skillCharges[kSkillEmergencyEscape], 0);
+    EXPECT_EQ(Engine().skillValues[kSkillEmergencyEscape], 0);
 }
 
 TEST_P(SkillTest, ARightClickOnTheSkillBarChoosesTheQuickSkillWithoutUsingTheOldOne) {
@@ -230,8 +230,8 @@ TEST_P(SkillTest, ARightClickOnTheSkillBarChoosesTheQuickSkillWithoutUsingTheOld
     Click(1);
     RunFrames(3);
     EXPECT_EQ(State().energy, 90u);
-    EXPECT_EQ(Engine().skillCharges[kSkillParticleShields], 50);
-    EXPECT_NE(Engine().skillCharges[kSkillHardShields], 77);
+    EXPECT_EQ(Engine().skillValues[kSkillParticleShields], 50);
+    EXPECT_NE(Engine().skillValues[kSkillHardShields], 77);
 }
 
 TEST(CameraLean, RightBeforeLeftUpBeforeDownAndNoneWithoutAShift) {

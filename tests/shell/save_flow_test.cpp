@@ -54,7 +54,7 @@ TEST(SaveFlowThroughTheGame, ASkillUsedAfterALoadIsSavedWithItsCharge) {
     ASSERT_TRUE(driver.LoadSlot(1));
     driver.RunFrames(2);
     driver.TapKey(key::kF7);
-    EXPECT_EQ(driver.App().battleEngine->skillCharges[kSkillShipProtection], 50);
+    EXPECT_EQ(driver.App().battleEngine->skillValues[kSkillShipProtection], 50);
     ASSERT_TRUE(SaveAndQuit(driver));
     EXPECT_EQ(SavedWord(driver, 1, save_file::kChargeWord + kSkillShipProtection), 50u);
 }

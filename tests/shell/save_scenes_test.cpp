@@ -62,7 +62,7 @@ TEST(SaveScene, KeepsTheRecordsWeaponIdsAndTakesOnlyWhatTheEngineOwns) {
     for (int b = 0; b < 5; ++b) h.engine().barrelDamage[b] = damages[b];
     h.engine().volleySize = 3;
     h.engine().robotTypeCounts[2] = 4;
-    h.engine().skillCharges[8] = 99;  // only the first eight are the engine's
+    h.engine().skillValues[8] = 99;  // only the first eight are the engine's
 
     h.save.Frame(h.app);
     const std::vector<uint8_t> body = SlotBody(3);
