@@ -8,6 +8,7 @@
 #include "areas/region_scene.h"
 #include "frontend/front_end_shared.h"
 #include "frontend/galaxy_scene.h"
+#include "frontend/hall_of_fame_scene.h"
 #include "frontend/main_menu_scene.h"
 #include "frontend/save_quit_scene.h"
 #include "frontend/story_scene.h"
@@ -67,13 +68,13 @@ private:
     NewGameSlotScene newGameSlot_;
     LoadGamePickerScene loadGamePicker_;
     NameEntryScene nameEntry_;
-    StoryScene story_{nameEntry_};
-    GalaxyScene galaxy_;
+    StoryScene story_{frontEnd_, nameEntry_};
+    GalaxyScene galaxy_{frontEnd_};
     SaveQuitScene saveQuit_;
     SaveGameScene saveGame_;
     LoadGameScene loadGame_{nameEntry_};
     WriteHallOfFameScene writeHallOfFame_;
-    StandInScene hallOfFame_{"Hall of Fame", StandInKind::FrontEnd};
+    HallOfFameScene hallOfFame_;
     StandInScene help_{"Help", StandInKind::FrontEnd};
     StandInScene credits_{"Credits", StandInKind::FrontEnd};
     StandInScene options_{"Options", StandInKind::Management};
