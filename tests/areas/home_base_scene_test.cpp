@@ -32,6 +32,8 @@ protected:
         driver.TapKey(key::kN);
         ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 50));
         driver.TapKey(key::kReturn);
+        ASSERT_TRUE(driver.RunUntilScene(SceneId::Story, 5));
+        driver.TapKey(key::kReturn);  // past the intro
         ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 50));
         driver.RunFrames(5);
     }

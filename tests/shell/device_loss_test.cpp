@@ -88,6 +88,8 @@ bool ToHomeBase(GameDriver& driver) {
     driver.TapKey(key::kN);
     if (!driver.RunUntilScene(SceneId::NameEntry, 50)) return false;
     driver.TapKey(key::kReturn);
+    if (!driver.RunUntilScene(SceneId::Story, 5)) return false;
+    driver.TapKey(key::kReturn);  // past the intro
     if (!driver.RunUntilScene(SceneId::HomeBase, 50)) return false;
     driver.RunFrames(5);
     return true;

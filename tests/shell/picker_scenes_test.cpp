@@ -165,6 +165,8 @@ TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
     driver.TapKey(key::kN);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
     driver.TapKey(key::kReturn);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Story, 5));
+    driver.TapKey(key::kReturn);  // past the intro
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
     driver.TapKey(key::kEscape);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
