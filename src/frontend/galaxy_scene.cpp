@@ -28,6 +28,8 @@ void GalaxyScene::Enter(GameApp& app) {
     if (frontEnd_.galaxy) frontEnd_.galaxy->BeginVisit();
 }
 
+const GalaxyAnimation* GalaxyScene::Animation() const { return frontEnd_.galaxy.get(); }
+
 void GalaxyScene::ReleaseArt(GameApp&) {
     if (frontEnd_.galaxy) frontEnd_.galaxy->FreeSheet();
 }

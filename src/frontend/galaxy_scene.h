@@ -2,6 +2,7 @@
 
 #include "shell/scene.h"
 
+class GalaxyAnimation;
 struct FrontEndShared;
 
 // The interlude between the quest sets: drifting sprites over a fixed
@@ -18,6 +19,9 @@ public:
     void Enter(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
     void ReloadArt(GameApp& app) override;
+
+    // The animation, alive from the first interlude to the end of the story.
+    const GalaxyAnimation* Animation() const;
 
 private:
     void HandOver(GameApp& app);
