@@ -6,13 +6,19 @@
 #include "areas/home_base_scene.h"
 #include "areas/invasions_standin_scene.h"
 #include "areas/region_scene.h"
+#include "frontend/credits_scene.h"
 #include "frontend/front_end_shared.h"
 #include "frontend/galaxy_scene.h"
 #include "frontend/hall_of_fame_scene.h"
+#include "frontend/help_scene.h"
 #include "frontend/main_menu_scene.h"
+#include "frontend/options_scene.h"
 #include "frontend/save_quit_scene.h"
 #include "frontend/story_scene.h"
 #include "frontend/title_scene.h"
+#include "screens/awards_scene.h"
+#include "screens/notes_scene.h"
+#include "screens/wealth_scene.h"
 #include "shell/load_game_picker_scene.h"
 #include "shell/load_game_scene.h"
 #include "shell/name_entry_scene.h"
@@ -75,9 +81,9 @@ private:
     LoadGameScene loadGame_{nameEntry_};
     WriteHallOfFameScene writeHallOfFame_;
     HallOfFameScene hallOfFame_;
-    StandInScene help_{"Help", StandInKind::FrontEnd};
-    StandInScene credits_{"Credits", StandInKind::FrontEnd};
-    StandInScene options_{"Options", StandInKind::Management};
+    HelpScene help_{frontEnd_};
+    CreditsScene credits_;
+    OptionsScene options_;
 
     // The areas, sharing one session.
     AreaSession areaSession_;
@@ -92,10 +98,10 @@ private:
     StandInScene buildings_{"Buildings", StandInKind::Management};
     StandInScene robots_{"Robots", StandInKind::Management};
     StandInScene quests_{"Quests", StandInKind::Management};
-    StandInScene awards_{"Awards", StandInKind::Management};
-    StandInScene wealth_{"Wealth", StandInKind::Management};
+    AwardsScene awards_;
+    WealthScene wealth_;
     StandInScene skills_{"Skills", StandInKind::Management};
-    StandInScene notes_{"Notes", StandInKind::Management};
+    NotesScene notes_;
     StandInScene makeRobots_{"Make Robots", StandInKind::Management};
 };
 

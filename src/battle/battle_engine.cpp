@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/sprite_sheet.h"
 
 namespace {
 

@@ -69,7 +69,7 @@ struct ArtFileEntry {
 class BattleEngine {
 public:
     BattleEngine();
-    virtual ~BattleEngine();  // does not release art: owners call ReleaseArt first
+    virtual ~BattleEngine();  // owners call ReleaseArt first; art still held goes with the engine
     BattleEngine(const BattleEngine&) = delete;
     BattleEngine& operator=(const BattleEngine&) = delete;
 
@@ -333,14 +333,14 @@ public:
     AreaEnemyParams areaEnemyParams;
     BarTables bars;
 
-    // ---- Art (owned; LoadArt creates, ReleaseArt deletes and clears) ----
-    SpriteSheet* shotsSheet = nullptr;
-    SpriteSheet* shipSheet = nullptr;
-    SpriteSheet* buildingsSheet = nullptr;
-    SpriteSheet* robotsSheet = nullptr;
-    SpriteSheet* favorsSheet = nullptr;
-    SpriteSheet* enemiesSheet = nullptr;
-    SpriteSheet* questItemSheet = nullptr;  // the quest items, loaded with the rest of the art
+    // ---- Art (LoadArt creates, ReleaseArt releases and clears) ----
+    std::unique_ptr<SpriteSheet> shotsSheet;
+    std::unique_ptr<SpriteSheet> shipSheet;
+    std::unique_ptr<SpriteSheet> buildingsSheet;
+    std::unique_ptr<SpriteSheet> robotsSheet;
+    std::unique_ptr<SpriteSheet> favorsSheet;
+    std::unique_ptr<SpriteSheet> enemiesSheet;
+    std::unique_ptr<SpriteSheet> questItemSheet;  // the quest items, loaded with the rest of the art
 
 private:
     void ResetDefaults();

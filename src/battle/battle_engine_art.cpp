@@ -2,16 +2,16 @@
 #include "battle/battle_art_files.h"
 #include "battle/battle_engine.h"
 #include "platform/graphics_device.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 #include "platform/texture.h"
 
 namespace {
 
-SpriteSheet* MakeSheet(GraphicsDevice* graphics, int which) {
+std::unique_ptr<SpriteSheet> MakeSheet(GraphicsDevice* graphics, int which) {
     const BattleSheetSpec& spec = BattleSheet(which);
-    auto* sheet = new SpriteSheet();
-    sheet->Init(graphics, spec.imageSlots);
-    sheet->SetAlphaTest(1);
+    std::unique_ptr<SpriteSheet> sheet;
+    CreateScreenSheet(sheet, graphics, spec.imageSlots);
     // A missing file leaves its image empty; drawing it then draws nothing.
     for (int i = 0; i < spec.loadedImages; ++i) {
         const ArtFileEntry& image = spec.images[i];
@@ -23,7 +23,7 @@ SpriteSheet* MakeSheet(GraphicsDevice* graphics, int which) {
 }  // namespace
 
 void BattleEngine::LoadArt(GraphicsDevice* graphics) {
-    ReleaseArt();  // a second load replaces the art instead of leaking it
+    ReleaseArt();  // a second load starts from nothing, as after a device reset
     shotsSheet = MakeSheet(graphics, kSheetShots);
     shipSheet = MakeSheet(graphics, kSheetShip);
     buildingsSheet = MakeSheet(graphics, kSheetBuildings);
@@ -31,9 +31,7 @@ void BattleEngine::LoadArt(GraphicsDevice* graphics) {
     favorsSheet = MakeSheet(graphics, kSheetFavors);
     enemiesSheet = MakeSheet(graphics, kSheetEnemies);
     // The quest items load with the rest, so a device reset brings them back.
-    questItemSheet = new SpriteSheet();
-    questItemSheet->Init(graphics, kQuestItemImages);
-    questItemSheet->SetAlphaTest(1);
+    CreateScreenSheet(questItemSheet, graphics, kQuestItemImages);
     for (int i = 0; i < kQuestItemImages; ++i) {
         const ArtFileEntry& image = QuestItemArt(i);
         questItemSheet->LoadImage(i, image.file, image.frameWidth, image.frameHeight, image.colourKey,
@@ -42,8 +40,7 @@ void BattleEngine::LoadArt(GraphicsDevice* graphics) {
 
     for (int k = 0; k < kRingCount; ++k) {
         ShockWave& wave = ring[k];
-        delete wave.texture;
-        wave.texture = new Texture();
+        wave.texture = std::make_unique<Texture>();
         wave.texture->Load(graphics, BattleRingFile(k), kRingColourKey, kFormatA1R5G5B5);
         wave.segments = 20;
         wave.radius = 10.0f;
@@ -57,21 +54,11 @@ void BattleEngine::LoadArt(GraphicsDevice* graphics) {
 }
 
 void BattleEngine::ReleaseArt() {
-    SpriteSheet** sheets[] = {&shotsSheet,   &shipSheet,    &buildingsSheet, &robotsSheet,
-                              &favorsSheet, &enemiesSheet, &questItemSheet};
-    for (SpriteSheet** sheet : sheets) {
-        if (*sheet) {
-            (*sheet)->Release();
-            delete *sheet;
-            *sheet = nullptr;
-        }
-    }
+    std::unique_ptr<SpriteSheet>* sheets[] = {&shotsSheet,  &shipSheet,    &buildingsSheet, &robotsSheet,
+                                              &favorsSheet, &enemiesSheet, &questItemSheet};
+    for (std::unique_ptr<SpriteSheet>* sheet : sheets) sheet->reset();  // each sheet releases its images
     for (ShockWave& wave : ring) {
-        if (wave.texture) {
-            wave.texture->Release();
-            delete wave.texture;
-            wave.texture = nullptr;
-        }
+        wave.texture.reset();
         wave.vertexBuffer.reset();
     }
 }

@@ -150,7 +150,7 @@ void BattleEngine::DrawWaves(GraphicsDevice* graphics) {
         if (wave.state == 0 || !wave.vertexBuffer) continue;
         const Matrix4 world = MatrixMultiply(MatrixRotationYawPitchRoll(wave.angleYaw, wave.anglePitch, wave.angleRoll),
                                              MatrixScaling(wave.drawScale, 1.0f, wave.drawScale));
-        DrawMesh(graphics, world, wave.vertexBuffer.get(), wave.vertexCount, wave.texture);
+        DrawMesh(graphics, world, wave.vertexBuffer.get(), wave.vertexCount, wave.texture.get());
     }
 }
 

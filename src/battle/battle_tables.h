@@ -3,8 +3,7 @@
 #include <memory>
 
 #include "platform/mesh_vertex.h"
-
-class Texture;
+#include "platform/texture.h"
 
 // The engine's fixed slot tables. Each is a structure of arrays: one array
 // per field, indexed by slot; a slot is live while its active byte (or
@@ -323,7 +322,7 @@ constexpr float kRingWidths[kRingCount] = {1.5f, 2.4f, 3.3f};
 
 struct ShockWave {
     static constexpr int kVertexCount = 120;
-    Texture* texture = nullptr;                  // owned; created by LoadArt
+    std::unique_ptr<Texture> texture;            // created by LoadArt
     std::unique_ptr<RingVertex[]> vertexBuffer;  // kVertexCount vertices
     int32_t segments = 20;
     float radius = 10.0f;

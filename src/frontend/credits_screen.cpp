@@ -4,6 +4,7 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
@@ -11,7 +12,13 @@ namespace {
 constexpr uint32_t kTitleColour = 0xFFCE6700;
 constexpr uint32_t kSourceColour = 0xFFF52D2D;
 
+constexpr int kFontHeight = 20;
+constexpr int kSheetImages = 2;
 constexpr int kBackgroundImage = 0, kBackImage = 1;
+constexpr ScreenImage kImages[] = {
+    {kBackgroundImage, "Art\\Menu\\Back15Back.bmp", 256, 256, kNoKey},
+    {kBackImage, "Art\\Menu\\ButtonBack.bmp", 64, 32, kNoKey},
+};
 constexpr float kBackgroundScaleX = 3.125f, kBackgroundScaleY = 2.34375f;
 constexpr int32_t kBackX = 700, kBackY = 10, kBackWidth = 64, kBackHeight = 32;
 
@@ -35,33 +42,18 @@ const CreditLine CreditsScreen::kCreditLines[kLines] = {
     {"Font: Liberation Sans", 400, 360, 300, 100, kTitleColour},
 };
 
+CreditsScreen::CreditsScreen() = default;
+
 CreditsScreen::~CreditsScreen() { FreeArt(); }
 
 void CreditsScreen::LoadArt(GraphicsDevice* graphics) {
     FreeArt();
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, 2);
-    sheet->SetAlphaTest(1);
-    sheet->LoadImage(kBackgroundImage, "Art\\Menu\\Back15Back.bmp", 256, 256, 0, kFormatA1R5G5B5);
-    sheet->LoadImage(kBackImage, "Art\\Menu\\ButtonBack.bmp", 64, 32, 0, kFormatA1R5G5B5);
-    font = new Font();
-    font->Create(graphics, "Arial", 20, 0, 0, 0, 0);
+    LoadScreenSheet(sheet, graphics, kSheetImages, kImages);
+    CreateScreenFont(font, graphics, kFontHeight);
     font->Begin();
 }
 
-void CreditsScreen::FreeArt() {
-    if (sheet) {
-        sheet->Release();
-        delete sheet;
-        sheet = nullptr;
-    }
-    if (font) {
-        font->End();
-        font->Release();
-        delete font;
-        font = nullptr;
-    }
-}
+void CreditsScreen::FreeArt() { ReleaseSheetAndFont(font, sheet); }
 
 void CreditsScreen::DrawBackground() {
     if (sheet) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class Font;
 class GraphicsDevice;
@@ -21,7 +22,7 @@ public:
     static constexpr int kLines = 11;
     static const CreditLine kCreditLines[kLines];
 
-    CreditsScreen() = default;
+    CreditsScreen();
     virtual ~CreditsScreen();
     CreditsScreen(const CreditsScreen&) = delete;
     CreditsScreen& operator=(const CreditsScreen&) = delete;
@@ -41,8 +42,8 @@ public:
     int SettleBack(InputDevice* mouse);
     void ResetHover() { backHover = 0; }
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     uint8_t backFrame = 0;  // 0 normal, 1 pointer over it, 2 pressed
     uint8_t backHover = 0;
     uint8_t backClicked = 0;

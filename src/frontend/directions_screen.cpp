@@ -5,25 +5,22 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
 
+constexpr int kBodyFontHeight = 22;
+constexpr int kTitleFontHeight = 28;
 constexpr int kSheetImages = 9;
 constexpr int kBackImage = 1;
-struct SheetImage {
-    int image;
-    const char* file;
-    int16_t frameWidth, frameHeight;
-    uint32_t key;
-};
-constexpr SheetImage kImages[] = {
-    {kBackImage, "Art\\Menu\\ButtonBack.bmp", 64, 32, 0},
-    {2, "Art\\Buildings\\Portal.bmp", 64, 64, 0xFF00FF00},
-    {3, "Art\\Buildings\\2.bmp", 64, 64, 0xFF00FF00},
-    {4, "Art\\Robots\\1.bmp", 32, 32, 0xFFFF0000},
-    {5, "Art\\Menu2\\Info.bmp", 128, 128, 0xFFFF0000},
-    {6, "Art\\Menu2\\ParticleShields.PNG", 128, 128, 0xFF000000},
+constexpr ScreenImage kImages[] = {
+    {kBackImage, "Art\\Menu\\ButtonBack.bmp", 64, 32, kNoKey},
+    {2, "Art\\Buildings\\Portal.bmp", 64, 64, kKeyGreen},
+    {3, "Art\\Buildings\\2.bmp", 64, 64, kKeyGreen},
+    {4, "Art\\Robots\\1.bmp", 32, 32, kKeyRed},
+    {5, "Art\\Menu2\\Info.bmp", 128, 128, kKeyRed},
+    {6, "Art\\Menu2\\ParticleShields.PNG", 128, 128, kKeyBlack},
 };
 
 constexpr int32_t kBackX = 700, kBackY = 10, kBackWidth = 64, kBackHeight = 32;
@@ -44,19 +41,9 @@ int32_t TopicRowY(int t) { return kTopicTop + kTopicSpacing * (t - 1); }
 
 bool MousePressed(InputDevice* mouse) { return mouse && (mouse->ButtonPressed(0) || mouse->ButtonPressed(1)); }
 
-void DeleteFont(Font*& font) {
-    if (!font) return;
-    font->End();
-    font->Release();
-    delete font;
-    font = nullptr;
-}
-
-Font* NewFont(GraphicsDevice* graphics, int height) {
-    auto* font = new Font();
-    font->Create(graphics, "Arial", height, 0, 0, 0, 0);
+void MakeFont(std::unique_ptr<Font>& font, GraphicsDevice* graphics, int height) {
+    CreateScreenFont(font, graphics, height);
     font->Begin();
-    return font;
 }
 
 int32_t LineWidth(const help_pages::Paragraph& p, int k) {
@@ -66,28 +53,21 @@ int32_t LineWidth(const help_pages::Paragraph& p, int k) {
 
 }  // namespace
 
+DirectionsScreen::DirectionsScreen() = default;
+
 DirectionsScreen::~DirectionsScreen() { FreeFontsAndSheet(); }
 
 void DirectionsScreen::LoadArt(GraphicsDevice* graphics) {
     FreeFontsAndSheet();
-    bodyFont = NewFont(graphics, 22);
-    titleFont = NewFont(graphics, 28);
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, kSheetImages);
-    sheet->SetAlphaTest(1);
-    for (const SheetImage& i : kImages) {
-        sheet->LoadImage(i.image, i.file, i.frameWidth, i.frameHeight, i.key, kFormatA1R5G5B5);
-    }
+    MakeFont(bodyFont, graphics, kBodyFontHeight);
+    MakeFont(titleFont, graphics, kTitleFontHeight);
+    LoadScreenSheet(sheet, graphics, kSheetImages, kImages);
 }
 
 void DirectionsScreen::FreeFontsAndSheet() {
-    DeleteFont(bodyFont);
-    DeleteFont(titleFont);
-    if (sheet) {
-        sheet->Release();
-        delete sheet;
-        sheet = nullptr;
-    }
+    ReleaseFont(bodyFont);
+    ReleaseFont(titleFont);
+    sheet.reset();
 }
 
 void DirectionsScreen::HitTest(int32_t x, int32_t y) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class Font;
 class GraphicsDevice;
@@ -17,7 +18,7 @@ public:
     // What SettleClick asks of the scene.
     enum Settled : uint8_t { kNothing = 0, kLeave = 1, kTopicClicked = 2 };
 
-    DirectionsScreen() = default;
+    DirectionsScreen();
     virtual ~DirectionsScreen();
     DirectionsScreen(const DirectionsScreen&) = delete;
     DirectionsScreen& operator=(const DirectionsScreen&) = delete;
@@ -36,9 +37,9 @@ public:
     // the buttons are up.
     Settled SettleClick(InputDevice* mouse);
 
-    SpriteSheet* sheet = nullptr;
-    Font* bodyFont = nullptr;
-    Font* titleFont = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> bodyFont;
+    std::unique_ptr<Font> titleFont;
     uint8_t topic = 1;
     uint8_t backFrame = 0;  // 0 normal, 1 pointer over it, 2 pressed
     uint8_t clickedCode = 0;

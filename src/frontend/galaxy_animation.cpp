@@ -4,26 +4,19 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/key_codes.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
 
-struct GalaxyImage {
-    const char* file;
-    int16_t frameWidth;
-    int16_t frameHeight;
-    uint32_t key;
-};
-constexpr uint32_t kKeyBlack = 0xFF000000u;
-constexpr uint32_t kKeyRed = 0xFFFF0000u;
-constexpr GalaxyImage kImages[GalaxyAnimation::kImageCount] = {
-    {"Art\\Menu2\\galaxy1.bmp", 64, 16, kKeyBlack}, {"Art\\Menu2\\galaxy2.bmp", 32, 128, kKeyRed},
-    {"Art\\Menu2\\Star1.bmp", 32, 32, kKeyBlack},   {"Art\\Menu2\\Star2.bmp", 32, 32, kKeyBlack},
-    {"Art\\Menu2\\Star3.bmp", 64, 64, kKeyBlack},   {"Art\\Menu2\\galaxy3.bmp", 64, 64, kKeyBlack},
-    {"Art\\Menu2\\Star11.bmp", 32, 32, kKeyBlack},  {"Art\\Menu2\\Star12.bmp", 32, 32, kKeyBlack},
-    {"Art\\Menu2\\galaxy4.bmp", 64, 64, kKeyBlack}, {"Art\\Menu2\\galaxy5.bmp", 64, 64, kKeyBlack},
-    {"Art\\Menu2\\galaxy6.bmp", 64, 64, kKeyBlack}, {"Art\\Menu2\\galaxy.PNG", 512, 256, kKeyBlack},
-    {"Art\\Menu2\\End.bmp", 256, 32, kKeyBlack},
+constexpr ScreenImage kImages[GalaxyAnimation::kImageCount] = {
+    {0, "Art\\Menu2\\galaxy1.bmp", 64, 16, kKeyBlack},  {1, "Art\\Menu2\\galaxy2.bmp", 32, 128, kKeyRed},
+    {2, "Art\\Menu2\\Star1.bmp", 32, 32, kKeyBlack},    {3, "Art\\Menu2\\Star2.bmp", 32, 32, kKeyBlack},
+    {4, "Art\\Menu2\\Star3.bmp", 64, 64, kKeyBlack},    {5, "Art\\Menu2\\galaxy3.bmp", 64, 64, kKeyBlack},
+    {6, "Art\\Menu2\\Star11.bmp", 32, 32, kKeyBlack},   {7, "Art\\Menu2\\Star12.bmp", 32, 32, kKeyBlack},
+    {8, "Art\\Menu2\\galaxy4.bmp", 64, 64, kKeyBlack},  {9, "Art\\Menu2\\galaxy5.bmp", 64, 64, kKeyBlack},
+    {10, "Art\\Menu2\\galaxy6.bmp", 64, 64, kKeyBlack}, {11, "Art\\Menu2\\galaxy.PNG", 512, 256, kKeyBlack},
+    {12, "Art\\Menu2\\End.bmp", 256, 32, kKeyBlack},
 };
 constexpr int kGalaxyImage = 11, kWordImage = 12;
 
@@ -92,21 +85,10 @@ GalaxyAnimation::~GalaxyAnimation() { FreeSheet(); }
 
 void GalaxyAnimation::LoadArt(GraphicsDevice* graphics) {
     FreeSheet();
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, kImageCount);
-    sheet->SetAlphaTest(1);
-    for (int i = 0; i < kImageCount; ++i) {
-        sheet->LoadImage(i, kImages[i].file, kImages[i].frameWidth, kImages[i].frameHeight, kImages[i].key,
-                         kFormatA1R5G5B5);
-    }
+    LoadScreenSheet(sheet, graphics, kImageCount, kImages);
 }
 
-void GalaxyAnimation::FreeSheet() {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
+void GalaxyAnimation::FreeSheet() { sheet.reset(); }
 
 void GalaxyAnimation::DrawBackground(SpriteSheet* spaceSheet, SpriteSheet* dustSheet, SpriteSheet* cloudSheet) {
     if (dustSheet) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 class InputDevice;
@@ -58,7 +59,7 @@ public:
     void CheckTime(uint32_t secondsInScene);
     bool LeaveRequested() const { return skipRequested != 0 || finished != 0; }
 
-    SpriteSheet* sheet = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
     int32_t cloudRowY[kCloudRows] = {-256, 0, 256, 512};
     int32_t objX[kSprites] = {};
     int32_t objY[kSprites] = {};

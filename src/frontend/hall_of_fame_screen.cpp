@@ -4,22 +4,17 @@
 #include "platform/input_device.h"
 #include "platform/key_codes.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
 
-struct PageImage {
-    const char* file;
-    int16_t frameWidth;
-    int16_t frameHeight;
-    uint32_t key;
-};
-constexpr PageImage kImages[HallOfFameScreen::kImageCount] = {
-    {"Art\\Menu\\HallOfFame3.bmp", 512, 256, 0},
-    {"Art\\Menu\\Numbers2.bmp", 32, 32, 0xFFFF0000u},
-    {"Art\\Menu\\ButtonBack.bmp", 64, 32, 0xFFFF0000u},
-};
 constexpr int kPictureImage = 0, kDigitImage = 1, kBackImage = 2;
+constexpr ScreenImage kImages[HallOfFameScreen::kImageCount] = {
+    {kPictureImage, "Art\\Menu\\HallOfFame3.bmp", 512, 256, kNoKey},
+    {kDigitImage, "Art\\Menu\\Numbers2.bmp", 32, 32, kKeyRed},
+    {kBackImage, "Art\\Menu\\ButtonBack.bmp", 64, 32, kKeyRed},
+};
 
 // The 512 x 256 picture stretched over 800 x 600.
 constexpr float kPictureScaleX = 1.5625f, kPictureScaleY = 2.34375f;
@@ -56,25 +51,16 @@ bool AnyButtonPressed(InputDevice* mouse) { return mouse->ButtonPressed(0) || mo
 
 }  // namespace
 
+HallOfFameScreen::HallOfFameScreen() = default;
+
 HallOfFameScreen::~HallOfFameScreen() { ReleaseSheet(); }
 
 void HallOfFameScreen::LoadArt(GraphicsDevice* graphics) {
     ReleaseSheet();
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, kImageCount);
-    sheet->SetAlphaTest(1);
-    for (int i = 0; i < kImageCount; ++i) {
-        sheet->LoadImage(i, kImages[i].file, kImages[i].frameWidth, kImages[i].frameHeight, kImages[i].key,
-                         kFormatA1R5G5B5);
-    }
+    LoadScreenSheet(sheet, graphics, kImageCount, kImages);
 }
 
-void HallOfFameScreen::ReleaseSheet() {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
+void HallOfFameScreen::ReleaseSheet() { sheet.reset(); }
 
 void HallOfFameScreen::CopyEntries(const uint8_t entryUsed[kEntries], const int32_t entryValues[kEntries],
                                    const uint8_t entryNames[kEntries][kNameCells]) {

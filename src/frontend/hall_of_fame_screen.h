@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 class InputDevice;
@@ -27,7 +28,7 @@ public:
     static constexpr const char* kHoverSound = "Data\\SNAP1.wav";
     static constexpr const char* kLeaveSound = "Data\\SETUPWH.wav";
 
-    HallOfFameScreen() = default;
+    HallOfFameScreen();
     virtual ~HallOfFameScreen();
     HallOfFameScreen(const HallOfFameScreen&) = delete;
     HallOfFameScreen& operator=(const HallOfFameScreen&) = delete;
@@ -77,7 +78,7 @@ public:
     // The x of name cell i, for a name whose last non-zero cell is lastCell.
     static int32_t NameCellX(int cell, uint8_t lastCell);
 
-    SpriteSheet* sheet = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
     uint8_t used[kEntries] = {};
     uint32_t values[kEntries] = {};
     uint8_t names[kEntries][kNameCells] = {};

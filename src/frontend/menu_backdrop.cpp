@@ -8,22 +8,13 @@
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
 #include "platform/random_range.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
 
 constexpr int kSheetImages = 31;
-constexpr uint32_t kKeyBlack = 0xFF000000;
-constexpr uint32_t kKeyRed = 0xFFFF0000;
-constexpr uint32_t kNoKey = 0;
-
-struct SheetImage {
-    int image;
-    const char* file;
-    int16_t frameWidth, frameHeight;
-    uint32_t key;
-};
-constexpr SheetImage kImages[] = {
+constexpr ScreenImage kImages[] = {
     {0, "Art\\Menu2\\Fire.bmp", 32, 32, kKeyBlack},
     {1, "Art\\Menu\\Buttons.bmp", 512, 64, kNoKey},
     {2, "Art\\Awards\\Star1.bmp", 32, 32, kKeyRed},
@@ -112,20 +103,10 @@ MenuBackdrop::~MenuBackdrop() { FreeArt(); }
 
 void MenuBackdrop::LoadArt(GraphicsDevice* graphics) {
     FreeArt();
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, kSheetImages);
-    sheet->SetAlphaTest(1);
-    for (const SheetImage& i : kImages) {
-        sheet->LoadImage(i.image, i.file, i.frameWidth, i.frameHeight, i.key, kFormatA1R5G5B5);
-    }
+    LoadScreenSheet(sheet, graphics, kSheetImages, kImages);
 }
 
-void MenuBackdrop::FreeArt() {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
+void MenuBackdrop::FreeArt() { sheet.reset(); }
 
 void MenuBackdrop::Update(uint8_t step40, uint8_t stepX, uint8_t stepY, uint32_t seconds, uint8_t holdFlag) {
     ScrollCloudRows(rowY, step40);

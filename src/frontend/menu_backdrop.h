@@ -82,7 +82,7 @@ public:
     // released, else 0.
     uint8_t TakeChoice(InputDevice* mouse);
 
-    SpriteSheet* sheet = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
     float spin = 0.0f;
     uint8_t letterShade[kLetters] = {0, 30, 60, 90, 120, 150, 180, 210};
     int32_t rowY[kCloudRows] = {kCloudRowStart[0], kCloudRowStart[1], kCloudRowStart[2], kCloudRowStart[3]};

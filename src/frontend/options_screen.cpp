@@ -4,6 +4,7 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
@@ -32,7 +33,15 @@ constexpr int32_t kNotchX = 180, kNotchWidth = 16, kNotchHeight = 46;
 constexpr int32_t kMusicNotchY = 280, kSoundsNotchY = 340;
 constexpr int32_t kMusicSliderY = 300, kSoundsSliderY = 360;
 
+constexpr int kLabelFontHeight = 18;
+constexpr int kHighlightFontHeight = 21;
+constexpr int kSheetImages = 3;
 constexpr int kVolumeImage = 0, kLeftBackImage = 1, kRightBackImage = 2;
+constexpr ScreenImage kImages[] = {
+    {kVolumeImage, "Art\\Menu\\Volume.bmp", 16, 16, kKeyBlack},
+    {kLeftBackImage, "Art\\Space\\512\\4.bmp", 512, 512, kNoKey},
+    {kRightBackImage, "Art\\Space\\512\\5.bmp", 128, 512, kNoKey},
+};
 constexpr float kRightBackX = 640, kBackScaleX = 1.25f, kBackScaleY = 1.172f;
 
 constexpr uint32_t kLabelColour = 0xFFF52D2D;
@@ -67,19 +76,10 @@ int NotchUnder(int32_t top, int32_t x, int32_t y) {
     return -1;
 }
 
-void DeleteFont(Font*& font) {
-    if (!font) return;
-    font->End();
-    font->Release();
-    delete font;
-    font = nullptr;
-}
-
-Font* NewFont(GraphicsDevice* graphics, int height) {
-    auto* font = new Font();
-    font->Create(graphics, "Arial", height, 1, 0, 0, 0);
+// Both fonts are bold.
+void MakeFont(std::unique_ptr<Font>& font, GraphicsDevice* graphics, int height) {
+    CreateScreenFont(font, graphics, height, 1);
     font->Begin();
-    return font;
 }
 
 }  // namespace
@@ -99,28 +99,21 @@ uint8_t OptionsScreen::SoundsNotchForVolume(uint32_t volume) {
     return static_cast<uint8_t>(volume - kLowestSoundVolume);
 }
 
+OptionsScreen::OptionsScreen() = default;
+
 OptionsScreen::~OptionsScreen() { FreeFontsAndSheet(); }
 
 void OptionsScreen::LoadArt(GraphicsDevice* graphics) {
     FreeFontsAndSheet();
-    labelFont = NewFont(graphics, 18);
-    highlightFont = NewFont(graphics, 21);
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, 3);
-    sheet->SetAlphaTest(1);
-    sheet->LoadImage(kVolumeImage, "Art\\Menu\\Volume.bmp", 16, 16, 0xFF000000, kFormatA1R5G5B5);
-    sheet->LoadImage(kLeftBackImage, "Art\\Space\\512\\4.bmp", 512, 512, 0, kFormatA1R5G5B5);
-    sheet->LoadImage(kRightBackImage, "Art\\Space\\512\\5.bmp", 128, 512, 0, kFormatA1R5G5B5);
+    MakeFont(labelFont, graphics, kLabelFontHeight);
+    MakeFont(highlightFont, graphics, kHighlightFontHeight);
+    LoadScreenSheet(sheet, graphics, kSheetImages, kImages);
 }
 
 void OptionsScreen::FreeFontsAndSheet() {
-    DeleteFont(labelFont);
-    DeleteFont(highlightFont);
-    if (sheet) {
-        sheet->Release();
-        delete sheet;
-        sheet = nullptr;
-    }
+    ReleaseFont(labelFont);
+    ReleaseFont(highlightFont);
+    sheet.reset();
 }
 
 void OptionsScreen::ScrollStrips(uint32_t step) { ScrollCloudRows(rowY, static_cast<uint8_t>(step)); }
@@ -214,7 +207,7 @@ void OptionsScreen::DrawLabels() {
     for (const Label& l : kLabels) labelFont->DrawText(l.text, l.x, l.y, l.width, l.height, kLabelColour, DT_LEFT);
     // Back: lit under the pointer, red while pressed.
     const uint8_t back = wordHighlight[kBackWord];
-    Font* font = back && highlightFont ? highlightFont : labelFont;
+    Font* font = back && highlightFont ? highlightFont.get() : labelFont.get();
     const uint32_t colour = back == 2 ? kCurrentNotchColour : back ? kHighlightColour : kLabelColour;
     font->DrawText(kBackLabel.text, kBackLabel.x, kBackLabel.y, kBackLabel.width, kBackLabel.height, colour, DT_LEFT);
 }
@@ -226,7 +219,7 @@ void OptionsScreen::DrawSwitch(int32_t y, uint8_t on, int firstWord) {
 
 void OptionsScreen::DrawWord(const char* text, int32_t x, int32_t y, int word) {
     const bool lit = wordHighlight[word] != 0 && highlightFont;
-    Font* font = lit ? highlightFont : labelFont;
+    Font* font = (lit ? highlightFont : labelFont).get();
     if (font) font->DrawText(text, x, y, kWordBoxWidth, kWordBoxHeight, lit ? kHighlightColour : kLabelColour, DT_LEFT);
 }
 

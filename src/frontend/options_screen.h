@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "frontend/cloud_rows.h"
 
@@ -37,7 +38,7 @@ public:
     static uint8_t MusicNotchForVolume(uint32_t volume);
     static uint8_t SoundsNotchForVolume(uint32_t volume);
 
-    OptionsScreen() = default;
+    OptionsScreen();
     virtual ~OptionsScreen();
     OptionsScreen(const OptionsScreen&) = delete;
     OptionsScreen& operator=(const OptionsScreen&) = delete;
@@ -63,9 +64,9 @@ public:
         pressed = 0;
     }
 
-    SpriteSheet* sheet = nullptr;
-    Font* labelFont = nullptr;
-    Font* highlightFont = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> labelFont;
+    std::unique_ptr<Font> highlightFont;
     int32_t textX = 380;
     int32_t textY = 180;
     int32_t rowY[kCloudRows] = {kCloudRowStart[0], kCloudRowStart[1], kCloudRowStart[2], kCloudRowStart[3]};

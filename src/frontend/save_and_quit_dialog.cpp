@@ -3,12 +3,10 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
-
-constexpr uint32_t kKeyBlack = 0xFF000000;
-constexpr uint32_t kNoKey = 0;
 
 struct ButtonArea {
     int32_t x, y, width, height;
@@ -27,6 +25,15 @@ constexpr ButtonLook kNoLooks[] = {{480, 0.6f}, {460, 0.8f}, {445, 1.05f}};
 constexpr uint32_t kFaceColour = 0x9BFFFFFF;
 
 constexpr int kTitleImage = 1, kLeftBackImage = 2, kRightBackImage = 3;
+constexpr ScreenImage kYesImages[] = {{0, "Art\\Menu\\Yes.bmp", 256, 128, kKeyBlack}};
+constexpr ScreenImage kNoImages[] = {{0, "Art\\Menu\\No.bmp", 256, 128, kKeyBlack}};
+constexpr ScreenImage kBackImages[] = {
+    {kTitleImage, "Art\\Menu\\SaveAndQuit.bmp", 512, 64, kKeyBlack},
+    {kLeftBackImage, "Art\\Space\\512\\4.bmp", 512, 512, kNoKey},
+    {kRightBackImage, "Art\\Space\\512\\5.bmp", 128, 512, kNoKey},
+};
+// The yes sheet has room for two images, the back sheet for four.
+constexpr int kYesSlots = 2, kNoSlots = 1, kBackSlots = 4;
 constexpr float kTitleX = 90, kTitleY = 120, kTitleScale = 1.2f;
 constexpr float kRightBackX = 640, kBackScaleX = 1.25f, kBackScaleY = 1.172f;
 
@@ -36,48 +43,31 @@ bool Inside(const ButtonArea& area, int32_t x, int32_t y) {
 
 bool MousePressed(InputDevice* mouse) { return mouse && (mouse->ButtonPressed(0) || mouse->ButtonPressed(1)); }
 
-SpriteSheet* NewSheet(GraphicsDevice* graphics, int images) {
-    auto* sheet = new SpriteSheet();
-    sheet->Init(graphics, images);
-    sheet->SetAlphaTest(1);
-    return sheet;
-}
-
 void DrawButton(SpriteSheet* sheet, const ButtonLook (&looks)[3], uint8_t state) {
     if (!sheet || state > SaveAndQuitDialog::kPressed) return;
     const ButtonLook& look = looks[state];
     sheet->Draw(0, 0, look.x, kButtonY, kFaceColour, look.scale, look.scale, 0, 0.0f);
 }
 
-void FreeSheet(SpriteSheet*& sheet) {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
-
 }  // namespace
+
+SaveAndQuitDialog::SaveAndQuitDialog() = default;
 
 SaveAndQuitDialog::~SaveAndQuitDialog() { FreeDialogSheets(this); }
 
 void FreeDialogSheets(SaveAndQuitDialog* dialog) {
     if (!dialog) return;
-    FreeSheet(dialog->yesSheet);
-    FreeSheet(dialog->noSheet);
-    FreeSheet(dialog->backSheet);
+    dialog->yesSheet.reset();
+    dialog->noSheet.reset();
+    dialog->backSheet.reset();
 }
 
 void SaveAndQuitDialog::LoadArt(GraphicsDevice* graphics) {
-    // Loading over sheets still held would leak them.
+    // A reload starts from fresh sheets.
     FreeDialogSheets(this);
-    yesSheet = NewSheet(graphics, 2);
-    yesSheet->LoadImage(0, "Art\\Menu\\Yes.bmp", 256, 128, kKeyBlack, kFormatA1R5G5B5);
-    noSheet = NewSheet(graphics, 1);
-    noSheet->LoadImage(0, "Art\\Menu\\No.bmp", 256, 128, kKeyBlack, kFormatA1R5G5B5);
-    backSheet = NewSheet(graphics, 4);
-    backSheet->LoadImage(kTitleImage, "Art\\Menu\\SaveAndQuit.bmp", 512, 64, kKeyBlack, kFormatA1R5G5B5);
-    backSheet->LoadImage(kLeftBackImage, "Art\\Space\\512\\4.bmp", 512, 512, kNoKey, kFormatA1R5G5B5);
-    backSheet->LoadImage(kRightBackImage, "Art\\Space\\512\\5.bmp", 128, 512, kNoKey, kFormatA1R5G5B5);
+    LoadScreenSheet(yesSheet, graphics, kYesSlots, kYesImages);
+    LoadScreenSheet(noSheet, graphics, kNoSlots, kNoImages);
+    LoadScreenSheet(backSheet, graphics, kBackSlots, kBackImages);
 }
 
 void SaveAndQuitDialog::Scroll(uint32_t step) { ScrollCloudRows(tileRows, static_cast<uint8_t>(step)); }
@@ -88,8 +78,8 @@ void SaveAndQuitDialog::Draw(SpriteSheet* clouds) {
         backSheet->Draw(kRightBackImage, 0, kRightBackX, 0, 0xFFFFFFFF, kBackScaleX, kBackScaleY, 0, 0.0f);
     }
     DrawCloudRows(clouds, tileRows);
-    DrawButton(yesSheet, kYesLooks, yesState);
-    DrawButton(noSheet, kNoLooks, noState);
+    DrawButton(yesSheet.get(), kYesLooks, yesState);
+    DrawButton(noSheet.get(), kNoLooks, noState);
     if (backSheet) backSheet->Draw(kTitleImage, 0, kTitleX, kTitleY, kFaceColour, kTitleScale, kTitleScale, 0, 0.0f);
 }
 

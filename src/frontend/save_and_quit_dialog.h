@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "frontend/cloud_rows.h"
 
@@ -22,7 +23,7 @@ public:
     static constexpr uint8_t kYes = 1;
     static constexpr uint8_t kNo = 2;
 
-    SaveAndQuitDialog() = default;
+    SaveAndQuitDialog();
     virtual ~SaveAndQuitDialog();
     SaveAndQuitDialog(const SaveAndQuitDialog&) = delete;
     SaveAndQuitDialog& operator=(const SaveAndQuitDialog&) = delete;
@@ -48,9 +49,9 @@ public:
     uint8_t SettleChoice(InputDevice* mouse);
     void ResetHover() { hovered = 0; }
 
-    SpriteSheet* yesSheet = nullptr;
-    SpriteSheet* noSheet = nullptr;
-    SpriteSheet* backSheet = nullptr;
+    std::unique_ptr<SpriteSheet> yesSheet;
+    std::unique_ptr<SpriteSheet> noSheet;
+    std::unique_ptr<SpriteSheet> backSheet;
     int32_t tileRows[kCloudRows] = {kCloudRowStart[0], kCloudRowStart[1], kCloudRowStart[2], kCloudRowStart[3]};
     uint8_t yesState = kNormal;
     uint8_t noState = kNormal;

@@ -1,22 +1,68 @@
 #include "frontend/save_quit_scene.h"
 
 #include "platform/key_codes.h"
+#include "platform/shared_art.h"
 #include "shell/game_app.h"
-#include "shell/game_state.h"
 
-void SaveQuitScene::Frame(GameApp& app) {
-    StandInScene::Frame(app);
-    GameState& state = *app.gameState;
-    if (app.sceneFrame == SceneId::MainMenu) {
-        // Esc means No here: back to the area, not to the menu.
-        state.returnedFromScreen = 1;
-        app.SwitchScene(scenes::ForLocation(state.location));
-    } else if (app.keyboard.KeyPressed(key::kY)) {
-        app.keyboard.SetLatch(key::kY, 1);
-        app.SwitchScene(SceneId::SaveGame);
-    } else if (app.keyboard.KeyPressed(key::kN)) {
-        app.keyboard.SetLatch(key::kN, 1);
-        state.returnedFromScreen = 1;
-        app.SwitchScene(scenes::ForLocation(state.location));
+namespace {
+constexpr int kCloudStepper = 0;
+constexpr int32_t kCloudSpeed = 40;  // pixels per second
+
+ManagementScene::Rules SaveQuitRules() {
+    ManagementScene::Rules rules{SceneId::SaveQuit};
+    // The area that opened the question made the shared objects.
+    rules.makesSharedArt = false;
+    rules.hotkeys = false;
+    return rules;
+}
+
+void AnswerNo(GameApp& app) {
+    app.sceneClockRestart = 1;
+    app.leaveScene = SaveQuitScene::kLeaveToArea;
+}
+}  // namespace
+
+SaveQuitScene::SaveQuitScene() : ManagementScene(SaveQuitRules()) {}
+
+void SaveQuitScene::CreateScreen(GameApp& app) {
+    dialog_ = std::make_unique<SaveAndQuitDialog>();
+    dialog_->LoadArt(&app.graphics);
+}
+
+void SaveQuitScene::LoadScreenArt(GameApp& app) { dialog_->LoadArt(&app.graphics); }
+
+// Backspace and Esc answer No through the frame's common keys.
+void SaveQuitScene::OwnKeys(GameApp& app) {
+    if (TakeKey(app, key::kN)) AnswerNo(app);
+    if (TakeKey(app, key::kY)) app.leaveScene = kLeaveToSave;
+}
+
+void SaveQuitScene::Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) {
+    // Which button the pointer is over is this frame's alone.
+    dialog_->ResetHover();
+    dialog_->HitTestYes(x, y);
+    dialog_->HitTestNo(x, y);
+    dialog_->Press(x, y, mouse);
+    switch (dialog_->SettleChoice(mouse)) {
+    case SaveAndQuitDialog::kYes:
+        app.leaveScene = kLeaveToSave;
+        break;
+    case SaveAndQuitDialog::kNo:
+        AnswerNo(app);
+        break;
+    default:
+        break;
     }
+}
+
+void SaveQuitScene::Animate(GameApp& app) {
+    if (app.frameTimerArmed != 1) return;
+    dialog_->Scroll(app.StepStepper(kCloudStepper, true, kCloudSpeed));
+}
+
+void SaveQuitScene::DrawScreen(GameApp& app) { dialog_->Draw(app.sharedArt ? app.sharedArt->cloudsSheet : nullptr); }
+
+SceneId SaveQuitScene::LeaveTarget(GameApp& app) {
+    if (app.leaveScene == kLeaveToSave) return SceneId::SaveGame;
+    return ManagementScene::LeaveTarget(app);
 }

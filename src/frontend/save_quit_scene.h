@@ -1,12 +1,41 @@
 #pragma once
+#include <memory>
 
-#include "shell/standin_scene.h"
+#include "frontend/save_and_quit_dialog.h"
+#include "screens/management_scene.h"
 
-// The save-and-quit question: Y saves and quits to the main menu; N or Esc
-// goes back to the area the player came from.
-class SaveQuitScene : public StandInScene {
+// The save-and-quit question over drifting clouds, opened by Backspace or
+// Esc in an area. Y or Yes saves and quits to the menus through the save
+// scene; N, No, Backspace or Esc go back to the area the player came from.
+// A management frame without shortcut keys, copies or advisor: a press on
+// a button answers when it is let go over the button or as soon as the
+// pointer leaves it.
+class SaveQuitScene : public ManagementScene {
 public:
-    SaveQuitScene() : StandInScene("Save and quit? (Y / N)", StandInKind::FrontEnd) {}
+    // Leave values: 1 back to the area, 2 on to the save scene.
+    static constexpr uint8_t kLeaveToArea = 1;
+    static constexpr uint8_t kLeaveToSave = 2;
 
-    void Frame(GameApp& app) override;
+    SaveQuitScene();
+
+    // The dialog while the scene is current, else null.
+    const SaveAndQuitDialog* Dialog() const { return dialog_.get(); }
+
+protected:
+    bool HasScreen() const override { return dialog_ != nullptr; }
+    void CreateScreen(GameApp& app) override;
+    void LoadScreenArt(GameApp& app) override;
+    void FreeScreenArt() override { FreeDialogSheets(dialog_.get()); }
+    void DeleteScreen() override { dialog_.reset(); }
+    void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
+    void Rearm() override {}
+    InterfaceSounds TakeSounds() override { return {}; }
+    void DrawScreen(GameApp& app) override;
+
+    void OwnKeys(GameApp& app) override;
+    void Animate(GameApp& app) override;
+    SceneId LeaveTarget(GameApp& app) override;
+
+private:
+    std::unique_ptr<SaveAndQuitDialog> dialog_;
 };

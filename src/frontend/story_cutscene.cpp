@@ -5,34 +5,24 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/key_codes.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 using namespace story_tables;
 
+StoryCutscene::StoryCutscene() = default;
+
 StoryCutscene::~StoryCutscene() { FreeArt(); }
 
 void StoryCutscene::LoadArt(GraphicsDevice* graphics) {
-    // A reload after a device reset must not leak the sheet it replaces.
+    // A reload after a device reset starts from a fresh sheet.
     FreeArt();
     const bool ending = stage == kEnding;
-    const StoryImage* images = ending ? kEndingImages : kIntroImages;
-    const int count = ending ? kEndingSheetSlots : kIntroSheetSlots;
-    const int loaded = ending ? kEndingImageCount : kIntroImageCount;
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, count);
-    sheet->SetAlphaTest(1);
-    for (int i = 0; i < loaded; ++i) {
-        sheet->LoadImage(i, images[i].file, images[i].frameWidth, images[i].frameHeight, images[i].key,
-                         kFormatA1R5G5B5);
-    }
+    const std::span<const ScreenImage> images = ending ? std::span<const ScreenImage>(kEndingImages) : kIntroImages;
+    LoadScreenSheet(sheet, graphics, ending ? kEndingSheetSlots : kIntroSheetSlots, images);
 }
 
-void StoryCutscene::FreeArt() {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
+void StoryCutscene::FreeArt() { sheet.reset(); }
 
 void StoryCutscene::Setup() {
     tickState = 1;

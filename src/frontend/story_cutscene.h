@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 class InputDevice;
@@ -39,7 +40,7 @@ public:
     static constexpr int kEndingMusicVolume = 50;
     static constexpr int kEndingMusicPlays = 1;
 
-    StoryCutscene() = default;
+    StoryCutscene();
     virtual ~StoryCutscene();
     StoryCutscene(const StoryCutscene&) = delete;
     StoryCutscene& operator=(const StoryCutscene&) = delete;
@@ -79,7 +80,7 @@ public:
     static bool WordPictureShown(uint32_t secondsInScene);
 
     uint8_t stage = 0;
-    SpriteSheet* sheet = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
     int32_t objX[kObjects] = {};
     int32_t objY[kObjects] = {};
     float pictureScaleX = 0.0f;

@@ -26,9 +26,9 @@ void StoryCutscene::DrawMain() {
 
 void StoryCutscene::DrawStage() {
     if (!sheet) return;
-    DrawStars(sheet, kStarImage, kBigStars, static_cast<int>(std::size(kBigStars)));
-    DrawStars(sheet, kSmallStarImage, kSmallStars, static_cast<int>(std::size(kSmallStars)));
-    DrawStars(sheet, kMoonImage, &kMoon, 1);
+    DrawStars(sheet.get(), kStarImage, kBigStars, static_cast<int>(std::size(kBigStars)));
+    DrawStars(sheet.get(), kSmallStarImage, kSmallStars, static_cast<int>(std::size(kSmallStars)));
+    DrawStars(sheet.get(), kMoonImage, &kMoon, 1);
     for (int i = kFirstComet; i < kObjects; ++i) {
         if (!ObjectShown(objX[i])) continue;
         const ObjectRow& row = kObjectRows[i];

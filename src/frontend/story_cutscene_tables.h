@@ -1,33 +1,24 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/screen_art.h"
+
 // The fixed data of the story cutscenes: pictures, start places, motions and
 // the stars of the ending's sky.
 namespace story_tables {
 
-struct StoryImage {
-    const char* file;
-    int16_t frameWidth;
-    int16_t frameHeight;
-    uint32_t key;
-};
-
-constexpr uint32_t kKeyBlack = 0xFF000000u;
-constexpr uint32_t kKeyRed = 0xFFFF0000u;
-constexpr uint32_t kKeyGreen = 0xFF00FF00u;
-
 constexpr int kIntroSheetSlots = 1;
 constexpr int kIntroImageCount = 1;
-constexpr StoryImage kIntroImages[kIntroImageCount] = {{"Art\\Menu\\Intro.PNG", 512, 512, kKeyBlack}};
+constexpr ScreenImage kIntroImages[kIntroImageCount] = {{0, "Art\\Menu\\Intro.PNG", 512, 512, kKeyBlack}};
 
 // The ending's sheet has room for ten pictures; eight are loaded.
 constexpr int kEndingSheetSlots = 10;
 constexpr int kEndingImageCount = 8;
-constexpr StoryImage kEndingImages[kEndingImageCount] = {
-    {"Art\\Menu2\\Capital17.bmp", 512, 512, kKeyGreen}, {"Art\\Menu2\\Star9.bmp", 8, 8, kKeyBlack},
-    {"Art\\Menu2\\Star10.bmp", 4, 4, kKeyBlack},        {"Art\\Menu2\\Moon2.bmp", 32, 32, kKeyBlack},
-    {"Art\\Menu2\\Asteroid2.bmp", 64, 64, kKeyRed},     {"Art\\Menu2\\Comet.bmp", 128, 128, kKeyRed},
-    {"Art\\Menu2\\ShipsMany.bmp", 32, 8, kKeyRed},      {"Art\\Menu2\\Peace.bmp", 256, 32, kKeyBlack},
+constexpr ScreenImage kEndingImages[kEndingImageCount] = {
+    {0, "Art\\Menu2\\Capital17.bmp", 512, 512, kKeyGreen}, {1, "Art\\Menu2\\Star9.bmp", 8, 8, kKeyBlack},
+    {2, "Art\\Menu2\\Star10.bmp", 4, 4, kKeyBlack},        {3, "Art\\Menu2\\Moon2.bmp", 32, 32, kKeyBlack},
+    {4, "Art\\Menu2\\Asteroid2.bmp", 64, 64, kKeyRed},     {5, "Art\\Menu2\\Comet.bmp", 128, 128, kKeyRed},
+    {6, "Art\\Menu2\\ShipsMany.bmp", 32, 8, kKeyRed},      {7, "Art\\Menu2\\Peace.bmp", 256, 32, kKeyBlack},
 };
 constexpr int kCapitalImage = 0, kStarImage = 1, kSmallStarImage = 2, kMoonImage = 3, kAsteroidImage = 4,
               kCometImage = 5, kShipsImage = 6, kWordImage = 7;

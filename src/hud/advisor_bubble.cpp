@@ -47,6 +47,7 @@ constexpr int kBubbleImage = 34;
 constexpr uint32_t kBubbleColour = 0x7DC8FFC8u;
 constexpr uint32_t kTextColour = 0xFF91E691u;
 constexpr int kLineHeight = 32;
+constexpr float kArrowScale = 0.9f;
 
 }  // namespace
 
@@ -81,6 +82,28 @@ void AdvisorBubble::Bob(uint32_t upStep, uint32_t downStep, int32_t minY, int32_
             bobDown = 1;
         }
     }
+}
+
+void AdvisorBubble::Slide(uint32_t rightStep, uint32_t leftStep) {
+    if (slideRight) {
+        advisorX += static_cast<uint8_t>(rightStep);
+        if (advisorX > kSlideMaxX) {
+            advisorX = kSlideMaxX;
+            slideRight = 0;
+        }
+    } else {
+        advisorX -= static_cast<uint8_t>(leftStep);
+        if (advisorX < kSlideMinX) {
+            advisorX = kSlideMinX;
+            slideRight = 1;
+        }
+    }
+}
+
+void AdvisorBubble::DrawArrow(SpriteSheet* sheet, uint32_t colour) const {
+    if (!sheet) return;
+    sheet->Draw(kArrowImage, animFrame, static_cast<float>(arrowX), static_cast<float>(arrowY), colour, kArrowScale,
+                kArrowScale, 0, 0.0f);
 }
 
 void AdvisorBubble::Draw(SpriteSheet* sheet, Font* font) {

@@ -11,6 +11,9 @@ class AdvisorBubble {
 public:
     static constexpr int kHintCount = 20;
     static constexpr int kArrowImage = 43;
+    // The sideways slide of the scenes that slide it turns at these x.
+    static constexpr int32_t kSlideMinX = 100;
+    static constexpr int32_t kSlideMaxX = 700;
 
     AdvisorBubble() = default;
     virtual ~AdvisorBubble() = default;
@@ -20,8 +23,14 @@ public:
     // One frame of the up-and-down bob within [minY, maxY]; only the low
     // byte of each step counts.
     void Bob(uint32_t upStep, uint32_t downStep, int32_t minY, int32_t maxY);
+    // One frame of the sideways slide between kSlideMinX and kSlideMaxX;
+    // only the low byte of each step counts.
+    void Slide(uint32_t rightStep, uint32_t leftStep);
     // The sprite, and the bubble with its text while bubbleShown is set.
     void Draw(SpriteSheet* sheet, Font* font);
+    // The pointer arrow at (arrowX, arrowY) in the scene's colour, whether
+    // or not arrowShown is set (the scene decides).
+    void DrawArrow(SpriteSheet* sheet, uint32_t colour) const;
 
     // The lines of a hint (second null for one line); null for an unknown index.
     static const char* HintLine(uint32_t hintIndex, int line);

@@ -138,26 +138,24 @@ int Font::Create(GraphicsDevice* graphics, const char* faceName, int height, int
         std::fprintf(stderr, "font: cannot start the font engine: %s\n", TTF_GetError());
         return 0;
     }
-    auto* impl = new FontImpl;  // from here its destructor balances TTF_Init
+    auto impl = std::make_unique<FontImpl>();  // from here its destructor balances TTF_Init
     impl->graphics = graphics;
     const int pixels = height == 0 ? kDefaultHeight : std::abs(height);
     const std::string file = FontFileForFace(faceName, bold == 1, italic != 0);
     impl->font = TTF_OpenFont(file.c_str(), pixels);
     if (!impl->font) {
         std::fprintf(stderr, "font: cannot open \"%s\" for \"%s\": %s\n", file.c_str(), faceName, TTF_GetError());
-        delete impl;
         return 0;
     }
     TTF_SetFontStyle(impl->font, (underline ? TTF_STYLE_UNDERLINE : 0) | (strikeout ? TTF_STYLE_STRIKETHROUGH : 0));
     impl->lineHeight = TTF_FontHeight(impl->font);
     impl->generation = GraphicsDevice::RendererGeneration();
-    impl_ = impl;
+    impl_ = std::move(impl);
     return 1;
 }
 
 int Font::Release() {
-    delete impl_;
-    impl_ = nullptr;
+    impl_.reset();
     return 1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 
@@ -36,5 +37,5 @@ public:
     int RenderedStrings() const;
 
 private:
-    FontImpl* impl_ = nullptr;  // null when not created
+    std::unique_ptr<FontImpl> impl_;  // empty when not created
 };

@@ -1,11 +1,16 @@
 #include "platform/mouse_cursor.h"
 
 #include "platform/graphics_device.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
 
-constexpr uint32_t kBlackKey = 0xFF000000;
+constexpr int kSheetImages = 2;
+constexpr ScreenImage kImages[] = {
+    {0, "Art\\Cursor2.bmp", 64, 64, kKeyBlack},
+    {1, "Art\\Cursor1.bmp", 32, 32, kKeyBlack},
+};
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr float kScaleX = 0.8f;
 constexpr float kScaleY = 0.6f;
@@ -23,6 +28,8 @@ int IsNearScreenEdge(int32_t left, int32_t top, int32_t width, int32_t height, i
     return (px <= l + 1 || px >= l + width - 3 || py <= t + 1 || py >= t + height - 1) ? 1 : 0;
 }
 
+MouseCursor::MouseCursor() = default;
+
 MouseCursor::~MouseCursor() {
     mouse.Release();
     FreeSheet();
@@ -30,19 +37,10 @@ MouseCursor::~MouseCursor() {
 
 int MouseCursor::LoadArt(GraphicsDevice* graphics) {
     FreeSheet();
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, 2);
-    sheet->SetAlphaTest(1);
-    sheet->LoadImage(0, "Art\\Cursor2.bmp", 64, 64, kBlackKey, kFormatA1R5G5B5);
-    return sheet->LoadImage(1, "Art\\Cursor1.bmp", 32, 32, kBlackKey, kFormatA1R5G5B5);
+    return LoadScreenSheet(sheet, graphics, kSheetImages, kImages);
 }
 
-void MouseCursor::FreeSheet() {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
+void MouseCursor::FreeSheet() { sheet.reset(); }
 
 void MouseCursor::Update() {
     x += mouse.DeltaX();

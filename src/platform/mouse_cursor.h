@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/input_device.h"
 
@@ -14,7 +15,7 @@ public:
     static constexpr int32_t kScreenWidth = 800;
     static constexpr int32_t kScreenHeight = 600;
 
-    MouseCursor() = default;
+    MouseCursor();
     virtual ~MouseCursor();
     MouseCursor(const MouseCursor&) = delete;
     MouseCursor& operator=(const MouseCursor&) = delete;
@@ -22,7 +23,7 @@ public:
     // Image 0 "Art\Cursor2.bmp" (64x64 frames), image 1 "Art\Cursor1.bmp"
     // (32x32); the second load's result.
     int LoadArt(GraphicsDevice* graphics);
-    // Releases and deletes the sheet (device loss, clean-up).
+    // Releases the sheet and its images (device loss, clean-up).
     void FreeSheet();
     // Adds the movement of the mouse's last poll.
     void Update();
@@ -31,7 +32,7 @@ public:
     void HoldInsideScreen();
     void Draw();
 
-    SpriteSheet* sheet = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
     int32_t drawX = kStartPosition;
     int32_t drawY = kStartPosition;
     int32_t x = kStartPosition;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 class GraphicsDevice;
 class SpriteSheet;
@@ -13,7 +14,7 @@ public:
     static constexpr int kDustImages = 30;
     static constexpr int kCloudsImages = 3;
 
-    SharedArt() = default;
+    SharedArt();
     virtual ~SharedArt();
     SharedArt(const SharedArt&) = delete;
     SharedArt& operator=(const SharedArt&) = delete;
@@ -22,10 +23,19 @@ public:
     int LoadMoreArt(GraphicsDevice* graphics);
     void ReleaseArt();
 
+    // The sheets while loaded, null after a release. SharedArt owns them;
+    // the screens draw from them through these plain pointers.
     SpriteSheet* menuSheet = nullptr;
     SpriteSheet* spaceSheet = nullptr;
     SpriteSheet* dustSheet = nullptr;
     SpriteSheet* cloudsSheet = nullptr;
     uint8_t spare = 0;
     uint8_t morePending = 1;  // non-zero: the second half is still to load
+
+private:
+    static constexpr int kSheets = 4;
+    // Points the four public pointers at the owned sheets (null when empty).
+    void ShowSheets();
+
+    std::unique_ptr<SpriteSheet> sheets_[kSheets];  // menu, space, dust, clouds
 };

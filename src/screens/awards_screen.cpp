@@ -1,8 +1,9 @@
 #include "screens/awards_screen.h"
 
+#include "platform/font.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
-#include "screens/screen_art.h"
 
 namespace {
 
@@ -12,9 +13,17 @@ constexpr uint8_t kFlashStart = 20;
 constexpr int kGoodiesRow = 6;
 constexpr uint32_t kGoodiesShownPerAward = 100;
 
-constexpr const char* kPictureFiles[AwardsScreen::kRows] = {
-    "Art\\Awards\\1.bmp", "Art\\Awards\\2.bmp", "Art\\Awards\\4.bmp", "Art\\Awards\\5.bmp",
-    "Art\\Awards\\6.bmp", "Art\\Awards\\7.bmp", "Art\\Awards\\8.bmp",
+// The seven award pictures in rows 0..6, then the arrow and the star.
+constexpr ScreenImage kImages[] = {
+    {0, "Art\\Awards\\1.bmp", 32, 64, kKeyBlack},
+    {1, "Art\\Awards\\2.bmp", 32, 64, kKeyBlack},
+    {2, "Art\\Awards\\4.bmp", 32, 64, kKeyBlack},
+    {3, "Art\\Awards\\5.bmp", 32, 64, kKeyBlack},
+    {4, "Art\\Awards\\6.bmp", 32, 64, kKeyBlack},
+    {5, "Art\\Awards\\7.bmp", 32, 64, kKeyBlack},
+    {6, "Art\\Awards\\8.bmp", 32, 64, kKeyBlack},
+    {AwardsScreen::kArrowImage, "Art\\Controls\\SkillArrow.bmp", 32, 32, kKeyRed},
+    {AwardsScreen::kStarImage, "Art\\Awards\\Star1.bmp", 32, 32, kKeyRed},
 };
 
 // Bands of the screen (help targets): band b (1..8) runs to kBandBottoms[b-1].
@@ -36,12 +45,9 @@ AwardsScreen::~AwardsScreen() { ReleaseSheetAndFont(); }
 
 int AwardsScreen::LoadArt(GraphicsDevice* graphics) {
     CreateScreenFont(font, graphics, kFontHeight);
-    if (!CreateScreenSheet(sheet, graphics, kImageCount)) return 0;
-    for (int row = 0; row < kRows; ++row) LoadScreenImage(sheet, row, kPictureFiles[row], 32, 64, kKeyBlack);
-    LoadScreenImage(sheet, kArrowImage, "Art\\Controls\\SkillArrow.bmp", 32, 32, kKeyRed);
-    const int loaded = LoadScreenImage(sheet, kStarImage, "Art\\Awards\\Star1.bmp", 32, 32, kKeyRed);
+    // Each row kind shows the picture in the slot of its own number.
     for (int row = 0; row < kRowSlots; ++row) rowImage[row] = static_cast<uint8_t>(row);
-    return loaded;
+    return LoadScreenSheet(sheet, graphics, kImageCount, kImages);
 }
 
 void AwardsScreen::ReleaseSheetAndFont() { ::ReleaseSheetAndFont(font, sheet); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "screens/screen_protocol.h"
@@ -50,8 +51,8 @@ public:
     // The value a row shows for its count ("Plus" and this).
     static uint64_t ShownValue(int row, uint32_t count);
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     uint8_t hoverSound = 0;
     uint8_t lastHoverSound = 0;
     uint8_t clickSound = 0;

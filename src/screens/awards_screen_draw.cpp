@@ -64,7 +64,8 @@ void AwardsScreen::Draw(SpriteSheet* menuSheet) {
         const uint32_t count = awardCounts[row];
         const float starX = count < 10 ? 157.0f : 159.0f;
         const int dy = count < 10 ? 32 : (count < 100 ? 29 : 24);
-        DrawFlashStars(sheet, kStarImage, starX, static_cast<float>(dy + kRowStep * row), spinAngle, fade[row], count);
+        DrawFlashStars(sheet.get(), kStarImage, starX, static_cast<float>(dy + kRowStep * row), spinAngle, fade[row],
+                       count);
     }
 }
 
@@ -95,23 +96,23 @@ void AwardsScreen::DrawRow(int row) {
     }
     const uint32_t count = awardCounts[row];
     FormatNumber(countText, count);
-    DrawLabel(font, countText, 170, y, kRowColour);
+    DrawLabel(font.get(), countText, 170, y, kRowColour);
     if (count == 0) {
-        DrawLabel(font, kRowTexts[row].name, 290, y, kRowColour);
+        DrawLabel(font.get(), kRowTexts[row].name, 290, y, kRowColour);
         return;
     }
     const uint64_t value = ShownValue(row, count);
     FormatNumber(valueText, static_cast<int64_t>(value));
-    DrawLabel(font, "Plus", 290, y, kRowColour);
-    DrawLabel(font, valueText, 333, y, kRowColour);
-    DrawLabel(font, kRowTexts[row].phrase, PhraseX(row, value), y, kRowColour);
+    DrawLabel(font.get(), "Plus", 290, y, kRowColour);
+    DrawLabel(font.get(), valueText, 333, y, kRowColour);
+    DrawLabel(font.get(), kRowTexts[row].phrase, PhraseX(row, value), y, kRowColour);
 }
 
 void AwardsScreen::DrawHelp(SpriteSheet* menu) {
     if (!helpOpen && !helpHeld) return;
-    DrawHelpBox(menu, font, ScaledFill(199, 140, 14.8f, 6.6f), kHelp, 223, 155, 185);
+    DrawHelpBox(menu, font.get(), ScaledFill(199, 140, 14.8f, 6.6f), kHelp, 223, 155, 185);
     if (!helpOpen) return;
     ExitLook look;
     look.glow = 0x76FF6E6Eu;
-    DrawExitButton(menu, font, 395, 310, hoverCode == kCodeExitHelp, 405, 316, look);
+    DrawExitButton(menu, font.get(), 395, 310, hoverCode == kCodeExitHelp, 405, 316, look);
 }

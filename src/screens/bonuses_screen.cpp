@@ -2,15 +2,17 @@
 
 #include <initializer_list>
 
+#include "platform/font.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
-#include "screens/screen_art.h"
 #include "screens/screen_drawing.h"
 #include "screens/screen_protocol.h"
 
 namespace {
 
 constexpr int kFontHeight = 22;
+constexpr ScreenImage kImages[] = {{0, "Art\\Menu\\Bonuses.bmp", 32, 32, kKeyBlack}};
 constexpr int32_t kExitX = 395, kExitY = 310, kExitW = 51, kExitH = 35;
 
 struct Row {
@@ -68,8 +70,7 @@ BonusesScreen::~BonusesScreen() { FreeArt(); }
 
 int BonusesScreen::LoadArt(GraphicsDevice* graphics) {
     CreateScreenFont(font, graphics, kFontHeight);
-    if (!CreateScreenSheet(sheet, graphics, 1)) return 0;
-    return LoadScreenImage(sheet, 0, "Art\\Menu\\Bonuses.bmp", 32, 32, kKeyBlack);
+    return LoadScreenSheet(sheet, graphics, 1, kImages);
 }
 
 void BonusesScreen::FreeArt() { ReleaseSheetAndFont(font, sheet); }
@@ -154,21 +155,21 @@ void BonusesScreen::DrawBackground(SpriteSheet* menu) {
 void BonusesScreen::DrawRows() {
     for (int row = 0; row < kRows; ++row) {
         const int y = kRowTop + kRowStep * row;
-        DrawBoxedLabel(font, kRowTable[row].label, 42, y, 300 - 42, kRowColour);
+        DrawBoxedLabel(font.get(), kRowTable[row].label, 42, y, 300 - 42, kRowColour);
         const uint32_t value = RowValue(row);
         if (value == 0) {
-            DrawLabel(font, "0", 275, y, kRowColour);
+            DrawLabel(font.get(), "0", 275, y, kRowColour);
             continue;
         }
         FormatNumber(valueText, value);
-        DrawLabel(font, "Plus", 270, y, kRowColour);
-        DrawLabel(font, valueText, 320, y, kRowColour);
-        DrawLabel(font, RowSentence(row, value), SentenceX(value), y, kRowColour);
+        DrawLabel(font.get(), "Plus", 270, y, kRowColour);
+        DrawLabel(font.get(), valueText, 320, y, kRowColour);
+        DrawLabel(font.get(), RowSentence(row, value), SentenceX(value), y, kRowColour);
     }
 }
 
 void BonusesScreen::DrawNotes(SpriteSheet* menu) {
     DrawFramedFill(menu, menu_art::kPopupFill, Between(198, 140, 673, 356));
-    DrawHelpText(font, kNotes, 223, 155, 190);
-    if (notesOpen) DrawExitButton(menu, font, 395, 310, hoverCode == kCodeExit, 403, 315);
+    DrawHelpText(font.get(), kNotes, 223, 155, 190);
+    if (notesOpen) DrawExitButton(menu, font.get(), 395, 310, hoverCode == kCodeExit, 403, 315);
 }

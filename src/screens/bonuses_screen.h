@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "shell/bonus_block.h"
@@ -42,8 +43,8 @@ public:
     static const char* RowSentence(int row, uint32_t value);
     static int SentenceX(uint32_t value);
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     BonusBlock bonuses;
     char valueText[kNumberTextSize] = {};
     uint8_t notesOpen = 0;

@@ -1,8 +1,10 @@
 #include "screens/buildings_screen.h"
 
+#include "platform/font.h"
 #include "platform/number_text.h"
 #include "platform/point_in_rect.h"
-#include "screens/screen_art.h"
+#include "platform/screen_art.h"
+#include "platform/sprite_sheet.h"
 
 namespace {
 
@@ -97,9 +99,8 @@ int BuildingsScreen::LoadArt(GraphicsDevice* graphics) {
 }
 
 void BuildingsScreen::ReleaseArt() {
-    SpriteSheet* noSheet = nullptr;
-    ReleaseSheetAndFont(textFont, noSheet);
-    ReleaseSheetAndFont(smallFont, noSheet);
+    ReleaseFont(textFont);
+    ReleaseFont(smallFont);
 }
 
 void BuildingsScreen::Layout() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "screens/screen_protocol.h"
@@ -71,8 +72,8 @@ public:
     bool AnyBoxOpen() const;
     void CloseBoxes();
 
-    Font* textFont = nullptr;
-    Font* smallFont = nullptr;
+    std::unique_ptr<Font> textFont;
+    std::unique_ptr<Font> smallFont;
     uint8_t hoverSound = 0;
     uint8_t lastHoverSound = 0;
     uint8_t clickSound = 0;

@@ -132,24 +132,26 @@ void BuildingsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* buildingSheet) {
     pageOffset = -kRowStep * kRowsPerPage * page;
     DrawFrames(menuSheet);
     DrawConstructButton(menuSheet);
-    DrawLabel(textFont, "Count:", 50, 16);
-    DrawLabel(textFont, countText, 111, 16);
-    DrawLabel(textFont, "Material:", 270, 16);
-    DrawLabel(textFont, materialText, 352, 16);
-    DrawLabel(textFont, "Construct Buildings", 510, 16);
+    DrawLabel(textFont.get(), "Count:", 50, 16);
+    DrawLabel(textFont.get(), countText, 111, 16);
+    DrawLabel(textFont.get(), "Material:", 270, 16);
+    DrawLabel(textFont.get(), materialText, 352, 16);
+    DrawLabel(textFont.get(), "Construct Buildings", 510, 16);
     DrawImage(menuSheet, menu_art::kBlockLine, 0, 80, 68, 22.8f, 0.6f);
     DrawRows(menuSheet, buildingSheet);
-    DrawLabel(textFont, pageText, page >= 10 ? 138 : 146, 558);
+    DrawLabel(textFont.get(), pageText, page >= 10 ? 138 : 146, 558);
     DrawHoveredUpgrade(menuSheet);
     for (int slot = 0; slot < kSlots; ++slot) {
         if (!Upgradable(slot) || PageRow(slot) < 0) continue;
-        DrawLabel(smallFont, "Upgrade", static_cast<int>(x[slot]) + 206, static_cast<int>(y[slot]) + pageOffset + 50);
+        DrawLabel(smallFont.get(), "Upgrade", static_cast<int>(x[slot]) + 206,
+                  static_cast<int>(y[slot]) + pageOffset + 50);
     }
     DrawArrows(menuSheet);
     DrawBoxes(menuSheet);
-    if (notEnoughTimer) DrawMessageBox(menuSheet, textFont, kNotEnoughFill, "Not enough material", 317, 290);
+    if (notEnoughTimer) DrawMessageBox(menuSheet, textFont.get(), kNotEnoughFill, "Not enough material", 317, 290);
     if (notAtBaseTimer) {
-        DrawMessageBox(menuSheet, textFont, kNotAtBaseFill, "You must be at Base to upgrade buildings.", 231, 290);
+        DrawMessageBox(menuSheet, textFont.get(), kNotAtBaseFill, "You must be at Base to upgrade buildings.", 231,
+                       290);
     }
 }
 
@@ -181,8 +183,8 @@ void BuildingsScreen::DrawRows(SpriteSheet* menu, SpriteSheet* buildingSheet) {
         const int left = static_cast<int>(x[slot]);
         const int top = static_cast<int>(y[slot]) + pageOffset;
         const uint32_t k = kind[slot] < static_cast<uint32_t>(kKinds) ? kind[slot] : 0;
-        DrawLabel(textFont, kKindTexts[k].name, left + 80, top + 75);
-        DrawLabel(textFont, kKindTexts[k].description, left + 410, top + 75);
+        DrawLabel(textFont.get(), kKindTexts[k].name, left + 80, top + 75);
+        DrawLabel(textFont.get(), kKindTexts[k].description, left + 410, top + 75);
         DrawImage(menu, menu_art::kBlockLine, 0, 80, static_cast<float>(top + 98), 22.8f, 0.6f);
         if (buildingSheet != nullptr) {
             buildingSheet->Draw(static_cast<int>(k), frame[slot], static_cast<float>(left + 10),
@@ -197,16 +199,17 @@ void BuildingsScreen::DrawRows(SpriteSheet* menu, SpriteSheet* buildingSheet) {
     for (int slot = 0; slot < kSlots; ++slot) {
         if (!exists[slot] || PageRow(slot) < 0 || kind[slot] == kStorage) continue;
         FormatNumber(levelText, level[slot]);
-        DrawLabel(smallFont, levelText, static_cast<int>(x[slot]) + 90, static_cast<int>(y[slot]) + pageOffset + 50);
+        DrawLabel(smallFont.get(), levelText, static_cast<int>(x[slot]) + 90,
+                  static_cast<int>(y[slot]) + pageOffset + 50);
     }
 }
 
 void BuildingsScreen::DrawHoveredUpgrade(SpriteSheet* menu) {
     if (hoverCode < kCodeFirstUpgrade || hoverCode >= kCodeFirstUpgrade + kRowsPerPage) return;
     const int r = hoverCode - kCodeFirstUpgrade;
-    DrawLabel(smallFont, "Cost:", 335, 80 + kRowStep * r);
+    DrawLabel(smallFont.get(), "Cost:", 335, 80 + kRowStep * r);
     FormatNumber(levelText, UpgradePrice(static_cast<int>(selected)));
-    DrawLabel(smallFont, levelText, 375, 80 + kRowStep * r);
+    DrawLabel(smallFont.get(), levelText, 375, 80 + kRowStep * r);
     const ScreenRect face = RowRect(kUpgradeFace, r);
     DrawFill(menu, clickCode ? menu_art::kPressedFill : menu_art::kLitFill, face);
     DrawGlow(menu, 1, face.x, face.y, 1.88f, 0.38f, kUpgradeGlow);
@@ -224,18 +227,22 @@ void BuildingsScreen::DrawArrows(SpriteSheet* menu) {
 void BuildingsScreen::DrawBoxes(SpriteSheet* menu) {
     if (boxOpen[kBoxTopBar] || boxHeld[kBoxTopBar]) {
         DrawFillWithFrame(menu, menu_art::kPopupFill, kTopHelpFill);
-        DrawHelpLines(textFont, kTopBarHelp, static_cast<int>(std::size(kTopBarHelp)), 223);
-        if (boxOpen[kBoxTopBar]) DrawExitButton(menu, textFont, 395, 510, hoverCode == kCodeExitTopHelp, 405, 516);
+        DrawHelpLines(textFont.get(), kTopBarHelp, static_cast<int>(std::size(kTopBarHelp)), 223);
+        if (boxOpen[kBoxTopBar]) {
+            DrawExitButton(menu, textFont.get(), 395, 510, hoverCode == kCodeExitTopHelp, 405, 516);
+        }
     }
     const bool listOpen = boxOpen[kBoxList] || boxOpen[kBoxArrows];
-    if (boxOpen[kBoxList] || boxHeld[kBoxList]) DrawHelpBox(menu, textFont, kListHelpFill, kListHelp, 238, 160, 200);
-    if (boxOpen[kBoxArrows] || boxHeld[kBoxArrows]) {
-        DrawHelpBox(menu, textFont, kListHelpFill, kArrowsHelp, 238, 160, 200);
+    if (boxOpen[kBoxList] || boxHeld[kBoxList]) {
+        DrawHelpBox(menu, textFont.get(), kListHelpFill, kListHelp, 238, 160, 200);
     }
-    if (listOpen) DrawExitButton(menu, textFont, 370, 300, hoverCode == kCodeExitListHelp, 379, 305);
+    if (boxOpen[kBoxArrows] || boxHeld[kBoxArrows]) {
+        DrawHelpBox(menu, textFont.get(), kListHelpFill, kArrowsHelp, 238, 160, 200);
+    }
+    if (listOpen) DrawExitButton(menu, textFont.get(), 370, 300, hoverCode == kCodeExitListHelp, 379, 305);
     if (boxOpen[kBoxKind] || boxHeld[kBoxKind]) {
         const uint8_t k = boxKind < kKinds ? boxKind : 0;
-        DrawHelpBox(menu, textFont, kKindHelpFill, kKindHelp[k], 238, 160, 200);
-        if (boxOpen[kBoxKind]) DrawExitButton(menu, textFont, 370, 340, hoverCode == kCodeExitKindHelp, 379, 345);
+        DrawHelpBox(menu, textFont.get(), kKindHelpFill, kKindHelp[k], 238, 160, 200);
+        if (boxOpen[kBoxKind]) DrawExitButton(menu, textFont.get(), 370, 340, hoverCode == kCodeExitKindHelp, 379, 345);
     }
 }

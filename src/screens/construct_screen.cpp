@@ -2,8 +2,10 @@
 
 #include <iterator>
 
+#include "platform/font.h"
 #include "platform/point_in_rect.h"
-#include "screens/screen_art.h"
+#include "platform/screen_art.h"
+#include "platform/sprite_sheet.h"
 
 namespace {
 

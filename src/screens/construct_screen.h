@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "screens/screen_protocol.h"
@@ -52,8 +53,8 @@ public:
     void Rearm();
     void ApplyDiscount();
 
-    Font* font = nullptr;
-    SpriteSheet* sheet = nullptr;  // never loaded; the shared release skips it
+    std::unique_ptr<Font> font;
+    std::unique_ptr<SpriteSheet> sheet;  // never loaded; the shared release skips it
     uint8_t hoverSound = 0;
     uint8_t lastHoverSound = 0;
     uint8_t clickSound = 0;

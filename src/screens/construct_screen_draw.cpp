@@ -100,25 +100,27 @@ void ConstructScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* buildingSheet) {
     DrawFill(menuSheet, menu_art::kPlainFill, ScaledFill(6, 6, 25, 1.6f));
     DrawEdgeFrame(menuSheet, Between(0, 0, 800, 55));
     DrawTiles(menuSheet, buildingSheet);
-    DrawLabel(font, "Your Building Material:", 40, 20);
-    DrawLabel(font, materialText, 225, 20);
-    DrawLabel(font, "Building Count:", 540, 20);
-    DrawLabel(font, countText, 665, 20);
+    DrawLabel(font.get(), "Your Building Material:", 40, 20);
+    DrawLabel(font.get(), materialText, 225, 20);
+    DrawLabel(font.get(), "Building Count:", 540, 20);
+    DrawLabel(font.get(), countText, 665, 20);
     for (int kind = 0; kind < kKinds; ++kind) {
         if (chosen && HiddenByQuestion(kind)) continue;
         const int c = kind % kColumns;
         const int r = kind / kColumns;
         const int nameX = kind == kBuildingResearch ? 430 : 50 + kTileStepX * c;
         const int costX = kind == kBuildingResearch ? 450 : nameX;
-        DrawLabel(font, kKindNames[kind], nameX, 140 + kTileStepY * r);
-        DrawLabel(font, costTexts[CostSlot(kind)], costX, 170 + kTileStepY * r);
+        DrawLabel(font.get(), kKindNames[kind], nameX, 140 + kTileStepY * r);
+        DrawLabel(font.get(), costTexts[CostSlot(kind)], costX, 170 + kTileStepY * r);
     }
     if (chosen) DrawQuestion(menuSheet);
-    if (notEnoughTimer) DrawMessageBox(menuSheet, font, ScaledFill(230, 260, 10.8f, 2.4f), "Not enough material", 317, 290);
+    if (notEnoughTimer) {
+        DrawMessageBox(menuSheet, font.get(), ScaledFill(230, 260, 10.8f, 2.4f), "Not enough material", 317, 290);
+    }
     DrawHelp(menuSheet);
     if (notAtBaseTimer) {
-        DrawMessageBox(menuSheet, font, ScaledFill(218, 260, 11.5f, 2.4f), "You must be at Base to construct buildings.",
-                       230, 290);
+        DrawMessageBox(menuSheet, font.get(), ScaledFill(218, 260, 11.5f, 2.4f),
+                       "You must be at Base to construct buildings.", 230, 290);
     }
 }
 
@@ -151,33 +153,33 @@ void ConstructScreen::DrawQuestion(SpriteSheet* menu) {
     DrawFillWithFrame(menu, menu_art::kPressedFill, ScaledFill(213, 80, 11.8f, 4.5f), kQuestionColour);
     DrawGlow(menu, 1, 202, 240, 6.2f, 2.8f, kQuestionGlow);
     DrawFillWithFrame(menu, menu_art::kPressedFill, ScaledFill(230, 260, 10.8f, 3.8f), kQuestionColour);
-    DrawAnswerButton(menu, font, 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340, kAnswerLit,
+    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340,
+                     kAnswerLit, kAnswerGlow);
+    DrawAnswerButton(menu, font.get(), 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 440, 340, kAnswerLit,
                      kAnswerGlow);
-    DrawAnswerButton(menu, font, 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 440, 340, kAnswerLit,
-                     kAnswerGlow);
-    DrawLabel(font, "Construct:", 280, 268);
-    DrawLabel(font, kKindNames[kind], 370, 268);
+    DrawLabel(font.get(), "Construct:", 280, 268);
+    DrawLabel(font.get(), kKindNames[kind], 370, 268);
     int y = 90;
     for (const char* line : kDescriptions[kind].lines) {
         if (line == nullptr) break;
-        DrawLabel(font, line, 222, y);
+        DrawLabel(font.get(), line, 222, y);
         y += 23;
     }
-    DrawLabel(font, chosenCostText, 330, 286);
-    DrawLabel(font, "Cost:", 280, 286);
-    DrawLabel(font, "Proceed?", 355, 310);
+    DrawLabel(font.get(), chosenCostText, 330, 286);
+    DrawLabel(font.get(), "Cost:", 280, 286);
+    DrawLabel(font.get(), "Proceed?", 355, 310);
 }
 
 void ConstructScreen::DrawHelp(SpriteSheet* menu) {
     if (helpOpen || helpHeld) {
-        DrawHelpBox(menu, font, kHelpFill, kTopBarHelp, 223, 160, 200);
+        DrawHelpBox(menu, font.get(), kHelpFill, kTopBarHelp, 223, 160, 200);
         if (helpOpen) {
             ExitLook look;
             look.glow = 0xACFAAA8Cu;
-            DrawExitButton(menu, font, 395, 310, hoverCode == kCodeExitHelp, 406, 317, look);
+            DrawExitButton(menu, font.get(), 395, 310, hoverCode == kCodeExitHelp, 406, 317, look);
         }
     }
     for (int kind = 0; kind < kKinds; ++kind) {
-        if (kindHelpHeld[kind]) DrawHelpBox(menu, font, kHelpFill, kKindHelp[kind], 223, 160, 200);
+        if (kindHelpHeld[kind]) DrawHelpBox(menu, font.get(), kHelpFill, kKindHelp[kind], 223, 160, 200);
     }
 }

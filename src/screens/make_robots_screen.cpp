@@ -2,12 +2,15 @@
 
 #include <cstdio>
 
+#include "platform/font.h"
 #include "platform/point_in_rect.h"
-#include "screens/screen_art.h"
+#include "platform/screen_art.h"
+#include "platform/sprite_sheet.h"
 
 namespace {
 
 constexpr int kFontHeight = 18;
+constexpr ScreenImage kImages[] = {{0, "Art\\Controls\\Back2.bmp", 64, 64, kKeyRed}};
 
 // What one quality step adds to every stat of a rank.
 constexpr uint8_t kQualityStep[MakeRobotsScreen::kRanks] = {1, 2, 4, 7};
@@ -38,8 +41,7 @@ MakeRobotsScreen::~MakeRobotsScreen() { FreeArt(); }
 
 int MakeRobotsScreen::LoadArt(GraphicsDevice* graphics) {
     CreateScreenFont(font, graphics, kFontHeight);
-    if (!CreateScreenSheet(sheet, graphics, 1)) return 0;
-    return LoadScreenImage(sheet, 0, "Art\\Controls\\Back2.bmp", 64, 64, kKeyRed);
+    return LoadScreenSheet(sheet, graphics, 1, kImages);
 }
 
 void MakeRobotsScreen::FreeArt() { ReleaseSheetAndFont(font, sheet); }

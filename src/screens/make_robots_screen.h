@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "screens/screen_protocol.h"
@@ -59,8 +60,8 @@ public:
     void FormatRankMessage(int rank, char* out, size_t size) const;
     uint32_t CostAfterDiscount(int rank) const;
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     // Copied in by the host.
     uint32_t location = 0;
     uint32_t makeDiscount = 0;

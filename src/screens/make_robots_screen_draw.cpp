@@ -71,29 +71,29 @@ void MakeRobotsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* robotSheet) {
     const char* values[] = {materialText,      robotCountText,    maxCountText,      maxQualityText,
                             rankCountTexts[0], rankCountTexts[1], rankCountTexts[2], rankCountTexts[3]};
     for (size_t i = 0; i < std::size(kHeader); ++i) {
-        DrawLabel(font, kHeader[i].label, kHeader[i].labelX, kHeader[i].y);
-        DrawLabel(font, values[i], kHeader[i].valueX, kHeader[i].y);
+        DrawLabel(font.get(), kHeader[i].label, kHeader[i].labelX, kHeader[i].y);
+        DrawLabel(font.get(), values[i], kHeader[i].valueX, kHeader[i].y);
     }
     for (int rank = 0; rank < kRanks; ++rank) {
         const int y = kRowTop + kRowStep * rank;
-        DrawLabel(font, kRankNames[rank], 40, y + 104);
-        DrawLabel(font, costTexts[rank], 110, y + 104);
+        DrawLabel(font.get(), kRankNames[rank], 40, y + 104);
+        DrawLabel(font.get(), costTexts[rank], 110, y + 104);
         for (int stat = 0; stat < kStats; ++stat) {
             if (confirmRank && CoveredByConfirm(rank, stat)) continue;
-            DrawBoxedLabel(font, kStatLabels[stat], kStatX[stat], y + 25, 80);
+            DrawBoxedLabel(font.get(), kStatLabels[stat], kStatX[stat], y + 25, 80);
             const char* value = stat == 0 && statGains[rank][0] == 0 ? "None" : statGainTexts[rank][stat];
-            DrawLabel(font, value, kStatX[stat], y + 50, kStatColour);
+            DrawLabel(font.get(), value, kStatX[stat], y + 50, kStatColour);
         }
         if (confirmRank && rank == kSarge) continue;
         char message[96];
         FormatRankMessage(rank, message, sizeof message);
         const bool may = std::strncmp(message, kMayBuild, std::strlen(kMayBuild)) == 0;
-        DrawBoxedLabel(font, message, 230, y + 100, 580, may ? kMayBuildColour : kCannotColour);
+        DrawBoxedLabel(font.get(), message, 230, y + 100, 580, may ? kMayBuildColour : kCannotColour);
     }
     if (confirmRank) DrawConfirm(menuSheet);
     DrawMessages(menuSheet);
     DrawHelps(menuSheet);
-    if (notAtBase) DrawMessageBox(menuSheet, font, kMessageBox, "You must be at Base to make robots.", 250, 290);
+    if (notAtBase) DrawMessageBox(menuSheet, font.get(), kMessageBox, "You must be at Base to make robots.", 250, 290);
 }
 
 void MakeRobotsScreen::DrawRank(SpriteSheet* menu, SpriteSheet* robotSheet, int rank) {
@@ -120,14 +120,14 @@ void MakeRobotsScreen::DrawConfirm(SpriteSheet* menu) {
     const int rank = confirmRank >= 1 && confirmRank <= kRanks ? confirmRank - 1 : 0;
     DrawGlow(menu, 1, 215, 220, 5.8f, 2.7f, 0x87FF3232u);
     DrawFramedFill(menu, menu_art::kPlainFill, Between(223, 260, 578, 386));
-    DrawLabel(font, "Make:", 280, 268);
-    DrawLabel(font, kConfirmNames[rank], 340, 268);
-    DrawLabel(font, "Cost:", 280, 286);
-    DrawLabel(font, chosenCostText, 330, 286);
-    DrawLabel(font, "Proceed?", 355, 310);
-    DrawAnswerButton(menu, font, 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340, kAnswerLit,
-                     kAnswerGlow);
-    DrawAnswerButton(menu, font, 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 440, 340, kAnswerLit,
+    DrawLabel(font.get(), "Make:", 280, 268);
+    DrawLabel(font.get(), kConfirmNames[rank], 340, 268);
+    DrawLabel(font.get(), "Cost:", 280, 286);
+    DrawLabel(font.get(), chosenCostText, 330, 286);
+    DrawLabel(font.get(), "Proceed?", 355, 310);
+    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 320, 340,
+                     kAnswerLit, kAnswerGlow);
+    DrawAnswerButton(menu, font.get(), 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 440, 340, kAnswerLit,
                      kAnswerGlow);
 }
 
@@ -144,27 +144,27 @@ void MakeRobotsScreen::DrawMessages(SpriteSheet* menu) {
         {needFactory, "You need a Robot Factory.", 293},
     };
     for (const Message& message : messages) {
-        if (message.shown) DrawMessageBox(menu, font, kMessageBox, message.text, message.x, 290);
+        if (message.shown) DrawMessageBox(menu, font.get(), kMessageBox, message.text, message.x, 290);
     }
 }
 
 void MakeRobotsScreen::DrawHelps(SpriteSheet* menu) {
     if (generalHelpOpen || generalHelpPeek) {
         DrawFramedFill(menu, menu_art::kPopupFill, Between(198, 140, 673, 356));
-        DrawHelpText(font, kGeneralHelp, 223, 155, 185);
+        DrawHelpText(font.get(), kGeneralHelp, 223, 155, 185);
         if (generalHelpOpen) {
-            DrawExitButton(menu, font, 395, 310, hoverCode == kCodeExitGeneralHelp, 406, 317);
+            DrawExitButton(menu, font.get(), 395, 310, hoverCode == kCodeExitGeneralHelp, 406, 317);
         }
     }
     for (int rank = 0; rank < kRanks; ++rank) {
         if (!rankHelpOpen[rank] && !rankHelpPeek[rank]) continue;
         DrawFramedFill(menu, menu_art::kPopupFill, Between(198, 140, 673, 478));
-        DrawHelpText(font, kRankHelp[rank], 223, 155, 185);
+        DrawHelpText(font.get(), kRankHelp[rank], 223, 155, 185);
         for (int stat = 0; stat < kStats; ++stat) {
             const int y = 275 + 30 * stat;
-            DrawLabel(font, kStepLabels[stat], 223, y, kHelpLineColour);
-            DrawNumber(font, qualityStepGains[rank][stat], 360, y, kHelpLineColour);
+            DrawLabel(font.get(), kStepLabels[stat], 223, y, kHelpLineColour);
+            DrawNumber(font.get(), qualityStepGains[rank][stat], 360, y, kHelpLineColour);
         }
-        if (rankHelpOpen[rank]) DrawExitButton(menu, font, 395, 430, hoverCode == kCodeExitRankHelp, 406, 437);
+        if (rankHelpOpen[rank]) DrawExitButton(menu, font.get(), 395, 430, hoverCode == kCodeExitRankHelp, 406, 437);
     }
 }

@@ -2,12 +2,18 @@
 
 #include <initializer_list>
 
+#include "platform/font.h"
 #include "platform/point_in_rect.h"
-#include "screens/screen_art.h"
+#include "platform/screen_art.h"
+#include "platform/sprite_sheet.h"
 
 namespace {
 
 constexpr int kFontHeight = 22;
+constexpr ScreenImage kImages[] = {
+    {0, "Art\\Controls\\SkillArrow.bmp", 32, 32, kKeyRed},
+    {1, "Art\\Controls\\Back2.bmp", 64, 64, kKeyRed},
+};
 constexpr float kSpinStep = 0.2f;
 constexpr uint8_t kFlashStart = 50;
 
@@ -86,9 +92,7 @@ RobotsScreen::~RobotsScreen() { FreeArt(); }
 
 int RobotsScreen::LoadArt(GraphicsDevice* graphics) {
     CreateScreenFont(font, graphics, kFontHeight);
-    if (!CreateScreenSheet(sheet, graphics, 2)) return 0;
-    LoadScreenImage(sheet, 0, "Art\\Controls\\SkillArrow.bmp", 32, 32, kKeyRed);
-    return LoadScreenImage(sheet, 1, "Art\\Controls\\Back2.bmp", 64, 64, kKeyRed);
+    return LoadScreenSheet(sheet, graphics, 2, kImages);
 }
 
 void RobotsScreen::FreeArt() { ReleaseSheetAndFont(font, sheet); }

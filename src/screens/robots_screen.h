@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "screens/screen_protocol.h"
@@ -70,8 +71,8 @@ public:
     // Raising the robot in a slot one quality step costs rank factor x quality.
     static uint32_t RankFactor(uint32_t kind);
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     // Copied in by the host.
     uint32_t protectionBonus = 0;
     uint32_t location = 0;

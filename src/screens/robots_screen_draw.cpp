@@ -106,8 +106,8 @@ void RobotsScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* robotSheet) {
     DrawMessages(menuSheet);
     DrawHelps(menuSheet);
     if (notAtBase) {
-        DrawMessageBox(menuSheet, font, Between(223, 260, 658, 343), "You must be at Base to upgrade robots.", 250,
-                       290);
+        DrawMessageBox(menuSheet, font.get(), Between(223, 260, 658, 343), "You must be at Base to upgrade robots.",
+                       250, 290);
     }
 }
 
@@ -146,27 +146,27 @@ void RobotsScreen::DrawRobot(SpriteSheet* menu, SpriteSheet* robotSheet, int slo
     DrawImage(menu, menu_art::kBlockLine, 0, 80, fy + 48, 720.0f / 32, 0.5f);
     const uint32_t k = kind[slot] < static_cast<uint32_t>(kRanks) ? kind[slot] : 0;
     if (flash[slot]) DrawFlashStars(menu, menu_art::kStar, 744, fy + 6, starAngle, flash[slot], quality[slot]);
-    DrawLabel(font, kRankNames[k], 90, y + 16);
+    DrawLabel(font.get(), kRankNames[k], 90, y + 16);
     if (sheet != nullptr) sheet->Draw(1, 0, 32, fy + 5, kOpaqueWhite, 0.64f, 0.64f, 0, 0.0f);
     if (robotSheet != nullptr) robotSheet->Draw(static_cast<int>(k), pictureFrame[slot], 35, fy + 8, kOpaqueWhite, 1.1f, 1.1f, 0, 0.0f);
     if (!operational[slot]) {
-        DrawLabel(font, "BROKEN", 255, y + 16, kBrokenColour);
+        DrawLabel(font.get(), "BROKEN", 255, y + 16, kBrokenColour);
         return;
     }
     const int ty = y + 16;
     char number[kNumberTextSize];
     FormatNumber(number, shields[slot]);
-    DrawRightAligned(font, shields[slot] == 0 ? "None" : number, kShieldsRight, ty, kStatColour);
-    DrawLabel(font, "/", 240, ty, kStatColour);
-    DrawNumber(font, maxShields[slot], 248, ty, kStatColour);
+    DrawRightAligned(font.get(), shields[slot] == 0 ? "None" : number, kShieldsRight, ty, kStatColour);
+    DrawLabel(font.get(), "/", 240, ty, kStatColour);
+    DrawNumber(font.get(), maxShields[slot], 248, ty, kStatColour);
     FormatNumber(number, armor[slot]);
-    DrawRightAligned(font, number, kArmorRight, ty, kStatColour);
-    DrawLabel(font, "/", 360, ty, kStatColour);
-    DrawNumber(font, maxArmor[slot], 368, ty, kStatColour);
-    DrawNumber(font, static_cast<int64_t>(protection[slot]) + protectionBonus, 460, ty, kStatColour);
-    DrawNumber(font, attack[slot], 565, ty, kStatColour);
-    DrawNumber(font, defence[slot], 651, ty, kStatColour);
-    DrawNumber(font, quality[slot], 754, ty, kStatColour);
+    DrawRightAligned(font.get(), number, kArmorRight, ty, kStatColour);
+    DrawLabel(font.get(), "/", 360, ty, kStatColour);
+    DrawNumber(font.get(), maxArmor[slot], 368, ty, kStatColour);
+    DrawNumber(font.get(), static_cast<int64_t>(protection[slot]) + protectionBonus, 460, ty, kStatColour);
+    DrawNumber(font.get(), attack[slot], 565, ty, kStatColour);
+    DrawNumber(font.get(), defence[slot], 651, ty, kStatColour);
+    DrawNumber(font.get(), quality[slot], 754, ty, kStatColour);
     if (!upgradable[slot]) return;
     const uint8_t arrowCode = static_cast<uint8_t>(kCodeFirstArrow + (y - 95) / kRowHeight);
     const bool hovered = hoverCode == arrowCode;
@@ -187,19 +187,19 @@ void RobotsScreen::DrawTexts() {
         {"Max Quality:", 600, 15, maxQualityText, 722},
     };
     for (const Pair& pair : pairs) {
-        DrawLabel(font, pair.label, pair.labelX, pair.y);
-        DrawLabel(font, pair.value, pair.valueX, pair.y);
+        DrawLabel(font.get(), pair.label, pair.labelX, pair.y);
+        DrawLabel(font.get(), pair.value, pair.valueX, pair.y);
     }
-    for (const ColumnHeader& column : kColumns) DrawLabel(font, column.text, column.x, 64);
-    DrawLabel(font, "Cost: ", 205, 558);
+    for (const ColumnHeader& column : kColumns) DrawLabel(font.get(), column.text, column.x, 64);
+    DrawLabel(font.get(), "Cost: ", 205, 558);
     if (hoverCode >= kCodeFirstArrow && hoverCode < kCodeFirstArrow + kRowsPerPage) {
-        DrawLabel(font, costText, 270, 558);
+        DrawLabel(font.get(), costText, 270, 558);
     } else if (hoverCode == kCodeUpgradeAll) {
-        DrawLabel(font, totalText, 270, 558);
+        DrawLabel(font.get(), totalText, 270, 558);
     }
-    DrawLabel(font, "Material: ", 400, 558);
-    DrawLabel(font, materialText, 495, 558);
-    DrawLabel(font, pageText, page >= 10 ? 78 : 86, 558);
+    DrawLabel(font.get(), "Material: ", 400, 558);
+    DrawLabel(font.get(), materialText, 495, 558);
+    DrawLabel(font.get(), pageText, page >= 10 ? 78 : 86, 558);
 }
 
 void RobotsScreen::DrawArrows(SpriteSheet* menu) {
@@ -212,35 +212,37 @@ void RobotsScreen::DrawArrows(SpriteSheet* menu) {
 
 void RobotsScreen::DrawConfirm(SpriteSheet* menu) {
     DrawFramedFill(menu, menu_art::kPlainFill, Between(223, 140, 578, 386));
-    DrawLabel(font, "robot material cost", 306, 180, kHelpTitleColour);
-    DrawLabel(font, totalText, 370, 210, kHelpLineColour);
-    DrawLabel(font, "Upgrade all robots?", 303, 300);
-    DrawAnswerButton(menu, font, 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 317, 340, kAnswerLit,
-                     kButtonGlow);
-    DrawAnswerButton(menu, font, 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 436, 340, kAnswerLit,
+    DrawLabel(font.get(), "robot material cost", 306, 180, kHelpTitleColour);
+    DrawLabel(font.get(), totalText, 370, 210, kHelpLineColour);
+    DrawLabel(font.get(), "Upgrade all robots?", 303, 300);
+    DrawAnswerButton(menu, font.get(), 313, 334, clickCode == kCodeYes, hoverCode == kCodeYes, "Yes", 317, 340,
+                     kAnswerLit, kButtonGlow);
+    DrawAnswerButton(menu, font.get(), 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 436, 340, kAnswerLit,
                      kButtonGlow);
 }
 
 void RobotsScreen::DrawMessages(SpriteSheet* menu) {
     if (shortMaterial) {
-        DrawMessageBox(menu, font, kMessageBox, "Short material. You need:", 260, 290);
-        DrawNumber(font, neededMaterial, 507, 290);
+        DrawMessageBox(menu, font.get(), kMessageBox, "Short material. You need:", 260, 290);
+        DrawNumber(font.get(), neededMaterial, 507, 290);
     }
     if (shortMaterialAll) {
-        DrawMessageBox(menu, font, kMessageBox, "Short material. You need:", 260, 290);
-        DrawLabel(font, totalText, 507, 290);
+        DrawMessageBox(menu, font.get(), kMessageBox, "Short material. You need:", 260, 290);
+        DrawLabel(font.get(), totalText, 507, 290);
     }
-    if (upgradedAll && !confirmAll) DrawMessageBox(menu, font, kMessageBox, "Upgraded all robots", 312, 290);
-    if (allAtMax) DrawMessageBox(menu, font, kMessageBox, "All robots are at Max Quality", 264, 290);
-    if (reachedMax && !confirmAll) DrawMessageBox(menu, font, kMessageBox, "Robot reached max quality", 264, 290);
+    if (upgradedAll && !confirmAll) DrawMessageBox(menu, font.get(), kMessageBox, "Upgraded all robots", 312, 290);
+    if (allAtMax) DrawMessageBox(menu, font.get(), kMessageBox, "All robots are at Max Quality", 264, 290);
+    if (reachedMax && !confirmAll) DrawMessageBox(menu, font.get(), kMessageBox, "Robot reached max quality", 264, 290);
 }
 
 void RobotsScreen::DrawHelps(SpriteSheet* menu) {
     const auto shown = [this](Help help) { return helpOpen[help] || helpPeek[help]; };
     if (shown(kHeaderHelp)) {
         DrawFramedFill(menu, menu_art::kPopupFill, Between(178, 97, 623, 596));
-        DrawHelpLines(font, kHeaderHelpLines, static_cast<int>(std::size(kHeaderHelpLines)), 198);
-        if (helpOpen[kHeaderHelp]) DrawExitButton(menu, font, 370, 550, hoverCode == kCodeExitHeaderHelp, 380, 556);
+        DrawHelpLines(font.get(), kHeaderHelpLines, static_cast<int>(std::size(kHeaderHelpLines)), 198);
+        if (helpOpen[kHeaderHelp]) {
+            DrawExitButton(menu, font.get(), 370, 550, hoverCode == kCodeExitHeaderHelp, 380, 556);
+        }
     }
     const struct {
         Help help;
@@ -250,12 +252,12 @@ void RobotsScreen::DrawHelps(SpriteSheet* menu) {
     for (const auto& small : smallHelps) {
         if (!shown(small.help)) continue;
         DrawFramedFill(menu, menu_art::kPopupFill, Between(213, 140, 588, 356));
-        DrawHelpText(font, *small.text, 238, 160, 200);
-        if (helpOpen[small.help]) DrawExitButton(menu, font, 370, 300, hoverCode == kCodeExitSmallHelp, 380, 306);
+        DrawHelpText(font.get(), *small.text, 238, 160, 200);
+        if (helpOpen[small.help]) DrawExitButton(menu, font.get(), 370, 300, hoverCode == kCodeExitSmallHelp, 380, 306);
     }
     if (shown(kStatsHelp)) {
         DrawFramedFill(menu, menu_art::kPopupFill, Between(178, 97, 773, 596));
-        DrawHelpLines(font, kStatsHelpLines, static_cast<int>(std::size(kStatsHelpLines)), 198);
-        if (helpOpen[kStatsHelp]) DrawExitButton(menu, font, 700, 550, hoverCode == kCodeExitStatsHelp, 710, 556);
+        DrawHelpLines(font.get(), kStatsHelpLines, static_cast<int>(std::size(kStatsHelpLines)), 198);
+        if (helpOpen[kStatsHelp]) DrawExitButton(menu, font.get(), 700, 550, hoverCode == kCodeExitStatsHelp, 710, 556);
     }
 }

@@ -1,13 +1,19 @@
 #include "screens/wealth_screen.h"
 
+#include "platform/font.h"
 #include "platform/point_in_rect.h"
-#include "screens/screen_art.h"
+#include "platform/screen_art.h"
+#include "platform/sprite_sheet.h"
 #include "screens/screen_drawing.h"
 #include "screens/screen_protocol.h"
 
 namespace {
 
 constexpr int kFontHeight = 20;
+constexpr ScreenImage kImages[] = {
+    {0, "Art\\Controls\\Back.bmp", 128, 128, kNoKey},
+    {1, "Art\\Controls\\Back3.bmp", 128, 32, kNoKey},
+};
 
 // Row bands across the whole width: row r (1..6) runs down to kBandBottoms[r-1].
 constexpr int32_t kBandBottoms[WealthScreen::kRows] = {85, 172, 278, 390, 490, 0x7FFFFFFF};
@@ -27,9 +33,7 @@ WealthScreen::~WealthScreen() { FreeArt(); }
 
 int WealthScreen::LoadArt(GraphicsDevice* graphics) {
     CreateScreenFont(font, graphics, kFontHeight);
-    if (!CreateScreenSheet(sheet, graphics, kImageCount)) return 0;
-    LoadScreenImage(sheet, 0, "Art\\Controls\\Back.bmp", 128, 128, kNoKey);
-    return LoadScreenImage(sheet, 1, "Art\\Controls\\Back3.bmp", 128, 32, kNoKey);
+    return LoadScreenSheet(sheet, graphics, kImageCount, kImages);
 }
 
 void WealthScreen::FreeArt() { ReleaseSheetAndFont(font, sheet); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 
@@ -39,8 +40,8 @@ public:
     // Where an amount of so many digits is drawn across.
     static int AmountX(uint32_t amount);
 
-    Font* font = nullptr;
-    SpriteSheet* sheet = nullptr;
+    std::unique_ptr<Font> font;
+    std::unique_ptr<SpriteSheet> sheet;
     uint8_t popupOpen[kRows] = {};
     uint8_t popupHeld[kRows] = {};
     uint8_t leftDown = 0;

@@ -114,16 +114,17 @@ void WealthScreen::DrawRows(SpriteSheet* menu) {
         if (menu != nullptr) {
             menu->Draw(icon.image, icon.frame, icon.x, icon.y, icon.colour, icon.scaleX, icon.scaleY, 0, 0.0f);
         }
-        DrawLabel(font, row.label, row.labelX, row.labelY, row.colour);
+        DrawLabel(font.get(), row.label, row.labelX, row.labelY, row.colour);
         const uint32_t amount = amounts[row.resource];
-        DrawBoxedLabel(font, amountTexts[row.resource], AmountX(amount), row.amountY, kAmountBoxWidth, row.colour);
+        DrawBoxedLabel(font.get(), amountTexts[row.resource], AmountX(amount), row.amountY, kAmountBoxWidth,
+                       row.colour);
     }
 }
 
 void WealthScreen::DrawPopup(SpriteSheet* menu) {
     for (int r = 0; r < kRows; ++r) {
         if (!popupOpen[r] && !popupHeld[r]) continue;
-        DrawHelpBox(menu, font, kPopupFill, kRowLooks[r].popup, 200, 160, 200);
+        DrawHelpBox(menu, font.get(), kPopupFill, kRowLooks[r].popup, 200, 160, 200);
         break;
     }
     if (!AnyPopupOpen()) return;
@@ -132,5 +133,5 @@ void WealthScreen::DrawPopup(SpriteSheet* menu) {
     look.hoveredFill = 0xCDFF0032u;
     look.square = 0xCDFAC832u;
     look.glow = 0x76C3C36Eu;
-    DrawExitButton(menu, font, 365, 330, hoverCode == kCodeExit, 374, 336, look);
+    DrawExitButton(menu, font.get(), 365, 330, hoverCode == kCodeExit, 374, 336, look);
 }

@@ -60,6 +60,7 @@ public:
     void BeginFrameTimer();
     void EndFrameTimer();
     void CountFps();
+    // The shortcut keys to the management screens; nothing at the menus.
     void HandleScreenHotkeys();
 
     // ---- The scene protocol, written once for every scene ----

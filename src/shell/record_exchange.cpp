@@ -84,6 +84,11 @@ void CopyBonusesToEngine(const GameState& state, BattleEngine& engine) {
     engine.buildingMaterialBonus = bonus.buildingMaterialBonus;
 }
 
+void CopyAwardsToEngine(const GameState& state, BattleEngine& engine) {
+    engine.goodiesBonus = state.goodiesBonus;
+    CopyBonusesToEngine(state, engine);
+}
+
 void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine) {
     for (int i = 0; i < GameState::kBuildingSlots; ++i) {
         engine.building.active[i] = state.buildingExists[i];

@@ -20,6 +20,8 @@ void SeedEngine(BattleEngine& engine, const GameState& state);
 void SeedNewAreaEngine(BattleEngine& engine, const GameState& state);
 // The resource bonuses of the record's bonus block.
 void CopyBonusesToEngine(const GameState& state, BattleEngine& engine);
+// What the award picks raise: the goodies bonus and the resource bonuses.
+void CopyAwardsToEngine(const GameState& state, BattleEngine& engine);
 // The record's buildings (existing, kind, frame, level, position).
 void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine);
 

@@ -62,6 +62,8 @@ void GameApp::CountFps() {
 }
 
 void GameApp::HandleScreenHotkeys() {
+    // At the menus (location 0) no area is loaded for a screen to return to.
+    if (!gameState || gameState->location == 0) return;
     for (const Hotkey& hotkey : kHotkeys) {
         if (!keyboard.KeyPressed(hotkey.key)) continue;
         frameTimerArmed = 0;

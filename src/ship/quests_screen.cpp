@@ -5,6 +5,7 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 #include "ship/quests_screen_texts.h"
 
@@ -27,25 +28,16 @@ constexpr float kPulseWidest = 24.0f;
 constexpr float kPulseFullWidth = 20.625f;
 constexpr float kPulseGone = 2.0f;
 
+constexpr int kFontHeight = 18;
 constexpr int kSheetImages = 11;
 constexpr int kFirstInvasionsImage = 9;
-constexpr uint32_t kKeyRed = 0xFFFF0000u;
-constexpr uint32_t kKeyBlack = 0xFF000000u;
-constexpr uint32_t kKeyGreen = 0xFF00FF00u;
-constexpr uint32_t kNoKey = 0;
-struct SheetImage {
-    const char* file;
-    int16_t frameWidth;
-    int16_t frameHeight;
-    uint32_t key;
-};
-constexpr SheetImage kImages[kSheetImages] = {
-    {"Art\\Quests\\1.bmp", 64, 64, kKeyRed},         {"Art\\Quests\\Robot.bmp", 32, 64, kKeyRed},
-    {"Art\\Quests\\Station.bmp", 64, 64, kKeyRed},   {"Art\\Quests\\2.bmp", 64, 64, kKeyRed},
-    {"Art\\Menu\\Square2.bmp", 32, 32, kKeyBlack},   {"Art\\Quests\\Question.bmp", 32, 64, kKeyRed},
-    {"Art\\Quests\\Done.bmp", 64, 32, kKeyRed},      {"Art\\Quests\\Update.bmp", 8, 8, kNoKey},
-    {"Art\\Quests\\Colony.bmp", 64, 64, kKeyGreen},  {"Art\\Quests\\3.bmp", 32, 32, kKeyBlack},
-    {"Art\\Quests\\4.bmp", 64, 64, kKeyRed},
+constexpr ScreenImage kImages[kSheetImages] = {
+    {0, "Art\\Quests\\1.bmp", 64, 64, kKeyRed},        {1, "Art\\Quests\\Robot.bmp", 32, 64, kKeyRed},
+    {2, "Art\\Quests\\Station.bmp", 64, 64, kKeyRed},  {3, "Art\\Quests\\2.bmp", 64, 64, kKeyRed},
+    {4, "Art\\Menu\\Square2.bmp", 32, 32, kKeyBlack},  {5, "Art\\Quests\\Question.bmp", 32, 64, kKeyRed},
+    {6, "Art\\Quests\\Done.bmp", 64, 32, kKeyRed},     {7, "Art\\Quests\\Update.bmp", 8, 8, kNoKey},
+    {8, "Art\\Quests\\Colony.bmp", 64, 64, kKeyGreen}, {9, "Art\\Quests\\3.bmp", 32, 32, kKeyBlack},
+    {10, "Art\\Quests\\4.bmp", 64, 64, kKeyRed},
 };
 
 bool IsAgree(uint8_t code) { return code >= QuestsScreen::kFirstAgree && code < QuestsScreen::kAllyExit; }
@@ -57,35 +49,14 @@ QuestsScreen::QuestsScreen() = default;
 QuestsScreen::~QuestsScreen() { FreeArt(); }
 
 int QuestsScreen::LoadArt(GraphicsDevice* graphics) {
-    // Loading again without a release in between would leak the first art.
+    // A reload starts from fresh art.
     FreeArt();
-    font = new Font();
-    font->Create(graphics, "Arial", 18, 0, 0, 0, 0);
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, kSheetImages);
-    sheet->SetAlphaTest(1);
-    int result = 0;
+    CreateScreenFont(font, graphics, kFontHeight);
     const int images = questSet == 2 ? kSheetImages : kFirstInvasionsImage;
-    for (int i = 0; i < images; ++i) {
-        result = sheet->LoadImage(i, kImages[i].file, kImages[i].frameWidth, kImages[i].frameHeight, kImages[i].key,
-                                  kFormatA1R5G5B5);
-    }
-    return result;
+    return LoadScreenSheet(sheet, graphics, kSheetImages, std::span(kImages).first(images));
 }
 
-void QuestsScreen::FreeArt() {
-    if (font) {
-        font->End();
-        font->Release();
-        delete font;
-        font = nullptr;
-    }
-    if (sheet) {
-        sheet->Release();
-        delete sheet;
-        sheet = nullptr;
-    }
-}
+void QuestsScreen::FreeArt() { ReleaseSheetAndFont(font, sheet); }
 
 int QuestsScreen::QuestInBox(int box) const { return questSet == 2 ? box + kBoxes : box; }
 

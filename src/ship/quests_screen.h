@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "ship/favor_allies.h"
@@ -68,8 +69,8 @@ public:
     // Entry of allyFlags for ally 1..3 of box 1..12.
     static int AllyIndex(int box, int ally) { return 3 * (box - 1) + (ally - 1); }
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     uint8_t offerOpen[kAlliesPerQuest] = {1, 1, 1};
     uint8_t snapId = 0;
     uint8_t lastSnapId = 0;

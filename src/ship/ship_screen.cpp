@@ -1,13 +1,13 @@
 #include "ship/ship_screen.h"
 
-#include <cstdio>
-
 #include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
+#include "ship/item_icon_sheets.h"
 
 namespace {
 
@@ -82,54 +82,15 @@ constexpr uint8_t kTimerLimits[ShipScreen::kTimerCount] = {8, 8, 8, 8, 9, 7, 7, 
 constexpr uint8_t kFlashStart = 40, kFlashRise = 20, kFlashTop = 150, kFlashFall = 10, kFlashEnd = 50;
 constexpr float kFlashTurn = 0.7f, kFullTurn = 6.28f;
 
-struct ArtImage {
-    int slot;
-    const char* file;
-    int16_t frameWidth, frameHeight;
-    uint32_t colourKey;
-};
+constexpr int kFontHeight = 19;
+constexpr int kPageFontHeight = 17;
 constexpr int kShipSheetImages = 7;
-constexpr ArtImage kShipImages[] = {
-    {0, "Art\\Ship\\ShipL2.PNG", 256, 256, 0xFF000000},
-    {2, "Art\\Menu\\Corner.bmp", 8, 8, 0},
-    {5, "Art\\Ship\\Arrows.bmp", 32, 32, 0},
-    {6, "Art\\Controls\\SkillArrow.bmp", 32, 32, 0xFFFF0000},
+constexpr ScreenImage kShipImages[] = {
+    {0, "Art\\Ship\\ShipL2.PNG", 256, 256, kKeyBlack},
+    {2, "Art\\Menu\\Corner.bmp", 8, 8, kNoKey},
+    {5, "Art\\Ship\\Arrows.bmp", 32, 32, kNoKey},
+    {6, "Art\\Controls\\SkillArrow.bmp", 32, 32, kKeyRed},
 };
-constexpr int kIconSheetImages = 10;
-constexpr uint32_t kIconKey = 0xFFFF0000;
-struct IconSet {
-    const char* folder;
-    int count;
-    int16_t frameHeight;
-};
-constexpr IconSet kIconSets[kItemClassCount] = {
-    {"Art\\Items\\Armor\\", 6, 32},
-    {"Art\\Items\\Shields\\", 6, 32},
-    {"Art\\Items\\Weapons\\", 5, 64},
-    {"Art\\Items\\Engine\\", 4, 64},
-};
-
-SpriteSheet* NewSheet(GraphicsDevice* graphics, int images) {
-    auto* sheet = new SpriteSheet();
-    sheet->Init(graphics, images);
-    sheet->SetAlphaTest(1);
-    return sheet;
-}
-
-void DropSheet(SpriteSheet*& sheet) {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
-
-void DropFont(Font*& font) {
-    if (!font) return;
-    font->End();
-    font->Release();
-    delete font;
-    font = nullptr;
-}
 
 void SetNumber(char (&text)[kNumberTextSize], int64_t value) { FormatNumber(text, value); }
 
@@ -141,32 +102,17 @@ ShipScreen::~ShipScreen() { FreeArt(); }
 
 int ShipScreen::LoadArt(GraphicsDevice* graphics) {
     FreeArt();
-    font = new Font();
-    font->Create(graphics, "Arial", 19, 0, 0, 0, 0);
-    pageFont = new Font();
-    pageFont->Create(graphics, "Arial", 17, 1, 0, 0, 0);
-    int result = 0;
-    shipSheet = NewSheet(graphics, kShipSheetImages);
-    for (const ArtImage& image : kShipImages) {
-        result = shipSheet->LoadImage(image.slot, image.file, image.frameWidth, image.frameHeight, image.colourKey,
-                                      kFormatA1R5G5B5);
-    }
-    for (int c = 0; c < kItemSheets; ++c) {
-        iconSheets[c] = NewSheet(graphics, kIconSheetImages);
-        for (int i = 0; i < kIconSets[c].count; ++i) {
-            char file[64];
-            std::snprintf(file, sizeof file, "%s%d.bmp", kIconSets[c].folder, i + 1);
-            result = iconSheets[c]->LoadImage(i, file, 32, kIconSets[c].frameHeight, kIconKey, kFormatA1R5G5B5);
-        }
-    }
-    return result;
+    CreateScreenFont(font, graphics, kFontHeight);
+    CreateScreenFont(pageFont, graphics, kPageFontHeight, 1);
+    LoadScreenSheet(shipSheet, graphics, kShipSheetImages, kShipImages);
+    return LoadItemIconSheets(iconSheets, graphics);
 }
 
 void ShipScreen::FreeArt() {
-    DropFont(font);
-    DropFont(pageFont);
-    DropSheet(shipSheet);
-    for (SpriteSheet*& sheet : iconSheets) DropSheet(sheet);
+    ReleaseFont(font);
+    ReleaseFont(pageFont);
+    shipSheet.reset();
+    ReleaseItemIconSheets(iconSheets);
 }
 
 void ShipScreen::HitTest(int32_t x, int32_t y) {

@@ -1,7 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
+#include "ship/item_icon_sheets.h"
 #include "ship/ship_loadout.h"
 #include "ship/ship_stats.h"
 
@@ -93,10 +95,10 @@ public:
     void TakeDialogAnswer(InputDevice* mouse);
 
     // Art.
-    SpriteSheet* shipSheet = nullptr;
-    SpriteSheet* iconSheets[kItemSheets] = {};
-    Font* font = nullptr;      // Arial 19
-    Font* pageFont = nullptr;  // Arial 17 bold, storage page numbers
+    std::unique_ptr<SpriteSheet> shipSheet;
+    ItemIconSheets iconSheets;
+    std::unique_ptr<Font> font;      // Arial 19
+    std::unique_ptr<Font> pageFont;  // Arial 17 bold, storage page numbers
 
     // Copies from the record and the engine.
     uint32_t location = 0;  // 1 home base

@@ -112,10 +112,10 @@ void ShipScreen::DrawPanels(SpriteSheet* menu) {
     Panel(menu, kPanelBox, 0, 43, 196, 557);
     Panel(menu, kPanelBox, 621, 43, 179, 557);
     Panel(menu, kPanelBox, 626, 160, 170, 135);
-    Text(font, "Level", 25, 10, kTitle);
-    Text(font, levelText, DigitX(levelText, 150, 10, 140), 10, kValue);
-    Text(font, "Experience", 222, 10, kTitle);
-    Text(font, experienceText, DigitX(experienceText, 430, 10, 350), 10, kValue);
+    Text(font.get(), "Level", 25, 10, kTitle);
+    Text(font.get(), levelText, DigitX(levelText, 150, 10, 140), 10, kValue);
+    Text(font.get(), "Experience", 222, 10, kTitle);
+    Text(font.get(), experienceText, DigitX(experienceText, 430, 10, 350), 10, kValue);
     DrawValueColumns();
     if (!storageOpen) DrawLowerLeft(menu);
     DrawAttackSettings(menu);
@@ -126,37 +126,37 @@ void ShipScreen::DrawPanels(SpriteSheet* menu) {
 void ShipScreen::DrawValueColumns() {
     for (int w = 0; w < kWeaponPositionCount; ++w) {
         const int32_t y = kAttackRowY + kAttackRowStep * w;
-        Text(font, "Attack", 25, y, kTitle);
-        if (loadout.weaponPositions[w] == 0) Text(font, "--", 144, y, kValue);
-        else Text(font, attackTexts[w], DigitX(attackTexts[w], 150, 10, 130), y, kValue);
+        Text(font.get(), "Attack", 25, y, kTitle);
+        if (loadout.weaponPositions[w] == 0) Text(font.get(), "--", 144, y, kValue);
+        else Text(font.get(), attackTexts[w], DigitX(attackTexts[w], 150, 10, 130), y, kValue);
     }
-    Text(font, "Defence", 25, 206, kTitle);
-    Text(font, defenceText, DigitX(defenceText, 150, 10, 130), 206, kValue);
+    Text(font.get(), "Defence", 25, 206, kTitle);
+    Text(font.get(), defenceText, DigitX(defenceText, 150, 10, 130), 206, kValue);
     for (int t = 0; t < kProtectionKinds; ++t) {
-        Text(font, kProtectionNames[t], 22, kProtectionY[t], kTitle);
-        Text(font, protectionTexts[t], DigitX(protectionTexts[t], 150, 10, 140), kProtectionY[t], kValue);
+        Text(font.get(), kProtectionNames[t], 22, kProtectionY[t], kTitle);
+        Text(font.get(), protectionTexts[t], DigitX(protectionTexts[t], 150, 10, 140), kProtectionY[t], kValue);
     }
-    Text(font, "Speed ", 645, 53, kTitle);
-    Text(font, speedText, DigitX(speedText, 750, 10, 730), 53, kValue);
-    Text(font, "Armor", 645, 97, kTitle);
-    Text(font, armorText, DigitX(armorText, 750, 10, 740), 97, kValue);
-    Text(font, "Shields", 645, 124, kTitle);
-    Text(font, shieldsText, DigitX(shieldsText, 750, 10, 740), 124, kValue);
+    Text(font.get(), "Speed ", 645, 53, kTitle);
+    Text(font.get(), speedText, DigitX(speedText, 750, 10, 730), 53, kValue);
+    Text(font.get(), "Armor", 645, 97, kTitle);
+    Text(font.get(), armorText, DigitX(armorText, 750, 10, 740), 97, kValue);
+    Text(font.get(), "Shields", 645, 124, kTitle);
+    Text(font.get(), shieldsText, DigitX(shieldsText, 750, 10, 740), 124, kValue);
 }
 
 void ShipScreen::DrawLowerLeft(SpriteSheet* menu) {
-    Text(font, "Upgrade", 22, 355, kTitle);
-    Text(font, upgradesText, DigitX(upgradesText, 150, 10, 140), 355, kValue);
-    Text(font, "Material", 22, 382, kTitle);
-    Text(font, materialText, DigitX(materialText, 150, 10, 100), 382, kValue);
-    Text(font, "Highest Skill", 22, 430, kTitle);
+    Text(font.get(), "Upgrade", 22, 355, kTitle);
+    Text(font.get(), upgradesText, DigitX(upgradesText, 150, 10, 140), 355, kValue);
+    Text(font.get(), "Material", 22, 382, kTitle);
+    Text(font.get(), materialText, DigitX(materialText, 150, 10, 100), 382, kValue);
+    Text(font.get(), "Highest Skill", 22, 430, kTitle);
     if (highestSkill >= 1 && highestSkill <= kSkillCount) {
         const uint32_t tint = highestSkill == kArmageddon ? kArmageddonIcon : kWhite;
         if (menu) menu->Draw(kSkillIcons, highestSkill - 1, 50.0f, 455.0f, tint, 1.0f, 1.0f, 0, 0.0f);
-        Text(font, skillLevelText, 150, 430, kValue);
-        Text(font, kSkillNames[highestSkill - 1], 22, 525, kTitle);
+        Text(font.get(), skillLevelText, 150, 430, kValue);
+        Text(font.get(), kSkillNames[highestSkill - 1], 22, 525, kTitle);
     }
-    Text(font, "Open Storage", 22, 567, hoverCode == kOpenStorageCode ? kLit : kTitle);
+    Text(font.get(), "Open Storage", 22, 567, hoverCode == kOpenStorageCode ? kLit : kTitle);
 }
 
 void ShipScreen::DrawAttackSettings(SpriteSheet* menu) {
@@ -164,11 +164,11 @@ void ShipScreen::DrawAttackSettings(SpriteSheet* menu) {
         DrawItemValues(heldItem, 645, 176, 750, kTitle, false);
         return;
     }
-    Text(font, "Attack Settings ", 645, 176, kTitle);
+    Text(font.get(), "Attack Settings ", 645, 176, kTitle);
     for (int s = 0; s < 3; ++s) {
         const bool lit = hoverCode == kStraightCode + s;
         if (menu) menu->Draw(kSettingIcons, s, 630.0f, float(kSettingY[s] + 2), kWhite, 0.8f, 0.8f, 0, 0.0f);
-        Text(font, kSettingNames[s], 645, kSettingY[s], lit ? kLit : kSettingText);
+        Text(font.get(), kSettingNames[s], 645, kSettingY[s], lit ? kLit : kSettingText);
     }
     if (fireMode >= 1 && fireMode <= 3 && shipSheet) {
         shipSheet->Draw(kMark, 0, float(kMarkX[fireMode - 1]), float(kMarkY[fireMode - 1]), kWhite, 1.0f, 1.0f, 0,
@@ -182,10 +182,10 @@ void ShipScreen::DrawStoragePanel(SpriteSheet* menu) {
         const PlaceRect r = StorageCellRect(c);
         Fill(menu, kRim, r.x, r.y, r.w, r.h);
     }
-    Text(font, "Storage", 16, 338, kTitle);
-    Text(font, storageText, DigitX(storageText, 93, 4, 89), 338, kValue);
-    if (hoverCode == kCloseStorageCode) Text(font, "close", 127, 338, kCloseLit);
-    else Text(font, "x", 145, 338, kTitle);
+    Text(font.get(), "Storage", 16, 338, kTitle);
+    Text(font.get(), storageText, DigitX(storageText, 93, 4, 89), 338, kValue);
+    if (hoverCode == kCloseStorageCode) Text(font.get(), "close", 127, 338, kCloseLit);
+    else Text(font.get(), "x", 145, 338, kTitle);
     if (!shipSheet) return;
     const auto arrowFrame = [&](uint8_t code, int first) {
         if (hoverCode != code) return first;
@@ -218,7 +218,7 @@ void ShipScreen::DrawItemIcons() {
         const uint8_t cls = pool.itemClass[k];
         if (cls >= kItemClassCount || !iconSheets[cls]) continue;
         const float x = float(pool.x[k]), y = float(pool.y[k]);
-        SpriteSheet* sheet = iconSheets[cls];
+        SpriteSheet* sheet = iconSheets[cls].get();
         if (cls == kEngine && pool.x[k] == RectOf(PlaceKind::kEngine, 1).cornerX) {
             sheet->Draw(pool.icon[k], 0, x, y - 6, kWhite, 1.18f, 1.25f, 0, 0.0f);
         } else if (cls == kEngine) {
@@ -238,12 +238,12 @@ void ShipScreen::DrawItems(SpriteSheet* menu) {
     for (int t = kArmorHereTimer; t <= kEngineHereTimer; ++t) {
         if (!timers[t]) continue;
         MessageBox(menu, 240, 260, 330);
-        Text(font, kWrongClassTexts[t], 330, 290, kMessageText);
+        Text(font.get(), kWrongClassTexts[t], 330, 290, kMessageText);
     }
     const ItemPool& pool = loadout.pool;
     if (pool.Exists(heldItem)) {
         const int k = static_cast<int>(heldItem - 1);
-        SpriteSheet* sheet = pool.itemClass[k] < kItemClassCount ? iconSheets[pool.itemClass[k]] : nullptr;
+        SpriteSheet* sheet = pool.itemClass[k] < kItemClassCount ? iconSheets[pool.itemClass[k]].get() : nullptr;
         if (sheet) sheet->Draw(pool.icon[k], 0, float(pool.x[k]), float(pool.y[k]), kWhite, 1.1f, 1.1f, 0, 0.0f);
     }
     DrawHelp(menu, leftHelp);
@@ -261,11 +261,11 @@ void ShipScreen::DrawItems(SpriteSheet* menu) {
     }
     DrawMessages(menu);
     if (upgradePanelOpen) DrawUpgradePanel(menu);
-    Text(font, "Items Max", 233, 63, kItemsLabel);
-    Text(font, "Items Now", 491, 63, kItemsLabel);
-    if (loadout.itemsMax >= kAllSlots) Text(font, "All Slots!", 237, 85, kValue);
-    else Text(font, itemsMaxText, 276, 85, kValue);
-    Text(font, itemsNowText, 534, 84, kValue);
+    Text(font.get(), "Items Max", 233, 63, kItemsLabel);
+    Text(font.get(), "Items Now", 491, 63, kItemsLabel);
+    if (loadout.itemsMax >= kAllSlots) Text(font.get(), "All Slots!", 237, 85, kValue);
+    else Text(font.get(), itemsMaxText, 276, 85, kValue);
+    Text(font.get(), itemsNowText, 534, 84, kValue);
     if (leaveDialog) DrawLeaveDialog(menu);
     if (timers[kAwayTimer]) {
         static constexpr const char* kAway[] = {"", "You must be at Base to open storage.",
@@ -275,7 +275,7 @@ void ShipScreen::DrawItems(SpriteSheet* menu) {
         static constexpr int32_t kAwayX[] = {0, 250, 250, 251, 254};
         if (awayMessage >= kAwayOpenStorage && awayMessage <= kAwayInspect) {
             MessageBox(menu, 236, 260, 340);
-            Text(font, kAway[awayMessage], kAwayX[awayMessage], 290, kMessageText);
+            Text(font.get(), kAway[awayMessage], kAwayX[awayMessage], 290, kMessageText);
         }
     }
 }
@@ -307,13 +307,13 @@ void ShipScreen::DrawItemValues(ItemId id, int32_t x, int32_t y, int32_t valueX,
     if (cls >= kItemClassCount) return;
     const char* name = ItemName(cls, pool.subtype[k]);
     if (inspect && cls == kCube && pool.subtype[k] < 6) name = kInspectCubeNames[pool.subtype[k]];
-    Text(font, name, x, y, nameColour);
+    Text(font.get(), name, x, y, nameColour);
     const uint32_t label = cls == kCube ? kCubeLabel : kOtherLabel;
     char number[kNumberTextSize];
     const auto line = [&](const char* text, uint32_t value, int32_t lineY) {
-        Text(font, text, x, lineY, label);
+        Text(font.get(), text, x, lineY, label);
         FormatNumber(number, value);
-        Text(font, number, DigitX(number, valueX, 10, valueX - 10), lineY, kValue);
+        Text(font.get(), number, DigitX(number, valueX, 10, valueX - 10), lineY, kValue);
     };
     line(kMainLabels[cls], pool.stat[k], y + kLineStep);
     if (cls != kCube && cls != kSphere) return;
@@ -329,53 +329,53 @@ void ShipScreen::DrawHelp(SpriteSheet* menu, uint8_t topic) {
     if (topic == 7 || topic == 21) exitY = 440;
     if (topic == 1 || topic == 6) exitY = 340;
     Panel(menu, kMessageBox, kHelpX, kHelpY, kHelpW, exitY + kExitH + 15 - kHelpY);
-    Text(font, help->title, 218, 155, kHelpTitle);
+    Text(font.get(), help->title, 218, 155, kHelpTitle);
     for (int i = 0; i < ShipHelpTopic::kMaxLines && help->lines[i]; ++i) {
-        Text(font, help->lines[i], 218, 192 + kLineStep * i, kHelpLine);
+        Text(font.get(), help->lines[i], 218, 192 + kLineStep * i, kHelpLine);
     }
-    if (help->value == ShipHelpTopic::kNextLevel) Text(font, nextLevelText, 505, 312, kValue);
+    if (help->value == ShipHelpTopic::kNextLevel) Text(font.get(), nextLevelText, 505, 312, kValue);
     if (help->value == ShipHelpTopic::kUpgradeCost) {
-        Text(font, costText, 505, 312, kValue);
-        Text(font, itemsMaxText, 535, 342, kValue);
+        Text(font.get(), costText, 505, 312, kValue);
+        Text(font.get(), itemsMaxText, 535, 342, kValue);
     }
     const uint8_t exitCode = exitY == 440 ? 97 : (exitY == 340 ? 98 : 99);
-    Button(menu, font, "Exit", 384, exitY, kExitW, hoverCode == exitCode, buttonDown && hoverCode == exitCode);
+    Button(menu, font.get(), "Exit", 384, exitY, kExitW, hoverCode == exitCode, buttonDown && hoverCode == exitCode);
 }
 
 void ShipScreen::DrawMessages(SpriteSheet* menu) {
     if (timers[kShortMaterialTimer]) {
         MessageBox(menu, 236, 260, 330);
-        Text(font, "Short material. You need:", 266, 290, kMessageText);
-        Text(font, costText, 483, 290, kValue);
+        Text(font.get(), "Short material. You need:", 266, 290, kMessageText);
+        Text(font.get(), costText, 483, 290, kValue);
     }
     if (timers[kLeaveRefusedTimer] && (noEngine || holding)) {
         MessageBox(menu, 236, 260, 330);
-        if (noEngine) Text(font, "Can't Leave with no engine installed!", 256, 290, kMessageText);
-        else Text(font, "Can't Leave while holding an item!", 263, 290, kMessageText);
+        if (noEngine) Text(font.get(), "Can't Leave with no engine installed!", 256, 290, kMessageText);
+        else Text(font.get(), "Can't Leave while holding an item!", 263, 290, kMessageText);
     }
     if (timers[kLimitTimer]) {
         MessageBox(menu, 236, 260, 330);
-        Text(font, "Max amount of items on ship reached ", 252, 280, kMessageText);
-        Text(font, itemsMaxText, 400, 303, kValue);
+        Text(font.get(), "Max amount of items on ship reached ", 252, 280, kMessageText);
+        Text(font.get(), itemsMaxText, 400, 303, kValue);
     }
 }
 
 void ShipScreen::DrawUpgradePanel(SpriteSheet* menu) {
     Panel(menu, kMessageBox, kHelpX, kHelpY, kHelpW, 440 + kExitH + 15 - kHelpY);
-    Text(font, kUpgradeLines[0], 218, 155, kHelpTitle);
+    Text(font.get(), kUpgradeLines[0], 218, 155, kHelpTitle);
     const int lines = static_cast<int>(sizeof kUpgradeLines / sizeof kUpgradeLines[0]);
-    for (int i = 1; i < lines; ++i) Text(font, kUpgradeLines[i], 218, 192 + kLineStep * (i - 1), kHelpLine);
-    Text(font, itemsMaxText, 560, 192 + kLineStep * (lines - 2), kValue);
-    Button(menu, font, "Exit", 384, 440, kExitW, hoverCode == kUpgradeExitCode,
+    for (int i = 1; i < lines; ++i) Text(font.get(), kUpgradeLines[i], 218, 192 + kLineStep * (i - 1), kHelpLine);
+    Text(font.get(), itemsMaxText, 560, 192 + kLineStep * (lines - 2), kValue);
+    Button(menu, font.get(), "Exit", 384, 440, kExitW, hoverCode == kUpgradeExitCode,
            buttonDown && hoverCode == kUpgradeExitCode);
 }
 
 void ShipScreen::DrawLeaveDialog(SpriteSheet* menu) {
     Panel(menu, kMessageBox, 229, 240, 300, 145);
-    Text(font, "You have no weapon installed.", 273, 265, kMessageText);
-    Text(font, "Leave anyways?", 273, 295, kMessageText);
-    Button(menu, font, "Yes", 313, 334, 45, hoverCode == kYesCode, buttonDown && hoverCode == kYesCode);
-    Button(menu, font, "No", 428, 334, 45, hoverCode == kNoCode, buttonDown && hoverCode == kNoCode);
+    Text(font.get(), "You have no weapon installed.", 273, 265, kMessageText);
+    Text(font.get(), "Leave anyways?", 273, 295, kMessageText);
+    Button(menu, font.get(), "Yes", 313, 334, 45, hoverCode == kYesCode, buttonDown && hoverCode == kYesCode);
+    Button(menu, font.get(), "No", 428, 334, 45, hoverCode == kNoCode, buttonDown && hoverCode == kNoCode);
 }
 
 void ShipScreen::DrawName(int32_t x, int32_t y, SpriteSheet* menu) {

@@ -7,6 +7,7 @@
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
@@ -33,19 +34,12 @@ constexpr uint8_t kFlashFall = 20;
 constexpr uint8_t kFlashPeak = 180;
 constexpr uint8_t kFlashEnd = 25;
 
+constexpr int kFontHeight = 18;
 constexpr int kSheetImages = 3;
-constexpr uint32_t kKeyRed = 0xFFFF0000u;
-constexpr uint32_t kNoKey = 0;
-struct SheetImage {
-    const char* file;
-    int16_t frameWidth;
-    int16_t frameHeight;
-    uint32_t key;
-};
-constexpr SheetImage kImages[kSheetImages] = {
-    {"Art\\Awards\\Star1.bmp", 32, 32, kKeyRed},
-    {"Art\\Controls\\SkillArrow.bmp", 32, 32, kKeyRed},
-    {"Art\\Controls\\10.bmp", 4, 4, kNoKey},
+constexpr ScreenImage kImages[kSheetImages] = {
+    {0, "Art\\Awards\\Star1.bmp", 32, 32, kKeyRed},
+    {1, "Art\\Controls\\SkillArrow.bmp", 32, 32, kKeyRed},
+    {2, "Art\\Controls\\10.bmp", 4, 4, kNoKey},
 };
 
 bool IsArrow(uint8_t code) { return code >= SkillsScreen::kFirstArrow && code <= kLastArrow; }
@@ -68,34 +62,13 @@ SkillsScreen::SkillsScreen() = default;
 SkillsScreen::~SkillsScreen() { ReleaseSheetAndFont(); }
 
 int SkillsScreen::LoadArt(GraphicsDevice* graphics) {
-    // A second load without a release in between would leak the first.
+    // A reload starts from fresh art.
     ReleaseSheetAndFont();
-    font = new Font();
-    font->Create(graphics, "Arial", 18, 0, 0, 0, 0);
-    sheet = new SpriteSheet();
-    sheet->Init(graphics, kSheetImages);
-    sheet->SetAlphaTest(1);
-    int result = 0;
-    for (int i = 0; i < kSheetImages; ++i) {
-        result = sheet->LoadImage(i, kImages[i].file, kImages[i].frameWidth, kImages[i].frameHeight, kImages[i].key,
-                                  kFormatA1R5G5B5);
-    }
-    return result;
+    CreateScreenFont(font, graphics, kFontHeight);
+    return LoadScreenSheet(sheet, graphics, kSheetImages, kImages);
 }
 
-void SkillsScreen::ReleaseSheetAndFont() {
-    if (font) {
-        font->End();
-        font->Release();
-        delete font;
-        font = nullptr;
-    }
-    if (sheet) {
-        sheet->Release();
-        delete sheet;
-        sheet = nullptr;
-    }
-}
+void SkillsScreen::ReleaseSheetAndFont() { ::ReleaseSheetAndFont(font, sheet); }
 
 void SkillsScreen::HitTest(int32_t x, int32_t y) {
     hoverCode = 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "ship/skills_screen_texts.h"
@@ -71,8 +72,8 @@ public:
     // Whether the arrow of skill k is drawn: points left and the level met.
     bool ArrowShown(int k) const;
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     uint8_t snapCode = 0;
     uint8_t lastSnapCode = 0;
     uint8_t stampState = 0;

@@ -1,12 +1,11 @@
 #include "ship/store_screen.h"
 
-#include <cstdio>
-
 #include "platform/clock.h"
 #include "platform/font.h"
 #include "platform/graphics_device.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/screen_art.h"
 #include "platform/sprite_sheet.h"
 
 namespace {
@@ -38,35 +37,8 @@ constexpr Rect kStockHit[kItemClassCount] = {{0, 0, 35, 35}, {0, 0, 35, 35}, {-5
 // The tooltip moves this far while a hold item is under the mouse.
 constexpr int32_t kHoldTipX = 250, kHoldTipY = -60;
 
-constexpr int kIconSheetFrames = 10;
-constexpr uint32_t kIconKey = 0xFFFF0000;
-struct IconSet {
-    const char* folder;
-    int count;
-    int16_t frameHeight;
-};
-constexpr IconSet kIconSets[kItemClassCount] = {
-    {"Art\\Items\\Armor\\", 6, 32},
-    {"Art\\Items\\Shields\\", 6, 32},
-    {"Art\\Items\\Weapons\\", 5, 64},
-    {"Art\\Items\\Engine\\", 4, 64},
-};
-constexpr const char* kBackdropFile = "Art\\Menu\\Store1.bmp";
-constexpr int16_t kBackdropFrame = 256;
-
-SpriteSheet* NewSheet(GraphicsDevice* graphics, int images) {
-    auto* sheet = new SpriteSheet();
-    sheet->Init(graphics, images);
-    sheet->SetAlphaTest(1);
-    return sheet;
-}
-
-void DropSheet(SpriteSheet*& sheet) {
-    if (!sheet) return;
-    sheet->Release();
-    delete sheet;
-    sheet = nullptr;
-}
+constexpr int kFontHeight = 18;
+constexpr ScreenImage kBackdropImages[] = {{0, "Art\\Menu\\Store1.bmp", 256, 256, kNoKey}};
 
 }  // namespace
 
@@ -76,30 +48,14 @@ StoreScreen::~StoreScreen() { FreeArt(); }
 
 int StoreScreen::LoadArt(GraphicsDevice* graphics) {
     FreeArt();
-    font = new Font();
-    font->Create(graphics, "Arial", 18, 0, 0, 0, 0);
-    backdrop = NewSheet(graphics, 1);
-    int result = backdrop->LoadImage(0, kBackdropFile, kBackdropFrame, kBackdropFrame, 0, kFormatA1R5G5B5);
-    for (int c = 0; c < kItemClassCount; ++c) {
-        iconSheets[c] = NewSheet(graphics, kIconSheetFrames);
-        for (int i = 0; i < kIconSets[c].count; ++i) {
-            char file[64];
-            std::snprintf(file, sizeof file, "%s%d.bmp", kIconSets[c].folder, i + 1);
-            result = iconSheets[c]->LoadImage(i, file, 32, kIconSets[c].frameHeight, kIconKey, kFormatA1R5G5B5);
-        }
-    }
-    return result;
+    CreateScreenFont(font, graphics, kFontHeight);
+    LoadScreenSheet(backdrop, graphics, 1, kBackdropImages);
+    return LoadItemIconSheets(iconSheets, graphics);
 }
 
 void StoreScreen::FreeArt() {
-    if (font) {
-        font->End();
-        font->Release();
-        delete font;
-        font = nullptr;
-    }
-    DropSheet(backdrop);
-    for (SpriteSheet*& sheet : iconSheets) DropSheet(sheet);
+    ReleaseSheetAndFont(font, backdrop);
+    ReleaseItemIconSheets(iconSheets);
 }
 
 void StoreScreen::FormatNumbers() {

@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 #include "platform/random_range.h"
 #include "shell/item_pool.h"
+#include "ship/item_icon_sheets.h"
 #include "ship/exchange_rules.h"
 #include "ship/store_stock.h"
 
@@ -129,9 +131,9 @@ public:
     int SetMode() const;
 
     // Art.
-    Font* font = nullptr;  // Arial 18
-    SpriteSheet* backdrop = nullptr;
-    SpriteSheet* iconSheets[kItemClassCount] = {};
+    std::unique_ptr<Font> font;  // Arial 18
+    std::unique_ptr<SpriteSheet> backdrop;
+    ItemIconSheets iconSheets;
     RandomRange random;
 
     // Resources, in the record's order (see ExchangeResource).

@@ -17,8 +17,8 @@ TEST(BattleArtLifecycle, LoadMakesEverySheetAndRingAndReleaseClearsThem) {
     auto engine = std::make_unique<BattleEngine>();
     engine->LoadArt(device.Graphics());
     engine->LoadArt(device.Graphics());  // a second load replaces the art (the sanitizer build catches a leak)
-    SpriteSheet* sheets[] = {engine->shotsSheet,  engine->shipSheet,   engine->buildingsSheet,
-                             engine->robotsSheet, engine->favorsSheet, engine->enemiesSheet};
+    SpriteSheet* sheets[] = {engine->shotsSheet.get(),  engine->shipSheet.get(),   engine->buildingsSheet.get(),
+                             engine->robotsSheet.get(), engine->favorsSheet.get(), engine->enemiesSheet.get()};
     for (SpriteSheet* sheet : sheets) ASSERT_NE(sheet, nullptr);
     // The stand-in art is cut into the frames the engine asks for.
     EXPECT_EQ(engine->enemiesSheet->frameWidth[20], 16) << "the smoke puffs are 16 x 32";

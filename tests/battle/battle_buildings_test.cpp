@@ -146,8 +146,8 @@ Image Solid(int size, uint32_t colour) {
     return image;
 }
 
-SpriteSheet* SolidSheet(GraphicsDevice* graphics, int images, int size, uint32_t (*colourOf)(int)) {
-    auto* sheet = new SpriteSheet();
+std::unique_ptr<SpriteSheet> SolidSheet(GraphicsDevice* graphics, int images, int size, uint32_t (*colourOf)(int)) {
+    auto sheet = std::make_unique<SpriteSheet>();
     sheet->Init(graphics, images);
     for (int i = 0; i < images; ++i) sheet->LoadImagePixels(i, Solid(size, colourOf(i)), size, size, 0, kFormatA8R8G8B8);
     return sheet;

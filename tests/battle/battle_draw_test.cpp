@@ -42,10 +42,15 @@ constexpr uint32_t kDigitColours[16] = {0xFF000080, 0xFFFF0000, 0xFF00FF00, 0xFF
                                         0xFF00FFFF, 0xFF808000, 0xFF800080, 0xFF008080, 0xFF111111, 0xFF222222,
                                         0xFF333333, 0xFF444444, 0xFF555555, 0xFF666666};
 
-SpriteSheet* BattleEngine::*const kSheets[] = {&BattleEngine::shotsSheet,   &BattleEngine::shipSheet,
-                                              &BattleEngine::buildingsSheet, &BattleEngine::robotsSheet,
-                                              &BattleEngine::favorsSheet,  &BattleEngine::enemiesSheet,
-                                              &BattleEngine::questItemSheet};
+void LoadSolid(const std::unique_ptr<SpriteSheet>& sheet, int image, int frameSize, int frames,
+               const uint32_t* colours) {
+    LoadSolid(sheet.get(), image, frameSize, frames, colours);
+}
+
+using SheetMember = std::unique_ptr<SpriteSheet> BattleEngine::*;
+const SheetMember kSheets[] = {&BattleEngine::shotsSheet,  &BattleEngine::shipSheet,    &BattleEngine::buildingsSheet,
+                               &BattleEngine::robotsSheet, &BattleEngine::favorsSheet, &BattleEngine::enemiesSheet,
+                               &BattleEngine::questItemSheet};
 
 class BattleDraw : public ::testing::Test {
 protected:
@@ -210,7 +215,7 @@ TEST_F(BattleDraw, LayersArePaintedInTheirFixedOrder) {
     const int32_t wx = kCamX + engine->shipX, wy = kCamY + engine->shipY;
     struct Layer {
         const char* name;
-        SpriteSheet* BattleEngine::*sheet;
+        SheetMember sheet;
         int image;
         void (*show)(BattleEngine&, int32_t, int32_t);
     };
@@ -264,7 +269,7 @@ TEST_F(BattleDraw, LayersArePaintedInTheirFixedOrder) {
         const Layer &below = layers[i - 1], &above = layers[i];
         // A fresh engine for each pair, with the art moved over.
         auto fresh = std::make_unique<BattleEngine>();
-        for (SpriteSheet* BattleEngine::*sheet : kSheets) std::swap(fresh.get()->*sheet, engine.get()->*sheet);
+        for (SheetMember sheet : kSheets) std::swap(fresh.get()->*sheet, engine.get()->*sheet);
         engine->ReleaseArt();
         engine.swap(fresh);
         LoadSolid(engine.get()->*below.sheet, below.image, 64, 1, &red);

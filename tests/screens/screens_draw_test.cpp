@@ -81,11 +81,11 @@ TEST_F(ScreensDrawTest, HelpBoxesStandWhereTheirScreensPutThemOverStandInArt) {
     }
     buildings.fade[1] = 120;
     buildings.Layout();
-    CheckHelpBox("buildings", buildings, [&] { buildings.Draw(menu, engine_->buildingsSheet); }, 600, 240,
+    CheckHelpBox("buildings", buildings, [&] { buildings.Draw(menu, engine_->buildingsSheet.get()); }, 600, 240,
                  &BuildingsScreen::Click, 230, 150, 330, 220);
 
     ConstructScreen construct;
-    CheckHelpBox("construct", construct, [&] { construct.Draw(menu, engine_->buildingsSheet); }, 400, 20,
+    CheckHelpBox("construct", construct, [&] { construct.Draw(menu, engine_->buildingsSheet.get()); }, 400, 20,
                  &ConstructScreen::Click, 210, 150, 440, 190);
 
     AwardsScreen awards;
@@ -104,7 +104,7 @@ TEST_F(ScreensDrawTest, HelpBoxesStandWhereTheirScreensPutThemOverStandInArt) {
     makeRobots.hasFactory = 1;
     makeRobots.maxCount = 6;
     makeRobots.rankCounts[0] = 3;
-    CheckHelpBox("make-robots", makeRobots, [&] { makeRobots.Draw(menu, engine_->robotsSheet); }, 500, 250,
+    CheckHelpBox("make-robots", makeRobots, [&] { makeRobots.Draw(menu, engine_->robotsSheet.get()); }, 500, 250,
                  &MakeRobotsScreen::Click, 210, 150, 450, 310);
 
     RobotsScreen robots;
@@ -120,7 +120,7 @@ TEST_F(ScreensDrawTest, HelpBoxesStandWhereTheirScreensPutThemOverStandInArt) {
     robots.maxQuality = 6;
     robots.LayoutRows();
     robots.ComputeUpgradeCosts();
-    CheckHelpBox("robots", robots, [&] { robots.Draw(menu, engine_->robotsSheet); }, 400, 300,
+    CheckHelpBox("robots", robots, [&] { robots.Draw(menu, engine_->robotsSheet.get()); }, 400, 300,
                  &RobotsScreen::OnClick, 190, 110, 570, 430);
 
     BonusesScreen bonuses;

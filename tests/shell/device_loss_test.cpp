@@ -44,12 +44,12 @@ bool Live(const SpriteSheet* sheet) {
     };
     const BattleEngine* engine = app.battleEngine.get();
     const std::vector<Named> sheets = {
-        {"cursor", app.cursor ? app.cursor->sheet : nullptr, app.cursor != nullptr},
+        {"cursor", app.cursor ? app.cursor->sheet.get() : nullptr, app.cursor != nullptr},
         {"shared menu", app.sharedArt ? app.sharedArt->menuSheet : nullptr, app.sharedArt != nullptr},
         {"shared space", app.sharedArt ? app.sharedArt->spaceSheet : nullptr, app.sharedArt != nullptr},
-        {"engine shots", engine ? engine->shotsSheet : nullptr, engine != nullptr},
-        {"engine ship", engine ? engine->shipSheet : nullptr, engine != nullptr},
-        {"engine buildings", engine ? engine->buildingsSheet : nullptr, engine != nullptr},
+        {"engine shots", engine ? engine->shotsSheet.get() : nullptr, engine != nullptr},
+        {"engine ship", engine ? engine->shipSheet.get() : nullptr, engine != nullptr},
+        {"engine buildings", engine ? engine->buildingsSheet.get() : nullptr, engine != nullptr},
         {"panel", app.controlPanel ? app.controlPanel->sheet : nullptr, app.controlPanel != nullptr},
         {"slot picker", app.filePicker ? app.filePicker->sheet.get() : nullptr, app.filePicker != nullptr},
     };

@@ -90,7 +90,7 @@ TEST_F(ShipDraw, EveryImageTheScreenLoadsIsAStandIn) {
     EXPECT_EQ(screen.LoadArt(&graphics_), 1);
     int loaded = 0;
     for (int image : {0, 2, 5, 6}) loaded += screen.shipSheet->images[image].texture != nullptr;
-    for (SpriteSheet* sheet : screen.iconSheets)
+    for (const auto& sheet : screen.iconSheets)
         for (int i = 0; i < sheet->imageCount; ++i) loaded += sheet->images[i].texture != nullptr;
     EXPECT_EQ(loaded, 4 + 6 + 6 + 5 + 4);
     screen.FreeArt();

@@ -27,7 +27,7 @@ TEST_F(StoreDraw, EveryImageTheScreenLoadsIsAStandIn) {
     StoreScreen s;
     s.LoadArt(&graphics_);
     int loaded = s.backdrop->images[0].texture != nullptr;
-    for (SpriteSheet* sheet : s.iconSheets) {
+    for (const auto& sheet : s.iconSheets) {
         for (int i = 0; i < sheet->imageCount; ++i) loaded += sheet->images[i].texture != nullptr;
     }
     EXPECT_EQ(loaded, 1 + 6 + 6 + 5 + 4);
