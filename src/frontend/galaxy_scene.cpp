@@ -34,10 +34,6 @@ void GalaxyScene::ReleaseArt(GameApp&) {
     if (frontEnd_.galaxy) frontEnd_.galaxy->FreeSheet();
 }
 
-void GalaxyScene::ReloadArt(GameApp& app) {
-    if (frontEnd_.galaxy) frontEnd_.galaxy->LoadArt(&app.graphics);
-}
-
 void GalaxyScene::HandOver(GameApp& app) {
     GameState& state = *app.gameState;
     if (state.questSet == kQuestSetTwo) {
@@ -54,11 +50,10 @@ void GalaxyScene::HandOver(GameApp& app) {
 void GalaxyScene::Frame(GameApp& app) {
     app.SceneEntry(*this);
     app.SceneBeginFrame(false);
-    if (!frontEnd_.galaxy) {
-        frontEnd_.galaxy = std::make_unique<GalaxyAnimation>();
-        frontEnd_.galaxy->LoadArt(&app.graphics);
-    }
+    if (!frontEnd_.galaxy) frontEnd_.galaxy = std::make_unique<GalaxyAnimation>();
     GalaxyAnimation& galaxy = *frontEnd_.galaxy;
+    // Also after a reset here or in any scene since the last interlude.
+    if (!galaxy.sheet || ArtFromOldDevice(galaxy.sheet.get())) galaxy.LoadArt(&app.graphics);
     for (int k = 0; k < kSteppersMade; ++k) app.Stepper(k);
     app.EnsureSharedObjects(kArt);
     app.SceneReloadArt(*this);

@@ -18,7 +18,6 @@ public:
     void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
-    void ReloadArt(GameApp& app) override;
 
     // The animation, alive from the first interlude to the end of the story.
     const GalaxyAnimation* Animation() const;

@@ -74,16 +74,22 @@ void StoryScene::Enter(GameApp& app) {
     if (cutscene_ && cutscene_->stage != StageFromRecord(*app.gameState)) cutscene_.reset();
 }
 
-void StoryScene::MakeCutscene(GameApp& app) {
-    if (cutscene_) return;
-    cutscene_ = std::make_unique<StoryCutscene>();
-    cutscene_->stage = StageFromRecord(*app.gameState);
-    cutscene_->LoadArt(&app.graphics);
-    cutscene_->Setup();
-    // The intro rises over the menu backdrop, which the menus normally made.
-    if (cutscene_->stage == StoryCutscene::kIntro && !frontEnd_.backdrop) {
-        frontEnd_.backdrop = std::make_unique<MenuBackdrop>();
-        frontEnd_.backdrop->LoadArt(&app.graphics);
+// The backdrop the stage draws over comes back here too, after a reset in
+// this scene or in any other since it was last drawn.
+void StoryScene::EnsureObjects(GameApp& app) {
+    if (!cutscene_) {
+        cutscene_ = std::make_unique<StoryCutscene>();
+        cutscene_->stage = StageFromRecord(*app.gameState);
+        cutscene_->LoadArt(&app.graphics);
+        cutscene_->Setup();
+    }
+    if (cutscene_->stage == StoryCutscene::kIntro) {
+        // The menus normally made it.
+        if (!frontEnd_.backdrop) frontEnd_.backdrop = std::make_unique<MenuBackdrop>();
+        MenuBackdrop& backdrop = *frontEnd_.backdrop;
+        if (!backdrop.sheet || ArtFromOldDevice(backdrop.sheet.get())) backdrop.LoadArt(&app.graphics);
+    } else if (GalaxyAnimation* galaxy = frontEnd_.galaxy.get()) {
+        if (!galaxy->sheet || ArtFromOldDevice(galaxy->sheet.get())) galaxy->LoadArt(&app.graphics);
     }
 }
 
@@ -93,9 +99,8 @@ void StoryScene::ReleaseArt(GameApp&) {
     if (frontEnd_.backdrop) frontEnd_.backdrop->FreeArt();
 }
 
+// The backdrops come back in EnsureObjects, earlier in the same frame.
 void StoryScene::ReloadArt(GameApp& app) {
-    if (frontEnd_.galaxy) frontEnd_.galaxy->LoadArt(&app.graphics);
-    if (frontEnd_.backdrop) frontEnd_.backdrop->LoadArt(&app.graphics);
     if (cutscene_) cutscene_->LoadArt(&app.graphics);
 }
 
@@ -195,7 +200,7 @@ void StoryScene::Frame(GameApp& app) {
     app.SceneBeginFrame(false);
     app.EnsureSharedObjects(kArt);
     for (int k = 0; k < kStepCount; ++k) app.Stepper(k);
-    MakeCutscene(app);
+    EnsureObjects(app);
     app.SceneReloadArt(*this);
     StoryCutscene& cutscene = *cutscene_;
 

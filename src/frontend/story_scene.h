@@ -31,7 +31,7 @@ public:
 private:
     static constexpr int kSteps = 6;
 
-    void MakeCutscene(GameApp& app);
+    void EnsureObjects(GameApp& app);
     void TakeSteps(GameApp& app);
     void Move(GameApp& app);
     void CueEndingMusic(GameApp& app);

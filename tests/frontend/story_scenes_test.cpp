@@ -18,13 +18,13 @@
 #include "frontend/hall_of_fame_screen.h"
 #include "frontend/story_cutscene.h"
 #include "frontend/story_scene.h"
+#include "harness/driven_play.h"
 #include "harness/game_driver.h"
 #include "hud/advisor_bubble.h"
 #include "hud/area_backdrop.h"
 #include "platform/data_blob.h"
 #include "platform/image_codec.h"
 #include "platform/key_codes.h"
-#include "platform/mouse_cursor.h"
 #include "platform/sprite_sheet.h"
 #include "shell/game_state.h"
 #include "shell/hall_of_fame_file.h"
@@ -65,27 +65,8 @@ protected:
         driver.TapKey(key::kEscape);
         ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
     }
-    void PointAt(int32_t x, int32_t y) {
-        driver.MoveMouse(x - App().cursor->x, y - App().cursor->y);
-        driver.RunFrames(1);
-    }
-    void Click() {
-        driver.PressButton(0);
-        driver.RunFrames(1);
-        driver.ReleaseButton(0);
-        driver.RunFrames(1);
-    }
-    // Steers the ship onto the home base's main portal, whose travel menu then shows.
-    void FlyOntoPortal() {
-        for (int frame = 0, inside = 0; frame < 400 && inside < 40; ++frame) {
-            inside += App().battleEngine->portal.touched[0];
-            const AreaBackdrop& view = *App().areaBackdrop;
-            PointAt(std::clamp(532 - view.viewX, 20, 780), std::clamp(-168 - view.viewY, 20, 580));
-            driver.PressButton(0);
-        }
-        driver.ReleaseButton(0);
-        driver.RunFrames(2);
-    }
+    void PointAt(int32_t x, int32_t y) { driven_play::PointAt(driver, x, y); }
+    void Click() { driven_play::Click(driver); }
     uint32_t FramesUntilLeft(SceneId scene, uint32_t limit) {
         const uint32_t start = driver.FrameNumber();
         while (App().sceneFrame == scene && driver.FrameNumber() - start < limit) driver.RunFrames(1);
@@ -171,20 +152,20 @@ TEST_F(StoryGame, TheFirstSetEndsThroughTheInterludeInTheSecondAndTheSecondInThe
     EXPECT_EQ(state.questSet, 2u);
     EXPECT_EQ(state.questStates[0], 1);
     driver.RunFrames(5);
-    FlyOntoPortal();
-    PointAt(400, 72);  // "3. Pluto Area"
-    Click();
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::Invasions, 5));
+    ASSERT_TRUE(driven_play::FlyToThirdRow(driver, SceneId::Invasions));
     driver.RunFrames(5);
     Shot("second_region");
+    LoseAndRestoreDevice();
 
     // Quest 24 done: the second region hands over to the hall-of-fame writer.
     App().SwitchScene(SceneId::WriteHallOfFame);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Galaxy, 2));
     const GalaxyAnimation& galaxy = *driver.SceneAs<GalaxyScene>(SceneId::Galaxy).Animation();
     EXPECT_GT(galaxy.galaxyScaleX, 1.5f) << "goes on from where the first interlude stopped";
+    const auto alive = [&galaxy] { return galaxy.sheet->images[11].generation == GraphicsDevice::RendererGeneration(); };
+    EXPECT_TRUE(alive()) << "back after the reset in the second region";
     LoseAndRestoreDevice();
-    EXPECT_EQ(galaxy.sheet->images[11].generation, GraphicsDevice::RendererGeneration());
+    EXPECT_TRUE(alive()) << "and after one here";
     driver.RunFrames(FramesFor(1000));
     Click();
     EXPECT_EQ(App().sceneFrame, SceneId::Galaxy) << "a click skips only after the second second";
