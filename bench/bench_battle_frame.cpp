@@ -1,13 +1,17 @@
 // One full battle frame with every table near full: the engine's per-frame
 // operations in the order an area scene runs them, and the battle view drawn
-// on the offscreen renderer; beside it the same number of sprites drawn with
-// bare SDL calls, so the cost of our layer shows.
+// on a headless renderer; beside it the very same sprite draws made with bare
+// SDL calls, so the cost of our layer shows. Every run also counts the
+// process's heap allocations per frame.
+//
+//   bench_battle_frame [--renderer=software|opengl|...] [benchmark options]
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "battle/battle_engine.h"
 #include "hud/control_panel.h"
@@ -17,8 +21,11 @@
 #include "platform/graphics_device.h"
 #include "platform/motion_stepper.h"
 #include "platform/shared_art.h"
-#include "platform/sprite_sheet.h"
-#include "platform/texture.h"
+#include "platform/software_canvas.h"
+#include "platform/sprite_draw.h"
+#include "platform/texture_atlas.h"
+#include "support/allocation_counter.h"
+#include "support/renderer_choice.h"
 
 namespace {
 
@@ -28,6 +35,7 @@ constexpr int kEnemyShotsInFlight = 500;
 constexpr int kExplosionsAlive = 60;
 constexpr int kFragileEnemies = 10;  // die and come back every frame
 constexpr uint32_t kTough = 1000000000;
+constexpr int kWarmUpFrames = 120;  // fill the kept frames before timing
 
 class Battle {
 public:
@@ -49,6 +57,11 @@ public:
         graphics.SetViewTransform(&camera);
         for (MotionStepper& stepper : steppers) stepper.Reset();
         Populate();
+        for (int k = 0; k < kWarmUpFrames; ++k) {
+            TopUp();
+            Simulate();
+            DrawView();
+        }
         ready = true;
     }
     ~Battle() {
@@ -107,71 +120,31 @@ public:
         SDL_RenderFlush(graphics.Device());
     }
 
-    // The same sprites as the view, straight through SDL: each visible
-    // thing at its own size and turn, one texture, colour and alpha set per
-    // copy. Returns the number of copies.
-    int DrawBare(bool draw) {
-        const BattleEngine& e = *engine;
+    // The sprite draws the view makes now, as SDL is asked for them.
+    std::vector<SpriteCall> RecordView() {
+        std::vector<SpriteCall> calls;
+        RecordSpriteCalls(&calls);
+        DrawView();
+        RecordSpriteCalls(nullptr);
+        return calls;
+    }
+
+    // The same draws straight through SDL: texture, colour, alpha and copy
+    // for each, as our drawing did before it had ways of its own.
+    void DrawBare(const std::vector<SpriteCall>& calls) {
         SDL_Renderer* renderer = graphics.Device();
-        SDL_Texture* texture = engine->shipSheet->images[0].texture;
-        if (draw) {
-            SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-            SDL_RenderClear(renderer);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        for (const SpriteCall& c : calls) {
+            const SDL_Rect source{c.sourceX, c.sourceY, c.sourceW, c.sourceH};
+            const SDL_FRect target{c.x, c.y, c.w, c.h};
+            const SDL_FPoint pivot{c.pivotX, c.pivotY};
+            SDL_SetTextureColorMod(c.texture, (c.colour >> 16) & 0xFF, (c.colour >> 8) & 0xFF, c.colour & 0xFF);
+            SDL_SetTextureAlphaMod(c.texture, c.colour >> 24);
+            SDL_RenderCopyExF(renderer, c.texture, &source, &target, c.degrees, &pivot,
+                              static_cast<SDL_RendererFlip>(c.flip));
         }
-        int copies = 0;
-        auto copy = [&](int32_t worldX, int32_t worldY, float size, double degrees, bool cull) {
-            const float x = static_cast<float>(worldX - camX), y = static_cast<float>(worldY - camY);
-            if (cull && !(x >= -63 && x < 800 && y >= -63 && y < 600)) return;
-            ++copies;
-            if (!draw) return;
-            const SDL_Rect source{0, 0, 32, 32};
-            const SDL_FRect target{x, y, size, size};
-            const SDL_FPoint centre{size / 2, size / 2};
-            SDL_SetTextureColorMod(texture, 255, 255, 255);
-            SDL_SetTextureAlphaMod(texture, 200);
-            SDL_RenderCopyExF(renderer, texture, &source, &target, degrees, &centre, SDL_FLIP_NONE);
-        };
-        for (int i = 0; i < kPickupSlots; ++i) {
-            if (e.pickup.active[i]) copy(e.pickup.x[i], e.pickup.y[i], 16, 0, true);
-        }
-        for (int i = 0; i < kEnemyShotSlots; ++i) {
-            if (e.enemyShot.active[i]) copy(e.enemyShot.x[i], e.enemyShot.y[i], 12, 0, true);
-        }
-        for (int i = 0; i < kPlayerShotSlots; ++i) {
-            if (e.playerShot.active[i]) copy(e.playerShot.x[i], e.playerShot.y[i], 12, 0, true);
-        }
-        for (int i = 0; i < kAllySlots; ++i) {
-            if (e.ally.active[i]) copy(e.ally.x[i], e.ally.y[i], e.ally.w[i], e.ally.facing[i] * -45.0, true);
-        }
-        for (int i = 0; i < kRobotSlots; ++i) {
-            if (e.robot.active[i]) copy(e.robot.x[i], e.robot.y[i], 32, e.robot.facing[i] * -45.0, true);
-        }
-        for (int i = 0; i < kEnemySlots; ++i) {
-            if (!e.enemy.active[i]) continue;
-            copy(e.enemy.x[i], e.enemy.y[i], e.enemy.w[i], e.enemy.mobile[i] ? e.enemy.facing[i] * -45.0 : 0, true);
-            for (int p = 0; p < (e.enemy.smokeLevel[i] + 2) / 3; ++p) copy(e.enemy.x[i], e.enemy.y[i], 14, 0, true);
-        }
-        copy(e.shipX + camX, e.shipY + camY, 64, e.heading * -5.625, false);
-        copy(e.shipX + camX + 20, e.shipY + camY + 62, 23, e.heading * -5.625, false);
-        for (int i = 0; i < kKillExplosionSlots; ++i) {
-            if (e.killExplosion.frame[i] == 0) continue;
-            if (e.killExplosion.frame[i] < 9) copy(e.killExplosion.x[i], e.killExplosion.y[i], 64, 0, false);
-            const int debris = e.killExplosion.kind[i] == 1 ? 4 : 7;
-            for (int p = 0; p < debris; ++p)
-                copy(e.killExplosion.debrisX[i][p], e.killExplosion.debrisY[i][p], 13, 0, false);
-        }
-        for (int i = 0; i < kSparkSlots; ++i) {
-            if (e.spark.frame[i]) copy(e.spark.x[i], e.spark.y[i], 32, 0, false);
-        }
-        for (int i = 0; i < kHitFlashSlots; ++i) {
-            if (e.hitFlash.frame[i]) copy(e.hitFlash.x[i], e.hitFlash.y[i], 32, 0, false);
-        }
-        const int radarDots = e.radar.robotCount + e.radar.allyCount + e.radar.enemyCount + 4;
-        for (int k = 0; k < radarDots; ++k) copy(camX + 698 + k % 90, camY + 62 + k % 60, 2, 0, false);
-        copy(camX + 600, camY, 200, 0, false);                                       // the radar's back, scaled up
-        for (int k = 0; k < 12; ++k) copy(camX + 60 * (k % 4), camY, 30, 0, false);  // robot counters
-        if (draw) SDL_RenderFlush(renderer);
-        return copies;
+        SDL_RenderFlush(renderer);
     }
 
     // Keeps every table near full between frames.
@@ -217,8 +190,19 @@ public:
         }
     }
 
+    // Rings off for a run without them, and back on after.
+    void SetRings(bool on) {
+        for (int k = 0; k < kRingCount; ++k) {
+            if (!on) savedRings[k] = engine->ring[k].state;
+            engine->ring[k].state = on ? savedRings[k] : 0;
+        }
+    }
+
+    SDL_Renderer* Renderer() const { return graphics.Device(); }
+    int KeptFrames() const { return graphics.Canvas() ? graphics.Canvas()->Frames().Frames() : 0; }
+    int AtlasPages() { return graphics.Atlas().Pages(); }
+
     bool ready = false;
-    BattleEngine* Engine() { return engine.get(); }
 
 private:
     void PlaceEnemy(int i, int32_t shipWorldX, int32_t shipWorldY) {
@@ -301,6 +285,7 @@ private:
     int turn = 0;
     uint32_t experience = 0, shields = 0, armor = 0;
     uint32_t resources[6] = {};
+    uint8_t savedRings[kRingCount] = {};
 };
 
 Battle& TheBattle() {
@@ -316,10 +301,31 @@ Battle* ReadyBattle(benchmark::State& state) {
     return nullptr;
 }
 
+// Heap allocations of the whole process per timed frame, and frames kept.
+class CountAllocations {
+public:
+    explicit CountAllocations(benchmark::State& state) : state_(state) { allocation_counter::Start(); }
+    ~CountAllocations() {
+        const allocation_counter::Counts counts = allocation_counter::Stop();
+        auto perFrame = [](uint64_t n) {
+            return benchmark::Counter(static_cast<double>(n), benchmark::Counter::kAvgIterations);
+        };
+        state_.counters["allocs/frame"] = perFrame(counts.all);
+        state_.counters["new/frame"] = perFrame(counts.cppNew);
+        state_.counters["sdl/frame"] = perFrame(counts.sdl);
+        state_.counters["kept_frames"] = TheBattle().KeptFrames();
+        state_.counters["atlas_pages"] = TheBattle().AtlasPages();
+    }
+
+private:
+    benchmark::State& state_;
+};
+
 void BM_BattleFrameSimulation(benchmark::State& state) {
     Battle* ready = ReadyBattle(state);
     if (!ready) return;
     Battle& battle = *ready;
+    CountAllocations count(state);
     for (auto _ : state) {
         state.PauseTiming();
         battle.TopUp();
@@ -334,11 +340,12 @@ void BM_BattleFrameDrawing(benchmark::State& state) {
     Battle& battle = *ready;
     battle.TopUp();
     battle.Simulate();
+    state.counters["sprites"] = static_cast<double>(battle.RecordView().size());
+    CountAllocations count(state);
     for (auto _ : state) battle.DrawView();
-    state.counters["sprites"] = battle.DrawBare(false);
 }
 
-// The rings are the only 3D geometry and cover most of the screen; without
+// The rings are the only 3D geometry and cover much of the screen; without
 // them the view is the sprites alone, as the bare SDL run draws.
 void BM_BattleFrameDrawingWithoutRings(benchmark::State& state) {
     Battle* ready = ReadyBattle(state);
@@ -346,14 +353,13 @@ void BM_BattleFrameDrawingWithoutRings(benchmark::State& state) {
     Battle& battle = *ready;
     battle.TopUp();
     battle.Simulate();
-    uint8_t states[kRingCount];
-    for (int k = 0; k < kRingCount; ++k) {
-        states[k] = battle.Engine()->ring[k].state;
-        battle.Engine()->ring[k].state = 0;
+    battle.SetRings(false);
+    state.counters["sprites"] = static_cast<double>(battle.RecordView().size());
+    {
+        CountAllocations count(state);
+        for (auto _ : state) battle.DrawView();
     }
-    for (auto _ : state) battle.DrawView();
-    state.counters["sprites"] = battle.DrawBare(false);
-    for (int k = 0; k < kRingCount; ++k) battle.Engine()->ring[k].state = states[k];
+    battle.SetRings(true);
 }
 
 void BM_BareSdlSameSprites(benchmark::State& state) {
@@ -362,16 +368,19 @@ void BM_BareSdlSameSprites(benchmark::State& state) {
     Battle& battle = *ready;
     battle.TopUp();
     battle.Simulate();
-    battle.DrawView();  // fills the radar's lists as the view does
-    int sprites = 0;
-    for (auto _ : state) sprites = battle.DrawBare(true);
-    state.counters["sprites"] = sprites;
+    battle.SetRings(false);
+    const std::vector<SpriteCall> calls = battle.RecordView();
+    battle.SetRings(true);
+    state.counters["sprites"] = static_cast<double>(calls.size());
+    CountAllocations count(state);
+    for (auto _ : state) battle.DrawBare(calls);
 }
 
 void BM_BattleFrame(benchmark::State& state) {
     Battle* ready = ReadyBattle(state);
     if (!ready) return;
     Battle& battle = *ready;
+    CountAllocations count(state);
     for (auto _ : state) {
         state.PauseTiming();
         battle.TopUp();
@@ -389,4 +398,12 @@ BENCHMARK(BM_BattleFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Report
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    ChooseRenderer(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::AddCustomContext("renderer", RendererName(TheBattle().Renderer()));
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -4,7 +4,7 @@
 #include "areas/construct_standin_scene.h"
 #include "areas/earth_system_region.h"
 #include "areas/home_base_scene.h"
-#include "areas/invasions_standin_scene.h"
+#include "areas/invasions_region.h"
 #include "areas/region_scene.h"
 #include "frontend/credits_scene.h"
 #include "frontend/front_end_shared.h"
@@ -89,7 +89,7 @@ private:
     AreaSession areaSession_;
     HomeBaseScene homeBase_{areaSession_};
     RegionScene earthSystem_{EarthSystemRegion(), areaSession_};
-    InvasionsStandInScene invasions_;
+    RegionScene invasions_{InvasionsRegion(), areaSession_};
 
     // Management screens.
     ConstructStandInScene construct_;

@@ -3,11 +3,11 @@
 #include "areas/earth_system_region.h"
 
 #include "areas/quest_progress.h"
+#include "areas/region_bounds.h"
 #include "areas/region_data.h"
 #include "battle/battle_engine.h"
 #include "battle/quest_helper_tables.h"
 #include "hud/area_backdrop.h"
-#include "hud/area_shapes.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
 #include "shell/game_app.h"
@@ -147,29 +147,12 @@ constexpr const char* kBannerNames[kRegionAreaSlots] = {
     "Shadow Ninja Clan Base",
 };
 
-// ---- Bounds by shape ----
-struct ShapeBounds {
-    AreaShape shape;
-    int32_t yMin, yMax, xMax;
-};
-constexpr ShapeBounds kShapeBounds[] = {
-    {AreaShape::A, -4642, -536, 1760},
-    {AreaShape::B, -9760, -536, 224},
-    {AreaShape::C, -1056, -536, 2274},
-};
-constexpr int32_t kBoundsXMin = -64;
+// ---- Bounds ----
 constexpr int32_t kGreenDomain = 5;
 constexpr int32_t kGreenDomainYMin = -4640;
 
 void EarthSystemBounds(int32_t area, int32_t bounds[4]) {
-    const AreaShape shape = ShapeOfArea(kQuestSet, area);
-    for (const ShapeBounds& row : kShapeBounds) {
-        if (row.shape != shape) continue;
-        bounds[kBoundYMin] = row.yMin;
-        bounds[kBoundYMax] = row.yMax;
-        bounds[kBoundXMax] = row.xMax;
-    }
-    bounds[kBoundXMin] = kBoundsXMin;
+    ShapeBounds(kQuestSet, area, bounds);
     if (area == kGreenDomain) bounds[kBoundYMin] = kGreenDomainYMin;
 }
 
@@ -250,27 +233,28 @@ void DrawEarthSystemStructures(GameApp& app, int32_t area) {
 }
 
 constexpr RegionData kEarthSystem = {
-    kLocation,
-    kQuestSet,
-    2,
-    SceneId::EarthSystem,
-    kPortalMap.byArea,
-    kBannerNames,
-    kRoutes,
-    static_cast<int>(sizeof(kRoutes) / sizeof(kRoutes[0])),
-    kHubs,
-    kTravelRows,
-    static_cast<int>(sizeof(kTravelRows) / sizeof(kTravelRows[0])),
-    EarthSystemBounds,
-    DrawEarthSystemStructures,
-    RunWavesEarthSystemA,
-    RunWavesEarthSystemB,
-    EarthSystemHelpers,
-    PlaceQuestDrops,
-    CheckEarthSystemQuests,
-    CompleteQuest,
-    MoveConvoy,
-    ShowReturnHint,
+    .location = kLocation,
+    .questSet = kQuestSet,
+    .panelRegion = 2,
+    .self = SceneId::EarthSystem,
+    .portals = kPortalMap.byArea,
+    .bannerNames = kBannerNames,
+    .routes = kRoutes,
+    .routeCount = static_cast<int>(sizeof(kRoutes) / sizeof(kRoutes[0])),
+    .hubs = kHubs,
+    .travelRows = kTravelRows,
+    .travelRowCount = static_cast<int>(sizeof(kTravelRows) / sizeof(kTravelRows[0])),
+    .areaBounds = EarthSystemBounds,
+    .drawStructures = DrawEarthSystemStructures,
+    .wavesA = RunWavesEarthSystemA,
+    .wavesB = RunWavesEarthSystemB,
+    .helpers = EarthSystemHelpers,
+    .placeQuestDrops = PlaceQuestDrops,
+    .checkQuests = CheckEarthSystemQuests,
+    .completeQuest = CompleteQuest,
+    .showReturnHint = ShowReturnHint,
+    .convoyAreas = {11, 25},
+    .hidesRepairsOnLoad = false,
 };
 }  // namespace
 

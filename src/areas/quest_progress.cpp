@@ -23,7 +23,6 @@ constexpr int32_t kConvoyArrived = -9900;
 constexpr int32_t kConvoyGuarded = -9300;
 constexpr uint8_t kQuestDropArea1 = 5;   // Green Domain: the stolen crystal
 constexpr uint8_t kQuestDropArea5 = 14;  // Robot Lair: the stolen robot
-constexpr uint8_t kConvoyAreas[2] = {11, 25};
 
 // Gift skill amounts by the skill bar's numbering (F1 = 1).
 constexpr int32_t kGiftSkillAmount[13] = {0, 1, 10, 10, 10, 10, 10, 10, 10, 10, 20, 30, 40};
@@ -203,9 +202,11 @@ void CompleteQuest(GameApp& app, RegionScene& scene) {
     PayGifts(state, panel);
 }
 
-void MoveConvoy(GameApp& app, RegionScene&) {
+void MoveConvoy(GameApp& app, RegionScene& scene) {
     const int32_t area = app.areaBackdrop->areaNumber;
-    if (area != kConvoyAreas[0] && area != kConvoyAreas[1]) return;
+    bool convoyArea = false;
+    for (uint8_t convoy : scene.Region().convoyAreas) convoyArea |= convoy != 0 && convoy == area;
+    if (!convoyArea) return;
     const uint8_t step = StepOf(app, kStepS70);
     for (int a = kConvoyFirst; a <= kConvoyLast; ++a) app.battleEngine->ally.y[a] -= step;
 }

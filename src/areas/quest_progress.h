@@ -20,13 +20,14 @@ void WriteGiftTexts(ControlPanel& panel);
 void HandOverAllies(GameApp& app, RegionScene& scene);
 
 // The first region's quest steps, run inside its frame: the quest items
-// dropped in their areas, the checks of each quest area, the completion
-// with gifts and payment, the convoy's flight, and the advisor's hint to fly
-// home after the first quest.
+// dropped in their areas (the same areas and quest slots in both regions),
+// the checks of each quest area, the completion with gifts and payment, and
+// the advisor's hint to fly home after the first quest.
 void PlaceQuestDrops(GameApp& app, RegionScene& scene);
 void CheckEarthSystemQuests(GameApp& app, RegionScene& scene);
 void CompleteQuest(GameApp& app, RegionScene& scene);
-void MoveConvoy(GameApp& app, RegionScene& scene);
 void ShowReturnHint(GameApp& app, RegionScene& scene);
+// Every frame in the region's convoy areas the convoy flies up the area.
+void MoveConvoy(GameApp& app, RegionScene& scene);
 // The last quest of the first set: on to the second through the galaxy.
 void ChangeToInvasions(GameApp& app);

@@ -74,6 +74,10 @@ struct RegionData {
     void (*placeQuestDrops)(GameApp& app, RegionScene& scene);
     void (*checkQuests)(GameApp& app, RegionScene& scene);
     void (*completeQuest)(GameApp& app, RegionScene& scene);
-    void (*moveConvoy)(GameApp& app, RegionScene& scene);
     void (*showReturnHint)(GameApp& app, RegionScene& scene);
+    // Areas whose convoy (allies 30-32) flies up the area every frame; 0 for none.
+    uint8_t convoyAreas[2];
+    // The home base's Repairs notice is hidden on every area load, not only
+    // when the panel is made.
+    bool hidesRepairsOnLoad;
 };

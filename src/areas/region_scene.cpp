@@ -54,14 +54,9 @@ void CopyRecordEachLoad(GameApp& app) {
 
 void LeanCamera(GameApp& app) {
     const BattleEngine& engine = *app.battleEngine;
-    if (!engine.offsetRight && !engine.offsetLeft && !engine.offsetUp && !engine.offsetDown) return;
-    float x = 0.0f;
-    if (engine.offsetRight) x = -(static_cast<float>(engine.offsetRight) * kLean);
-    else if (engine.offsetLeft) x = static_cast<float>(engine.offsetLeft) * kLean;
-    float z = -1.0f;
-    if (engine.offsetUp) z = static_cast<float>(engine.offsetUp) * kLean - 1.0f;
-    else if (engine.offsetDown) z = -(static_cast<float>(engine.offsetDown) * kLean) - 1.0f;
-    app.sceneCamera->LookAt(x, -20.0f, z, x, 0.0f, z);
+    const std::optional<CameraLean> lean =
+        LeanForShipShifts(engine.offsetRight, engine.offsetLeft, engine.offsetUp, engine.offsetDown);
+    if (lean) app.sceneCamera->LookAt(lean->x, -20.0f, lean->z, lean->x, 0.0f, lean->z);
 }
 
 void StepSteppers(GameApp& app) {
@@ -107,12 +102,25 @@ void ShowEnemyDamage(BattleEngine& engine) {
 
 }  // namespace
 
+std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down) {
+    if (!right && !left && !up && !down) return std::nullopt;
+    CameraLean lean{0.0f, -1.0f};
+    if (right) lean.x = -(static_cast<float>(right) * kLean);
+    else if (left) lean.x = static_cast<float>(left) * kLean;
+    if (up) lean.z = static_cast<float>(up) * kLean - 1.0f;
+    else if (down) lean.z = -(static_cast<float>(down) * kLean) - 1.0f;
+    return lean;
+}
+
 void RegionScene::Enter(GameApp& app) {
     loadPending = 1;
     app.gameState->location = region_.location;
     app.gameState->questSet = region_.questSet;
     EnsureAreaObjects(app);
     app.controlPanel->region = region_.panelRegion;
+    // The record names the area the ship enters; every travel keeps the
+    // backdrop on it already, a record set up by hand is followed here.
+    app.areaBackdrop->areaNumber = static_cast<int32_t>(app.gameState->currentArea);
 }
 
 void RegionScene::LoadArea(GameApp& app) {
@@ -125,6 +133,7 @@ void RegionScene::LoadArea(GameApp& app) {
 
     engine.menuChoice = 0;
     returnHint = 0;
+    if (region.hidesRepairsOnLoad) app.controlPanel->repairsNotice = 0;
     app.controlPanel->questFailed = 0;
     app.controlPanel->questFailedOpen = 0;
     backdrop.SetupArea(region.questSet);

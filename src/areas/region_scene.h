@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "areas/region_data.h"
 #include "shell/scene.h"
@@ -45,6 +46,14 @@ void PlayAreaEventSounds(GameApp& app, AreaSession& area);
 bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax);
 // Makes the camera, font, shared art, panel, engine and backdrop when missing.
 void EnsureAreaObjects(GameApp& app);
+// Where the camera looks from (x, -20, z) toward (x, 0, z) while the ship is
+// shifted off its place at a map bound: the right shift decides x before the
+// left, the up shift z before the down. Nothing when no shift is set (the
+// camera keeps its aim).
+struct CameraLean {
+    float x, z;
+};
+std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down);
 // Level-up test of one frame: at most one level.
 bool CheckLevelUp(GameApp& app);
 // The experience needed for the level after `level`, from the current threshold.

@@ -1,6 +1,7 @@
 // One step of the battle in a region: the engine, the level-up test, the wave
 // scripts and the quests, in the order the quests rely on.
 #include "areas/area_session.h"
+#include "areas/quest_progress.h"
 #include "areas/region_frame_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
@@ -167,10 +168,14 @@ void UpdateArea(GameApp& app, RegionScene& scene) {
     if (app.controlPanel->newLevelTimer != 0) TickAreaPanel(app);
     region.wavesA(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, secondsInArea);
     region.wavesB(engine, backdrop.viewX, backdrop.viewY, backdrop.areaNumber, secondsInArea);
-    region.checkQuests(app, scene);
-    if (engine.QuestDoneEvent) region.completeQuest(app, scene);
+    if (region.checkQuests) region.checkQuests(app, scene);
+    if (engine.QuestDoneEvent) {
+        // A region without quest handling lets the event go unanswered.
+        if (region.completeQuest) region.completeQuest(app, scene);
+        else engine.QuestDoneEvent = 0;
+    }
     AdvanceCycles(engine);
     record_exchange::CopySkillChargesBack(engine, state);
     record_exchange::CopyRobotCountsBack(engine, state);
-    region.moveConvoy(app, scene);
+    MoveConvoy(app, scene);
 }

@@ -8,6 +8,8 @@
 class GraphicsDevice;
 class SpriteSheet;
 class Font;
+class LiveBoxes;
+struct LivePoints;
 
 // Indexes into BattleEngine::AreaBounds.
 enum AreaBound : int {
@@ -358,7 +360,8 @@ private:
     void ScrollCamera(int32_t& camX, int32_t& camY, uint8_t stepX, uint8_t stepY);
 
     // Behaviour helpers.
-    void ChooseEnemyTarget(int e, int32_t shipWorldX, int32_t shipWorldY);
+    void ChooseEnemyTarget(int e, int32_t shipWorldX, int32_t shipWorldY, const LivePoints& robots,
+                           const LivePoints& allies);
     void MoveEnemy(int e, uint8_t s50, uint8_t s70);
     void UndoEnemyOverlap(int e);
     void FaceFromFlags(uint8_t& facing) const;
@@ -370,8 +373,8 @@ private:
     void TurnDropsIntoPickups();
     bool EnemyShotHitsShip(int shot, int32_t camX, int32_t camY, int32_t drawnX, int32_t drawnY);
     void DamageShip(uint32_t damage, uint8_t damageType, uint32_t* shields, uint32_t* armor);
-    bool EnemyShotHitsRobot(int shot);
-    bool EnemyShotHitsAlly(int shot);
+    bool EnemyShotHitsRobot(int shot, LiveBoxes& robots);
+    bool EnemyShotHitsAlly(int shot, LiveBoxes& allies);
 
     // Drawing helpers, in the order Draw runs them.
     void DrawQuestItems(int32_t camX, int32_t camY);

@@ -5,9 +5,12 @@
 #include <cstdlib>
 
 #include "battle/battle_engine.h"
+#include "battle/live_points.h"
 
 namespace {
 
+static_assert(kEnemySlots <= LivePoints::kCapacity && kRobotSlots <= LivePoints::kCapacity &&
+              kAllySlots <= LivePoints::kCapacity);
 constexpr int32_t kFarAway = 10000;       // start of every nearest-unit search
 constexpr int32_t kShipTargetMargin = 70;  // the ship wins when this much nearer
 constexpr int32_t kShipHalf = 32;
@@ -47,24 +50,26 @@ bool BoxesOverlap(int32_t ax, int32_t ay, int32_t aw, int32_t ah, int32_t bx, in
 }
 
 // Lowest slot with the smallest distance along each axis; slots stay as they
-// were when nothing nearer than kFarAway is found.
-template <typename Table>
-void NearestByAxis(const Table& table, int slots, int32_t x, int32_t y, int32_t& slotX, int32_t& slotY,
-                   int32_t& bestX, int32_t& bestY) {
-    bestX = kFarAway;
-    bestY = kFarAway;
-    for (int i = 0; i < slots; ++i) {
-        if (!table.active[i]) continue;
-        const int32_t ax = std::abs(table.x[i] - x);
-        const int32_t ay = std::abs(table.y[i] - y);
-        if (ax < bestX) {
-            bestX = ax;
-            slotX = i;
-        }
-        if (ay < bestY) {
-            bestY = ay;
-            slotY = i;
-        }
+// were when nothing nearer than kFarAway is found. The smallest distance
+// first, then the first entry at it: two simple passes the compiler vectorises.
+void NearestByAxis(const LivePoints& points, int32_t x, int32_t y, int32_t& slotX, int32_t& slotY, int32_t& bestX,
+                   int32_t& bestY) {
+    int32_t nearestX = kFarAway, nearestY = kFarAway;
+    for (int k = 0; k < points.count; ++k) {
+        nearestX = std::min(nearestX, std::abs(points.x[k] - x));
+        nearestY = std::min(nearestY, std::abs(points.y[k] - y));
+    }
+    bestX = nearestX;
+    bestY = nearestY;
+    if (nearestX < kFarAway) {
+        int k = 0;
+        while (std::abs(points.x[k] - x) != nearestX) ++k;
+        slotX = points.slot[k];
+    }
+    if (nearestY < kFarAway) {
+        int k = 0;
+        while (std::abs(points.y[k] - y) != nearestY) ++k;
+        slotY = points.slot[k];
     }
 }
 
@@ -79,15 +84,14 @@ struct EscortRules {
 };
 
 template <typename Table>
-void ThinkEscort(BattleEngine& engine, Table& t, int i, const EscortRules& rules, int32_t shipWorldX,
-                 int32_t shipWorldY, uint8_t& noEnemies, MoveFlags& flags) {
+void ThinkEscort(BattleEngine& engine, const LivePoints& enemies, Table& t, int i, const EscortRules& rules,
+                 int32_t shipWorldX, int32_t shipWorldY, uint8_t& noEnemies, MoveFlags& flags) {
     const EnemyTable& enemy = engine.enemy;
 
-    bool anyEnemy = false;
-    for (int e = 0; e < kEnemySlots && !anyEnemy; ++e) anyEnemy = enemy.active[e] != 0;
+    const bool anyEnemy = enemies.count > 0;
     if (anyEnemy) {
         int32_t bestX, bestY;
-        NearestByAxis(enemy, kEnemySlots, t.x[i], t.y[i], t.nearestEnemyByX[i], t.nearestEnemyByY[i], bestX, bestY);
+        NearestByAxis(enemies, t.x[i], t.y[i], t.nearestEnemyByX[i], t.nearestEnemyByY[i], bestX, bestY);
         const int32_t target = bestX <= bestY ? t.nearestEnemyByX[i] : t.nearestEnemyByY[i];
         if (ValidSlot(target, kEnemySlots)) {
             t.targetIndex[i] = target;
@@ -246,14 +250,14 @@ void UndoEscortOverlap(const BattleEngine& engine, Table& t, int i, int32_t w, i
 
 }  // namespace
 
-void BattleEngine::ChooseEnemyTarget(int e, int32_t shipWorldX, int32_t shipWorldY) {
+void BattleEngine::ChooseEnemyTarget(int e, int32_t shipWorldX, int32_t shipWorldY, const LivePoints& robots,
+                                     const LivePoints& allies) {
     const int32_t adx = std::abs(shipWorldX - enemy.x[e]);
     const int32_t ady = std::abs(shipWorldY - enemy.y[e]);
 
     int32_t bx, by, ax, ay;
-    NearestByAxis(robot, kRobotSlots, enemy.x[e], enemy.y[e], enemy.nearestRobotByX[e], enemy.nearestRobotByY[e], bx,
-                  by);
-    NearestByAxis(ally, kAllySlots, enemy.x[e], enemy.y[e], enemy.nearestAllyByX[e], enemy.nearestAllyByY[e], ax, ay);
+    NearestByAxis(robots, enemy.x[e], enemy.y[e], enemy.nearestRobotByX[e], enemy.nearestRobotByY[e], bx, by);
+    NearestByAxis(allies, enemy.x[e], enemy.y[e], enemy.nearestAllyByX[e], enemy.nearestAllyByY[e], ax, ay);
 
     enemy.targetsAlly[e] = 0;
     if (ax < bx && ay < by) {
@@ -406,12 +410,16 @@ void BattleEngine::UndoEnemyOverlap(int e) {
 void BattleEngine::ThinkEnemies(int32_t camX, int32_t camY, uint8_t s50, uint8_t s70) {
     const int32_t shipWorldX = shipX + camX;
     const int32_t shipWorldY = shipY + camY;
+    // Robots and allies hold still while the enemies think.
+    LivePoints robots, allies;
+    robots.Collect(robot, kRobotSlots);
+    allies.Collect(ally, kAllySlots);
     // Cleared once: the flags add up over the pass, so a turning enemy also
     // reads the moves of the enemies before it.
     moveUp = moveDown = moveRight = moveLeft = 0;
     for (int e = 0; e < kEnemySlots; ++e) {
         if (!enemy.active[e]) continue;
-        ChooseEnemyTarget(e, shipWorldX, shipWorldY);
+        ChooseEnemyTarget(e, shipWorldX, shipWorldY, robots, allies);
         if (!enemy.mobile[e]) continue;
         MoveEnemy(e, s50, s70);
         if (enemy.faceRequest[e]) {
@@ -447,10 +455,13 @@ void BattleEngine::ThinkRobots(int32_t camX, int32_t camY, uint8_t s70, uint8_t 
     const EscortRules rules{s70, s210, s70};
     const int32_t shipWorldX = shipX + camX;
     const int32_t shipWorldY = shipY + camY;
+    // Enemies hold still while the escorts think.
+    LivePoints enemies;
+    enemies.Collect(enemy, kEnemySlots);
     MoveFlags flags;  // cleared once and carried from one robot to the next
     for (int i = 0; i < kRobotSlots; ++i) {
         if (!robot.exists[i] || !robot.active[i]) continue;
-        ThinkEscort(*this, robot, i, rules, shipWorldX, shipWorldY, noEnemiesRobots, flags);
+        ThinkEscort(*this, enemies, robot, i, rules, shipWorldX, shipWorldY, noEnemiesRobots, flags);
         UndoEscortOverlap(*this, robot, i, kRobotSize, kRobotSize);
         moveUp = flags.up;
         moveDown = flags.down;
@@ -465,10 +476,12 @@ void BattleEngine::ThinkAllies(int32_t camX, int32_t camY, uint8_t s70, uint8_t 
     const EscortRules rules{s210, s210, s70};
     const int32_t shipWorldX = shipX + camX;
     const int32_t shipWorldY = shipY + camY;
+    LivePoints enemies;
+    enemies.Collect(enemy, kEnemySlots);
     MoveFlags flags;  // carried from one ally to the next, as for robots
     for (int i = 0; i < kDrivenAllySlots; ++i) {
         if (!ally.exists[i] || !ally.active[i]) continue;
-        ThinkEscort(*this, ally, i, rules, shipWorldX, shipWorldY, noEnemiesAllies, flags);
+        ThinkEscort(*this, enemies, ally, i, rules, shipWorldX, shipWorldY, noEnemiesAllies, flags);
         UndoEscortOverlap(*this, ally, i, ally.w[i] ? ally.w[i] : kRobotSize, ally.h[i] ? ally.h[i] : kRobotSize);
         moveUp = flags.up;
         moveDown = flags.down;

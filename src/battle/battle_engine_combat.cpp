@@ -2,6 +2,7 @@
 // enemies, the kill sweep with rewards and drops, drops into pickups, and
 // enemy shots against the ship, the robots and the allies.
 #include "battle/battle_engine.h"
+#include "battle/live_boxes.h"
 #include "battle/ship_damage.h"
 
 namespace {
@@ -9,6 +10,8 @@ namespace {
 constexpr int32_t kStrikeReach = 800;  // per axis from the ship
 constexpr int32_t kPlayerShotReach = 1200;
 constexpr int32_t kRobotBox = 32;
+static_assert(kEnemySlots <= LiveBoxes::kCapacity && kRobotSlots <= LiveBoxes::kCapacity &&
+              kAllySlots <= LiveBoxes::kCapacity);
 constexpr uint32_t kEscapeArmor = 4;  // armor below this starts the escape
 constexpr uint32_t kArmorAfterEscape = 3;
 constexpr int kEscapeTrailCleared = 10;
@@ -20,14 +23,7 @@ struct Strike {
 
 bool Within(int32_t value, int32_t reach) { return value >= -reach && value <= reach; }
 
-// Either edge of [near, near + size] strictly inside (start, start + span).
-bool TouchesStrict(int32_t nearEdge, int32_t size, int32_t start, int32_t span) {
-    const int64_t farEdge = static_cast<int64_t>(nearEdge) + size;
-    const int64_t end = static_cast<int64_t>(start) + span;
-    return (start < farEdge && farEdge < end) || (start < nearEdge && nearEdge < end);
-}
-
-// The same with both ends of the span counting.
+// Either edge of [near, near + size] inside [start, start + span].
 bool TouchesInclusive(int32_t nearEdge, int32_t size, int32_t start, int32_t span) {
     const int64_t farEdge = static_cast<int64_t>(nearEdge) + size;
     const int64_t end = static_cast<int64_t>(start) + span;
@@ -64,14 +60,20 @@ void BattleEngine::ResolveCombat(int32_t camX, int32_t camY, uint32_t* experienc
     SweepKills(experience);
     TurnDropsIntoPickups();
 
+    // Robots and allies only leave during the scan, when a shot destroys one.
+    LiveBoxes robots, allies;
+    for (int r = 0; r < kRobotSlots; ++r)
+        if (robot.active[r]) robots.Add(r, robot.x[r], robot.y[r], kRobotBox, kRobotBox);
+    for (int a = 0; a < kAllySlots; ++a)
+        if (ally.active[a]) allies.Add(a, ally.x[a], ally.y[a], ally.w[a], ally.h[a]);
     for (int i = 0; i < EnemyShotTable::kSlots; ++i) {
         if (!enemyShot.active[i]) continue;
         if (EnemyShotHitsShip(i, camX, camY, drawnX, drawnY)) {
             DamageShip(enemyShot.damage[i], enemyShot.damageType[i], shields, armor);
             continue;
         }
-        if (EnemyShotHitsRobot(i)) continue;
-        EnemyShotHitsAlly(i);
+        if (EnemyShotHitsRobot(i, robots)) continue;
+        EnemyShotHitsAlly(i, allies);
     }
 }
 
@@ -115,6 +117,10 @@ void BattleEngine::ApplyAreaStrikes(int32_t shipWorldX, int32_t shipWorldY) {
 }
 
 void BattleEngine::HitEnemiesWithPlayerShots(int32_t shipWorldX, int32_t shipWorldY) {
+    // Enemies neither move nor leave during the scan: pack the live ones once.
+    LiveBoxes enemies;
+    for (int e = 0; e < kEnemySlots; ++e)
+        if (enemy.active[e]) enemies.Add(e, enemy.x[e], enemy.y[e], enemy.w[e], enemy.h[e]);
     for (int i = 0; i < PlayerShotTable::kSlots; ++i) {
         if (!playerShot.active[i]) continue;
         if (!Within(playerShot.x[i] - shipWorldX, kPlayerShotReach) ||
@@ -122,19 +128,15 @@ void BattleEngine::HitEnemiesWithPlayerShots(int32_t shipWorldX, int32_t shipWor
             playerShot.active[i] = 0;
             continue;
         }
-        for (int e = 0; e < kEnemySlots && playerShot.active[i]; ++e) {
-            if (!enemy.active[e]) continue;
-            if (!TouchesStrict(playerShot.x[i], playerShot.w[i], enemy.x[e], enemy.w[e]) ||
-                !TouchesStrict(playerShot.y[i], playerShot.h[i], enemy.y[e], enemy.h[e])) {
-                continue;
-            }
-            playerShot.active[i] = 0;
-            enemyHitEvent = 1;
-            AddSpark(playerShot.x[i] - 9, playerShot.y[i] - 9);
-            uint32_t d = playerShot.damage[i];
-            if (enemy.shields[e] != 0) Absorb(enemy.shields[e], d);
-            if (enemy.armor[e] != 0 && d != 0) enemy.armor[e] = enemy.armor[e] >= d ? enemy.armor[e] - d : 0;
-        }
+        const int hit = enemies.FirstTouched(playerShot.x[i], playerShot.w[i], playerShot.y[i], playerShot.h[i]);
+        if (hit < 0) continue;
+        const int e = enemies.Slot(hit);
+        playerShot.active[i] = 0;
+        enemyHitEvent = 1;
+        AddSpark(playerShot.x[i] - 9, playerShot.y[i] - 9);
+        uint32_t d = playerShot.damage[i];
+        if (enemy.shields[e] != 0) Absorb(enemy.shields[e], d);
+        if (enemy.armor[e] != 0 && d != 0) enemy.armor[e] = enemy.armor[e] >= d ? enemy.armor[e] - d : 0;
     }
 }
 
@@ -250,75 +252,67 @@ void BattleEngine::DamageShip(uint32_t damage, uint8_t damageType, uint32_t* shi
     }
 }
 
-bool BattleEngine::EnemyShotHitsRobot(int i) {
-    for (int r = 0; r < kRobotSlots; ++r) {
-        if (!robot.active[r]) continue;
-        if (!TouchesStrict(enemyShot.x[i], enemyShot.w[i], robot.x[r], kRobotBox) ||
-            !TouchesStrict(enemyShot.y[i], enemyShot.h[i], robot.y[r], kRobotBox)) {
-            continue;
-        }
-        enemyShot.active[i] = 0;
-        unitHitEvent = 1;
-        AddHitFlash(enemyShot.x[i] - 10, enemyShot.y[i] - 10, enemyShot.damageType[i]);
+bool BattleEngine::EnemyShotHitsRobot(int i, LiveBoxes& robots) {
+    const int hit = robots.FirstTouched(enemyShot.x[i], enemyShot.w[i], enemyShot.y[i], enemyShot.h[i]);
+    if (hit < 0) return false;
+    const int r = robots.Slot(hit);
+    enemyShot.active[i] = 0;
+    unitHitEvent = 1;
+    AddHitFlash(enemyShot.x[i] - 10, enemyShot.y[i] - 10, enemyShot.damageType[i]);
 
-        uint32_t d = enemyShot.damage[i];
-        uint32_t extra = 0;
-        if (enemyShot.damageType[i] != 0) {
-            const uint64_t needed = 5ull * d + 5;
-            uint64_t held = robot.protection[r];
-            if (skillValues[kSkillRobotProtection] != 0) held += robotProtectionBonus;
-            extra = held < needed ? static_cast<uint32_t>(needed - held) : 0;
-            if (++robotHitCounter > activeRobotCount) {
-                robotHitCounter = 0;
-                if (skillValues[kSkillRobotProtection] != 0) --skillValues[kSkillRobotProtection];
-            }
+    uint32_t d = enemyShot.damage[i];
+    uint32_t extra = 0;
+    if (enemyShot.damageType[i] != 0) {
+        const uint64_t needed = 5ull * d + 5;
+        uint64_t held = robot.protection[r];
+        if (skillValues[kSkillRobotProtection] != 0) held += robotProtectionBonus;
+        extra = held < needed ? static_cast<uint32_t>(needed - held) : 0;
+        if (++robotHitCounter > activeRobotCount) {
+            robotHitCounter = 0;
+            if (skillValues[kSkillRobotProtection] != 0) --skillValues[kSkillRobotProtection];
         }
-        d = AfterDefence(d, robot.defence[r]) + extra;
-        if (d < 2) d = 2;
-        if (robot.shields[r] != 0) Absorb(robot.shields[r], d);
-        if (d != 0 && robot.armor[r] != 0) {
-            // Robot armor takes half of what gets through.
-            const uint32_t share = d / 2 == 0 ? 1 : d / 2;
-            robot.armor[r] = robot.armor[r] > share ? robot.armor[r] - share : 0;
-        }
-        if (robot.shields[r] == 0 && robot.armor[r] == 0) {
-            robot.active[r] = 0;
-            robot.fading[r] = 1;
-            robot.fadeAlpha[r] = 200;
-            robotsChanged = 1;
-            const uint8_t type = robot.type[r];
-            if (type < kRobotTypes && robotTypeCounts[type] > 0) --robotTypeCounts[type];
-            robotLostEvent = 1;
-        }
-        return true;
     }
-    return false;
+    d = AfterDefence(d, robot.defence[r]) + extra;
+    if (d < 2) d = 2;
+    if (robot.shields[r] != 0) Absorb(robot.shields[r], d);
+    if (d != 0 && robot.armor[r] != 0) {
+        // Robot armor takes half of what gets through.
+        const uint32_t share = d / 2 == 0 ? 1 : d / 2;
+        robot.armor[r] = robot.armor[r] > share ? robot.armor[r] - share : 0;
+    }
+    if (robot.shields[r] == 0 && robot.armor[r] == 0) {
+        robots.Remove(hit);
+        robot.active[r] = 0;
+        robot.fading[r] = 1;
+        robot.fadeAlpha[r] = 200;
+        robotsChanged = 1;
+        const uint8_t type = robot.type[r];
+        if (type < kRobotTypes && robotTypeCounts[type] > 0) --robotTypeCounts[type];
+        robotLostEvent = 1;
+    }
+    return true;
 }
 
-bool BattleEngine::EnemyShotHitsAlly(int i) {
-    for (int a = 0; a < kAllySlots; ++a) {
-        if (!ally.active[a]) continue;
-        if (!TouchesStrict(enemyShot.x[i], enemyShot.w[i], ally.x[a], ally.w[a]) ||
-            !TouchesStrict(enemyShot.y[i], enemyShot.h[i], ally.y[a], ally.h[a])) {
-            continue;
-        }
-        enemyShot.active[i] = 0;
-        unitHitEvent = 1;
-        AddHitFlash(enemyShot.x[i] - 10, enemyShot.y[i] - 10, enemyShot.damageType[i]);
+bool BattleEngine::EnemyShotHitsAlly(int i, LiveBoxes& allies) {
+    const int hit = allies.FirstTouched(enemyShot.x[i], enemyShot.w[i], enemyShot.y[i], enemyShot.h[i]);
+    if (hit < 0) return false;
+    const int a = allies.Slot(hit);
+    enemyShot.active[i] = 0;
+    unitHitEvent = 1;
+    AddHitFlash(enemyShot.x[i] - 10, enemyShot.y[i] - 10, enemyShot.damageType[i]);
 
-        uint32_t d = enemyShot.damage[i];
-        if (enemyShot.damageType[i] != 0) {
-            const uint32_t protection = ally.protection[a];
-            d += protection >= d ? 1 : 3 * (d - protection);
-        }
-        ShieldsThenArmor(ally.shields[a], ally.armor[a], d);
-        if (ally.shields[a] == 0 && ally.armor[a] == 0) {
-            ally.active[a] = 0;
-            ally.fading[a] = 1;
-            ally.fadeAlpha[a] = 200;
-            allyLostEvent = 1;
-        }
-        return true;
+    uint32_t d = enemyShot.damage[i];
+    if (enemyShot.damageType[i] != 0) {
+        const uint32_t protection = ally.protection[a];
+        d += protection >= d ? 1 : 3 * (d - protection);
     }
-    return false;
+    ShieldsThenArmor(ally.shields[a], ally.armor[a], d);
+    if (ally.shields[a] == 0 && ally.armor[a] == 0) {
+        allies.Remove(hit);
+        ally.active[a] = 0;
+        ally.fading[a] = 1;
+        ally.fadeAlpha[a] = 200;
+        allyLostEvent = 1;
+    }
+    return true;
 }

@@ -10,6 +10,8 @@
 #include "platform/clock.h"
 #include "platform/image_codec.h"
 #include "platform/matrix4.h"
+#include "platform/software_canvas.h"
+#include "platform/texture_atlas.h"
 
 namespace {
 
@@ -48,7 +50,7 @@ uint32_t g_rendererGeneration = 1;
 
 uint32_t GraphicsDevice::RendererGeneration() { return g_rendererGeneration; }
 
-GraphicsDevice::GraphicsDevice() = default;
+GraphicsDevice::GraphicsDevice() : atlas_(std::make_unique<TextureAtlas>()) {}
 
 GraphicsDevice::~GraphicsDevice() { Release(); }
 
@@ -101,7 +103,7 @@ int GraphicsDevice::Create(SDL_Window* win, int isWindowed, int wantDepth, int w
     (void)wantDepth;
     depthBuffer = 0;
 
-    if (createDevice == 1 || !renderer_) {
+    if (createDevice == 1 || !windowRenderer_) {
         if (!CreateRenderer()) return 0;
     }
     ApplySetup();
@@ -115,19 +117,21 @@ int GraphicsDevice::Create(SDL_Window* win, int isWindowed, int wantDepth, int w
 }
 
 int GraphicsDevice::CreateRenderer() {
-    if (renderer_) ReleaseDevice();
+    if (windowRenderer_) ReleaseDevice();
     // Without a display, SDL would otherwise put a GL context behind the
     // software renderer's window surface just to copy pixels nowhere.
     if (DriverPresentsWithoutDisplay()) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    renderer_ = SDL_CreateRenderer(window, -1,
-                                   SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
-    if (!renderer_) {
+    windowRenderer_ = SDL_CreateRenderer(
+        window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    if (!windowRenderer_)
+        windowRenderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    if (!windowRenderer_) {
         std::fprintf(stderr, "graphics: cannot create a renderer: %s\n", SDL_GetError());
         return 0;
     }
+    renderer_ = windowRenderer_;
     SDL_RendererInfo info;
-    SDL_GetRendererInfo(renderer_, &info);
+    SDL_GetRendererInfo(windowRenderer_, &info);
     hardware = (info.flags & SDL_RENDERER_ACCELERATED) ? 1 : 0;
     bool vsync = hardware && (info.flags & SDL_RENDERER_PRESENTVSYNC) && !DriverPresentsWithoutDisplay();
     paced_ = !vsync || displayRefresh_ > kMaxTrustedRefresh;
@@ -136,13 +140,10 @@ int GraphicsDevice::CreateRenderer() {
 }
 
 int GraphicsDevice::CreateBackBuffer() {
-    if (backBuffer_) {
-        SDL_SetRenderTarget(renderer_, nullptr);
-        SDL_DestroyTexture(backBuffer_);
-        backBuffer_ = nullptr;
-    }
-    SDL_RenderSetLogicalSize(renderer_, width, height);
-    backBuffer_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
+    if (!hardware) return CreateMemoryBackBuffer();
+    ReleaseBackBuffer();
+    SDL_RenderSetLogicalSize(windowRenderer_, width, height);
+    backBuffer_ = SDL_CreateTexture(windowRenderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width, height);
     if (!backBuffer_) {
         std::fprintf(stderr, "graphics: cannot create a %d x %d back buffer: %s\n", width, height, SDL_GetError());
         return 0;
@@ -153,6 +154,53 @@ int GraphicsDevice::CreateBackBuffer() {
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     return 1;
+}
+
+int GraphicsDevice::CreateMemoryBackBuffer() {
+    SDL_RenderSetLogicalSize(windowRenderer_, width, height);
+    // The drawing renderer, and every texture made with it, stays while the size holds.
+    const bool keep = memory_ && memory_->w == width && memory_->h == height;
+    if (!keep) {
+        ReleaseBackBuffer();
+        memory_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+        renderer_ = memory_ ? SDL_CreateSoftwareRenderer(memory_) : nullptr;
+        // In the window's own format (the same bytes, alpha unused) the scaling
+        // to the window is one pass, without a conversion through a temporary.
+        const uint32_t windowFormat = SDL_GetWindowPixelFormat(window);
+        const uint32_t format =
+            windowFormat == SDL_PIXELFORMAT_RGB888 ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888;
+        backBuffer_ = SDL_CreateTexture(windowRenderer_, format, SDL_TEXTUREACCESS_STREAMING, width, height);
+        if (!memory_ || !renderer_ || !backBuffer_) {
+            std::fprintf(stderr, "graphics: cannot create a %d x %d back buffer: %s\n", width, height,
+                         SDL_GetError());
+            ReleaseBackBuffer();
+            return 0;
+        }
+        SDL_SetTextureBlendMode(backBuffer_, SDL_BLENDMODE_NONE);
+        SDL_SetTextureScaleMode(backBuffer_, SDL_ScaleModeLinear);
+        canvas_ = std::make_unique<SoftwareCanvas>(renderer_, memory_);
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    return 1;
+}
+
+void GraphicsDevice::ReleaseBackBuffer() {
+    if (backBuffer_) {
+        if (!memory_) SDL_SetRenderTarget(windowRenderer_, nullptr);
+        SDL_DestroyTexture(backBuffer_);
+        backBuffer_ = nullptr;
+    }
+    canvas_.reset();
+    if (memory_) {
+        if (renderer_ && renderer_ != windowRenderer_) {
+            SDL_DestroyRenderer(renderer_);
+            ++g_rendererGeneration;
+        }
+        renderer_ = windowRenderer_;
+        SDL_FreeSurface(memory_);
+        memory_ = nullptr;
+    }
 }
 
 void GraphicsDevice::ApplySetup() {
@@ -178,15 +226,13 @@ int GraphicsDevice::Release() {
 }
 
 int GraphicsDevice::ReleaseDevice() {
-    if (backBuffer_) {
-        SDL_DestroyTexture(backBuffer_);
-        backBuffer_ = nullptr;
-    }
-    if (renderer_) {
-        SDL_DestroyRenderer(renderer_);
-        renderer_ = nullptr;
+    ReleaseBackBuffer();
+    if (windowRenderer_) {
+        SDL_DestroyRenderer(windowRenderer_);
+        windowRenderer_ = nullptr;
         ++g_rendererGeneration;
     }
+    renderer_ = nullptr;
     return 1;
 }
 
@@ -212,12 +258,17 @@ int GraphicsDevice::Present() {
     if (!renderer_ || !backBuffer_) return 0;
     if (TestCooperativeLevel() != DeviceState::Usable) return 0;
     PaceFrame();
-    SDL_SetRenderTarget(renderer_, nullptr);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, backBuffer_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
-    SDL_SetRenderTarget(renderer_, backBuffer_);
+    if (memory_) {
+        SDL_RenderFlush(renderer_);
+        SDL_UpdateTexture(backBuffer_, nullptr, memory_->pixels, memory_->pitch);
+    } else {
+        SDL_SetRenderTarget(windowRenderer_, nullptr);
+    }
+    SDL_SetRenderDrawColor(windowRenderer_, 0, 0, 0, 255);
+    SDL_RenderClear(windowRenderer_);
+    SDL_RenderCopy(windowRenderer_, backBuffer_, nullptr, nullptr);
+    SDL_RenderPresent(windowRenderer_);
+    if (!memory_) SDL_SetRenderTarget(windowRenderer_, backBuffer_);
     return 1;
 }
 

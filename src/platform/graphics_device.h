@@ -1,11 +1,15 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
+struct SDL_Surface;
 union SDL_Event;
 class Camera;
+class SoftwareCanvas;
+class TextureAtlas;
 struct Image;
 
 // Blend factors keep the values the game passes (D3DBLEND_*).
@@ -41,7 +45,10 @@ struct Matrix4 {
 
 // The one rendering device: an SDL renderer standing in for the Direct3D
 // device and its sprite object. "Hardware" is the accelerated renderer,
-// "reference" the software one.
+// "reference" the software one. On the software renderer the game draws into
+// a surface in memory (Device() is a software renderer over it), so that the
+// sprite and mesh drawing can write its pixels directly; Present hands the
+// surface to the window's renderer.
 class GraphicsDevice {
 public:
     GraphicsDevice();
@@ -86,9 +93,16 @@ public:
     // Back buffer as ARGB pixels, alpha forced opaque.
     int ReadBackBuffer(Image& out);
 
-    // Everything is drawn into this width x height target; Present scales it
+    // Everything is drawn into a width x height back buffer; Present scales it
     // into the window (letterboxed), so screenshots are always back-buffer sized.
-    SDL_Texture* BackBuffer() const { return backBuffer_; }
+    // On the software renderer the back buffer is a surface in memory, and the
+    // canvas draws sprites and triangles into it directly (null on others).
+    SoftwareCanvas* Canvas() const { return canvasOn_ ? canvas_.get() : nullptr; }
+    // Test hook: with the canvas off, sprites on the software renderer go
+    // through SDL's renderer, the picture the canvas must give.
+    void UseCanvas(bool on) { canvasOn_ = on; }
+    // The pages the sprite sheets' pictures are packed into.
+    TextureAtlas& Atlas() { return *atlas_; }
     // True when Present waits on the clock itself to hold 60 frames a second.
     bool PacesFrames() const { return paced_; }
     int AlphaBlendEnabled() const { return alphaBlend_; }
@@ -112,12 +126,19 @@ public:
 private:
     int CreateRenderer();
     int CreateBackBuffer();
+    int CreateMemoryBackBuffer();
+    void ReleaseBackBuffer();
     void ApplySetup();
     void PaceFrame();
     static int WatchEvents(void* self, SDL_Event* event);
 
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* backBuffer_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;        // what the game draws with
+    SDL_Renderer* windowRenderer_ = nullptr;  // the window's; the same as renderer_ unless software
+    SDL_Texture* backBuffer_ = nullptr;       // window renderer's: the target, or the software frame's copy
+    SDL_Surface* memory_ = nullptr;           // the software back buffer
+    std::unique_ptr<SoftwareCanvas> canvas_;
+    bool canvasOn_ = true;
+    std::unique_ptr<TextureAtlas> atlas_;
     bool videoReady_ = false;
     bool watching_ = false;
     bool paced_ = true;

@@ -4,6 +4,7 @@
 
 #include "platform/graphics_device.h"
 #include "platform/matrix4.h"
+#include "platform/software_canvas.h"
 #include "platform/texture.h"
 
 namespace {
@@ -33,6 +34,15 @@ bool ProjectVertex(const GraphicsDevice& graphics, const Matrix4& world, float x
 int DrawMesh(GraphicsDevice* graphics, const Matrix4& world, const MeshVertex* vertices, int count,
              const Texture* texture) {
     if (!graphics || !graphics->Device() || !vertices || count < 0 || count > kMaxMeshVertices) return 0;
+    const bool textured = texture && texture->Width() > 0 && texture->Alive();
+    // Texture coordinates span the picture, which may sit inside a larger texture.
+    float u0 = 0.0f, v0 = 0.0f, uScale = 1.0f, vScale = 1.0f;
+    if (textured) {
+        u0 = static_cast<float>(texture->originX) / texture->TextureWidth();
+        v0 = static_cast<float>(texture->originY) / texture->TextureHeight();
+        uScale = static_cast<float>(texture->width) / texture->TextureWidth();
+        vScale = static_cast<float>(texture->height) / texture->TextureHeight();
+    }
     const Matrix4 all = WorldViewProjection(*graphics, world);
     int kept = 0;
     for (int t = 0; t + 2 < count; t += 3) {
@@ -44,15 +54,14 @@ int DrawMesh(GraphicsDevice* graphics, const Matrix4& world, const MeshVertex* v
                                out[k].position.y);
             out[k].color = SDL_Color{static_cast<uint8_t>(v.colour >> 16), static_cast<uint8_t>(v.colour >> 8),
                                      static_cast<uint8_t>(v.colour), static_cast<uint8_t>(v.colour >> 24)};
-            out[k].tex_coord = SDL_FPoint{v.u, v.v};
+            out[k].tex_coord = SDL_FPoint{u0 + v.u * uScale, v0 + v.v * vScale};
         }
         if (visible) kept += 3;
     }
     if (kept == 0) return 1;
-    SDL_Texture* sdlTexture = (texture && texture->Width() > 0 &&
-                               texture->generation == GraphicsDevice::RendererGeneration())
-                                  ? texture->texture
-                                  : nullptr;
+    SoftwareCanvas* canvas = graphics->Canvas();
+    if (canvas && textured && canvas->DrawTriangles(*texture, g_screenVertices, kept)) return 1;
+    SDL_Texture* sdlTexture = textured ? texture->texture : nullptr;
     if (sdlTexture) {
         SDL_SetTextureColorMod(sdlTexture, 255, 255, 255);
         SDL_SetTextureAlphaMod(sdlTexture, 255);

@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "platform/graphics_device.h"
+#include "platform/software_canvas.h"
+#include "platform/texture.h"
 
 namespace {
 constexpr double kPi = 3.14159265358979323846;
@@ -41,7 +43,10 @@ bool ClipAxis(float viewStart, float viewSize, float limit, bool mirrored, int& 
     return true;
 }
 
+std::vector<SpriteCall>* g_recorded = nullptr;
 }  // namespace
+
+void RecordSpriteCalls(std::vector<SpriteCall>* calls) { g_recorded = calls; }
 
 double RotationToScreenDegrees(float rotation) { return -static_cast<double>(rotation) * 180.0 / kPi; }
 
@@ -55,8 +60,9 @@ void PlaceSpritePoint(const SpritePlacement& place, float px, float py, float& o
     outY = static_cast<float>(place.y + place.centre + dx * s + dy * c);
 }
 
-int DrawSprite(GraphicsDevice* graphics, SDL_Texture* texture, int sourceX, int sourceY, int sourceWidth,
+int DrawSprite(GraphicsDevice* graphics, const Texture& picture, int sourceX, int sourceY, int sourceWidth,
                int sourceHeight, const SpritePlacement& place, uint32_t colour) {
+    SDL_Texture* texture = picture.texture;
     if (!graphics || !texture) return 0;
     SDL_Renderer* renderer = graphics->Device();
     if (!renderer) return 0;
@@ -73,7 +79,10 @@ int DrawSprite(GraphicsDevice* graphics, SDL_Texture* texture, int sourceX, int 
     if (w < 0) flip |= SDL_FLIP_HORIZONTAL;
     if (h < 0) flip |= SDL_FLIP_VERTICAL;
 
-    SDL_Rect src{sourceX, sourceY, sourceWidth, sourceHeight};
+    const SDL_Rect wanted{sourceX, sourceY, sourceWidth, sourceHeight};
+    const SDL_Rect whole{0, 0, picture.width, picture.height};
+    SDL_Rect src;
+    if (!SDL_IntersectRect(&wanted, &whole, &src)) return 1;
     SDL_FRect dst{place.x + shiftX, place.y + shiftY, std::fabs(w), std::fabs(h)};
     SDL_FPoint pivot{place.centre - shiftX, place.centre - shiftY};
     SDL_Rect view{};
@@ -96,9 +105,35 @@ int DrawSprite(GraphicsDevice* graphics, SDL_Texture* texture, int sourceX, int 
         }
     }
 
+    const double degrees = RotationToScreenDegrees(place.rotation);
+    if (g_recorded) {
+        g_recorded->push_back(SpriteCall{texture, src.x + picture.originX, src.y + picture.originY, src.w, src.h, dst.x,
+                                         dst.y, dst.w, dst.h, degrees, pivot.x, pivot.y, flip, colour});
+    }
+    if (SoftwareCanvas* canvas = graphics->Canvas()) {
+        SpriteCopy copy;
+        copy.sourceX = src.x;
+        copy.sourceY = src.y;
+        copy.sourceW = src.w;
+        copy.sourceH = src.h;
+        copy.x = dst.x;
+        copy.y = dst.y;
+        copy.w = dst.w;
+        copy.h = dst.h;
+        copy.degrees = degrees;
+        copy.pivotX = pivot.x;
+        copy.pivotY = pivot.y;
+        copy.flipX = (flip & SDL_FLIP_HORIZONTAL) != 0;
+        copy.flipY = (flip & SDL_FLIP_VERTICAL) != 0;
+        copy.colour = BlendColour{static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+                                  static_cast<uint8_t>(colour), alpha};
+        if (canvas->Draw(picture, copy)) return 1;
+    }
+    src.x += picture.originX;
+    src.y += picture.originY;
     SDL_SetTextureColorMod(texture, (colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
     SDL_SetTextureAlphaMod(texture, alpha);
-    return SDL_RenderCopyExF(renderer, texture, &src, &dst, RotationToScreenDegrees(place.rotation), &pivot,
+    return SDL_RenderCopyExF(renderer, texture, &src, &dst, degrees, &pivot,
                              static_cast<SDL_RendererFlip>(flip)) == 0
                ? 1
                : 0;

@@ -45,7 +45,7 @@ int SpriteSheet::LoadImage(int image, const char* fileName, int16_t fw, int16_t 
                            uint32_t format) {
     if (!ValidSlot(image)) return 0;
     ReleaseImage(image);
-    if (!images[image].Load(graphics, fileName, colourKey, format)) return 0;
+    if (!images[image].Load(graphics, fileName, colourKey, format, Texture::Packing::Atlas)) return 0;
     return SetFrames(image, fw, fh);
 }
 
@@ -53,7 +53,7 @@ int SpriteSheet::LoadImagePixels(int image, const Image& picture, int16_t fw, in
                                  uint32_t format) {
     if (!ValidSlot(image)) return 0;
     ReleaseImage(image);
-    if (!images[image].LoadPixels(graphics, picture, colourKey, format)) return 0;
+    if (!images[image].LoadPixels(graphics, picture, colourKey, format, Texture::Packing::Atlas)) return 0;
     return SetFrames(image, fw, fh);
 }
 

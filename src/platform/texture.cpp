@@ -19,9 +19,18 @@ void ReportUnreadable(const std::string& path, const std::string& why) {
     static std::set<std::string> told;
     if (told.insert(path).second) std::fprintf(stderr, "game: cannot read %s: %s\n", path.c_str(), why.c_str());
 }
+
+uint64_t g_nextContentId = 1;
+
+bool IsSoftware(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
+}
+
 }  // namespace
 
-int Texture::Load(GraphicsDevice* device, const char* fileName, uint32_t colourKey, uint32_t format) {
+int Texture::Load(GraphicsDevice* device, const char* fileName, uint32_t colourKey, uint32_t format,
+                  Packing packing) {
     Release();
     if (!device || !device->Device() || !fileName) return 0;
     const std::string path = ResolveGamePath(fileName);
@@ -31,43 +40,104 @@ int Texture::Load(GraphicsDevice* device, const char* fileName, uint32_t colourK
         ReportUnreadable(path, why);
         return 0;
     }
-    if (LoadPixels(device, picture, colourKey, format)) return 1;
+    if (LoadPixels(device, picture, colourKey, format, packing)) return 1;
     ReportUnreadable(path, std::string("no texture could be made of it (") + SDL_GetError() + ")");
     return 0;
 }
 
-int Texture::LoadPixels(GraphicsDevice* device, const Image& picture, uint32_t colourKey, uint32_t format) {
-    Release();
-    if (!device || !device->Device()) return 0;
-    Image pixels;
-    if (!PrepareTexturePixels(picture, colourKey, format, pixels)) return 0;
-    SDL_Texture* made = SDL_CreateTexture(device->Device(), SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
-                                          pixels.width, pixels.height);
+int Texture::MakeOwn(GraphicsDevice* device, const Image& picture) {
+    SDL_Renderer* renderer = device->Device();
+    const bool software = IsSoftware(renderer);
+    // On the software renderer the sprite blitter reads the pixels, so the texture must be lockable.
+    SDL_Texture* made =
+        SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                          software ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, picture.width,
+                          picture.height);
     if (!made) return 0;
-    if (SDL_UpdateTexture(made, nullptr, pixels.pixels.data(), pixels.width * 4) != 0) {
+    if (SDL_UpdateTexture(made, nullptr, picture.pixels.data(), picture.width * 4) != 0) {
         SDL_DestroyTexture(made);
         return 0;
     }
+    if (software) {
+        // The software renderer hands out its own pixels, which stay put for the texture's life.
+        void* locked = nullptr;
+        int bytes = 0;
+        if (SDL_LockTexture(made, nullptr, &locked, &bytes) != 0) {
+            SDL_DestroyTexture(made);
+            return 0;
+        }
+        SDL_UnlockTexture(made);
+        view = SDL_CreateRGBSurfaceWithFormatFrom(locked, picture.width, picture.height, 32, bytes,
+                                                  SDL_PIXELFORMAT_ARGB8888);
+        if (!view) {
+            SDL_DestroyTexture(made);
+            return 0;
+        }
+        ownView = true;
+        pixels = static_cast<const uint32_t*>(locked);
+        pitch = bytes / 4;
+    }
     SDL_SetTextureBlendMode(made, SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(made, SDL_ScaleModeLinear);
-    graphics = device;
     texture = made;
+    textureWidth = picture.width;
+    textureHeight = picture.height;
+    return 1;
+}
+
+int Texture::LoadPixels(GraphicsDevice* device, const Image& picture, uint32_t colourKey, uint32_t format,
+                        Packing packing) {
+    Release();
+    if (!device || !device->Device()) return 0;
+    Image prepared;
+    if (!PrepareTexturePixels(picture, colourKey, format, prepared)) return 0;
+    TextureAtlas& atlas = device->Atlas();
+    if (packing == Packing::Atlas &&
+        atlas.Add(device->Device(), prepared.pixels.data(), prepared.width, prepared.height, slot)) {
+        texture = atlas.PageTexture(slot.page);
+        originX = slot.x;
+        originY = slot.y;
+        textureWidth = textureHeight = atlas.PageSide(slot.page);
+        if (const uint32_t* page = atlas.PagePixels(slot.page)) {
+            pitch = atlas.PagePitch(slot.page);
+            pixels = page + static_cast<size_t>(originY) * pitch + originX;
+            view = atlas.PageView(slot.page);
+        }
+    } else if (!MakeOwn(device, prepared)) {
+        return 0;
+    }
+    graphics = device;
     generation = GraphicsDevice::RendererGeneration();
-    width = pixels.width;
-    height = pixels.height;
+    width = prepared.width;
+    height = prepared.height;
+    contentId = g_nextContentId++;
     return 1;
 }
 
 bool Texture::Alive() const { return texture && generation == GraphicsDevice::RendererGeneration(); }
 
 int Texture::Release() {
+    if (ownView && view) SDL_FreeSurface(view);
+    view = nullptr;
+    ownView = false;
     // A texture whose renderer is gone was freed with it.
-    if (Alive()) SDL_DestroyTexture(texture);
+    if (Alive()) {
+        if (slot.page >= 0) {
+            graphics->Atlas().Remove(slot);
+        } else {
+            SDL_DestroyTexture(texture);
+        }
+    }
     graphics = nullptr;
     texture = nullptr;
-    width = 0;
-    height = 0;
+    slot = AtlasSlot{};
+    pixels = nullptr;
+    pitch = 0;
+    width = height = 0;
+    originX = originY = 0;
+    textureWidth = textureHeight = 0;
     generation = 0;
+    contentId = 0;
     return 1;
 }
 
@@ -81,6 +151,6 @@ int Texture::Draw(float x, float y, int sourceX, int sourceY, int sourceWidth, i
     place.scaleY = scaleY;
     place.centre = centre;
     place.rotation = rotation;
-    return DrawSprite(graphics, texture, sourceX, sourceY, sourceWidth ? sourceWidth : width,
+    return DrawSprite(graphics, *this, sourceX, sourceY, sourceWidth ? sourceWidth : width,
                       sourceHeight ? sourceHeight : height, place, colour);
 }

@@ -27,4 +27,11 @@ const char* Name(SceneId id) {
     const auto index = static_cast<int>(id);
     return index >= 0 && index < kSceneCount ? kNames[index] : "?";
 }
+
+std::optional<SceneId> FromName(std::string_view name) {
+    for (int index = 0; index < kSceneCount; ++index) {
+        if (name == kNames[index]) return static_cast<SceneId>(index);
+    }
+    return std::nullopt;
+}
 }  // namespace scenes

@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 // Every scene of the game, in the order the game lays its entries out. The
 // shell switches scenes by id; the table of scene objects that serve them is
@@ -45,4 +47,6 @@ SceneId ForLocation(uint32_t location);
 
 // The scene's name for logs, the game driver and stand-ins.
 const char* Name(SceneId id);
+// The scene of that name, if there is one.
+std::optional<SceneId> FromName(std::string_view name);
 }  // namespace scenes

@@ -10,32 +10,6 @@
 #include "region_test_support.h"
 #include "shell/game_state.h"
 
-namespace {
-int LiveEnemies(const BattleEngine& engine) {
-    int n = 0;
-    for (int e = 0; e < EnemyTable::kSlots; ++e) n += engine.enemy.active[e];
-    return n;
-}
-
-int NearestEnemy(const BattleEngine& engine, const AreaBackdrop& backdrop) {
-    const int32_t shipX = engine.shipX + backdrop.viewX;
-    const int32_t shipY = engine.shipY + backdrop.viewY;
-    int best = -1;
-    int64_t bestDistance = 0;
-    for (int e = 0; e < EnemyTable::kSlots; ++e) {
-        if (!engine.enemy.active[e]) continue;
-        const int64_t dx = engine.enemy.x[e] - shipX;
-        const int64_t dy = engine.enemy.y[e] - shipY;
-        const int64_t distance = dx * dx + dy * dy;
-        if (best < 0 || distance < bestDistance) {
-            best = e;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
-}  // namespace
-
 TEST_F(RegionTest, FliesThroughThePortalOfArea2IntoArea3AndFightsItsFirstWave) {
     EnterArea(2, 832, -4560);
     RunFrames(2);
@@ -69,28 +43,13 @@ TEST_F(RegionTest, FliesThroughThePortalOfArea2IntoArea3AndFightsItsFirstWave) {
     ASSERT_GT(arrived, 0) << "the wave script sent its first wave";
     EXPECT_TRUE(driver_.Screenshot(OutPath("region_flight_area3_wave.png")));
 
-    // A sturdy ship on auto fire holds its place (D) and turns toward the
-    // nearest enemy until some of the wave are destroyed.
+    // A sturdy ship fights until some of the wave are destroyed.
     State().shipArmor = 100000;
     State().shipArmorMax = 100000;
     Engine().shipArmor = 100000;
     const uint32_t experienceBefore = State().experience;
-    Tap(key::kF);
-    ASSERT_EQ(Panel().autoFire, 1);
-    driver_.PressKey(key::kD);
-    for (int frame = 0; frame < 3000 && LiveEnemies(Engine()) >= arrived; frame += 10) {
-        int target = NearestEnemy(Engine(), Backdrop());
-        if (target < 0) break;
-        driver_.ReleaseButton(0);
-        PointAt(Engine().enemy.x[target] - Backdrop().viewX + 16, Engine().enemy.y[target] - Backdrop().viewY + 16);
-        driver_.PressButton(0);
-        RunFrames(9);
-    }
-    driver_.ReleaseButton(0);
-    driver_.ReleaseKey(key::kD);
-    RunFrames(1);
+    EXPECT_GE(Fight(2), 2);
     ASSERT_EQ(App().sceneFrame, SceneId::EarthSystem);
-    EXPECT_LT(LiveEnemies(Engine()), arrived) << "enemies were destroyed";
     EXPECT_GT(State().experience, experienceBefore) << "kills credit experience";
     EXPECT_TRUE(driver_.Screenshot(OutPath("region_flight_area3_fight.png")));
 }

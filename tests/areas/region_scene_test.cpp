@@ -1,6 +1,10 @@
-// The first region's frame: arrival and re-entry, skills, level-ups, the
-// emergency escape and the event sounds.
+// The battle regions' frame: arrival and re-entry, skills, level-ups, the
+// emergency escape, the camera's lean and the event sounds; what the two
+// regions share runs in both.
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
 
 #include "areas/area_session.h"
 
@@ -16,11 +20,28 @@
 namespace {
 uint32_t Plays(AreaSession& area, AreaSound sound) { return area.soundsPlayed[static_cast<int>(sound)]; }
 
-class SkillTest : public RegionTest {
+// The frame is the same in both regions: each runs the shared tests in an
+// area without waves of its own shape.
+struct RegionCase {
+    const char* name;
+    SceneId scene;
+    int32_t area;
+    uint32_t location;
+    int32_t jumpViewY;  // where an escape's jump from view y -600 lands
+};
+void PrintTo(const RegionCase& region, std::ostream* out) { *out << region.name; }
+
+constexpr RegionCase kRegions[] = {
+    {"EarthSystem", SceneId::EarthSystem, 2, 2, -1600},
+    {"Invasions", SceneId::Invasions, 6, 3, -536},  // a hub: every jump ends at the y max
+};
+
+class SkillTest : public RegionTest, public ::testing::WithParamInterface<RegionCase> {
 protected:
     void SetUp() override {
+        regionScene_ = GetParam().scene;
         RegionTest::SetUp();
-        EnterArea(2, 200, -600);
+        EnterArea(GetParam().area, 200, -600);
         RunFrames(2);
     }
     void Learn(int skill, uint32_t cost, uint32_t benefit) {
@@ -28,7 +49,15 @@ protected:
         State().skillEnergyCosts[skill] = static_cast<uint8_t>(cost);
         State().skillBenefits[skill] = benefit;
     }
+    void Click(int button) {
+        driver_.PressButton(button);
+        RunFrames(1);
+        driver_.ReleaseButton(button);
+        RunFrames(1);
+    }
 };
+INSTANTIATE_TEST_SUITE_P(BothRegions, SkillTest, ::testing::ValuesIn(kRegions),
+                         [](const ::testing::TestParamInfo<RegionCase>& info) { return info.param.name; });
 }  // namespace
 
 TEST_F(RegionTest, FreshArrivalClearsTheAreaAndSoundsOnceAReturnKeepsEverythingQuietly) {
@@ -77,18 +106,17 @@ TEST_F(RegionTest, FreshArrivalClearsTheAreaAndSoundsOnceAReturnKeepsEverythingQ
     EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 2u);
 }
 
-TEST_F(RegionTest, BackspaceOpensSaveAndQuitWithTheRegionAsLocation) {
-    EnterArea(3, 200, -600);
+TEST_P(SkillTest, BackspaceOpensSaveAndQuitWithTheRegionAsLocation) {
     State().location = 0;
     Tap(key::kBack);
     EXPECT_EQ(App().sceneFrame, SceneId::SaveQuit);
-    EXPECT_EQ(State().location, 2u);
+    EXPECT_EQ(State().location, GetParam().location);
     Tap(key::kN);
-    ASSERT_TRUE(driver_.RunUntilScene(SceneId::EarthSystem, 5));
-    EXPECT_EQ(Backdrop().areaNumber, 3);
+    ASSERT_TRUE(driver_.RunUntilScene(GetParam().scene, 5));
+    EXPECT_EQ(Backdrop().areaNumber, GetParam().area);
 }
 
-TEST_F(SkillTest, PaidSkillsNeedTheSkillAndTheEnergy) {
+TEST_P(SkillTest, PaidSkillsNeedTheSkillAndTheEnergy) {
     GameState& state = State();
     state.skillLevels[kSkillHardShields] = 0;
     state.energy = 100;
@@ -113,7 +141,7 @@ TEST_F(SkillTest, PaidSkillsNeedTheSkillAndTheEnergy) {
     EXPECT_EQ(state.skillCharges[kSkillHardShields], 77u);
 }
 
-TEST_F(SkillTest, ExtraArmorIsForTheBaseAndControlF3OnlySelectsTheQuickSkill) {
+TEST_P(SkillTest, ExtraArmorIsForTheBaseAndControlF3OnlySelectsTheQuickSkill) {
     Learn(kSkillExtraArmor, 5, 10);
     State().energy = 50;
     Tap(key::kF6);
@@ -130,7 +158,7 @@ TEST_F(SkillTest, ExtraArmorIsForTheBaseAndControlF3OnlySelectsTheQuickSkill) {
     EXPECT_EQ(State().energy, 50u) << "selecting does not pay";
 }
 
-TEST_F(SkillTest, ExplosionsWaitForTheirRingAndArmageddonForItsCountdown) {
+TEST_P(SkillTest, ExplosionsWaitForTheirRingAndArmageddonForItsCountdown) {
     Learn(kSkillElectronExplosion, 10, 0);
     Learn(kSkillArmageddon, 10, 0);
     State().energy = 100;
@@ -146,36 +174,82 @@ TEST_F(SkillTest, ExplosionsWaitForTheirRingAndArmageddonForItsCountdown) {
     EXPECT_EQ(State().energy, 80u) << "the countdown still runs";
 }
 
-TEST_F(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
+TEST_P(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
     State().energy = 0;
+    State().skillLevels[kSkillEmergencyEscape] = 0;
     State().skillCharges[kSkillEmergencyEscape] = 2;
     Engine().skillCharges[kSkillEmergencyEscape] = 2;
-    const int32_t viewY = Backdrop().viewY;
+    ASSERT_EQ(Backdrop().viewY, -600);
     Tap(key::kF1);
-    EXPECT_NE(Engine().emergencyEscape, 0);
+    EXPECT_NE(Engine().emergencyEscape, 0) << "no level or energy asked";
     for (int frame = 0; frame < 400 && Engine().emergencyEscape != 0; ++frame) RunFrames(1);
-    EXPECT_EQ(App().sceneFrame, SceneId::EarthSystem);
+    EXPECT_EQ(App().sceneFrame, GetParam().scene);
     EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 1u);
     EXPECT_EQ(Engine().shipX, 368);
     EXPECT_EQ(Engine().shipY, 310);
-    EXPECT_NE(Backdrop().viewY, viewY) << "the ship comes back elsewhere in the area";
+    EXPECT_EQ(Backdrop().viewY, GetParam().jumpViewY) << "the ship comes back elsewhere in the area";
 
     // With the last charge the first flight ends at the home base.
     Tap(key::kF1);
-    for (int frame = 0; frame < 400 && App().sceneFrame == SceneId::EarthSystem; ++frame) RunFrames(1);
+    for (int frame = 0; frame < 400 && App().sceneFrame == GetParam().scene; ++frame) RunFrames(1);
     EXPECT_EQ(App().sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 0u);
     EXPECT_EQ(Panel().travelled, 1);
 }
 
-TEST_F(SkillTest, AnEscapeWithoutChargesGoesHomeAndTheChargeStaysAtZero) {
+TEST_P(SkillTest, AnEscapeWithoutChargesGoesHomeAndTheChargeStaysAtZero) {
     State().skillCharges[kSkillEmergencyEscape] = 0;
     Engine().skillCharges[kSkillEmergencyEscape] = 0;
     Tap(key::kF1);
-    for (int frame = 0; frame < 400 && App().sceneFrame == SceneId::EarthSystem; ++frame) RunFrames(1);
+    for (int frame = 0; frame < 400 && App().sceneFrame == GetParam().scene; ++frame) RunFrames(1);
     EXPECT_EQ(App().sceneFrame, SceneId::HomeBase);
     EXPECT_EQ(State().skillCharges[kSkillEmergencyEscape], 0u);
     EXPECT_EQ(Engine().skillCharges[kSkillEmergencyEscape], 0);
+}
+
+TEST_P(SkillTest, ARightClickOnTheSkillBarChoosesTheQuickSkillWithoutUsingTheOldOne) {
+    Learn(kSkillParticleShields, 10, 50);
+    Learn(kSkillHardShields, 10, 77);
+    State().energy = 100;
+    PointAt(690, 565);  // "Show Skills"
+    Click(0);
+    ASSERT_EQ(Panel().skillBarShown, 1);
+    driver_.PressKey(key::kLeftControl);
+    RunFrames(1);
+    Tap(key::kF3);
+    driver_.ReleaseKey(key::kLeftControl);
+    RunFrames(1);
+    ASSERT_EQ(Engine().quickSkill, 3);
+
+    PointAt(136 + 44 + 20, 548);  // the F2 cell
+    Click(1);
+    EXPECT_EQ(Engine().quickSkill, 2);
+    EXPECT_EQ(State().energy, 100u) << "neither the old quick skill nor the new one was used";
+
+    PointAt(400, 200);  // a right click over the battle uses it, once
+    Click(1);
+    RunFrames(3);
+    EXPECT_EQ(State().energy, 90u);
+    EXPECT_EQ(Engine().skillCharges[kSkillParticleShields], 50);
+    EXPECT_NE(Engine().skillCharges[kSkillHardShields], 77);
+}
+
+TEST(CameraLean, RightBeforeLeftUpBeforeDownAndNoneWithoutAShift) {
+    struct Case {
+        int32_t right, left, up, down;
+        float x, z;
+    };
+    constexpr Case kCases[] = {
+        {0, 36, 0, 0, 1.0f, -1.0f},    {36, 72, 0, 0, -1.0f, -1.0f}, {0, 0, 36, 72, 0.0f, 0.0f},
+        {0, 0, 0, 36, 0.0f, -2.0f},    {0, 72, 0, 36, 2.0f, -2.0f},  {72, 0, 36, 0, -2.0f, 0.0f},
+    };
+    for (const Case& c : kCases) {
+        const std::optional<CameraLean> lean = LeanForShipShifts(c.right, c.left, c.up, c.down);
+        ASSERT_TRUE(lean.has_value());
+        EXPECT_NEAR(lean->x, c.x, 1e-4f) << c.right << " " << c.left << " " << c.up << " " << c.down;
+        EXPECT_NEAR(lean->z, c.z, 1e-4f) << c.right << " " << c.left << " " << c.up << " " << c.down;
+    }
+    EXPECT_FALSE(LeanForShipShifts(0, 0, 0, 0).has_value()) << "the camera keeps its aim";
 }
 
 TEST(LevelThresholds, FirstThreeFixedThenAHundredTimesTheLevelMore) {
@@ -186,7 +260,7 @@ TEST(LevelThresholds, FirstThreeFixedThenAHundredTimesTheLevelMore) {
     EXPECT_EQ(NextLevelThreshold(4, 1100), 1500u);
 }
 
-TEST_F(SkillTest, OneLevelAFrameWithItsPointsAndEnergy) {
+TEST_P(SkillTest, OneLevelAFrameWithItsPointsAndEnergy) {
     GameState& state = State();
     state.level = 0;
     state.nextLevelExperience = 0;
@@ -216,7 +290,7 @@ TEST(AreaSoundVolume, TheSumIsHeldWithinTheChannelRange) {
     EXPECT_EQ(AreaSoundVolume(100, 11), 100);
 }
 
-TEST_F(SkillTest, AJingleWithMusicOffDoesNotHoldBackTheEventSounds) {
+TEST_P(SkillTest, AJingleWithMusicOffDoesNotHoldBackTheEventSounds) {
     RunFrames(30);  // the arrival sound's cool-down
     State().musicOn = 0;
     State().questJingle = 1;
@@ -228,7 +302,7 @@ TEST_F(SkillTest, AJingleWithMusicOffDoesNotHoldBackTheEventSounds) {
     EXPECT_EQ(Plays(Area(), AreaSound::EnemyFire), before + 1);
 }
 
-TEST_F(SkillTest, ScreenButtonsActOnReleaseOrWhenDraggedOff) {
+TEST_P(SkillTest, ScreenButtonsActOnReleaseOrWhenDraggedOff) {
     // The Quests button of the bar: press and release on it.
     App().controlPanel->hoverCode = 0;
     const uint32_t stamps = Plays(Area(), AreaSound::Stamp);

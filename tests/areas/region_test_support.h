@@ -12,15 +12,27 @@ class GameState;
 class RegionScene;
 struct AreaSession;
 
-// The real game driven headless into the first region: a new game, then the
-// first region's scene in a chosen area and view.
+int LiveEnemies(const BattleEngine& engine);
+
+// The real game driven headless into a battle region: a new game, then the
+// region's scene (the first region unless regionScene says otherwise) in a
+// chosen area and view.
 class RegionTest : public ::testing::Test {
 protected:
     void SetUp() override;
 
-    // Switches to the first region in `area` with the view at (x, y) and runs
-    // the entry frame.
+    // Switches to the region in `area` with the view at (x, y) and runs the
+    // entry frame.
     void EnterArea(int32_t area, int32_t viewX, int32_t viewY);
+    // Steers the ship (left button held) toward portal `slot` until it
+    // touches it; false when it did not get there.
+    bool FlyOntoPortal(int slot);
+    // Presses and releases on the portal prompt's row.
+    void ChoosePrompt();
+    // Auto fire with the wide spread, the ship held in place (D) and turned
+    // toward the nearest enemy until `kills` of them are destroyed or the
+    // region is left; the number destroyed.
+    int Fight(int kills);
     void RunFrames(uint32_t n) { driver_.RunFrames(n); }
     // Runs until the area clock reads at least `seconds`.
     void RunSeconds(uint32_t seconds);
@@ -38,4 +50,5 @@ protected:
     AreaSession& Area();
 
     GameDriver driver_;
+    SceneId regionScene_ = SceneId::EarthSystem;
 };

@@ -7,11 +7,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 #include "app/game_scenes.h"
 #include "platform/key_codes.h"
 #include "shell/game_state.h"
+#include "shell/game_state_assign.h"
 #include "shell/game_state_dump.h"
 #include "shell/scene_set.h"
 
@@ -90,6 +93,27 @@ bool ParseLine(const std::string& line, DriverAction& action, std::string& why) 
         action.kind = Kind::Screenshot;
         if (in >> action.path) return true;
         why = "expected 'screenshot <file.png>'";
+        return false;
+    }
+    if (verb == "set") {
+        action.kind = Kind::SetField;
+        std::getline(in >> action.path, action.values);
+        // Checked against a record of its own, so that a bad line fails the script.
+        auto scratch = std::make_unique<GameState>();
+        if (!action.path.empty() && AssignGameStateField(*scratch, action.path, action.values, why)) return true;
+        if (action.path.empty()) why = "expected 'set <field> <values>'";
+        return false;
+    }
+    if (verb == "scene") {
+        action.kind = Kind::SwitchScene;
+        std::string name;
+        in >> name;
+        const std::optional<SceneId> scene = scenes::FromName(name);
+        if (scene) {
+            action.a = static_cast<int>(*scene);
+            return true;
+        }
+        why = "unknown scene '" + name + "'";
         return false;
     }
     if (verb == "lose-device") {
@@ -261,6 +285,12 @@ void GameDriver::Apply(const DriverAction& action) {
     case Kind::RestoreDevice:
         RestoreDevice();
         break;
+    case Kind::SetField:
+        SetField(action.path, action.values);
+        break;
+    case Kind::SwitchScene:
+        SwitchToScene(static_cast<SceneId>(action.a));
+        break;
     }
 }
 
@@ -288,6 +318,15 @@ bool GameDriver::Screenshot(const std::string& path) {
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ignored);
     return app_->graphics.SaveScreenshot(target.string().c_str()) == 1;
 }
+
+bool GameDriver::SetField(const std::string& name, const std::string& values) {
+    std::string error;
+    if (app_->gameState && AssignGameStateField(*app_->gameState, name, values, error)) return true;
+    std::fprintf(stderr, "game-driver: set %s: %s\n", name.c_str(), app_->gameState ? error.c_str() : "no record");
+    return false;
+}
+
+void GameDriver::SwitchToScene(SceneId scene) { app_->SwitchScene(scene); }
 
 void GameDriver::LoseDevice() { app_->graphics.ForceState(DeviceState::Lost); }
 void GameDriver::RestoreDevice() { app_->graphics.ForceState(DeviceState::NotReset); }

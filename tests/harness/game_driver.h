@@ -10,12 +10,24 @@
 
 // One scripted action, run at the start of its frame.
 struct DriverAction {
-    enum class Kind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Screenshot, LoseDevice, RestoreDevice };
+    enum class Kind {
+        KeyDown,
+        KeyUp,
+        MouseMove,
+        ButtonDown,
+        ButtonUp,
+        Screenshot,
+        LoseDevice,
+        RestoreDevice,
+        SetField,
+        SwitchScene
+    };
     uint32_t frame = 0;
     Kind kind = Kind::KeyDown;
-    int a = 0;  // key code, button, dx
+    int a = 0;  // key code, button, dx, scene id
     int b = 0;  // dy
-    std::string path;
+    std::string path;    // screenshot file, record field name
+    std::string values;  // the field's values as the dump writes them
 };
 
 // Parses the driver's plain-text script, one action a line:
@@ -24,6 +36,8 @@ struct DriverAction {
 //   <frame> button <0-3> down|up
 //   <frame> screenshot <file.png>
 //   <frame> lose-device | restore-device
+//   <frame> set <field> <values>    (a field of the game record, named and written as the dump does)
+//   <frame> scene <Name>            (switch to the scene the dump names so)
 // Blank lines and lines starting with # are skipped. On a bad line returns
 // false and describes it in error.
 bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actions, std::string& error);
@@ -64,6 +78,10 @@ public:
     void PressButton(int button);
     void ReleaseButton(int button);
     bool Screenshot(const std::string& path);
+    // The script's set and scene actions, now; false (with a message on
+    // stderr) when the field or the values do not fit.
+    bool SetField(const std::string& name, const std::string& values);
+    void SwitchToScene(SceneId scene);
     void LoseDevice();
     void RestoreDevice();
 

@@ -197,10 +197,12 @@ TEST(GameDriverScript, ParsesEveryActionAndRejectsBadLines) {
                                   "7 button 1 down\n"
                                   "8 screenshot out.png\n"
                                   "9 lose-device\n"
-                                  "10 restore-device\n",
+                                  "10 restore-device\n"
+                                  "11 set questStates 2 2 1 0*97\n"
+                                  "12 scene Invasions\n",
                                   actions, error))
         << error;
-    ASSERT_EQ(actions.size(), 8u);
+    ASSERT_EQ(actions.size(), 10u);
     EXPECT_EQ(actions[0].a, key::kReturn);
     EXPECT_EQ(actions[1].a, key::kLeftControl);
     EXPECT_EQ(actions[1].kind, DriverAction::Kind::KeyUp);
@@ -210,9 +212,13 @@ TEST(GameDriverScript, ParsesEveryActionAndRejectsBadLines) {
     EXPECT_EQ(actions[4].kind, DriverAction::Kind::ButtonDown);
     EXPECT_EQ(actions[5].path, "out.png");
     EXPECT_EQ(actions[7].frame, 10u);
+    EXPECT_EQ(actions[8].kind, DriverAction::Kind::SetField);
+    EXPECT_EQ(actions[8].path, "questStates");
+    EXPECT_EQ(actions[9].a, static_cast<int>(SceneId::Invasions));
 
     for (const char* bad : {"x key Return down", "3 key Nowhere down", "3 key Return sideways", "3 button 7 down",
-                            "3 mouse 1", "3 dance"}) {
+                            "3 mouse 1", "3 dance", "3 set questSet", "3 set nowhere 1", "3 set musicOn 256",
+                            "3 scene Nowhere"}) {
         std::vector<DriverAction> none;
         EXPECT_FALSE(ParseDriverScript(bad, none, error)) << bad;
     }

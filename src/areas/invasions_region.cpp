@@ -1,0 +1,146 @@
+// The second region, "Invasions": areas 2 to 20, the portals of each area
+// and where they lead, the bounds, the two wave scripts, the allied units and
+// the convoy. Its quest steps plug into the hooks of RegionData.
+#include "areas/invasions_region.h"
+
+#include "areas/quest_progress.h"
+#include "areas/region_bounds.h"
+#include "areas/region_data.h"
+#include "battle/quest_helper_tables.h"
+#include "waves/invasions_waves.h"
+
+namespace {
+constexpr uint32_t kLocation = 3;
+constexpr uint32_t kQuestSet = 2;
+constexpr int32_t kPanelRegion = 3;
+
+// ---- Portal positions: the home portal first, then the forward ones ----
+struct PortalPlacement {
+    uint8_t areas[12];
+    AreaPortals places;
+};
+
+// The quest areas keep their home portal at the far end.
+constexpr PortalPlacement kPortalPlacements[] = {
+    {{2, 5, 7, 12, 13, 14, 16, 17, 18, 19, 20}, {1, {1200}, {-4400}}},
+    {{3, 4, 8, 10, 11}, {2, {480, 480}, {-200, -9600}}},
+    {{6}, {3, {1400, 100, 2850}, {-200, -500, -500}}},
+    {{9, 15}, {4, {1400, 100, 2850, 1400}, {-200, -500, -500, -700}}},
+};
+
+struct PortalMap {
+    AreaPortals byArea[kRegionAreaSlots] = {};
+};
+
+constexpr PortalMap MakePortalMap() {
+    PortalMap map;
+    for (const PortalPlacement& placement : kPortalPlacements) {
+        for (uint8_t area : placement.areas) {
+            if (area != 0) map.byArea[area] = placement.places;
+        }
+    }
+    return map;
+}
+constexpr PortalMap kPortalMap = MakePortalMap();
+
+// ---- Where each portal leads ----
+constexpr TravelTarget Home() { return {1, 200, -600, 0, 0}; }
+// units: the area's allied units are placed; clock: the area clock restarts.
+constexpr TravelTarget To(uint8_t area, int32_t x, int32_t y, uint8_t units = 0, uint8_t clock = 0) {
+    return {area, x, y, units, clock};
+}
+
+constexpr int kFirstArea = 2;
+constexpr int kLastArea = 20;
+constexpr int kForwardRoutes = 12;
+constexpr int kRouteCount = kLastArea - kFirstArea + 1 + kForwardRoutes;
+
+struct RouteTable {
+    PortalRoute routes[kRouteCount] = {};
+};
+
+// No portal leads back inside the region: the home portal of every area
+// leads home, the forward ones deeper in. The convoy area's forward portal
+// has no prompt.
+constexpr PortalRoute kForward[kForwardRoutes] = {
+    {3, 1, "Far Colony Path II", 350, To(4, 180, -600)},
+    {4, 1, "Far Colony", 360, To(5, 888, -1560, 1, 1)},
+    {6, 1, "Enemy Fleet", 364, To(7, 863, -1390, 0, 1)},
+    {9, 1, "Station Path", 364, To(10, 180, -650)},
+    {10, 1, "Station Path II", 364, To(11, 180, -650)},
+    {11, 1, "Military Station", 364, To(12, 863, -1390, 1, 1)},
+    {15, 1, "Dragon's Outpost", 344, To(16, 863, -630, 0, 1)},
+    {6, 2, "Supply Ships Area", 340, To(8, -50, -650, 1, 0)},
+    {9, 2, "Mechanical Dragon", 350, To(14, 863, -1390, 0, 1)},
+    {15, 2, "Dragon's Base", 358, To(18, 863, -1390, 0, 1)},
+    {9, 3, "Warrior Clan", 370, To(13, 863, -1390, 0, 1)},
+    {15, 3, "Dragon's Fleet", 365, To(17, 863, -1390, 0, 1)},
+};
+
+constexpr RouteTable MakeRoutes() {
+    RouteTable table;
+    int n = 0;
+    for (int area = kFirstArea; area <= kLastArea; ++area) {
+        table.routes[n++] = {static_cast<uint8_t>(area), 0, "Your Home Base", 340, Home()};
+    }
+    for (const PortalRoute& route : kForward) table.routes[n++] = route;
+    return table;
+}
+constexpr RouteTable kRoutes = MakeRoutes();
+
+// No hub has a travel menu here: every home portal shows its one prompt.
+constexpr uint8_t kNoHubs[] = {0};
+
+constexpr const char* kBannerNames[kRegionAreaSlots] = {
+    nullptr,
+    nullptr,
+    "Trap",
+    "Far Colony Path I",
+    "Far Colony Path II",
+    "Far Colony",
+    "Meeting Area",
+    "Enemy Fleet",
+    "Supply Ships Area",
+    "Venus Area",
+    "Station Path I",
+    "Station Path II",
+    "Military Station",
+    "Warrior Clan",
+    "Mechanical Dragon Lair",
+    "Saturn Area",
+    "Dragons Outpost",
+    "Dragons Fleet",
+    "Dragons Base",
+    "Dunmark",
+    "Vexmoor",
+};
+
+void InvasionsBounds(int32_t area, int32_t bounds[4]) { ShapeBounds(kQuestSet, area, bounds); }
+
+constexpr RegionData kInvasions = {
+    .location = kLocation,
+    .questSet = kQuestSet,
+    .panelRegion = kPanelRegion,
+    .self = SceneId::Invasions,
+    .portals = kPortalMap.byArea,
+    .bannerNames = kBannerNames,
+    .routes = kRoutes.routes,
+    .routeCount = kRouteCount,
+    .hubs = kNoHubs,
+    .travelRows = nullptr,
+    .travelRowCount = 0,
+    .areaBounds = InvasionsBounds,
+    .drawStructures = nullptr,
+    .wavesA = RunWavesInvasionsA,
+    .wavesB = RunWavesInvasionsB,
+    .helpers = InvasionsHelpers,
+    .placeQuestDrops = PlaceQuestDrops,
+    .checkQuests = nullptr,
+    .completeQuest = nullptr,
+    .showReturnHint = nullptr,
+    .convoyAreas = {8, 0},
+    .hidesRepairsOnLoad = true,
+};
+}  // namespace
+
+const RegionData& InvasionsRegion() { return kInvasions; }
