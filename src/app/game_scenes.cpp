@@ -9,6 +9,7 @@
 #include "frontend/credits_scene.h"
 #include "frontend/front_end_shared.h"
 #include "frontend/galaxy_scene.h"
+#include "frontend/hall_of_fame_scene.h"
 #include "frontend/help_scene.h"
 #include "frontend/load_game_picker_scene.h"
 #include "frontend/main_menu_scene.h"
@@ -73,13 +74,13 @@ private:
     NewGameSlotScene newGameSlot_;
     LoadGamePickerScene loadGamePicker_{frontEnd_};
     NameEntryScene nameEntry_{frontEnd_};
-    StoryScene story_{nameEntry_};
-    GalaxyScene galaxy_;
+    StoryScene story_{frontEnd_, nameEntry_};
+    GalaxyScene galaxy_{frontEnd_};
     SaveQuitScene saveQuit_;
     SaveGameScene saveGame_;
     LoadGameScene loadGame_{[this] { nameEntry_.DropPanel(); }};
     WriteHallOfFameScene writeHallOfFame_;
-    StandInScene hallOfFame_{"Hall of Fame", StandInKind::FrontEnd};
+    HallOfFameScene hallOfFame_;
     HelpScene help_{frontEnd_};
     CreditsScene credits_;
     OptionsScene options_;

@@ -1,13 +1,29 @@
 #pragma once
 
-#include "shell/standin_scene.h"
+#include "shell/scene.h"
 
-// The interlude between the quest sets: after the first set it goes on to
-// the second from the home base; after the second, to the ending story. A
-// key, or six seconds, ends it.
-class GalaxyScene : public StandInScene {
+class GalaxyAnimation;
+struct FrontEndShared;
+
+// The interlude between the quest sets: drifting sprites over a fixed
+// space background while the galaxy zooms in, for about seven seconds or
+// until Enter, Esc, Backspace or an armed click. After the first set it
+// opens the second at the home base; after the second it hands over to the
+// ending. The shortcut keys to the screens are not read here: they would
+// skip that hand-over.
+class GalaxyScene : public Scene {
 public:
-    GalaxyScene() : StandInScene("Galaxy (a key: go on)", StandInKind::FrontEnd) {}
+    explicit GalaxyScene(FrontEndShared& frontEnd) : frontEnd_(frontEnd) {}
 
     void Frame(GameApp& app) override;
+    void Enter(GameApp& app) override;
+    void ReleaseArt(GameApp& app) override;
+
+    // The animation, alive from the first interlude to the end of the story.
+    const GalaxyAnimation* Animation() const;
+
+private:
+    void HandOver(GameApp& app);
+
+    FrontEndShared& frontEnd_;
 };

@@ -67,7 +67,9 @@ int MusicTrack::Load(const char* fileName) {
     } else {
         segment = Mix_LoadMUS(path.c_str());
     }
-    return segment ? 1 : 0;
+    if (!segment) return 0;
+    loadedFile = fileName;
+    return 1;
 }
 
 int MusicTrack::Unload() {
@@ -76,6 +78,7 @@ int MusicTrack::Unload() {
         Mix_FreeMusic(segment);
         segment = nullptr;
     }
+    loadedFile.clear();
     return 1;
 }
 

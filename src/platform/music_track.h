@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 class AudioSystem;
 typedef struct _Mix_Music Mix_Music;
@@ -25,6 +26,8 @@ public:
     AudioSystem* system = nullptr;
     Mix_Music* segment = nullptr;
     uint32_t volume = 0;
+    // The file loaded, as the game names it; empty while none is.
+    std::string loadedFile;
 
 private:
     bool Usable() const;

@@ -80,7 +80,7 @@ TEST(OptionsScene, FromAnAreaTheStreamFollowsTheSliderAndBackReturnsThere) {
     GameDriver driver;
     ASSERT_TRUE(ToMainMenu(driver));
     GameApp& app = driver.App();
-    for (uint8_t code : {key::kN, key::kReturn}) driver.TapKey(code);
+    for (uint8_t code : {key::kN, key::kReturn, key::kReturn}) driver.TapKey(code);  // the last past the intro
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 50));
     driver.TapKey(key::kO);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Options, 10));

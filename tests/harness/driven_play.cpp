@@ -17,7 +17,8 @@ namespace driven_play {
 namespace {
 // The home base's main portal in the world, and the travel menu's row 3.
 constexpr int32_t kPortalX = 532, kPortalY = -168;
-constexpr int32_t kBorderAreaRowX = 400, kBorderAreaRowY = 72;
+// The travel menu's third row: the Border Area, or Pluto in the second quest set.
+constexpr int32_t kThirdRowX = 400, kThirdRowY = 72;
 constexpr int kTolerance = 24;
 
 std::string EnvOr(const char* name, const std::string& fallback) {
@@ -49,6 +50,8 @@ bool NewGameAtHomeBase(GameDriver& driver) {
     driver.TapKey(key::kN);
     if (!driver.RunUntilScene(SceneId::NameEntry, 50)) return false;
     driver.TapKey(key::kReturn);
+    if (!driver.RunUntilScene(SceneId::Story, 5)) return false;
+    driver.TapKey(key::kReturn);  // past the intro
     if (!driver.RunUntilScene(SceneId::HomeBase, 50)) return false;
     driver.RunFrames(5);
     return true;
@@ -67,7 +70,9 @@ void Click(GameDriver& driver, int button) {
     driver.RunFrames(2);
 }
 
-bool FlyToBorderArea(GameDriver& driver) {
+bool FlyToBorderArea(GameDriver& driver) { return FlyToThirdRow(driver, SceneId::EarthSystem); }
+
+bool FlyToThirdRow(GameDriver& driver, SceneId region) {
     GameApp& app = driver.App();
     // Steered until well inside, so that the click on the menu does not take it off again.
     int inside = 0;
@@ -79,9 +84,9 @@ bool FlyToBorderArea(GameDriver& driver) {
     }
     driver.ReleaseButton(0);
     driver.RunFrames(3);
-    PointAt(driver, kBorderAreaRowX, kBorderAreaRowY);
+    PointAt(driver, kThirdRowX, kThirdRowY);
     Click(driver);
-    return driver.RunUntilScene(SceneId::EarthSystem, 10);
+    return driver.RunUntilScene(region, 10);
 }
 
 ::testing::AssertionResult ShotMatchesReference(GameDriver& driver, const std::string& suite, const std::string& name) {

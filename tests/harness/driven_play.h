@@ -4,13 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "shell/scene_id.h"
+
 class GameDriver;
 
 // Paths through the real game with real input that several suites start
 // from, and the screenshot check they share.
 namespace driven_play {
 
-// Title, main menu N, name entry Return: a new game at its home base.
+// Title, main menu N, name entry Return, Return past the intro: a new game
+// at its home base.
 bool NewGameAtHomeBase(GameDriver& driver);
 // Moves the cursor to (x, y) on the screen and runs a frame.
 void PointAt(GameDriver& driver, int32_t x, int32_t y);
@@ -19,6 +22,9 @@ void Click(GameDriver& driver, int button = 0);
 // From the home base: flies onto the main portal and picks the Border Area
 // from its travel menu. True once the first region's scene runs.
 bool FlyToBorderArea(GameDriver& driver);
+// The same for the travel menu's third row, which in the second quest set
+// leads to the second region. True once `region`'s scene runs.
+bool FlyToThirdRow(GameDriver& driver, SceneId region);
 
 // A screenshot of the last presented frame compared with
 // tests/<suite>/ref/<name>.png: at most half a percent of the pixels may be

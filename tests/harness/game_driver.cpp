@@ -388,7 +388,9 @@ bool GameDriver::NewGameToHomeBase() {
     TapKey(key::kN);
     if (!RunUntilScene(SceneId::NameEntry, 20)) return false;
     TapKey(key::kReturn);
-    return RunUntilScene(SceneId::HomeBase, 20);
+    if (!RunUntilScene(SceneId::Story, 5)) return false;
+    TapKey(key::kReturn);  // past the intro
+    return RunUntilScene(SceneId::HomeBase, 50);
 }
 
 bool GameDriver::LoadSlot(int slot) {

@@ -15,14 +15,7 @@ int FailRename(const char*, const char*) { return -1; }
 
 TEST(SaveFailureNotice, TellsThePlayerAndReturnsToTheArea) {
     GameDriver driver;
-    ASSERT_TRUE(driver.Start());
-    driver.RunFrames(2);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 20));
-    driver.TapKey(key::kN);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
+    ASSERT_TRUE(driver.NewGameToHomeBase());
     driver.TapKey(key::kEscape);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 10));
     SetReplaceRenameForTesting(FailRename);
