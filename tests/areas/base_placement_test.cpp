@@ -1,5 +1,5 @@
-// Base work around the engine's building table: construction and cancel with
-// their cost slots, what each dropped building and each upgrade gives, the
+// Base work around the engine's building table: the cancel of a construction
+// with its cost slots, what each dropped building and each upgrade gives, the
 // Robot Factory's top level, the building box and the new robot's view.
 #include <gtest/gtest.h>
 
@@ -24,9 +24,15 @@ protected:
         record_exchange::CopyBuildingsToEngine(state, engine);
     }
 
+    // What a Yes on the Construct Buildings page does, with no discount.
+    void Construct(int kind) {
+        const uint32_t price = state.constructionCosts[ConstructionCostSlot(kind)];
+        GrowConstructionCost(state.constructionCosts, state.constructionSteps, kind);
+        PayAndStartPlacement(state, engine, kind, price);
+    }
     // Constructs a building of `kind` and drops it at a free screen point.
     int ConstructAndDrop(int kind, int32_t dropX = 100, int32_t dropY = 100) {
-        EXPECT_EQ(OrderConstruction(state, engine, kind), ConstructionOrder::kPlaced);
+        Construct(kind);
         return DropCarried(dropX, dropY);
     }
     int DropCarried(int32_t dropX, int32_t dropY) {
@@ -43,47 +49,8 @@ protected:
     int32_t camX = -400, camY = -1400;  // far from the three start buildings
 };
 
-TEST_F(BaseWork, ConstructionPaysRaisesAndHandsTheKindToPlacement) {
-    EXPECT_EQ(OrderConstruction(state, engine, kStorage), ConstructionOrder::kPlaced);
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 700u);
-    EXPECT_EQ(state.placementRefund, 200u);
-    EXPECT_EQ(state.constructionCosts[0], 400u);
-    EXPECT_EQ(state.constructionSteps[0], 400u);
-    EXPECT_EQ(state.buildingCount, 4u);
-    EXPECT_EQ(engine.newBuildingPending, 1);
-    EXPECT_EQ(engine.newBuildingKind, 1);
-
-    // Ship Repair keeps its cost in slot 3 and its step in slot 2.
-    state.resources[GameState::kBuildingMaterial] = 5000;
-    OrderConstruction(state, engine, kShipRepair);
-    OrderConstruction(state, engine, kShipRepair);
-    EXPECT_EQ(state.constructionCosts[3], 800u);
-    EXPECT_EQ(state.constructionSteps[2], 600u);
-    EXPECT_EQ(state.constructionCosts[2], 200u) << "Robot Repair's cost is untouched";
-    EXPECT_EQ(state.constructionSteps[3], 200u);
-}
-
-TEST_F(BaseWork, ConstructionRefusals) {
-    state.resources[GameState::kBuildingMaterial] = 199;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kNotEnough);
-    state.resources[GameState::kBuildingMaterial] = 200;
-    state.bonusBlock.reservedDiscount = 50;
-    EXPECT_EQ(DisplayedConstructionCost(state, kGoldLab), 150u);
-    state.bonusBlock.reservedDiscount = 0;
-    state.location = 2;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kNotAtBase);
-    state.location = 1;
-    state.buildingCount = 100;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kBaseFull);
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 200u) << "refusals pay nothing";
-    EXPECT_EQ(engine.newBuildingPending, 0);
-    state.buildingCount = 3;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kPlaced) << "an exact cost is affordable";
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 0u);
-}
-
 TEST_F(BaseWork, CancelRefundsAndUndoesTheRaise) {
-    OrderConstruction(state, engine, kGoldLab);
+    Construct(kGoldLab);
     EXPECT_EQ(state.constructionCosts[4], 400u);
     placement.cancelHover = 1;
     placement.Cancel(state, engine);
@@ -97,7 +64,7 @@ TEST_F(BaseWork, CancelRefundsAndUndoesTheRaise) {
 
 TEST_F(BaseWork, CancellingShipRepairTwiceRestoresBothCostSlots) {
     for (int round = 0; round < 2; ++round) {
-        OrderConstruction(state, engine, kShipRepair);
+        Construct(kShipRepair);
         placement.Cancel(state, engine);
         EXPECT_EQ(state.constructionCosts[3], 200u) << "Ship Repair's own cost slot, round " << round;
         EXPECT_EQ(state.constructionCosts[2], 200u) << "Robot Repair's cost slot, round " << round;
@@ -105,7 +72,7 @@ TEST_F(BaseWork, CancellingShipRepairTwiceRestoresBothCostSlots) {
         EXPECT_EQ(state.constructionSteps[3], 200u);
     }
     EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 900u);
-    OrderConstruction(state, engine, kRobotRepair);
+    Construct(kRobotRepair);
     placement.Cancel(state, engine);
     EXPECT_EQ(state.constructionCosts[2], 200u);
     EXPECT_EQ(state.constructionCosts[3], 200u);

@@ -9,6 +9,7 @@
 
 #include "areas/area_session.h"
 #include "areas/base_placement.h"
+#include "areas/building_kinds.h"
 #include "areas/home_base_scene.h"
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
@@ -68,6 +69,17 @@ protected:
         driver.RunFrames(1);
         return App().battleEngine->portal.touched[0] != 0;
     }
+    // C, a click on the kind's tile of the Construct Buildings page, then
+    // Return for Yes: back at the base carrying the building.
+    ::testing::AssertionResult Buy(int kind) {
+        driver.TapKey(key::kC);
+        if (!driver.RunUntilScene(SceneId::Construct, 5)) return ::testing::AssertionFailure() << "no page";
+        MoveCursorTo(100 + 200 * (kind % 4), 150 + 180 * (kind / 4));
+        Click();
+        driver.TapKey(key::kReturn);
+        if (!driver.RunUntilScene(SceneId::HomeBase, 5)) return ::testing::AssertionFailure() << "not bought";
+        return ::testing::AssertionSuccess();
+    }
     void Shot(const std::string& name) { driver.Screenshot(std::string(OutDir()) + "/" + name); }
     static const char* OutDir() {
         const char* out = std::getenv("GAME_TEST_OUT");
@@ -95,13 +107,7 @@ TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
     GameState& state = *app.gameState;
     Shot("home_arrival.png");
 
-    // Construct a Gold Lab (the fifth kind) on the stand-in page.
-    driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
-    for (int k = 0; k < 4; ++k) driver.TapKey(key::kDown);
-    Shot("home_construct.png");
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    ASSERT_TRUE(Buy(kGoldLab));
     driver.RunFrames(2);
     EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 700u);
     EXPECT_EQ(state.buildingCount, 4u);
@@ -184,12 +190,7 @@ TEST_F(HomeBaseGame, SecondSetMenuLeadsToAGivenQuestsAreaWithItsClockRestarted) 
 TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
     GameApp& app = App();
     GameState& state = *app.gameState;
-    driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
-    driver.TapKey(key::kDown);
-    driver.TapKey(key::kDown);  // Ship Repair
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    ASSERT_TRUE(Buy(kShipRepair));
     EXPECT_EQ(state.constructionCosts[3], 400u);
 
     // A drop onto the Robot Factory (screen 270, 320 with the view at 400, -1000) is refused.
@@ -269,10 +270,7 @@ TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
     EXPECT_EQ(state.buildingLevels[1], 1) << "one upgrade per press";
 
     // Placing: the arrow keys scroll the view, held inside the base.
-    driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    ASSERT_TRUE(Buy(kStorage));
     driver.RunFrames(2);
     const int32_t viewX = app.areaBackdrop->viewX;
     driver.PressKey(key::kRight);
