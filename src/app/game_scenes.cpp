@@ -1,7 +1,6 @@
 #include "app/game_scenes.h"
 
 #include "areas/area_session.h"
-#include "areas/construct_standin_scene.h"
 #include "areas/earth_system_region.h"
 #include "areas/home_base_scene.h"
 #include "areas/invasions_region.h"
@@ -20,6 +19,8 @@
 #include "frontend/story_scene.h"
 #include "frontend/title_scene.h"
 #include "screens/awards_scene.h"
+#include "screens/buildings_scene.h"
+#include "screens/construct_scene.h"
 #include "screens/notes_scene.h"
 #include "screens/wealth_scene.h"
 #include "shell/load_game_scene.h"
@@ -92,10 +93,10 @@ private:
     RegionScene invasions_{InvasionsRegion(), areaSession_};
 
     // Management screens.
-    ConstructStandInScene construct_;
+    ConstructScene construct_;
     StandInScene store_{"Store", StandInKind::Management};
     StandInScene yourShip_{"Your Ship", StandInKind::Management};
-    StandInScene buildings_{"Buildings", StandInKind::Management};
+    BuildingsScene buildings_;
     StandInScene robots_{"Robots", StandInKind::Management};
     StandInScene quests_{"Quests", StandInKind::Management};
     AwardsScene awards_;

@@ -26,8 +26,6 @@ constexpr int32_t kHalfScreenW = 400, kHalfScreenH = 300;
 
 constexpr uint8_t kUpgradeGlowStart = 40;
 
-uint32_t LessButNotBelowZero(uint32_t value, uint32_t amount) { return value > amount ? value - amount : 0; }
-
 bool ValidSlot(int slot) { return slot >= 0 && slot < GameState::kBuildingSlots; }
 
 void DropStorage(GameState& state) {
@@ -57,9 +55,7 @@ void UpgradeFactory(GameState& state, BattleEngine& engine, int slot) {
         engine.factoryX = state.factoryX = engine.building.x[slot];
         engine.factoryY = state.factoryY = engine.building.y[slot];
     }
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) {
-        for (uint32_t& gain : state.robotStatGains[rank]) gain += kFactoryStatGains[rank];
-    }
+    AddFactoryStatGains(state);
 }
 
 }  // namespace
@@ -98,14 +94,7 @@ void BasePlacement::Cancel(GameState& state, BattleEngine& engine) {
     cancelHover = 0;
     state.resources[GameState::kBuildingMaterial] += state.placementRefund;
     if (state.buildingCount > 0) --state.buildingCount;
-    const int kind = engine.newBuildingKind - 1;
-    if (kind < 0 || kind >= kBuildingKindCount) return;
-    // Undo the construction's raise: the step came down by 200 after it was
-    // added, so take the step off first, then the cost, each in its own slot.
-    uint32_t& step = state.constructionSteps[ConstructionStepSlot(kind)];
-    step = LessButNotBelowZero(step, kConstructionStepRise);
-    uint32_t& cost = state.constructionCosts[ConstructionCostSlot(kind)];
-    cost = LessButNotBelowZero(cost, step);
+    UndoConstructionCost(state.constructionCosts, state.constructionSteps, engine.newBuildingKind - 1);
 }
 
 void BasePlacement::Drop(GameState& state, BattleEngine& engine, int32_t camX, int32_t camY, int32_t& cursorX,
@@ -148,10 +137,8 @@ void BasePlacement::ApplyDrop(GameState& state, BattleEngine& engine, ControlPan
 
 uint32_t BasePlacement::RefreshUpgradeCost(GameState& state, int slot) {
     if (!ValidSlot(slot)) return 0;
-    const uint32_t cost = state.upgradeCosts[slot];
-    state.upgradeCostsAfterDiscount[slot] = state.buildingKinds[slot] == kBuildingResearch
-                                                ? cost
-                                                : LessButNotBelowZero(cost, state.bonusBlock.buildingUpgradeDiscount);
+    state.upgradeCostsAfterDiscount[slot] = BuildingUpgradePrice(state.buildingKinds[slot], state.upgradeCosts[slot],
+                                                                 state.bonusBlock.buildingUpgradeDiscount);
     return state.upgradeCostsAfterDiscount[slot];
 }
 

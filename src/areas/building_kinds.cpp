@@ -1,6 +1,7 @@
 #include "areas/building_kinds.h"
 
 #include "shell/bonus_block.h"
+#include "shell/game_state.h"
 
 namespace {
 
@@ -65,13 +66,37 @@ constexpr Raises kUpgradeRaises[kBuildingKindCount] = {
     {kNone},                                                 // Robot Factory
 };
 
+// Robot stats each factory upgrade adds, by rank.
+constexpr uint32_t kFactoryStatGains[GameState::kRobotRanks] = {1, 2, 4, 7};
+
 bool ValidKind(int kind) { return kind >= 0 && kind < kBuildingKindCount; }
+
+uint32_t LessButNotBelowZero(uint32_t value, uint32_t amount) { return value > amount ? value - amount : 0; }
 
 }  // namespace
 
 const char* BuildingKindName(int kind) { return ValidKind(kind) ? kKindNames[kind] : ""; }
 const char* BuildingBoxName(int kind) { return ValidKind(kind) ? kBoxNames[kind] : ""; }
 int ConstructionCostSlot(int kind) { return ValidKind(kind) ? kCostSlots[kind] : kind; }
+
+void GrowConstructionCost(uint32_t (&costs)[kBuildingKindCount], uint32_t (&steps)[kBuildingKindCount], int kind) {
+    if (!ValidKind(kind)) return;
+    uint32_t& step = steps[ConstructionStepSlot(kind)];
+    costs[ConstructionCostSlot(kind)] += step;
+    step += kConstructionStepRise;
+}
+
+void UndoConstructionCost(uint32_t (&costs)[kBuildingKindCount], uint32_t (&steps)[kBuildingKindCount], int kind) {
+    if (!ValidKind(kind)) return;
+    uint32_t& step = steps[ConstructionStepSlot(kind)];
+    step = LessButNotBelowZero(step, kConstructionStepRise);
+    uint32_t& cost = costs[ConstructionCostSlot(kind)];
+    cost = LessButNotBelowZero(cost, step);
+}
+
+uint32_t BuildingUpgradePrice(int kind, uint32_t upgradeCost, uint32_t discount) {
+    return kind == kBuildingResearch ? upgradeCost : LessButNotBelowZero(upgradeCost, discount);
+}
 
 const BonusRaise* DropBonuses(int kind) { return ValidKind(kind) ? kDropRaises[kind] : kDropRaises[kStorage]; }
 const BonusRaise* UpgradeBonuses(int kind) {
@@ -80,4 +105,10 @@ const BonusRaise* UpgradeBonuses(int kind) {
 
 void ApplyBonusRaises(BonusBlock& block, const BonusRaise* raises) {
     for (int i = 0; i < kMaxBonusRaises && raises[i].word >= 0; ++i) block.Word(raises[i].word) += raises[i].amount;
+}
+
+void AddFactoryStatGains(GameState& state) {
+    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) {
+        for (uint32_t& gain : state.robotStatGains[rank]) gain += kFactoryStatGains[rank];
+    }
 }

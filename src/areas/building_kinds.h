@@ -2,6 +2,7 @@
 #include <cstdint>
 
 struct BonusBlock;
+class GameState;
 
 // The twelve kinds of base building, as the building table stores them.
 enum BuildingKind : uint8_t {
@@ -36,6 +37,15 @@ const char* BuildingBoxName(int kind);
 int ConstructionCostSlot(int kind);
 inline int ConstructionStepSlot(int kind) { return kind; }
 
+// A construction of the kind: its cost rises by its step, then the step by
+// 200. A cancelled placement takes that back: the step first, then the cost.
+void GrowConstructionCost(uint32_t (&costs)[kBuildingKindCount], uint32_t (&steps)[kBuildingKindCount], int kind);
+void UndoConstructionCost(uint32_t (&costs)[kBuildingKindCount], uint32_t (&steps)[kBuildingKindCount], int kind);
+
+// What one upgrade of a building costs: its upgrade cost less the building
+// upgrade discount, never below 0. Building Research always pays in full.
+uint32_t BuildingUpgradePrice(int kind, uint32_t upgradeCost, uint32_t discount);
+
 // One raise of a bonus-block word (word index in field order).
 struct BonusRaise {
     int8_t word;  // -1 ends the list
@@ -50,5 +60,6 @@ const BonusRaise* DropBonuses(int kind);     // kMaxBonusRaises entries
 const BonusRaise* UpgradeBonuses(int kind);  // kMaxBonusRaises entries
 void ApplyBonusRaises(BonusBlock& block, const BonusRaise* raises);
 
-// Robot stats each factory upgrade adds per rank (Grunt, Sarge, Captain, General).
-inline constexpr uint32_t kFactoryStatGains[4] = {1, 2, 4, 7};
+// A Robot Factory upgrade: each of the five stat gains of every rank rises,
+// by 1 for a Grunt, 2 for a Sarge, 4 for a Captain and 7 for a General.
+void AddFactoryStatGains(GameState& state);

@@ -4,21 +4,15 @@
 class BattleEngine;
 class GameState;
 
-// Paying for a new building on the construction page and handing it to the
-// home base for placement. The costs live in the kind's cost slot (see
-// ConstructionCostSlot), the steps in the kind's own slot.
-enum class ConstructionOrder : uint8_t {
-    kPlaced,       // paid; the home base now carries the building
-    kNotEnough,    // the displayed cost is more than the building material
-    kBaseFull,     // 100 buildings already: nothing is paid
-    kNotAtBase,    // buildings are only constructed at the home base
-};
+// What a Yes on the Construct Buildings page does to the record and the
+// engine besides the cost growth the page keeps (GrowConstructionCost).
 
-// The cost shown and charged: the stored cost less the construction discount
-// (the bonus block's thirteenth word), never below 0.
-uint32_t DisplayedConstructionCost(const GameState& state, int kind);
+// The base holds at most this many buildings.
+inline constexpr uint32_t kMaxBuildings = 100;
 
-// Pays for a building of `kind` (0-11): building material, the refund kept
-// for a cancel, the kind's cost raised by its step and the step by 200, the
-// building count, and the engine's placement mode with kind + 1.
-ConstructionOrder OrderConstruction(GameState& state, BattleEngine& engine, int kind);
+bool BaseFull(const GameState& state);
+
+// Pays `price` in building material and keeps it as the refund a cancelled
+// placement gives back, counts the new building, and hands a building of
+// `kind` (0-11) to the home base's placement mode (the engine carries kind + 1).
+void PayAndStartPlacement(GameState& state, BattleEngine& engine, int kind, uint32_t price);

@@ -49,35 +49,6 @@ constexpr Arrow kArrows[] = {
     {{103, 560, 21, 21}, BuildingsScreen::kCodeTenPagesDown, 10},
 };
 
-// What one upgrade adds to the bonus block, by kind (at most six raises).
-struct Raise {
-    uint32_t BonusBlock::*field;
-    uint32_t amount;
-};
-struct KindEffect {
-    Raise raises[6];
-};
-constexpr Raise kEnd = {nullptr, 0};
-constexpr KindEffect kUpgradeEffects[BuildingsScreen::kKinds] = {
-    {{kEnd}},  // Storage: not upgradable
-    {{{&BonusBlock::shipRepairDiscount, 3}, {&BonusBlock::robotRepairDiscount, 1}, kEnd}},
-    {{{&BonusBlock::shipRepairDiscount, 10}, kEnd}},
-    {{{&BonusBlock::robotRepairDiscount, 3}, kEnd}},
-    {{{&BonusBlock::goldBonus, 6}, kEnd}},
-    {{{&BonusBlock::crystalBonus, 6}, kEnd}},
-    {{{&BonusBlock::goldBonus, 1},
-      {&BonusBlock::crystalBonus, 1},
-      {&BonusBlock::favorsBonus, 1},
-      {&BonusBlock::shipMaterialBonus, 1},
-      {&BonusBlock::robotMaterialBonus, 1},
-      {&BonusBlock::buildingMaterialBonus, 1}}},
-    {{{&BonusBlock::favorsBonus, 6}, kEnd}},
-    {{{&BonusBlock::shipUpgradeDiscount, 50}, kEnd}},
-    {{{&BonusBlock::robotUpgradeDiscount, 50}, kEnd}},
-    {{{&BonusBlock::buildingMaterialBonus, 6}, kEnd}},
-    {{kEnd}},  // Robot Factory: the maximum quality instead
-};
-
 bool IsHelpTarget(uint8_t code) { return code >= BuildingsScreen::kCodeTopBar && code <= BuildingsScreen::kCodeBuildingRow; }
 bool IsUpgradeCode(uint8_t code) {
     return code >= BuildingsScreen::kCodeFirstUpgrade &&
@@ -139,7 +110,7 @@ int BuildingsScreen::PageRow(int slot) const {
 }
 
 bool BuildingsScreen::Upgradable(int slot) const {
-    return slot >= 0 && slot < kSlots && exists[slot] && kind[slot] != kStorage && level[slot] < kTopLevel;
+    return slot >= 0 && slot < kSlots && exists[slot] && kind[slot] != kStorage && level[slot] < kMaxBuildingLevel;
 }
 
 bool BuildingsScreen::AnyBoxOpen() const {
@@ -155,11 +126,8 @@ void BuildingsScreen::CloseBoxes() {
 
 uint32_t BuildingsScreen::UpgradePrice(int slot) {
     if (slot < 0 || slot >= kSlots) return 0;
-    const uint32_t cost = upgradeCost[slot];
-    uint32_t price = cost;
-    if (kind[slot] != kBuildingResearch) price = cost > buildingUpgradeDiscount ? cost - buildingUpgradeDiscount : 0;
-    shownCost[slot] = price;
-    return price;
+    shownCost[slot] = BuildingUpgradePrice(static_cast<int>(kind[slot]), upgradeCost[slot], buildingUpgradeDiscount);
+    return shownCost[slot];
 }
 
 void BuildingsScreen::HitRows(int32_t mouseX, int32_t mouseY) {
@@ -279,10 +247,7 @@ void BuildingsScreen::Upgrade(int slot) {
 void BuildingsScreen::ApplyUpgradeEffect(int slot) {
     const uint32_t k = kind[slot];
     if (k >= static_cast<uint32_t>(kKinds)) return;
-    for (const Raise& raise : kUpgradeEffects[k].raises) {
-        if (raise.field == nullptr) break;
-        bonuses.*raise.field += raise.amount;
-    }
+    ApplyBonusRaises(bonuses, UpgradeBonuses(static_cast<int>(k)));
     if (k == kRobotFactory) {
         if (robotMaxQuality < kTopQuality) robotMaxQuality += 1;
         factoryUpgraded = 1;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "areas/building_kinds.h"
 #include "platform/number_text.h"
 #include "screens/screen_protocol.h"
 #include "shell/bonus_block.h"
@@ -18,14 +19,9 @@ class SpriteSheet;
 class BuildingsScreen {
 public:
     static constexpr int kSlots = 100;
-    static constexpr int kKinds = 12;
+    static constexpr int kKinds = kBuildingKindCount;
     static constexpr int kRowsPerPage = 7;
-    static constexpr uint32_t kStorage = 0;
-    static constexpr uint32_t kBuildingResearch = 10;
-    static constexpr uint32_t kRobotFactory = 11;
-    static constexpr uint32_t kUpgradeCostRise = 100;
-    static constexpr uint32_t kTopLevel = 255;    // a level is one byte in the record
-    static constexpr uint32_t kTopQuality = 255;  // so is the robots' maximum quality
+    static constexpr uint32_t kTopQuality = 255;  // the robots' maximum quality is one byte in the record
 
     // Hover and click codes.
     static constexpr uint8_t kCodeConstruct = 1;

@@ -10,8 +10,6 @@
 namespace {
 
 constexpr int kFontHeight = 18;
-constexpr int kShipRepair = 2;
-constexpr int kRobotRepair = 3;
 
 struct Span {
     int32_t from, length;
@@ -39,17 +37,11 @@ int ConstructScreen::LoadArt(GraphicsDevice* graphics) { return CreateScreenFont
 
 void ConstructScreen::ReleaseSheetAndFont() { ::ReleaseSheetAndFont(font, sheet); }
 
-int ConstructScreen::CostSlot(int kind) {
-    if (kind == kShipRepair) return kRobotRepair;
-    if (kind == kRobotRepair) return kShipRepair;
-    return kind;
-}
-
 void ConstructScreen::CheckCost(uint32_t buildingMaterial) {
     canBuild = 0;
     notEnoughTimer = 0;
     if (!IsTile(clickCode)) return;
-    chosenCost = costs[CostSlot(clickCode - 1)];
+    chosenCost = costs[ConstructionCostSlot(clickCode - 1)];
     if (chosenCost > buildingMaterial) {
         notEnoughTimer = 1;
         return;
@@ -69,9 +61,7 @@ void ConstructScreen::ApplyConstruction() {
     if (constructionDone) {
         constructionDone = 0;
         if (!IsTile(chosen)) return;
-        const int kind = chosen - 1;
-        costs[CostSlot(kind)] += steps[kind];
-        steps[kind] += kStepRise;
+        GrowConstructionCost(costs, steps, chosen - 1);
     }
 }
 

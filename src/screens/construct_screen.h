@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "areas/building_kinds.h"
 #include "platform/number_text.h"
 #include "screens/screen_protocol.h"
 
@@ -17,9 +18,8 @@ class SpriteSheet;
 // which each kind's construction cost grows.
 class ConstructScreen {
 public:
-    static constexpr int kKinds = 12;
+    static constexpr int kKinds = kBuildingKindCount;
     static constexpr int kColumns = 4;
-    static constexpr uint32_t kStepRise = 200;  // each construction raises the kind's step by this
 
     // Hover and click codes: tiles 1..12 are kind + 1.
     static constexpr uint8_t kCodeFirstTile = 1;
@@ -45,9 +45,8 @@ public:
     int Click(int32_t mouseX, int32_t mouseY, InputDevice* mouse);
     void Draw(SpriteSheet* menuSheet, SpriteSheet* buildingSheet);
 
-    // Ship Repair and Robot Repair keep their costs in each other's slot; the
-    // steps stay in their own. Display, check and growth all go through here.
-    static int CostSlot(int kind);
+    // Costs and steps are kept in the record's order: display, check and
+    // growth find a kind's cost through ConstructionCostSlot.
     // Host steps: re-arm while no mouse button is down; lower the copies of
     // the costs by the construction discount (never below 0).
     void Rearm();

@@ -4,11 +4,6 @@
 
 namespace {
 
-constexpr const char* kKindNames[ConstructScreen::kKinds] = {
-    "Storage",       "General Repair", "Ship Repair",   "Robot Repair",   "Gold Lab",          "Crystal Lab",
-    "Wealth Center", "Favors Office",  "Ship Research", "Robot Research", "Building Research", "Robot Factory",
-};
-
 // The question's description of each kind, up to five lines.
 struct Description {
     const char* lines[5];
@@ -80,9 +75,6 @@ constexpr HelpText kTopBarHelp = {"Constructing Buildings",
                                    "when you construct new buildings. The cost of",
                                    "upgrading each building also goes up."}};
 
-constexpr int kCrystalLab = 5;
-constexpr int kWealthCenter = 6;
-constexpr int kBuildingResearch = 10;
 constexpr int kTileStepX = 200;
 constexpr int kTileStepY = 180;
 constexpr uint32_t kQuestionColour = 0xE6FFD2D2u;
@@ -110,8 +102,8 @@ void ConstructScreen::Draw(SpriteSheet* menuSheet, SpriteSheet* buildingSheet) {
         const int r = kind / kColumns;
         const int nameX = kind == kBuildingResearch ? 430 : 50 + kTileStepX * c;
         const int costX = kind == kBuildingResearch ? 450 : nameX;
-        DrawLabel(font.get(), kKindNames[kind], nameX, 140 + kTileStepY * r);
-        DrawLabel(font.get(), costTexts[CostSlot(kind)], costX, 170 + kTileStepY * r);
+        DrawLabel(font.get(), BuildingKindName(kind), nameX, 140 + kTileStepY * r);
+        DrawLabel(font.get(), costTexts[ConstructionCostSlot(kind)], costX, 170 + kTileStepY * r);
     }
     if (chosen) DrawQuestion(menuSheet);
     if (notEnoughTimer) {
@@ -158,7 +150,7 @@ void ConstructScreen::DrawQuestion(SpriteSheet* menu) {
     DrawAnswerButton(menu, font.get(), 428, 334, clickCode == kCodeNo, hoverCode == kCodeNo, "No", 440, 340, kAnswerLit,
                      kAnswerGlow);
     DrawLabel(font.get(), "Construct:", 280, 268);
-    DrawLabel(font.get(), kKindNames[kind], 370, 268);
+    DrawLabel(font.get(), BuildingKindName(kind), 370, 268);
     int y = 90;
     for (const char* line : kDescriptions[kind].lines) {
         if (line == nullptr) break;

@@ -100,6 +100,10 @@ void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine) {
     }
 }
 
+void CopyBuildingLevelsToEngine(const GameState& state, BattleEngine& engine) {
+    for (int i = 0; i < GameState::kBuildingSlots; ++i) engine.building.level[i] = state.buildingLevels[i];
+}
+
 void CopyOnRegionLoad(const GameState& state, BattleEngine& engine) {
     for (int k = 0; k < kRecordedSkills; ++k) {
         engine.skillValues[k] = state.skillCharges[k];

@@ -24,6 +24,8 @@ void CopyBonusesToEngine(const GameState& state, BattleEngine& engine);
 void CopyAwardsToEngine(const GameState& state, BattleEngine& engine);
 // The record's buildings (existing, kind, frame, level, position).
 void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine);
+// The buildings' levels only (the Buildings page raised them).
+void CopyBuildingLevelsToEngine(const GameState& state, BattleEngine& engine);
 
 // A battle region's area loads: recorded skills (the full charge taken
 // from the benefit), the ship's shields and armor, the robots by rank.

@@ -1,11 +1,9 @@
-// Base work around the engine's building table: construction and cancel with
-// their cost slots, what each dropped building and each upgrade gives, the
+// Base work around the engine's building table: the cancel of a construction
+// with its cost slots, what each dropped building and each upgrade gives, the
 // Robot Factory's top level, the building box and the new robot's view.
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include "areas/base_placement.h"
 #include "areas/building_kinds.h"
@@ -26,9 +24,15 @@ protected:
         record_exchange::CopyBuildingsToEngine(state, engine);
     }
 
+    // What a Yes on the Construct Buildings page does, with no discount.
+    void Construct(int kind) {
+        const uint32_t price = state.constructionCosts[ConstructionCostSlot(kind)];
+        GrowConstructionCost(state.constructionCosts, state.constructionSteps, kind);
+        PayAndStartPlacement(state, engine, kind, price);
+    }
     // Constructs a building of `kind` and drops it at a free screen point.
     int ConstructAndDrop(int kind, int32_t dropX = 100, int32_t dropY = 100) {
-        EXPECT_EQ(OrderConstruction(state, engine, kind), ConstructionOrder::kPlaced);
+        Construct(kind);
         return DropCarried(dropX, dropY);
     }
     int DropCarried(int32_t dropX, int32_t dropY) {
@@ -45,96 +49,99 @@ protected:
     int32_t camX = -400, camY = -1400;  // far from the three start buildings
 };
 
-TEST_F(BaseWork, ConstructionPaysRaisesAndHandsTheKindToPlacement) {
-    EXPECT_EQ(OrderConstruction(state, engine, kStorage), ConstructionOrder::kPlaced);
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 700u);
-    EXPECT_EQ(state.placementRefund, 200u);
-    EXPECT_EQ(state.constructionCosts[0], 400u);
-    EXPECT_EQ(state.constructionSteps[0], 400u);
-    EXPECT_EQ(state.buildingCount, 4u);
-    EXPECT_EQ(engine.newBuildingPending, 1);
-    EXPECT_EQ(engine.newBuildingKind, 1);
-
-    // Ship Repair keeps its cost in slot 3 and its step in slot 2.
-    state.resources[GameState::kBuildingMaterial] = 5000;
-    OrderConstruction(state, engine, kShipRepair);
-    OrderConstruction(state, engine, kShipRepair);
-    EXPECT_EQ(state.constructionCosts[3], 800u);
-    EXPECT_EQ(state.constructionSteps[2], 600u);
-    EXPECT_EQ(state.constructionCosts[2], 200u) << "Robot Repair's cost is untouched";
-    EXPECT_EQ(state.constructionSteps[3], 200u);
-}
-
-TEST_F(BaseWork, ConstructionRefusals) {
-    state.resources[GameState::kBuildingMaterial] = 199;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kNotEnough);
-    state.resources[GameState::kBuildingMaterial] = 200;
-    state.bonusBlock.reservedDiscount = 50;
-    EXPECT_EQ(DisplayedConstructionCost(state, kGoldLab), 150u);
-    state.bonusBlock.reservedDiscount = 0;
-    state.location = 2;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kNotAtBase);
-    state.location = 1;
-    state.buildingCount = 100;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kBaseFull);
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 200u) << "refusals pay nothing";
-    EXPECT_EQ(engine.newBuildingPending, 0);
-    state.buildingCount = 3;
-    EXPECT_EQ(OrderConstruction(state, engine, kGoldLab), ConstructionOrder::kPlaced) << "an exact cost is affordable";
-    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 0u);
-}
-
-// A cancel gives the material back and undoes the raise, Ship Repair's
-// two cost slots included, however often it is repeated.
 TEST_F(BaseWork, CancelRefundsAndUndoesTheRaise) {
-    for (int kind : {kGoldLab, kShipRepair, kShipRepair, kRobotRepair}) {
-        OrderConstruction(state, engine, kind);
-        placement.cancelHover = 1;
-        placement.Cancel(state, engine);
-        EXPECT_EQ(engine.newBuildingPending, 0);
-        EXPECT_EQ(placement.cancelHover, 0);
-        EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 900u);
-        EXPECT_EQ(state.buildingCount, 3u);
-        for (int slot : {2, 3, 4}) {
-            EXPECT_EQ(state.constructionCosts[slot], 200u) << "kind " << kind << ", slot " << slot;
-            EXPECT_EQ(state.constructionSteps[slot], 200u) << "kind " << kind << ", slot " << slot;
-        }
-    }
+    Construct(kGoldLab);
+    EXPECT_EQ(state.constructionCosts[4], 400u);
+    placement.cancelHover = 1;
+    placement.Cancel(state, engine);
+    EXPECT_EQ(engine.newBuildingPending, 0);
+    EXPECT_EQ(placement.cancelHover, 0);
+    EXPECT_EQ(state.constructionSteps[4], 200u);
+    EXPECT_EQ(state.constructionCosts[4], 200u);
+    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 900u);
+    EXPECT_EQ(state.buildingCount, 3u);
 }
 
-// The bonus block's words (field order) that a building raises, and by how much.
-struct Effect {
+TEST_F(BaseWork, CancellingShipRepairTwiceRestoresBothCostSlots) {
+    for (int round = 0; round < 2; ++round) {
+        Construct(kShipRepair);
+        placement.Cancel(state, engine);
+        EXPECT_EQ(state.constructionCosts[3], 200u) << "Ship Repair's own cost slot, round " << round;
+        EXPECT_EQ(state.constructionCosts[2], 200u) << "Robot Repair's cost slot, round " << round;
+        EXPECT_EQ(state.constructionSteps[2], 200u);
+        EXPECT_EQ(state.constructionSteps[3], 200u);
+    }
+    EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 900u);
+    Construct(kRobotRepair);
+    placement.Cancel(state, engine);
+    EXPECT_EQ(state.constructionCosts[2], 200u);
+    EXPECT_EQ(state.constructionCosts[3], 200u);
+}
+
+TEST_F(BaseWork, CancelHoverOnlyInPlacementMode) {
+    placement.UpdateCancelHover(engine, 600, 20);
+    EXPECT_EQ(placement.cancelHover, 0);
+    engine.newBuildingPending = 1;
+    placement.UpdateCancelHover(engine, 600, 20);
+    EXPECT_EQ(placement.cancelHover, 1);
+    placement.UpdateCancelHover(engine, 549, 20);
+    EXPECT_EQ(placement.cancelHover, 0);
+    placement.UpdateCancelHover(engine, 790, 49);
+    EXPECT_EQ(placement.cancelHover, 1);
+    placement.UpdateCancelHover(engine, 790, 50);
+    EXPECT_EQ(placement.cancelHover, 0);
+}
+
+// What a dropped building of each kind adds to the bonus block, as
+// (gold, crystal, favors, ship material, robot material, building material,
+//  ship repair, robot repair, ship upgrade, robot make discounts).
+struct DropExpectation {
     int kind;
-    std::vector<std::pair<int, uint32_t>> words;
+    uint32_t gold, crystal, favors, shipMat, robotMat, buildMat, shipRepair, robotRepair, shipUpgrade, robotMake;
+};
+constexpr DropExpectation kDrops[] = {
+    {kStorage, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},        {kGeneralRepair, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    {kShipRepair, 0, 0, 0, 0, 0, 0, 20, 0, 0, 0},    {kRobotRepair, 0, 0, 0, 0, 0, 0, 0, 5, 0, 0},
+    {kGoldLab, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0},       {kCrystalLab, 0, 12, 0, 0, 0, 0, 0, 0, 0, 0},
+    {kWealthCenter, 2, 2, 2, 2, 2, 2, 0, 0, 0, 0},   {kFavorsOffice, 0, 0, 12, 0, 0, 0, 0, 0, 0, 0},
+    {kShipResearch, 0, 0, 0, 0, 0, 0, 0, 0, 100, 0}, {kRobotResearch, 0, 0, 0, 0, 0, 0, 0, 0, 0, 100},
+    {kBuildingResearch, 0, 0, 0, 0, 0, 12, 0, 0, 0, 0}, {kRobotFactory, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
-void ExpectBlock(const BonusBlock& block, const Effect& e, const char* what) {
-    BonusBlock expected;
-    for (const auto& [word, amount] : e.words) expected.Word(word) = amount;
-    for (int w = 0; w < BonusBlock::kWordCount; ++w) {
-        EXPECT_EQ(block.Word(w), expected.Word(w)) << what << " of kind " << e.kind << ", word " << w;
-    }
+void ExpectBlock(const BonusBlock& b, const DropExpectation& e, const char* what) {
+    SCOPED_TRACE(testing::Message() << what << " of kind " << e.kind);
+    EXPECT_EQ(b.goldBonus, e.gold);
+    EXPECT_EQ(b.crystalBonus, e.crystal);
+    EXPECT_EQ(b.favorsBonus, e.favors);
+    EXPECT_EQ(b.shipMaterialBonus, e.shipMat);
+    EXPECT_EQ(b.robotMaterialBonus, e.robotMat);
+    EXPECT_EQ(b.buildingMaterialBonus, e.buildMat);
+    EXPECT_EQ(b.shipRepairDiscount, e.shipRepair);
+    EXPECT_EQ(b.robotRepairDiscount, e.robotRepair);
+    EXPECT_EQ(b.shipUpgradeDiscount, e.shipUpgrade);
+    EXPECT_EQ(b.robotMakeDiscount, e.robotMake);
+    EXPECT_EQ(b.robotUpgradeDiscount, 0u);
+    EXPECT_EQ(b.buildingUpgradeDiscount, 0u);
+    EXPECT_EQ(b.reservedBonus, 0u);
 }
 
 TEST_F(BaseWork, EachKindsDropEffect) {
-    const Effect drops[] = {
-        {kStorage, {}},           {kGeneralRepair, {}},     {kShipRepair, {{6, 20}}},
-        {kRobotRepair, {{10, 5}}}, {kGoldLab, {{0, 12}}},   {kCrystalLab, {{1, 12}}},
-        {kWealthCenter, {{0, 2}, {1, 2}, {3, 2}, {4, 2}, {7, 2}, {11, 2}}},
-        {kFavorsOffice, {{3, 12}}}, {kShipResearch, {{5, 100}}}, {kRobotResearch, {{8, 100}}},
-        {kBuildingResearch, {{11, 12}}}, {kRobotFactory, {}},
-    };
-    for (const Effect& e : drops) {
+    for (const DropExpectation& e : kDrops) {
         SetUp();
         const uint8_t maxRobots = state.maxRobotCount;
         const uint32_t storages = state.storageCount;
         const int slot = ConstructAndDrop(e.kind);
         ASSERT_EQ(slot, 3) << "the first free slot after the three start buildings";
         ExpectBlock(state.bonusBlock, e, "drop");
+        EXPECT_EQ(state.buildingExists[slot], 1);
         EXPECT_EQ(state.buildingKinds[slot], e.kind);
+        EXPECT_EQ(state.buildingLevels[slot], 0);
+        EXPECT_EQ(state.buildingIndex[slot], 3);
         EXPECT_EQ(state.buildingX[slot], 100 + camX) << "positions copied back on the drop";
-        EXPECT_EQ(engine.goldBonus, state.bonusBlock.goldBonus) << "the block reaches the engine";
+        EXPECT_EQ(engine.goldBonus, e.gold) << "the block reaches the engine";
+        EXPECT_EQ(engine.buildingMaterialBonus, e.buildMat);
         EXPECT_EQ(engine.placedBuildingSlot, 0);
+        EXPECT_EQ(engine.baseChanged, 0);
         EXPECT_EQ(state.maxRobotCount, e.kind == kRobotFactory ? maxRobots + 3 : maxRobots);
         EXPECT_EQ(state.storageCount, e.kind == kStorage ? storages + 1 : storages);
         if (e.kind == kStorage) {
@@ -161,25 +168,37 @@ TEST_F(BaseWork, RobotLimitStopsAtOneHundredWithItsMessage) {
 
 // Each upgrade of each kind (from a fresh record with enough material).
 TEST_F(BaseWork, EachKindsUpgradeEffect) {
-    const Effect upgrades[] = {
-        {kGeneralRepair, {{6, 3}, {10, 1}}}, {kShipRepair, {{6, 10}}},  {kRobotRepair, {{10, 3}}},
-        {kGoldLab, {{0, 6}}},                {kCrystalLab, {{1, 6}}},   {kFavorsOffice, {{3, 6}}},
-        {kWealthCenter, {{0, 1}, {1, 1}, {3, 1}, {4, 1}, {7, 1}, {11, 1}}},
-        {kBuildingResearch, {{11, 6}}},      {kShipResearch, {{5, 50}}}, {kRobotResearch, {{9, 50}}},
+    constexpr DropExpectation kUpgrades[] = {
+        {kGeneralRepair, 0, 0, 0, 0, 0, 0, 3, 1, 0, 0}, {kShipRepair, 0, 0, 0, 0, 0, 0, 10, 0, 0, 0},
+        {kRobotRepair, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0},   {kGoldLab, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {kCrystalLab, 0, 6, 0, 0, 0, 0, 0, 0, 0, 0},    {kWealthCenter, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0},
+        {kFavorsOffice, 0, 0, 6, 0, 0, 0, 0, 0, 0, 0},  {kBuildingResearch, 0, 0, 0, 0, 0, 6, 0, 0, 0, 0},
     };
-    for (const Effect& e : upgrades) {
+    for (const DropExpectation& e : kUpgrades) {
         SetUp();
         state.buildingKinds[1] = static_cast<uint8_t>(e.kind);
         engine.building.type[1] = static_cast<uint8_t>(e.kind);
         EXPECT_EQ(placement.UpgradeBuilding(state, engine, panel, 1), BasePlacement::Upgrade::kDone);
         ExpectBlock(state.bonusBlock, e, "upgrade");
+        EXPECT_EQ(state.buildingLevels[1], 1);
         EXPECT_EQ(engine.building.level[1], 1);
         EXPECT_EQ(state.resources[GameState::kBuildingMaterial], 800u);
         EXPECT_EQ(state.upgradeCosts[1], 200u);
         EXPECT_EQ(engine.upgradeGlow[1], 40);
+        EXPECT_EQ(engine.hoveredBuilding, 2);
         EXPECT_EQ(placement.upgradeSound, 1);
-        EXPECT_EQ(engine.crystalBonus, state.bonusBlock.crystalBonus);
+        EXPECT_EQ(engine.crystalBonus, e.crystal);
     }
+    SetUp();
+    state.buildingKinds[1] = kShipResearch;
+    placement.UpgradeBuilding(state, engine, panel, 1);
+    EXPECT_EQ(state.bonusBlock.shipUpgradeDiscount, 50u);
+    state.buildingKinds[1] = kRobotResearch;
+    placement.UpgradeBuilding(state, engine, panel, 1);
+    EXPECT_EQ(state.bonusBlock.robotUpgradeDiscount, 50u);
+    EXPECT_EQ(state.bonusBlock.robotMakeDiscount, 0u);
+    EXPECT_EQ(state.buildingLevels[1], 2);
+    EXPECT_EQ(state.upgradeCosts[1], 300u);
 }
 
 TEST_F(BaseWork, UpgradeCostDiscountAndBuildingResearchFullCost) {
@@ -272,26 +291,30 @@ TEST_F(BaseWork, OpenStorageOpensTheLastMatchingStorage) {
     EXPECT_EQ(state.storageToOpen, 1u) << "unchanged when none matches";
 }
 
-// The box's third row belongs to the Storage (open it) and the Robot
-// Factory (make robots); no box work goes on while a building is placed.
 TEST_F(BaseWork, BoxRowsFollowTheSelectedKind) {
-    const struct {
-        uint8_t selected;
-        int32_t y;
-        uint8_t storage, makeRobots, upgrade, move;
-    } cases[] = {{1, 85, 1, 0, 0, 0}, {1, 60, 0, 0, 1, 0}, {1, 30, 0, 0, 0, 1}, {3, 104, 0, 1, 0, 0}, {2, 90, 0, 0, 0, 0}};
-    for (const auto& c : cases) {
-        engine.hoveredBuilding = c.selected;
-        BasePlacement::UpdateBoxHovers(engine, 700, c.y);
-        EXPECT_EQ(engine.storageHover, c.storage) << int(c.selected) << " at " << c.y;
-        EXPECT_EQ(engine.makeRobotsHover, c.makeRobots) << int(c.selected) << " at " << c.y;
-        EXPECT_EQ(engine.upgradeHover, c.upgrade) << int(c.selected) << " at " << c.y;
-        EXPECT_EQ(engine.moveHover, c.move) << int(c.selected) << " at " << c.y;
-    }
+    engine.hoveredBuilding = 1;  // the Storage
+    BasePlacement::UpdateBoxHovers(engine, 700, 85);
+    EXPECT_EQ(engine.storageHover, 1);
+    EXPECT_EQ(engine.makeRobotsHover, 0);
+    BasePlacement::UpdateBoxHovers(engine, 700, 60);
+    EXPECT_EQ(engine.storageHover, 0);
+    EXPECT_EQ(engine.upgradeHover, 1);
+    EXPECT_EQ(engine.upgradeTarget, 1);
+    BasePlacement::UpdateBoxHovers(engine, 700, 30);
+    EXPECT_EQ(engine.moveHover, 1);
+    EXPECT_EQ(engine.upgradeHover, 0);
+
+    engine.hoveredBuilding = 3;  // the Robot Factory
+    BasePlacement::UpdateBoxHovers(engine, 700, 104);
+    EXPECT_EQ(engine.makeRobotsHover, 1);
+    engine.hoveredBuilding = 2;  // General Repair has no third row
+    BasePlacement::UpdateBoxHovers(engine, 700, 90);
+    EXPECT_EQ(engine.makeRobotsHover + engine.storageHover, 0);
+
     engine.moveHover = 1;
     engine.newBuildingPending = 1;
     BasePlacement::UpdateBoxHovers(engine, 0, 0);
-    EXPECT_EQ(engine.moveHover, 1);
+    EXPECT_EQ(engine.moveHover, 1) << "no box work while placing";
 }
 
 TEST_F(BaseWork, NewRobotIsShownAtTheHigherFactoryWithTheViewClamped) {

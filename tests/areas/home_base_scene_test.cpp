@@ -7,6 +7,7 @@
 
 #include "areas/area_session.h"
 #include "areas/base_placement.h"
+#include "areas/building_kinds.h"
 #include "areas/home_base_scene.h"
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
@@ -37,6 +38,17 @@ protected:
         driver.RunFrames(1);
         driver.ReleaseButton(button);
         driver.RunFrames(2);
+    }
+    // C, a click on the kind's tile of the Construct Buildings page, then
+    // Return for Yes: back at the base carrying the building.
+    ::testing::AssertionResult Buy(int kind) {
+        driver.TapKey(key::kC);
+        if (!driver.RunUntilScene(SceneId::Construct, 5)) return ::testing::AssertionFailure() << "no page";
+        driver.PointAt(100 + 200 * (kind % 4), 150 + 180 * (kind / 4));
+        Click();
+        driver.TapKey(key::kReturn);
+        if (!driver.RunUntilScene(SceneId::HomeBase, 5)) return ::testing::AssertionFailure() << "not bought";
+        return ::testing::AssertionSuccess();
     }
     // Steers the ship onto the main portal and on until well inside it,
     // pointing above the control bar.
@@ -87,12 +99,7 @@ bool Apart(uint32_t a, uint32_t b, int tolerance) {
 }
 
 TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
-    // Construct a Gold Lab (the fifth kind) on the stand-in page.
-    driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
-    for (int k = 0; k < 4; ++k) driver.TapKey(key::kDown);
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    ASSERT_TRUE(Buy(kGoldLab));
     driver.RunFrames(2);
     EXPECT_EQ(State().resources[GameState::kBuildingMaterial], 700u);
     EXPECT_EQ(Engine().newBuildingPending, 1);
@@ -239,12 +246,7 @@ TEST_F(HomeBaseGame, TheAdvisorKeepsItsBubbleWhenNoHintApplies) {
 }
 
 TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
-    driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
-    driver.TapKey(key::kDown);
-    driver.TapKey(key::kDown);  // Ship Repair
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    ASSERT_TRUE(Buy(kShipRepair));
     EXPECT_EQ(State().constructionCosts[3], 400u);
 
     // A drop onto the Robot Factory (screen 270, 320 with the view at 400, -1000) is refused.
@@ -303,10 +305,7 @@ TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
     EXPECT_EQ(Engine().hoveredBuilding, 2) << "the box stays on the upgraded building";
 
     // Placing: the arrow keys scroll the view, held inside the base.
-    driver.TapKey(key::kC);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::Construct, 5));
-    driver.TapKey(key::kReturn);
-    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    ASSERT_TRUE(Buy(kStorage));
     driver.RunFrames(2);
     const int32_t viewX = App().areaBackdrop->viewX;
     driver.PressKey(key::kRight);

@@ -5,10 +5,6 @@
 
 namespace {
 
-constexpr uint32_t kGoldLab = 4;
-constexpr uint32_t kBuildingResearch = 10;
-constexpr uint32_t kRobotFactory = 11;
-
 // The Buildings scene's side of a frame: hit test, click, re-arm, the
 // page arrows on release, the factory upgrade handed to the record.
 class BuildingsTest : public ClockedTest {

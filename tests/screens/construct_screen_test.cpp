@@ -84,16 +84,12 @@ protected:
     uint8_t placedKind = 0;
 };
 
-constexpr int kStorage = 0;
-constexpr int kShipRepair = 2;
-constexpr int kRobotRepair = 3;
-
 TEST_F(ConstructTest, ShipAndRobotRepairReadEachOthersCostSlot) {
     costs[2] = 500;
     costs[3] = 300;
     material = 400;
     Open();
-    EXPECT_STREQ(screen.costTexts[ConstructScreen::CostSlot(kShipRepair)], "300");
+    EXPECT_STREQ(screen.costTexts[ConstructionCostSlot(kShipRepair)], "300");
     ClickTile(kShipRepair);
     EXPECT_EQ(screen.chosen, kShipRepair + 1);
     EXPECT_EQ(screen.chosenCost, 300u);
