@@ -16,7 +16,9 @@
 #include "frontend/story_scene.h"
 #include "frontend/title_scene.h"
 #include "screens/awards_scene.h"
+#include "screens/make_robots_scene.h"
 #include "screens/notes_scene.h"
+#include "screens/robots_scene.h"
 #include "screens/wealth_scene.h"
 #include "shell/load_game_picker_scene.h"
 #include "shell/load_game_scene.h"
@@ -95,13 +97,13 @@ private:
     StandInScene store_{"Store", StandInKind::Management};
     StandInScene yourShip_{"Your Ship", StandInKind::Management};
     StandInScene buildings_{"Buildings", StandInKind::Management};
-    StandInScene robots_{"Robots", StandInKind::Management};
+    RobotsScene robots_;
     StandInScene quests_{"Quests", StandInKind::Management};
     AwardsScene awards_;
     WealthScene wealth_;
     StandInScene skills_{"Skills", StandInKind::Management};
     NotesScene notes_;
-    StandInScene makeRobots_{"Make Robots", StandInKind::Management};
+    MakeRobotsScene makeRobots_;
 };
 
 }  // namespace
