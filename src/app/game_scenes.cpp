@@ -21,7 +21,9 @@
 #include "screens/awards_scene.h"
 #include "screens/buildings_scene.h"
 #include "screens/construct_scene.h"
+#include "screens/make_robots_scene.h"
 #include "screens/notes_scene.h"
+#include "screens/robots_scene.h"
 #include "screens/wealth_scene.h"
 #include "shell/load_game_scene.h"
 #include "shell/save_game_scene.h"
@@ -97,13 +99,13 @@ private:
     StandInScene store_{"Store", StandInKind::Management};
     StandInScene yourShip_{"Your Ship", StandInKind::Management};
     BuildingsScene buildings_;
-    StandInScene robots_{"Robots", StandInKind::Management};
+    RobotsScene robots_;
     StandInScene quests_{"Quests", StandInKind::Management};
     AwardsScene awards_;
     WealthScene wealth_;
     StandInScene skills_{"Skills", StandInKind::Management};
     NotesScene notes_;
-    StandInScene makeRobots_{"Make Robots", StandInKind::Management};
+    MakeRobotsScene makeRobots_;
 };
 
 }  // namespace

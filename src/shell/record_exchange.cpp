@@ -38,18 +38,7 @@ void SeedBase(BattleEngine& engine, const GameState& state) {
         engine.building.x[i] = state.buildingX[i];
         engine.building.y[i] = state.buildingY[i];
     }
-    // The record's robot bytes lie as: record flag, exists, active, spare, facing.
-    for (int i = 0; i < GameState::kRobotSlots; ++i) {
-        engine.robot.exists[i] = state.robotActive[i];
-        engine.robot.active[i] = state.robotOperational[i];
-        engine.robot.facing[i] = state.robotVariant[i];
-        engine.robot.type[i] = static_cast<uint8_t>(state.robotRank[i]);
-        engine.robot.shields[i] = state.robotShields[i];
-        engine.robot.armor[i] = state.robotArmor[i];
-        engine.robot.protection[i] = state.robotProtection[i];
-        engine.robot.damage[i] = state.robotAttack[i];
-        engine.robot.defence[i] = state.robotDefence[i];
-    }
+    CopyRobotsToEngine(state, engine);
     engine.robotsChanged = 1;
     engine.topFactoryLevel = state.topFactoryLevel;
 }
@@ -102,6 +91,31 @@ void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine) {
 
 void CopyBuildingLevelsToEngine(const GameState& state, BattleEngine& engine) {
     for (int i = 0; i < GameState::kBuildingSlots; ++i) engine.building.level[i] = state.buildingLevels[i];
+}
+
+void CopyRobotToEngine(const GameState& state, BattleEngine& engine, int slot) {
+    if (slot < 0 || slot >= GameState::kRobotSlots) return;
+    // The record's robot bytes lie as: record flag, exists, active, spare, facing.
+    engine.robot.exists[slot] = state.robotActive[slot];
+    engine.robot.active[slot] = state.robotOperational[slot];
+    engine.robot.facing[slot] = state.robotVariant[slot];
+    engine.robot.type[slot] = static_cast<uint8_t>(state.robotRank[slot]);
+    engine.robot.shields[slot] = state.robotShields[slot];
+    engine.robot.armor[slot] = state.robotArmor[slot];
+    engine.robot.protection[slot] = state.robotProtection[slot];
+    engine.robot.damage[slot] = state.robotAttack[slot];
+    engine.robot.defence[slot] = state.robotDefence[slot];
+}
+
+void CopyRobotsToEngine(const GameState& state, BattleEngine& engine) {
+    for (int slot = 0; slot < GameState::kRobotSlots; ++slot) CopyRobotToEngine(state, engine, slot);
+}
+
+void TakeRobotStatesFromEngine(const BattleEngine& engine, GameState& state) {
+    for (int slot = 0; slot < GameState::kRobotSlots; ++slot) {
+        state.robotOperational[slot] = engine.robot.active[slot];
+        state.robotShields[slot] = engine.robot.shields[slot];
+    }
 }
 
 void CopyOnRegionLoad(const GameState& state, BattleEngine& engine) {

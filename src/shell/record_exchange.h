@@ -27,6 +27,13 @@ void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine);
 // The buildings' levels only (the Buildings page raised them).
 void CopyBuildingLevelsToEngine(const GameState& state, BattleEngine& engine);
 
+// One robot of the record into the engine's table (in use, operational,
+// picture, rank, shields, armor, protection, attack, defence), or all 100.
+void CopyRobotToEngine(const GameState& state, BattleEngine& engine, int slot);
+void CopyRobotsToEngine(const GameState& state, BattleEngine& engine);
+// Every robot's operational flag and current shields as the engine left them.
+void TakeRobotStatesFromEngine(const BattleEngine& engine, GameState& state);
+
 // A battle region's area loads: recorded skills (the full charge taken
 // from the benefit), the ship's shields and armor, the robots by rank.
 void CopyOnRegionLoad(const GameState& state, BattleEngine& engine);
