@@ -17,6 +17,7 @@
 #include "frontend/title_scene.h"
 #include "screens/awards_scene.h"
 #include "screens/notes_scene.h"
+#include "screens/skills_scene.h"
 #include "screens/wealth_scene.h"
 #include "shell/load_game_picker_scene.h"
 #include "shell/load_game_scene.h"
@@ -99,7 +100,7 @@ private:
     StandInScene quests_{"Quests", StandInKind::Management};
     AwardsScene awards_;
     WealthScene wealth_;
-    StandInScene skills_{"Skills", StandInKind::Management};
+    SkillsScene skills_;
     NotesScene notes_;
     StandInScene makeRobots_{"Make Robots", StandInKind::Management};
 };
