@@ -24,6 +24,7 @@
 #include "screens/make_robots_scene.h"
 #include "screens/notes_scene.h"
 #include "screens/robots_scene.h"
+#include "screens/skills_scene.h"
 #include "screens/wealth_scene.h"
 #include "shell/load_game_scene.h"
 #include "shell/save_game_scene.h"
@@ -103,7 +104,7 @@ private:
     StandInScene quests_{"Quests", StandInKind::Management};
     AwardsScene awards_;
     WealthScene wealth_;
-    StandInScene skills_{"Skills", StandInKind::Management};
+    SkillsScene skills_;
     NotesScene notes_;
     MakeRobotsScene makeRobots_;
 };

@@ -176,6 +176,23 @@ void CopyBuildingPositionsBack(const BattleEngine& engine, GameState& state) {
     }
 }
 
+void RecordSkillRaise(GameState& state, BattleEngine& engine, int k, uint32_t amount) {
+    if (k < 0 || k >= GameState::kSkillCount) return;
+    state.skillLevels[k] += 1;
+    state.skillBenefits[k] += amount;
+    if (state.skillPoints > 0) --state.skillPoints;
+    engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
+    if (k >= kFirstExplosionSkill) CopyExplosionPowers(state, engine);
+}
+
+void CopyExplosionPowers(GameState& state, BattleEngine& engine) {
+    for (int k = kFirstExplosionSkill; k < GameState::kSkillCount; ++k) {
+        state.skillCharges[k] = state.skillBenefits[k];
+        engine.skillValues[k] = state.skillBenefits[k];
+        engine.skillBenefits[k] = static_cast<int32_t>(state.skillBenefits[k]);
+    }
+}
+
 void TakeEngineValuesForSave(const BattleEngine& engine, GameState& state) {
     CopyRobotCountsBack(engine, state);
     // The charges the skill bar fills and spends, as a region copies them back.

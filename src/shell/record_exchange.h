@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 
 class BattleEngine;
 class GameState;
@@ -54,6 +55,19 @@ void CopyRobotsBack(const BattleEngine& engine, GameState& state, int robots);
 void CopyBackOnLeavingRegion(const BattleEngine& engine, GameState& state);
 // The home base's building positions (its leave step and every drop).
 void CopyBuildingPositionsBack(const BattleEngine& engine, GameState& state);
+
+// Skills from here on are the explosions (the Electron, Neutron and Proton
+// rings and Armageddon): their benefit is the power the engine strikes with,
+// kept in the record as the skill's charge.
+inline constexpr int kFirstExplosionSkill = 8;
+
+// A raise of skill k confirmed on the Skills page takes effect at once: one
+// level and `amount` of benefit in the record, one skill point spent, and the
+// engine's copy of the benefit (and an explosion's power) made equal to it.
+void RecordSkillRaise(GameState& state, BattleEngine& engine, int k, uint32_t amount);
+// The explosion skills' benefits become their power in the record and the
+// engine (the Skills page does this when it is left).
+void CopyExplosionPowers(GameState& state, BattleEngine& engine);
 
 // What the save takes from the engine before it writes the record: the
 // robots by rank, the recorded skills' charges the skill bar spends, the

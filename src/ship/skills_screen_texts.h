@@ -1,10 +1,11 @@
 #pragma once
 #include <cstdint>
 
+#include "battle/battle_tables.h"  // kSkillCount, the engine's count of the same skills
+
 // The twelve skills of the ship, in the order of the game record's skill
 // arrays: what the Skills screen checks before offering a raise and what it
 // writes about each.
-inline constexpr int kSkillCount = 12;
 inline constexpr int kNoPrerequisite = -1;
 
 struct SkillRecord {

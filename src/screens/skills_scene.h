@@ -1,0 +1,42 @@
+#pragma once
+#include <memory>
+
+#include "screens/management_scene.h"
+#include "ship/skills_screen.h"
+
+// The Skills page's scene (key S). The screen decides whether a raise may be
+// offered; a confirmed raise reaches the record and the battle engine at
+// once, and leaving writes the explosion skills' power again.
+class SkillsScene : public ManagementScene {
+public:
+    SkillsScene();
+
+    // The screen while the scene is current, else null.
+    const SkillsScreen* Screen() const { return screen_.get(); }
+
+protected:
+    bool HasScreen() const override { return screen_ != nullptr; }
+    void CreateScreen(GameApp& app) override;
+    void LoadScreenArt(GameApp& app) override;
+    void FreeScreenArt() override { screen_->ReleaseSheetAndFont(); }
+    void DeleteScreen() override { screen_.reset(); }
+    void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
+    void Rearm() override { screen_->ArmWhenButtonsUp(mouse_); }
+    InterfaceSounds TakeSounds() override;
+    void DrawScreen(GameApp& app) override;
+
+    void MakeSharedObjects(GameApp& app) override { MakeEngineWhenMissing(app); }
+    bool QuestionKeys(GameApp& app) override;
+    bool AnyPopupOpen() const override { return screen_->selection != 0 || screen_->infoOpen != 0; }
+    void ClosePopups() override;
+    void ButtonActions(GameApp& app, InputDevice* mouse) override;
+    void Animate(GameApp& app) override;
+    void PlayOwnSounds(GameApp& app) override;
+    void CopyBack(GameApp& app) override;
+
+private:
+    bool RaiseDialogOpen() const;
+
+    std::unique_ptr<SkillsScreen> screen_;
+    InputDevice* mouse_ = nullptr;
+};
