@@ -23,6 +23,7 @@
 #include "screens/construct_scene.h"
 #include "screens/make_robots_scene.h"
 #include "screens/notes_scene.h"
+#include "screens/quests_scene.h"
 #include "screens/robots_scene.h"
 #include "screens/skills_scene.h"
 #include "screens/wealth_scene.h"
@@ -101,7 +102,7 @@ private:
     StandInScene yourShip_{"Your Ship", StandInKind::Management};
     BuildingsScene buildings_;
     RobotsScene robots_;
-    StandInScene quests_{"Quests", StandInKind::Management};
+    QuestsScene quests_;
     AwardsScene awards_;
     WealthScene wealth_;
     SkillsScene skills_;
