@@ -190,6 +190,7 @@ TEST_F(StoreGame, AConfirmedExchangeReachesTheRecordAtOnce) {
     EXPECT_EQ(Crystal(), 1100u);
     EXPECT_EQ(Screen().exchangeOpen, 1);
     EXPECT_EQ(Screen().exchangeAmounts[GameState::kGold], 0u);
+    EXPECT_EQ(Scene().Sounds().stamp, 3u) << "one click sound each for the button, the step and Yes";
     driver.TapKey(key::kEscape);
     driver.TapKey(key::kEscape);
     ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
