@@ -5,6 +5,7 @@
 // the scripted visit of tests/harness/store-visit.txt.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "battle/battle_engine.h"
 #include "harness/driven_play.h"
 #include "harness/game_driver.h"
+#include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "platform/random_range.h"
@@ -219,6 +221,37 @@ TEST_F(StoreGame, TheDialogSurvivesADeviceLoss) {
     ClickAt(kYes);
     EXPECT_EQ(State().shipHold[4], 8u);
     EXPECT_EQ(Gold(), 1000u - stock.price[slot]);
+}
+
+// From the first region's Border hub the shop row opens the Store too, and
+// leaving it lands at the home base, not back in the region.
+TEST(StoreFromRegion, TheBorderHubsShopRowLeadsToTheStoreAndOnToTheHomeBase) {
+    GameDriver driver;
+    ASSERT_TRUE(driven_play::NewGameAtHomeBase(driver));
+    ASSERT_TRUE(driven_play::FlyToBorderArea(driver));
+    GameApp& app = driver.App();
+    const BattleEngine& engine = *app.battleEngine;
+    int inside = 0;
+    for (int frame = 0; frame < 600 && inside < 20; ++frame) {
+        if (engine.portal.touched[0]) ++inside;
+        const AreaBackdrop& view = *app.areaBackdrop;
+        PointAt(driver, std::clamp(engine.portal.x[0] - view.viewX, 20, 780),
+                std::clamp(engine.portal.y[0] - view.viewY, 20, 580));
+        driver.PressButton(0);
+    }
+    driver.ReleaseButton(0);
+    driver.RunFrames(3);
+    ASSERT_EQ(engine.portal.touched[0], 1);
+    PointAt(driver, 400, 47);
+    Click(driver);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Store, 10));
+    EXPECT_EQ(app.gameState->location, 2u);
+    driver.RunFrames(2);
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    driver.RunFrames(2);
+    EXPECT_EQ(app.gameState->location, 1u);
+    EXPECT_EQ(app.areaBackdrop->areaNumber, 1);
 }
 
 // The scripted visit: the record after it shows the purchase in cell 4, the
