@@ -26,6 +26,7 @@
 #include "screens/quests_scene.h"
 #include "screens/robots_scene.h"
 #include "screens/skills_scene.h"
+#include "screens/store_scene.h"
 #include "screens/wealth_scene.h"
 #include "shell/load_game_scene.h"
 #include "shell/save_game_scene.h"
@@ -98,7 +99,7 @@ private:
 
     // Management screens.
     ConstructScene construct_;
-    StandInScene store_{"Store", StandInKind::Management};
+    StoreScene store_;
     StandInScene yourShip_{"Your Ship", StandInKind::Management};
     BuildingsScene buildings_;
     RobotsScene robots_;
