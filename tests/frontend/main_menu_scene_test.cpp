@@ -81,6 +81,30 @@ TEST(MainMenu, NewActsWhenReleasedOverItOrAtOnceWhenThePointerSlidesOff) {
     }
 }
 
+// The hover sound plays five under the sound volume; at five or less (0
+// here: a sounds file under 53 switches sounds off) it would wrap round to
+// a loud one, so it does not play at all.
+TEST(MainMenu, TheHoverSoundPlaysFiveUnderTheSoundVolumeAndNotAtAllAtFiveOrLess) {
+    struct Case {
+        const char* soundsFile;
+        bool heard;
+        uint32_t volume;
+    };
+    for (const Case& c : {Case{"52", false, 0}, Case{"53", true, 48}, Case{"100", true, 95}}) {
+        SCOPED_TRACE(c.soundsFile);
+        GameDriver driver;
+        const std::string value(c.soundsFile);
+        WriteFile(driver.GameDir() + "/Saves/Options/SoundsVolume.txt", {value.begin(), value.end()});
+        ASSERT_TRUE(ToMainMenu(driver));
+        PointAt(driver, {100, 400});
+        PointAt(driver, {100, 580});
+        EXPECT_EQ(LastPlayed(driver.App(), 1, "Data\\RIGHTDEF.wav"), c.heard);
+        if (c.heard) {
+            EXPECT_EQ(driver.App().channels[1].volume, c.volume);
+        }
+    }
+}
+
 TEST(MainMenu, KeysAndBarButtonsOpenTheirScenesOrQuit) {
     struct Case {
         uint8_t key;  // 0: click at x on the bar
