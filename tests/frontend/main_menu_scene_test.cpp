@@ -105,6 +105,31 @@ TEST(MainMenu, TheHoverSoundPlaysFiveUnderTheSoundVolumeAndNotAtAllAtFiveOrLess)
     }
 }
 
+// The menu tune on every entry; back from a game the area's stream stops first.
+TEST(MainMenu, BackFromAGameTheAreasStreamGivesWayToTheMenuTune) {
+    GameDriver driver;
+    ASSERT_TRUE(ToMainMenu(driver));
+    GameApp& app = driver.App();
+    EXPECT_EQ(app.music.loadedFile, "Data\\scifi025.wav");
+    EXPECT_EQ(app.music.IsPlaying(), 1);
+    for (uint8_t code : {key::kN, key::kReturn, key::kReturn}) driver.TapKey(code);  // the last past the intro
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 50));
+    driver.RunFrames(5);
+    if (!app.audio.IsOpen() || app.mp3State != 2) GTEST_SKIP() << "no audio device or no stand-in MP3";
+    EXPECT_EQ(app.mp3.IsRunning(), 1);
+
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 5));
+    driver.TapKey(key::kY);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 5));
+    driver.RunFrames(1);
+    EXPECT_EQ(app.mp3State, 0);
+    EXPECT_EQ(app.mp3.IsRunning(), 0);
+    EXPECT_EQ(app.music.loadedFile, "Data\\scifi025.wav");
+    EXPECT_EQ(app.music.IsPlaying(), 1);
+    EXPECT_EQ(app.music.volume, app.gameState->musicVolume);
+}
+
 TEST(MainMenu, KeysAndBarButtonsOpenTheirScenesOrQuit) {
     struct Case {
         uint8_t key;  // 0: click at x on the bar
