@@ -332,7 +332,7 @@ TEST_F(RobotScenes, TheRobotsPageSurvivesADeviceLossAndWritesBackBeforeMakeRobot
     ClickArrow(0);
     ASSERT_EQ(RobotsPage().quality[0], 2u);
     PointAt(driver, 400, 400);
-    driver.RunFrames(150);  // the stars have come and gone
+    driver.RunFrames(200);  // the stars have come and gone
     ASSERT_TRUE(driven_play::ShotMatchesReference(driver, "screens", "robots_page"));
     driver.LoseDevice();
     driver.RunFrames(3);
