@@ -4,6 +4,8 @@
 // a page, and what the pages look like.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "battle/battle_engine.h"
@@ -161,6 +163,8 @@ TEST_F(ManagementGame, PicksReachRecordAndEngineOnlyWhenLeftEvenForAnotherPage) 
 
 TEST_F(ManagementGame, ADeviceLossInsideAPageShowsLoadingOnceAndKeepsThePage) {
     State().awardPicks = 2;
+    State().awardCounts[6] = 10;  // the goodies row reads "Plus 1000"
+    State().awardCounts[0] = 2;
     Open(kPages[0]);
     PickRow(3);
     PointAt(driver, 700, 580);
@@ -180,6 +184,7 @@ TEST_F(ManagementGame, ADeviceLossInsideAPageShowsLoadingOnceAndKeepsThePage) {
     EscBackTo(SceneId::HomeBase);
     EXPECT_EQ(State().awardPicks, 1u);
     EXPECT_EQ(State().awardCounts[3], 1u);
+    EXPECT_EQ(State().awardCounts[6], 10u);
 }
 
 TEST_F(ManagementGame, WealthAndNotesWithTheirPopupsLookAsTheyShould) {
@@ -189,6 +194,9 @@ TEST_F(ManagementGame, WealthAndNotesWithTheirPopupsLookAsTheyShould) {
     bonus.favorsBonus = 1;
     bonus.shipMaterialBonus = 120;
     bonus.robotMakeDiscount = 7;
+    // Six different amounts, so that rows in the wrong order show.
+    const uint32_t amounts[GameState::kResourceCount] = {1234, 56, 7, 4321, 900, 300};
+    std::copy(std::begin(amounts), std::end(amounts), State().resources);
     Open(kPages[1]);
     PointAt(driver, 300, 450);  // robot material
     Click(driver);
