@@ -198,6 +198,7 @@ TEST_F(BuildingsGame, TwoFactoryUpgradesRaiseTheGainsAtOnceAndHideTheAdvisor) {
     Open(key::kB, SceneId::Buildings);
     EXPECT_EQ(App().advisor->bubbleShown, 1);
     ClickUpgradeOfRow(2);
+    EXPECT_EQ(App().advisor->bubbleShown, 0) << "hidden from the first upgrade on";
     ClickUpgradeOfRow(2);
     const uint32_t gainsByRank[GameState::kRobotRanks] = {2, 4, 8, 14};  // twice Grunt 1, Sarge 2, Captain 4, General 7
     for (int rank = 0; rank < GameState::kRobotRanks; ++rank) {

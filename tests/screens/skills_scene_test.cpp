@@ -94,6 +94,30 @@ TEST_F(SkillsGame, ThreeRaisesByMouseYAndEnterSpendThreePointsInRecordAndEngineA
     EXPECT_TRUE(driven_play::ShotMatchesReference(driver, "screens", "skills_no_points_info"));
 }
 
+// Every skill raised once at level 21, in order so that each explosion finds
+// the one before it: the level, the benefit by the skill's own step in the
+// record and the engine at once, a point each; Emergency Escape at 2 stays
+// the highest skill.
+TEST_F(SkillsGame, EachSkillRisesByItsOwnStepInRecordAndEngine) {
+    const uint32_t steps[kSkillCount] = {1, 10, 10, 10, 10, 10, 10, 10, 10, 20, 30, 40};
+    Open("12", "21");
+    for (int k = 0; k < kSkillCount; ++k) {
+        SCOPED_TRACE(k);
+        const uint32_t level = State().skillLevels[k];
+        const uint32_t benefit = State().skillBenefits[k];
+        AskToRaise(k);
+        ClickAt(kYes);
+        EXPECT_EQ(State().skillPoints, 11u - k);
+        EXPECT_EQ(State().skillLevels[k], level + 1);
+        EXPECT_EQ(State().skillBenefits[k], benefit + steps[k]);
+        EXPECT_EQ(Engine().skillBenefits[k], static_cast<int32_t>(benefit + steps[k]));
+        if (k >= 8) {
+            EXPECT_EQ(Engine().skillValues[k], benefit + steps[k]) << "the explosion's power";
+        }
+        EXPECT_EQ(State().highestSkill, 1);
+    }
+}
+
 TEST_F(SkillsGame, ArmageddonStrikesWithEightyInTheEngineOnceRaised) {
     Open("1", "21", "1 0*9 1 0", "1 0*9 30 40");
     EXPECT_EQ(Engine().skillValues[kArmageddon], 40u);
