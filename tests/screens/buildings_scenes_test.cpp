@@ -6,7 +6,9 @@
 // what both pages look like.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "areas/building_kinds.h"
 #include "battle/battle_engine.h"
@@ -124,6 +126,32 @@ TEST_F(BuildingsGame, AFullBaseRefusesYesPaysNothingAndTellsTheControlBar) {
     EXPECT_EQ(Material(), 900u);
     EXPECT_EQ(State().constructionCosts[kStorage], 200u);
     EXPECT_EQ(State().buildingCount, 100u);
+}
+
+// The advisor bobs within 515 to 543 and slides between 100 and 700: left
+// at 60 pixels a second, back at 20; it turns at each bound, never past it.
+TEST_F(BuildingsGame, TheConstructAdvisorStaysWithinItsBandsAndTurnsAtTheirEnds) {
+    Open(key::kC, SceneId::Construct);
+    const AdvisorBubble& advisor = *App().advisor;
+    EXPECT_EQ(advisor.hintIndex, 10u);
+    int32_t minX = advisor.advisorX, maxX = minX, minY = advisor.advisorY, maxY = minY;
+    int turnsAtLeft = 0;
+    uint8_t slideRight = advisor.slideRight;
+    for (int frame = 0; frame < 900; ++frame) {
+        driver.RunFrames(1);
+        minX = std::min(minX, advisor.advisorX);
+        maxX = std::max(maxX, advisor.advisorX);
+        minY = std::min(minY, advisor.advisorY);
+        maxY = std::max(maxY, advisor.advisorY);
+        if (advisor.slideRight && !slideRight) {
+            ++turnsAtLeft;
+            EXPECT_EQ(advisor.advisorX, 100);
+        }
+        slideRight = advisor.slideRight;
+    }
+    EXPECT_EQ(turnsAtLeft, 1) << "ten seconds from 700 to 100";
+    EXPECT_EQ(std::vector<int32_t>({minX, maxX, minY, maxY}), std::vector<int32_t>({100, 700, 515, 543}));
+    EXPECT_LT(advisor.advisorX, 300) << "back at the slower speed";
 }
 
 // Ship Repair keeps its cost in slot 3 and its step in slot 2.
