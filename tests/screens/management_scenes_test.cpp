@@ -86,6 +86,14 @@ TEST_F(ManagementGame, EachKeyOpensItsPageItsOwnKeyKeepsItAndEscReturnsToTheArea
     ASSERT_TRUE(driven_play::FlyToBorderArea(driver));
     EXPECT_EQ(State().location, 2u);
     visit(SceneId::EarthSystem);
+    // The second region's area 8, entered as a saved game there would be.
+    ASSERT_TRUE(driver.SetField("questSet", "2"));
+    ASSERT_TRUE(driver.SetField("currentArea", "8"));
+    driver.SwitchToScene(SceneId::Invasions);
+    driver.RunFrames(5);
+    ASSERT_TRUE(App().IsCurrent(SceneId::Invasions));
+    EXPECT_EQ(State().location, 3u);
+    visit(SceneId::Invasions);
 }
 
 // A click opens each page's pop-up (its RIGHTDEF tells); the closing key
