@@ -135,6 +135,21 @@ TEST_F(SkillsGame, ArmageddonStrikesWithEightyInTheEngineOnceRaised) {
     }
 }
 
+// Leaving without a raise still gives the engine the explosions' power as
+// the record holds it.
+TEST_F(SkillsGame, LeavingWithoutARaiseStillWritesTheExplosionsPower) {
+    Open("0", "21", "1 0*7 1*4", "1 0*7 50 60 70 80");
+    EXPECT_NE(Engine().skillValues[kArmageddon], 80u) << "the engine still has the new game's";
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    for (int k = 8; k < kSkillCount; ++k) {
+        const uint32_t power = 50u + 10 * (k - 8);
+        EXPECT_EQ(Engine().skillValues[k], power) << k;
+        EXPECT_EQ(Engine().skillBenefits[k], static_cast<int32_t>(power)) << k;
+        EXPECT_EQ(State().skillCharges[k], power) << k;
+    }
+}
+
 TEST_F(SkillsGame, NoEscAndAYesHeldWhileTheQuestionClosesChangeNothing) {
     Open("2", "5");
     const std::string before = driver.DumpState();
