@@ -195,6 +195,27 @@ TEST_F(ManagementGame, ADeviceLossInsideAPageShowsLoadingOnceAndKeepsThePage) {
     EXPECT_EQ(State().awardCounts[6], 10u);
 }
 
+// The device lost in the very frame the page is left: the page is gone, its
+// art is not released twice, and the area comes back after the reset.
+TEST_F(ManagementGame, ADeviceLostAsThePageIsLeftComesBackToTheArea) {
+    State().awardPicks = 1;
+    Open(kPages[0]);
+    PickRow(0);
+    const uint32_t loadings = App().loadingScreens;
+    driver.PressKey(key::kEscape);
+    driver.LoseDevice();
+    driver.RunFrames(1);
+    driver.ReleaseKey(key::kEscape);
+    EXPECT_FALSE(SceneOf(SceneId::Awards).ScreenOpen());
+    EXPECT_EQ(State().awardPicks, 0u) << "written back as it was left";
+    driver.RunFrames(2);
+    driver.RestoreDevice();
+    driver.RunFrames(3);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    EXPECT_EQ(App().loadingScreens, loadings + 1);
+    EXPECT_EQ(State().awardCounts[0], 1u);
+}
+
 TEST_F(ManagementGame, WealthAndNotesWithTheirPopupsLookAsTheyShould) {
     BonusBlock& bonus = State().bonusBlock;  // as a played game might have them
     bonus.goldBonus = 5;
