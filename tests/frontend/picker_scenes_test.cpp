@@ -129,6 +129,23 @@ TEST(NameEntryScene, ThePanelSlidesAllTheWayInOnItsOwnStepper) {
     EXPECT_EQ(panel.growPhase, 3);
 }
 
+// On slow frames (100 ms) the advisor still rises at its 20 px/s: the
+// stepper learns the frame's length instead of keeping to a step a frame.
+TEST(NameEntryScene, TheAdvisorRisesAtItsOwnSpeedOnSlowFrames) {
+    GameDriver::Options options;
+    options.msPerFrame = 100;
+    GameDriver driver(options);
+    ASSERT_TRUE(driver.ToMainMenu());
+    driver.TapKey(key::kN);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
+    driver.RunFrames(30);
+    const int32_t before = driver.App().advisor->advisorY;
+    driver.RunFrames(10);
+    const int32_t risen = before - driver.App().advisor->advisorY;
+    EXPECT_GE(risen, 15) << "a second of frames";
+    EXPECT_LE(risen, 40);
+}
+
 
 TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwriteAndItSurvivesADeviceLoss) {
     GameDriver driver;
