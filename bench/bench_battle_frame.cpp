@@ -1,8 +1,9 @@
 // One full battle frame with every table near full: the engine's per-frame
 // operations in the order an area scene runs them, and the battle view drawn
 // on a headless renderer; beside it the very same sprite draws made with bare
-// SDL calls, so the cost of our layer shows. Every run also counts the
-// process's heap allocations per frame.
+// SDL calls, so the cost of our layer shows (the drawing runs all draw one
+// simulated frame). Every run also counts the process's heap allocations per
+// frame.
 //
 //   bench_battle_frame [--renderer=software|opengl|...] [benchmark options]
 #include <SDL.h>
