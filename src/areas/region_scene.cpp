@@ -3,6 +3,7 @@
 // copy back into the game record.
 #include "areas/region_scene.h"
 
+#include "areas/area_event_sounds.h"
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/quest_progress.h"
@@ -119,8 +120,19 @@ void RegionScene::Enter(GameApp& app) {
     EnsureAreaObjects(app);
     app.controlPanel->region = region_.panelRegion;
     // The record names the area the ship enters; every travel keeps the
-    // backdrop on it already, a record set up by hand is followed here.
-    app.areaBackdrop->areaNumber = static_cast<int32_t>(app.gameState->currentArea);
+    // backdrop on it already, a loaded game or a record set up by hand is
+    // followed here.
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+    const uint32_t recorded = app.gameState->currentArea;
+    const bool inRegion = recorded < kRegionAreaSlots && region_.portals[recorded].count != 0;
+    if (inRegion || !region_.strayEntry) {
+        backdrop.areaNumber = static_cast<int32_t>(recorded);
+        return;
+    }
+    backdrop.areaNumber = region_.strayEntry->area;
+    backdrop.viewX = region_.strayEntry->viewX;
+    backdrop.viewY = region_.strayEntry->viewY;
+    app.gameState->currentArea = region_.strayEntry->area;
 }
 
 void RegionScene::LoadArea(GameApp& app) {
@@ -269,6 +281,7 @@ bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
 }
 
 void RegionScene::Frame(GameApp& app) {
+    victory = 0;
     AreaMusicUpkeep(app);
     app.SceneEntry(*this);
     app.SceneBeginFrame(false);
@@ -280,13 +293,15 @@ void RegionScene::Frame(GameApp& app) {
     ReadAreaKeys(app, session_, region_);
     HandlePanelInput(app, session_);
     UpdateArea(app, *this);
-    PlayAreaEventSounds(app, session_);
+    PlayAreaEventSounds(app, session_, region_.eventSounds());
     ShowEnemyDamage(*app.battleEngine);
     DrawRegionArea(app, *this);
     TickAreaClocks(app, session_);
-    app.HandleScreenHotkeys();
-    const int32_t* bounds = app.battleEngine->AreaBounds;
-    LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
+    if (!victory) {
+        app.HandleScreenHotkeys();
+        const int32_t* bounds = app.battleEngine->AreaBounds;
+        LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
+    }
     LeaveArea(app);
     app.SceneLeaveStep(*this, false);
     app.SceneEndFrame(*this);
