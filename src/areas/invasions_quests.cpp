@@ -11,6 +11,7 @@
 namespace {
 constexpr uint8_t kSetQuests = 12;
 constexpr uint8_t kLastQuestGivingTheNext = 4;  // the done handler gives 2-5 again
+constexpr uint8_t kFailedNotice = 2;
 
 constexpr QuestCheck kChecks[] = {
     {1, 2, 4, true, -1, -1, false, 0, false, 2, false, QuestFail::Never},
@@ -38,7 +39,7 @@ void Victory(GameApp& app, RegionScene& scene) {
 }  // namespace
 
 void CheckInvasionsQuests(GameApp& app, RegionScene& scene) {
-    if (RunQuestChecks(app, scene, kChecks)) Victory(app, scene);
+    if (RunQuestChecks(app, scene, kChecks, kFailedNotice)) Victory(app, scene);
 }
 
 void CompleteInvasionsQuest(GameApp& app, RegionScene&) {

@@ -131,7 +131,8 @@ void PlaceQuestDrops(GameApp& app, RegionScene&) {
     engine.questItem.enabled = 1;
 }
 
-const QuestCheck* RunQuestChecks(GameApp& app, RegionScene& scene, std::span<const QuestCheck> checks) {
+const QuestCheck* RunQuestChecks(GameApp& app, RegionScene& scene, std::span<const QuestCheck> checks,
+                                 uint8_t failedNotice) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     const int32_t area = app.areaBackdrop->areaNumber;
@@ -145,14 +146,14 @@ const QuestCheck* RunQuestChecks(GameApp& app, RegionScene& scene, std::span<con
             engine.QuestDoneEvent = check.quest;
             if (check.nextQuest != 0) state.questStates[check.nextQuest - 1] = 1;
         } else if (Failing(check, secondsInArea, someUnits)) {
-            app.controlPanel->questFailed = 1;
+            app.controlPanel->questFailed = failedNotice;
         }
     }
     return nullptr;
 }
 
 void CheckEarthSystemQuests(GameApp& app, RegionScene& scene) {
-    if (RunQuestChecks(app, scene, kChecks)) ChangeToInvasions(app);
+    if (RunQuestChecks(app, scene, kChecks, 1)) ChangeToInvasions(app);
 }
 
 void PayQuest(GameApp& app, uint8_t q) {

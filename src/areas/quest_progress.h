@@ -34,8 +34,10 @@ struct QuestCheck {
 
 // Runs every row of the area whose quest is active: a met row raises the
 // quest's done event and gives the next quest, a failing one the panel's
-// notice. Returns the met row that ends the set (its event is not raised).
-const QuestCheck* RunQuestChecks(GameApp& app, RegionScene& scene, std::span<const QuestCheck> checks);
+// notice (any non-zero value shows it). Returns the met row that ends the
+// set (its event is not raised).
+const QuestCheck* RunQuestChecks(GameApp& app, RegionScene& scene, std::span<const QuestCheck> checks,
+                                 uint8_t failedNotice);
 // Quest q is done: the jingle, the news flags, the popup, the gifts with ten
 // times each bonus, the gift skill and the payment.
 void PayQuest(GameApp& app, uint8_t q);
