@@ -23,6 +23,10 @@ struct BarWindow {
     int32_t xMin, yMin;
 };
 bool BarOnScreen(const BarWindow& window, int32_t x, int32_t y);
+// A horizontal bar is 337 by 16 pixels and a vertical one 16 by 169: each
+// is drawn while some of it may show.
+inline constexpr BarWindow kHorizontalBarWindow = {-337, -32};
+inline constexpr BarWindow kVerticalBarWindow = {-32, -169};
 
 // The bars the fortified areas' wave scripts place in the engine's tables,
 // horizontal then vertical, each drawn only inside its window.

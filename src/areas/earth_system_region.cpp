@@ -171,10 +171,8 @@ constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
 constexpr uint32_t kRedColonyColour = 0xFFFF3232u;
 constexpr uint32_t kPrisonCellColour = 0xC8C8FAE6u;
 constexpr uint32_t kNinjaPieceColour = 0xFF323232u;
-// The fortified areas here cull both kinds of bar by one window.
-constexpr BarWindow kBarWindow = {-32, -169};
-
-void DrawBarPieces(GameApp& app, uint32_t colour) { DrawBars(app, colour, kBarWindow, kBarWindow); }
+// The fortified areas here cull both kinds of bar by the vertical bar's window.
+void DrawBarPieces(GameApp& app, uint32_t colour) { DrawBars(app, colour, kVerticalBarWindow, kVerticalBarWindow); }
 
 void DrawEarthSystemStructures(GameApp& app, int32_t area) {
     switch (area) {

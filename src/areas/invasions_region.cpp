@@ -128,9 +128,6 @@ void InvasionsBounds(int32_t area, int32_t bounds[4]) { ShapeBounds(kQuestSet, a
 // ---- Structures ----
 constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
 constexpr uint32_t kBarColour = 0xFF323232u;
-// A horizontal bar is 337 pixels wide and 16 high, a vertical one 16 by 169.
-constexpr BarWindow kHorizontalBarWindow = {-337, -32};
-constexpr BarWindow kVerticalBarWindow = {-32, -169};
 
 void DrawInvasionsStructures(GameApp& app, int32_t area) {
     switch (area) {

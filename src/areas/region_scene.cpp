@@ -71,21 +71,29 @@ void StepSteppers(GameApp& app) {
     }
 }
 
-// Enemy damage looks: the stage Draw picks from armor left against spawn armor.
-uint8_t SmokeLevel(const EnemyTable& enemy, int e) {
-    const uint32_t a = enemy.armor[e];
-    const uint32_t s = enemy.spawnArmor[e];
-    if (!enemy.mobile[e]) {
+void ShowEnemyDamage(BattleEngine& engine) {
+    const EnemyTable& enemy = engine.enemy;
+    for (int e = 0; e < kEnemySlots; ++e) {
+        engine.enemy.smokeLevel[e] = 0;
+        if (!enemy.active[e]) continue;
+        engine.enemy.smokeLevel[e] = SmokeLevel(enemy.mobile[e] != 0, enemy.w[e], enemy.armor[e], enemy.spawnArmor[e]);
+    }
+}
+
+}  // namespace
+
+uint8_t SmokeLevel(bool mobile, uint32_t width, uint32_t a, uint32_t s) {
+    if (!mobile) {
         if (a < s / 5) return 4;
         if (a < s / 3) return 3;
         if (a < s / 2) return 2;
         return a < s ? 1 : 0;
     }
-    if (enemy.w[e] == 32) {
+    if (width == 32) {
         if (a < s / 2) return 6;
         return a < s ? 5 : 0;
     }
-    if (enemy.w[e] == 64) {
+    if (width == 64) {
         if (a < s / 7) return 10;
         if (a < s / 3) return 9;
         if (a < s / 2) return 8;
@@ -93,15 +101,6 @@ uint8_t SmokeLevel(const EnemyTable& enemy, int e) {
     }
     return 0;
 }
-
-void ShowEnemyDamage(BattleEngine& engine) {
-    for (int e = 0; e < kEnemySlots; ++e) {
-        engine.enemy.smokeLevel[e] = 0;
-        if (engine.enemy.active[e]) engine.enemy.smokeLevel[e] = SmokeLevel(engine.enemy, e);
-    }
-}
-
-}  // namespace
 
 std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down) {
     if (!right && !left && !up && !down) return std::nullopt;

@@ -58,6 +58,9 @@ struct CameraLean {
     float x, z;
 };
 std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down);
+// The smoke an enemy shows for armor a left of s it was spawned with: 1-4
+// for a fixed one, 5-6 for a small ship, 7-10 for a big one, 0 for none.
+uint8_t SmokeLevel(bool mobile, uint32_t width, uint32_t a, uint32_t s);
 // Level-up test of one frame: at most one level.
 bool CheckLevelUp(GameApp& app);
 // The experience needed for the level after `level`, from the current threshold.
