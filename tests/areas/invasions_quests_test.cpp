@@ -71,6 +71,22 @@ TEST_F(InvasionsQuestTest, TimedQuestsFinishOnlyAfterTheirSecondsWithNoEnemyLeft
     }
 }
 
+TEST_F(InvasionsQuestTest, VexmoorsQuestEndsTheGameAfterFortySixSecondsWithNoEnemyLeft) {
+    Prepare(20, 12);
+    State().musicCue = 0;
+    EXPECT_EQ(Check(46), 0);
+    EXPECT_EQ(App().sceneFrame, SceneId::Invasions);
+    Engine().enemy.active[40] = 1;
+    EXPECT_EQ(Check(47), 0);
+    Engine().enemy.active[40] = 0;
+    App().leaveScene = 0;
+    EXPECT_EQ(Check(47), 12) << "the done handler pays it in this frame";
+    EXPECT_EQ(App().sceneFrame, SceneId::WriteHallOfFame);
+    EXPECT_EQ(App().leaveScene, 1);
+    EXPECT_EQ(State().musicCue, 1);
+    EXPECT_EQ(Region().victory, 1);
+}
+
 TEST_F(InvasionsQuestTest, TheColonyNeedsOneOfAllies30To41AfterSixtyFiveSeconds) {
     Prepare(5, 2);
     BattleEngine& engine = Engine();
