@@ -30,8 +30,7 @@ protected:
         ASSERT_EQ(mouse.Create(&system, InputDevice::kMouse, 0), 1);
         Pump();  // whatever the window's creation queued
         mouse.Poll();
-        mouse.x = 0;
-        mouse.y = 0;
+        mouse.ClearState();
     }
 
     void TearDown() override {
