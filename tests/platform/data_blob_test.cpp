@@ -47,7 +47,7 @@ TEST(DataBlob, SixHundredBytesMakeASixHundredFourByteFile) {
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(size, 600u);
     EXPECT_EQ(data, back.Data());
-    EXPECT_EQ(std::memcmp(data, blob.data, 600), 0);
+    EXPECT_EQ(std::memcmp(data, blob.Data(), 600), 0);
 
     DataBlob empty;  // an empty blob writes nothing
     EXPECT_EQ(empty.WriteFile("Saves\\1.save"), 0);
