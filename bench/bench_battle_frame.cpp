@@ -117,7 +117,7 @@ public:
     void DrawView() {
         graphics.BeginScene();
         graphics.ClearTarget(0xFF000000);
-        engine->Draw(&graphics, camX, camY, shared.menuSheet, 0, &font, panel.sheet, areaId);
+        engine->Draw(&graphics, camX, camY, shared.menuSheet, 0, &font, panel.sheet.get(), areaId);
         graphics.EndScene();
         SDL_RenderFlush(graphics.Device());
     }

@@ -11,10 +11,13 @@ set(GAME_TEST_ENV
   GAME_SOURCE_DIR=${CMAKE_SOURCE_DIR}
   GAME_TEST_OUT=${CMAKE_BINARY_DIR}/test-out)
 
-# Helpers any test may use: a hidden window with a graphics device.
-add_library(test_support STATIC ${CMAKE_SOURCE_DIR}/tests/support/headless_device.cpp)
+# Helpers any test may use: a hidden window with a graphics device, the
+# canvas with the shared art, the comparison with reference pictures and
+# scratch folders.
+file(GLOB support_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
+add_library(test_support STATIC ${support_sources})
 target_include_directories(test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests PRIVATE ${GAME_LAYER_ROOT_platform})
-target_link_libraries(test_support PUBLIC platform platform_deps)
+target_link_libraries(test_support PUBLIC platform platform_deps GTest::gtest)
 
 # The harness: drives the real GameApp, with the whole table of scenes,
 # frame by frame. It sits on top, as the program's entry point does.
@@ -22,7 +25,8 @@ file(GLOB harness_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/harness/*.
 list(FILTER harness_sources EXCLUDE REGEX "game_driver_main\\.cpp$")
 add_library(harness STATIC ${harness_sources})
 target_include_directories(harness PUBLIC ${CMAKE_SOURCE_DIR}/tests PRIVATE ${GAME_LAYER_ROOT_app})
-target_link_libraries(harness PUBLIC app GTest::gtest PRIVATE platform_deps)
+target_link_libraries(harness PUBLIC app GTest::gtest test_support PRIVATE platform_deps)
+add_dependencies(harness layer_check_app)
 add_executable(game-driver ${CMAKE_SOURCE_DIR}/tests/harness/game_driver_main.cpp)
 target_include_directories(game-driver PRIVATE ${GAME_LAYER_ROOT_app})
 target_link_libraries(game-driver PRIVATE harness)
@@ -47,6 +51,9 @@ foreach(dir IN LISTS test_dirs)
   if(layer_index GREATER_EQUAL 0)
     target_include_directories(${name}_tests PRIVATE ${GAME_LAYER_ROOT_${name}})
     target_link_libraries(${name}_tests PRIVATE ${name})
+    if(TARGET layer_check_${name})
+      add_dependencies(${name}_tests layer_check_${name})
+    endif()
   else()
     target_include_directories(${name}_tests PRIVATE ${GAME_LAYER_ROOT_app})
   endif()

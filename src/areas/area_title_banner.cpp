@@ -65,7 +65,7 @@ int32_t DrawGlyphs(SpriteSheet* sheet, const char* text, int32_t x) {
 }
 
 void DrawShipBars(GameApp& app) {
-    SpriteSheet* sheet = app.controlPanel->sheet;
+    SpriteSheet* sheet = app.controlPanel->sheet.get();
     if (!sheet) return;
     const BattleEngine& engine = *app.battleEngine;
     const float x = static_cast<float>(engine.shipX);

@@ -59,7 +59,7 @@ const RegionData& HomeBanner() {
 // while an escape flies.
 void DrawArrivalBars(GameApp& app) {
     const BattleEngine& engine = *app.battleEngine;
-    SpriteSheet* sheet = app.controlPanel->sheet;
+    SpriteSheet* sheet = app.controlPanel->sheet.get();
     if (!sheet || engine.emergencyEscape != 0) return;
     for (const ArrivalBar& bar : HomeArrivalBars(app.controlPanel->areaTitleTimer, engine.shipX, engine.shipY)) {
         sheet->Draw(kArrivalBarImage, 0, static_cast<float>(bar.x), static_cast<float>(bar.y), kArrivalBarColour,
@@ -115,7 +115,7 @@ void DrawBattleAndPanel(GameApp& app) {
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     SpriteSheet* shared = app.sharedArt->menuSheet;
-    engine.Draw(&app.graphics, app.areaBackdrop->viewX, app.areaBackdrop->viewY, shared, 1, panel.font, panel.sheet,
+    engine.Draw(&app.graphics, app.areaBackdrop->viewX, app.areaBackdrop->viewY, shared, 1, panel.font.get(), panel.sheet.get(),
                 kHomeArea);
     auto charge = [&engine](int k) {
         return engine.skillValues[k];
@@ -207,10 +207,10 @@ void DrawHomeBase(GameApp& app, HomeBaseScene& home) {
                             engine.offsetUp, engine.offsetDown);
     DrawPortals(app);
     DrawAdvisor(app);
-    DrawPlacementOverlays(engine, home.Placement(), app.controlPanel->font, art.menuSheet);
+    DrawPlacementOverlays(engine, home.Placement(), app.controlPanel->font.get(), art.menuSheet);
     if (!HomeBusy(app)) DrawBattleAndPanel(app);
     DrawAdvisorArrow(app);
-    DrawBuildingBox(*app.gameState, engine, app.controlPanel->font, art.menuSheet);
+    DrawBuildingBox(*app.gameState, engine, app.controlPanel->font.get(), art.menuSheet);
     ClickBuildingBox(app, home);
     if (app.controlPanel->areaTitleTimer != 0) {
         DrawAreaTitleWords(app, HomeBanner());

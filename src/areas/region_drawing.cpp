@@ -108,8 +108,8 @@ void DrawRegionArea(GameApp& app, RegionScene& scene) {
     backdrop.DrawRadarWalls(app.sharedArt->menuSheet, engine.shipX, engine.shipY, engine.offsetRight,
                             engine.offsetLeft, engine.offsetUp, engine.offsetDown);
     DrawPortals(app);
-    engine.Draw(&app.graphics, backdrop.viewX, backdrop.viewY, app.sharedArt->menuSheet, 0, app.controlPanel->font,
-                app.controlPanel->sheet, backdrop.areaNumber);
+    engine.Draw(&app.graphics, backdrop.viewX, backdrop.viewY, app.sharedArt->menuSheet, 0, app.controlPanel->font.get(),
+                app.controlPanel->sheet.get(), backdrop.areaNumber);
     DrawPanel(app);
     if (region.drawArrival) region.drawArrival(app);
     else if (app.controlPanel->areaTitleTimer != 0) DrawAreaTitleBanner(app, region);

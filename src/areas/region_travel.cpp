@@ -108,7 +108,7 @@ void GoHome(GameApp& app, const TravelTarget& to, bool keepView) {
 void DrawTravelMenu(GameApp& app, const RegionData& region, int32_t hub) {
     ControlPanel& panel = *app.controlPanel;
     BattleEngine::DrawMessageFrame(app.sharedArt->menuSheet, 0);
-    Font* font = panel.font;
+    Font* font = panel.font.get();
     if (font) font->Begin();
     for (int row = 1; row <= region.travelRowCount; ++row) {
         const TravelRowView view = ViewTravelRow(app, region, hub, row);

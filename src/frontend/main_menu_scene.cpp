@@ -95,19 +95,21 @@ void HandOverMusic(GameApp& app) {
     PlayMusic(app, "Data\\Music.mid");
 }
 
-void Open(GameApp& app, Act act, SceneId target) {
+// True when the choice asks for a new game, which starts later in the frame.
+bool Open(GameApp& app, Act act, SceneId target) {
     switch (act) {
     case Act::Quit:
         AppFramework::PostQuit();
-        app.leaveScene = 1;
-        break;
+        // Leave towards whatever is chosen, so that Leave runs before the end.
+        app.SwitchScene(app.sceneFrame);
+        return false;
     case Act::Open:
         app.SwitchScene(target);
-        break;
+        return false;
     case Act::NewGame:
-        app.leaveScene = MainMenuScene::kNewGameRequest;
-        break;
+        return true;
     }
+    return false;
 }
 }  // namespace
 
@@ -162,7 +164,7 @@ void MainMenuScene::ActOnKeys(GameApp& app) {
     for (const MenuKey& k : kKeys) {
         if (!app.keyboard.KeyPressed(k.key)) continue;
         app.keyboard.SetLatch(k.key, 1);
-        Open(app, k.act, k.target);
+        newGameAsked_ = Open(app, k.act, k.target);
     }
 }
 
@@ -179,7 +181,7 @@ void MainMenuScene::ActOnBar(GameApp& app, MenuBackdrop& backdrop) {
             app.channels[0].SetVolume(SoundVolume(app));
             PlaySound(app, 0, choice.sound, SoundVolume(app));
         }
-        Open(app, choice.act, choice.target);
+        newGameAsked_ = Open(app, choice.act, choice.target);
     }
 }
 
@@ -234,7 +236,6 @@ void MainMenuScene::OpenRings(GameApp& app, const MenuBackdrop& backdrop) {
 // A new game takes the first free slot; with all five used the player picks one.
 void MainMenuScene::StartNewGame(GameApp& app) {
     GameState& state = *app.gameState;
-    app.leaveScene = 1;
     DataBlob probe;
     state.saveSlot = 0;
     for (int slot = GameState::kSlotCount; slot >= 1; --slot) {
@@ -265,6 +266,7 @@ void MainMenuScene::Frame(GameApp& app) {
         record_exchange::SeedNewAreaEngine(*app.battleEngine, *app.gameState);
     }
 
+    newGameAsked_ = false;
     ActOnKeys(app);
     ActOnBar(app, backdrop);
     Move(app, backdrop);
@@ -275,7 +277,7 @@ void MainMenuScene::Frame(GameApp& app) {
     backdrop.ResetHover();
     app.SceneTickClock();
     OpenRings(app, backdrop);
-    if (app.leaveScene == kNewGameRequest) StartNewGame(app);
+    if (newGameAsked_) StartNewGame(app);
 
     app.SceneLeaveStep(*this, false);
     app.SceneEndFrame(*this);

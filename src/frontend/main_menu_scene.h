@@ -18,9 +18,6 @@ public:
     // (70 px/s) and the advisor's rise (20 px/s).
     static constexpr int kRowStepper = 0, kShipXStepper = 1, kShipYStepper = 2, kRingStepper = 3,
                          kRiseStepper = 4, kSteppers = 6;
-    // GameApp::leaveScene while a new game was asked for in this frame.
-    static constexpr uint8_t kNewGameRequest = 5;
-
     explicit MainMenuScene(FrontEndShared& shared) : shared_(shared) {}
 
     void Frame(GameApp& app) override;
@@ -44,6 +41,9 @@ private:
     void StartNewGame(GameApp& app);
 
     FrontEndShared& shared_;
+    // A new game was asked for in this frame (and not overridden by a later
+    // choice): it starts once the frame has drawn.
+    bool newGameAsked_ = false;
     // This frame's steps for the advisor's bob (0 while the timer is idle).
     AdvisorSteps advisorSteps_;
 };

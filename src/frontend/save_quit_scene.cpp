@@ -15,14 +15,15 @@ ManagementScene::Rules SaveQuitRules() {
     rules.hotkeys = false;
     return rules;
 }
-
-void AnswerNo(GameApp& app) {
-    app.sceneClockRestart = 1;
-    app.leaveScene = SaveQuitScene::kLeaveToArea;
-}
 }  // namespace
 
 SaveQuitScene::SaveQuitScene() : ManagementScene(SaveQuitRules()) {}
+
+// Back to the area the player came from.
+void SaveQuitScene::AnswerNo(GameApp& app) {
+    app.sceneClockRestart = 1;
+    LeaveTo(app, LeaveTarget(app));
+}
 
 void SaveQuitScene::CreateScreen(GameApp& app) {
     dialog_ = std::make_unique<SaveAndQuitDialog>();
@@ -34,7 +35,7 @@ void SaveQuitScene::LoadScreenArt(GameApp& app) { dialog_->LoadArt(&app.graphics
 // Backspace and Esc answer No through the frame's common keys.
 void SaveQuitScene::OwnKeys(GameApp& app) {
     if (TakeKey(app, key::kN)) AnswerNo(app);
-    if (TakeKey(app, key::kY)) app.leaveScene = kLeaveToSave;
+    if (TakeKey(app, key::kY)) AnswerYes(app);
 }
 
 void SaveQuitScene::Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) {
@@ -45,7 +46,7 @@ void SaveQuitScene::Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mou
     dialog_->Press(x, y, mouse);
     switch (dialog_->SettleChoice(mouse)) {
     case SaveAndQuitDialog::kYes:
-        app.leaveScene = kLeaveToSave;
+        AnswerYes(app);
         break;
     case SaveAndQuitDialog::kNo:
         AnswerNo(app);
@@ -61,8 +62,3 @@ void SaveQuitScene::Animate(GameApp& app) {
 }
 
 void SaveQuitScene::DrawScreen(GameApp& app) { dialog_->Draw(app.sharedArt ? app.sharedArt->cloudsSheet : nullptr); }
-
-SceneId SaveQuitScene::LeaveTarget(GameApp& app) {
-    if (app.leaveScene == kLeaveToSave) return SceneId::SaveGame;
-    return ManagementScene::LeaveTarget(app);
-}

@@ -12,10 +12,6 @@
 // pointer leaves it.
 class SaveQuitScene : public ManagementScene {
 public:
-    // Leave values: 1 back to the area, 2 on to the save scene.
-    static constexpr uint8_t kLeaveToArea = 1;
-    static constexpr uint8_t kLeaveToSave = 2;
-
     SaveQuitScene();
 
     // The dialog while the scene is current, else null.
@@ -34,8 +30,11 @@ protected:
 
     void OwnKeys(GameApp& app) override;
     void Animate(GameApp& app) override;
-    SceneId LeaveTarget(GameApp& app) override;
 
 private:
+    // Each answer chooses the next scene; the last one of a frame counts.
+    void AnswerYes(GameApp& app) { LeaveTo(app, SceneId::SaveGame); }
+    void AnswerNo(GameApp& app);
+
     std::unique_ptr<SaveAndQuitDialog> dialog_;
 };

@@ -2,8 +2,10 @@
 
 #include "hud/control_panel_layout.h"
 #include "platform/clock.h"
+#include "platform/font.h"
 #include "platform/input_device.h"
 #include "platform/point_in_rect.h"
+#include "platform/sprite_sheet.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 #include "platform/number_text.h"
 
@@ -56,8 +57,9 @@ public:
     // buttonState entry of a button code, or -1 for a code without one.
     static int ButtonIndex(uint8_t code);
 
-    SpriteSheet* sheet = nullptr;
-    Font* font = nullptr;
+    // The bar's art, null until LoadArt and after ReleaseArt.
+    std::unique_ptr<SpriteSheet> sheet;
+    std::unique_ptr<Font> font;
     uint8_t textRed = 0, textGreen = 0, textBlue = 0;
     uint8_t soundRequest = 0;
     uint8_t electricSound = 0;

@@ -45,9 +45,9 @@ ControlPanel::~ControlPanel() { ReleaseArt(); }
 
 int ControlPanel::LoadArt(GraphicsDevice* graphics) {
     ReleaseArt();
-    font = new Font();
+    font = std::make_unique<Font>();
     font->Create(graphics, "Arial", 16, 1, 0, 0, 0);
-    sheet = new SpriteSheet();
+    sheet = std::make_unique<SpriteSheet>();
     if (!sheet->Init(graphics, kSheetSlots)) return 0;
     sheet->SetAlphaTest(1);
     int result = 1;
@@ -62,14 +62,12 @@ int ControlPanel::LoadArt(GraphicsDevice* graphics) {
 int ControlPanel::ReleaseArt() {
     if (sheet != nullptr) {
         sheet->Release();
-        delete sheet;
-        sheet = nullptr;
+        sheet.reset();
     }
     if (font != nullptr) {
         font->End();
         font->Release();
-        delete font;
-        font = nullptr;
+        font.reset();
     }
     return 1;
 }

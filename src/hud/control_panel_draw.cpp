@@ -103,7 +103,7 @@ void ControlPanel::DrawBar(int32_t shields, int32_t armor, int32_t energy, Sprit
                            uint32_t shieldsRecharge, uint32_t shipProtection, uint32_t robotProtection,
                            uint8_t fireMode) {
     const uint32_t labelColour = 0xFF000000u | (uint32_t{textRed} << 16) | (uint32_t{textGreen} << 8) | textBlue;
-    SpriteSheet* s = sheet;
+    SpriteSheet* s = sheet.get();
 
     for (const FillRect& r : kBarFrame) Fill(s, r);
 
@@ -129,7 +129,7 @@ void ControlPanel::DrawBar(int32_t shields, int32_t armor, int32_t energy, Sprit
             if (mode == fireModeHover) {
                 if (s) s->Draw(kCellFill, 0, cell.x, cell.y, 0xC8FFFF64, scaleX, 4.6f, 0, 0.0f);
                 if (mode == fireModeClicked && s) s->Draw(kCellFill, 0, cell.x, cell.y, 0xC8FF3232, scaleX, 4.6f, 0, 0.0f);
-                PanelText(font, kFireModeLabels[mode - 1], kFireModeLabelX[mode - 1], 502, labelColour);
+                PanelText(font.get(), kFireModeLabels[mode - 1], kFireModeLabelX[mode - 1], 502, labelColour);
             }
         }
         if (shared) {
@@ -165,9 +165,9 @@ void ControlPanel::DrawBar(int32_t shields, int32_t armor, int32_t energy, Sprit
     if (toggleState != 0) {
         const uint32_t colour = region >= 2 ? 0xFF3232E6 : 0xFF1E1E1E;
         if (skillBarShown) {
-            PanelText(font, "Hide", 680, 510, colour);
+            PanelText(font.get(), "Hide", 680, 510, colour);
         } else {
-            PanelText(font, "Show Skills", 646, 498, colour);
+            PanelText(font.get(), "Show Skills", 646, 498, colour);
         }
     }
 
@@ -187,13 +187,13 @@ void ControlPanel::DrawBar(int32_t shields, int32_t armor, int32_t energy, Sprit
                 if (rightPressed) s->Draw(kCellRight, 0, x, 530, 0x6EFFFFFF, 11.0f, 9.5f, 0, 0.0f);
             }
             const int k = hoverCode - kCodeFirstSkill;
-            PanelText(font, kSkillNames[k], kSkillNameX[k], 505, labelColour);
+            PanelText(font.get(), kSkillNames[k], kSkillNameX[k], 505, labelColour);
         }
     }
 
-    Readout(font, shieldsText, shields, kShieldsPlaces, 562, 0xFFAAD2FA);
-    Readout(font, armorText, int64_t{armor} + extraArmor, kArmorPlaces, 560, 0xFFFAD2C8);
-    Readout(font, energyText, energy, kEnergyPlaces, 573, 0xFF5A5A5A);
+    Readout(font.get(), shieldsText, shields, kShieldsPlaces, 562, 0xFFAAD2FA);
+    Readout(font.get(), armorText, int64_t{armor} + extraArmor, kArmorPlaces, 560, 0xFFFAD2C8);
+    Readout(font.get(), energyText, energy, kEnergyPlaces, 573, 0xFF5A5A5A);
 
     if (s) {
         if (particleShields) s->Draw(kEffectMarks, 0, 3, 535, kWhite, 1.0f, 1.0f, 0, 0.0f);
@@ -209,12 +209,12 @@ void ControlPanel::DrawBar(int32_t shields, int32_t armor, int32_t energy, Sprit
         }
     }
 
-    if (hoverCode == kCodeAutoFire) PanelText(font, "Auto Fire [F]", 3, 500, labelColour);
-    if (hoverCode == kCodeOptions) PanelText(font, "Options", 733, 500, labelColour);
+    if (hoverCode == kCodeAutoFire) PanelText(font.get(), "Auto Fire [F]", 3, 500, labelColour);
+    if (hoverCode == kCodeOptions) PanelText(font.get(), "Options", 733, 500, labelColour);
     if (hoverCode >= 1 && hoverCode <= 8) {
         const char* label = kScreenButtonLabels[hoverCode - 1];
         const int centre = 145 + 64 * (hoverCode - 1) + 32;
-        PanelText(font, label, centre - PanelTextWidth(label) / 2, skillBarShown ? 502 : 545, labelColour);
+        PanelText(font.get(), label, centre - PanelTextWidth(label) / 2, skillBarShown ? 502 : 545, labelColour);
     }
-    if (hoverCode == 9 || hoverCode == 10) PanelText(font, kScreenButtonLabels[hoverCode - 1], 80, 502, labelColour);
+    if (hoverCode == 9 || hoverCode == 10) PanelText(font.get(), kScreenButtonLabels[hoverCode - 1], 80, 502, labelColour);
 }

@@ -69,67 +69,67 @@ void ControlPanel::DrawNotices(SpriteSheet* shared) {
         if (sheet) sheet->Draw(kNoticeImage, 0, 500, 40, kWhite, 1.0f, 1.0f, 0, 0.0f);
         const uint32_t colour = hovered ? kNoticeHover : kNoticeLabel;
         if (robotRepairShort) {
-            PanelText(font, "Short", 515, 47, colour);
+            PanelText(font.get(), "Short", 515, 47, colour);
         } else {
-            PanelText(font, "Repairs", 508, 47, colour);
+            PanelText(font.get(), "Repairs", 508, 47, colour);
         }
-        if (hovered) PanelText(font, "Show Details", 485, 22, kNoticeHover);
+        if (hovered) PanelText(font.get(), "Show Details", 485, 22, kNoticeHover);
     }
 
     if (repairsOpen) {
         RepairsReport report;
         BuildRepairsReport(*this, report);
         FramedBox(shared, kRepairsBack, kWindowLeft, kRepairsTop, kWindowRight, kRepairsBottom);
-        Lines(font, report.lines, report.count);
-        ExitButton(shared, font, kRepairsExitRect.x, kRepairsExitRect.y, hoverCode == kCodeRepairsExit);
+        Lines(font.get(), report.lines, report.count);
+        ExitButton(shared, font.get(), kRepairsExitRect.x, kRepairsExitRect.y, hoverCode == kCodeRepairsExit);
     }
 
-    if (newLevelTimer) PanelText(font, "New Level", 93, 320, 0xFFFA0A0A);
+    if (newLevelTimer) PanelText(font.get(), "New Level", 93, 320, 0xFFFA0A0A);
 
     if (awardsToChoose > 0) {
         FormatNumber(awardsText, awardsToChoose);
-        Notice(sheet, font, kChooseAwardRect, hoverCode == kCodeChooseAward, "A", awardsText, "Choose Award");
+        Notice(sheet.get(), font.get(), kChooseAwardRect, hoverCode == kCodeChooseAward, "A", awardsText, "Choose Award");
     }
     if (skillsToChoose > 0) {
         FormatNumber(skillsText, skillsToChoose);
-        Notice(sheet, font, kChooseSkillRect, hoverCode == kCodeChooseSkill, "S", skillsText, "Choose Skill");
+        Notice(sheet.get(), font.get(), kChooseSkillRect, hoverCode == kCodeChooseSkill, "S", skillsText, "Choose Skill");
     }
-    if (questFailed) Notice(sheet, font, kQuestInfoRect, hoverCode == kCodeQuestInfo, "Info", nullptr, "Quest Info");
+    if (questFailed) Notice(sheet.get(), font.get(), kQuestInfoRect, hoverCode == kCodeQuestInfo, "Info", nullptr, "Quest Info");
 
     const bool exitHovered = hoverCode == kCodeGiftsExit;
     if (questFailedOpen) {
         FramedBox(shared, kWindowBack, kWindowLeft, kFailedTop, kWindowRight, kFailedBottom);
-        PanelText(font, "Don't worry about anything... Just try this quest", 194, 305, 0xFF370000);
-        PanelText(font, "again at some other time.", 194, 333, 0xFF370000);
-        ExitButton(shared, font, kGiftsExitRect.x, kGiftsExitRect.y, exitHovered);
+        PanelText(font.get(), "Don't worry about anything... Just try this quest", 194, 305, 0xFF370000);
+        PanelText(font.get(), "again at some other time.", 194, 333, 0xFF370000);
+        ExitButton(shared, font.get(), kGiftsExitRect.x, kGiftsExitRect.y, exitHovered);
     }
 
-    if (questUpdated) Notice(sheet, font, kQuestUpdatedRect, hoverCode == kCodeQuestUpdated, "Quest", nullptr, "Quest Updated");
+    if (questUpdated) Notice(sheet.get(), font.get(), kQuestUpdatedRect, hoverCode == kCodeQuestUpdated, "Quest", nullptr, "Quest Updated");
 
     if (questGiftsOpen) {
         FramedBox(shared, kWindowBack, kWindowLeft, kGiftsTop, kWindowRight, kGiftsBottom);
-        PanelText(font, "Quest", 175, 60, kTitleRed);
-        PanelText(font, giftQuestText, 225, 60, kTitleRed);
-        PanelText(font, "Gifts for finishing the quest.", 175, 85, kGiftText);
-        PanelText(font, "Skill:", 175, 115, kTitleRed);
-        if (const char* line = GiftSkillLine(giftSkill)) PanelText(font, line, 230, 115, kGiftText);
-        PanelText(font, "Wealth:", 175, 150, kTitleRed);
+        PanelText(font.get(), "Quest", 175, 60, kTitleRed);
+        PanelText(font.get(), giftQuestText, 225, 60, kTitleRed);
+        PanelText(font.get(), "Gifts for finishing the quest.", 175, 85, kGiftText);
+        PanelText(font.get(), "Skill:", 175, 115, kTitleRed);
+        if (const char* line = GiftSkillLine(giftSkill)) PanelText(font.get(), line, 230, 115, kGiftText);
+        PanelText(font.get(), "Wealth:", 175, 150, kTitleRed);
         for (int i = 0; i < 7; ++i) {
-            PanelText(font, kGiftLabels[i], 175, 175 + 25 * i, kGiftText);
-            PanelText(font, giftTexts[i], 325, 175 + 25 * i, kGiftText);
+            PanelText(font.get(), kGiftLabels[i], 175, 175 + 25 * i, kGiftText);
+            PanelText(font.get(), giftTexts[i], 325, 175 + 25 * i, kGiftText);
         }
-        ExitButton(shared, font, kGiftsExitRect.x, kGiftsExitRect.y, exitHovered);
+        ExitButton(shared, font.get(), kGiftsExitRect.x, kGiftsExitRect.y, exitHovered);
     }
 
-    if (questGifts) Notice(sheet, font, kFinishedQuestRect, hoverCode == kCodeFinishedQuest, "Gifts", nullptr, "Finished Quest");
+    if (questGifts) Notice(sheet.get(), font.get(), kFinishedQuestRect, hoverCode == kCodeFinishedQuest, "Gifts", nullptr, "Finished Quest");
 
     for (const TimedMessage& m : kBoxedMessages) {
         if (this->*m.timer == 0) continue;
         const int bottom = m.timer == &ControlPanel::noMaterialTimer ? m.y + 48 : m.y + 26;
         FramedBox(shared, kWindowBack, m.x - 14, m.y - 8, m.x + PanelTextWidth(m.text) + 14, bottom);
-        PanelText(font, m.text, m.x, m.y, kMessageText);
-        if (m.timer == &ControlPanel::noMaterialTimer) PanelText(font, noMaterialText, 385, 307, kMessageText);
+        PanelText(font.get(), m.text, m.x, m.y, kMessageText);
+        if (m.timer == &ControlPanel::noMaterialTimer) PanelText(font.get(), noMaterialText, 385, 307, kMessageText);
     }
-    if (noEnergyTimer) PanelText(font, "Need More Energy", 623, 491, 0xFF3296FA);
-    if (noSkillTimer) PanelText(font, "You don't have this skill.", 600, 491, 0xFFFA9632);
+    if (noEnergyTimer) PanelText(font.get(), "Need More Energy", 623, 491, 0xFF3296FA);
+    if (noSkillTimer) PanelText(font.get(), "You don't have this skill.", 600, 491, 0xFFFA9632);
 }

@@ -28,15 +28,14 @@ long FileLength(std::FILE* file) {
 int DataBlob::Alloc(uint32_t bytes) {
     Free();
     if (bytes == 0) return 1;
-    data = new (std::nothrow) uint8_t[bytes]();
+    data.reset(new (std::nothrow) uint8_t[bytes]());
     if (!data) return 0;
     size = bytes;
     return 1;
 }
 
 void DataBlob::Free() {
-    delete[] data;
-    data = nullptr;
+    data.reset();
     size = 0;
 }
 
@@ -45,7 +44,7 @@ int DataBlob::WriteFile(const char* path) {
     const uint8_t length[4] = {static_cast<uint8_t>(size), static_cast<uint8_t>(size >> 8),
                                static_cast<uint8_t>(size >> 16), static_cast<uint8_t>(size >> 24)};
     return WriteFileReplacing(ResolveGamePathForWriting(path), {std::span<const uint8_t>(length, 4),
-                                                                std::span<const uint8_t>(data, size)});
+                                                                std::span<const uint8_t>(data.get(), size)});
 }
 
 uint8_t* DataBlob::ReadFile(const char* path, uint32_t* outSize, uint32_t maxBytes) {
@@ -60,10 +59,10 @@ uint8_t* DataBlob::ReadFile(const char* path, uint32_t* outSize, uint32_t maxByt
     // The length word must describe exactly the bytes that follow it.
     valid = valid && length > 0 && length <= maxBytes && length <= kMaxFileBytes &&
             static_cast<long>(length) == fileLength - kLengthBytes;
-    if (valid && Alloc(length) && std::fread(data, 1, length, file) == length) {
+    if (valid && Alloc(length) && std::fread(data.get(), 1, length, file) == length) {
         std::fclose(file);
         if (outSize) *outSize = size;
-        return data;
+        return data.get();
     }
     std::fclose(file);
     Free();

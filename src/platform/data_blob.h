@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 // A byte buffer kept in a file as a 32-bit little-endian length followed by
 // the bytes: the save slots and the hall of fame.
@@ -23,8 +24,8 @@ public:
     // The bytes of the file, or null when it is missing or damaged: too
     // short, longer than its length word says, or longer than maxBytes.
     uint8_t* ReadFile(const char* path, uint32_t* outSize = nullptr, uint32_t maxBytes = kMaxFileBytes);
-    uint8_t* Data() { return data; }
+    uint8_t* Data() { return data.get(); }
 
-    uint8_t* data = nullptr;
+    std::unique_ptr<uint8_t[]> data;
     uint32_t size = 0;
 };

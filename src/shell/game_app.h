@@ -95,42 +95,49 @@ public:
     MotionStepper& Stepper(int k);
     uint8_t StepStepper(int k, bool adaptive, int32_t speed);
 
-    // ---- Members held by value ----
+    // ---- The graphics device and what the scenes draw with it ----
     GraphicsDevice graphics;
+    // Set when start-up found no usable graphics device; the loop is skipped.
+    uint8_t startFailed = 0;
+    uint8_t deviceLost = 0;
+    uint8_t reloadArt = 0;
+    // Counts "L O A D I N G" pictures shown (tests read it).
+    uint32_t loadingScreens = 0;
+    // Made by the first scene that needs each, kept to shut-down; null
+    // while it does not exist.
+    std::unique_ptr<SharedArt> sharedArt;
+    std::unique_ptr<Font> sharedFont;
+    std::unique_ptr<Camera> sceneCamera;
+    std::unique_ptr<ControlPanel> controlPanel;
+    std::unique_ptr<AreaBackdrop> areaBackdrop;
+    // The tutorial's advisor, made by the first scene that shows it.
+    std::unique_ptr<AdvisorBubble> advisor;
+    // The slot pickers' screen, while one of them shows.
+    std::unique_ptr<FilePicker> filePicker;
+
+    // ---- Input ----
     InputSystem inputSystem;
     InputDevice keyboard;
+    std::unique_ptr<MouseCursor> cursor;
+
+    // ---- Audio ----
     AudioSystem audio;
     SoundChannel channels[kChannelCount];
     MusicTrack music;
-
     // The MP3 stream player standing in for the filter graph.
     Mp3Stream mp3;
     uint8_t mp3State = 0;  // 0 must be (re)started, 2 playing
     int32_t mp3EventCode = 0;
 
-    // ---- What the scenes share, null while it does not exist ----
+    // ---- The record and the engine that plays an area out ----
     // The player's record, from Init (or the loader) to shut-down.
     std::unique_ptr<GameState> gameState;
-    std::unique_ptr<MouseCursor> cursor;
-    // Made by the first scene that needs each, kept to shut-down.
-    std::unique_ptr<SharedArt> sharedArt;
-    std::unique_ptr<Font> sharedFont;
-    std::unique_ptr<Camera> sceneCamera;
-    std::unique_ptr<MotionStepper> steppers[kStepperCount];
-    std::unique_ptr<BattleEngine> battleEngine;
-    std::unique_ptr<ControlPanel> controlPanel;
-    std::unique_ptr<AreaBackdrop> areaBackdrop;
-    // The tutorial's advisor, made by the first scene that shows it.
-    std::unique_ptr<AdvisorBubble> advisor;
     // The option files, read by the title and the name entry.
     std::unique_ptr<OptionsFile> optionsFile;
-    // The slot pickers' screen, while one of them shows.
-    std::unique_ptr<FilePicker> filePicker;
+    std::unique_ptr<BattleEngine> battleEngine;
 
     // ---- Scene machine and timing ----
     SceneId sceneFrame = SceneId::Title;
-    uint8_t deviceLost = 0;
-    uint8_t reloadArt = 0;
     uint8_t screenPage = 0;
     uint8_t leaveScene = 0;
     uint32_t fps = 0;
@@ -142,11 +149,7 @@ public:
     uint8_t sceneClockRestart = 1;
     uint32_t secondsInScene = 0;
     uint32_t sceneClockStart = 0;
-
-    // Set when start-up found no usable graphics device; the loop is skipped.
-    uint8_t startFailed = 0;
-    // Counts "L O A D I N G" pictures shown (tests read it).
-    uint32_t loadingScreens = 0;
+    std::unique_ptr<MotionStepper> steppers[kStepperCount];
     // Counts scene runs (the game driver and tests read it).
     uint32_t sceneRuns = 0;
 

@@ -9,6 +9,8 @@
 #include "platform/input_device.h"
 #include "platform/input_system.h"
 #include "platform/shared_art.h"
+#include "support/golden_image.h"
+#include "support/headless_canvas.h"
 
 namespace frontend_test {
 
@@ -44,27 +46,21 @@ void ReleaseAt(Visit& visit, At at, int button = 0) {
 }
 
 // A headless 800 x 600 device in the game directory with the shared art.
-class Canvas : public ::testing::Test {
+class Canvas : public HeadlessCanvas {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     // Clears the back buffer and opens a frame.
     void Begin();
+    // Ends the frame and returns it.
     Image Shot();
-
-    SDL_Window* window_ = nullptr;
-    GraphicsDevice graphics_;
-    SharedArt art_;
-    std::string oldDir_;
 };
 
 // The part of a picture inside (x, y, width, height).
 Image Crop(const Image& image, int x, int y, int width, int height);
 
 // Compares a picture with tests/frontend/ref/<name>.png: at most half a
-// percent of the pixels may be off by more than 24 in a channel. The picture
-// always goes to GAME_TEST_OUT/<name>.png; GAME_UPDATE_REFS=1 rewrites the
-// reference.
-::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name);
+// percent of the pixels may be off by more than 24 in a channel.
+inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name) {
+    return MatchesGolden(actual, "frontend", name, 24, 0.005);
+}
 
 }  // namespace frontend_test

@@ -1,9 +1,6 @@
 #include "story_test_support.h"
 
 #include <cstdlib>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace story_test {
 
@@ -31,35 +28,8 @@ Player::Player() {
 }
 
 void Canvas::SetUp() {
-    oldDir_ = fs::current_path().string();
-    const char* env = std::getenv("GAME_DIR");
-    const std::string gameDir = env && *env ? env : "game";  // run by hand from build/
-    std::error_code ec;
-    if (fs::is_directory(gameDir, ec)) fs::current_path(gameDir);
-    ASSERT_EQ(graphics_.CreateDirect3D(), 1);
-    window_ = SDL_CreateWindow("story", 0, 0, 800, 600, SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS);
-    ASSERT_NE(window_, nullptr) << SDL_GetError();
-    ASSERT_EQ(graphics_.Create(window_, 1, 0, 800, 600, 0), 1);
-    art_.LoadArt(&graphics_);
-    art_.LoadMoreArt(&graphics_);
-    Clear();
-}
-
-void Canvas::TearDown() {
-    art_.ReleaseArt();
-    graphics_.Release();
-    if (window_) SDL_DestroyWindow(window_);
-    fs::current_path(oldDir_);
-}
-
-Image Canvas::Shot(const std::string& name) {
-    Image image;
-    EXPECT_EQ(graphics_.ReadBackBuffer(image), 1);
-    const char* out = std::getenv("GAME_TEST_OUT");
-    const fs::path dir = out ? out : fs::temp_directory_path().string();
-    fs::create_directories(dir);
-    SavePngFile((dir / (name + ".png")).string(), image);
-    return image;
+    HeadlessCanvas::SetUp();
+    if (!HasFatalFailure()) Clear();
 }
 
 int LitPixels(const Image& image, int x, int y, int width, int height) {

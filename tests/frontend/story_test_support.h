@@ -11,6 +11,7 @@
 #include "platform/input_system.h"
 #include "platform/motion_stepper.h"
 #include "platform/shared_art.h"
+#include "support/headless_canvas.h"
 
 namespace story_test {
 
@@ -48,19 +49,14 @@ private:
     MotionStepper stepper_;
 };
 
-// A headless 800 x 600 device in the game directory with the shared art.
-class Canvas : public ::testing::Test {
+// A headless 800 x 600 device in the game directory with the shared art,
+// cleared.
+class Canvas : public HeadlessCanvas {
 protected:
     void SetUp() override;
-    void TearDown() override;
     void Clear() { graphics_.Clear(0, 1.0f); }
     // The back buffer, also written to GAME_TEST_OUT/<name>.png for a look.
-    Image Shot(const std::string& name);
-
-    SDL_Window* window_ = nullptr;
-    GraphicsDevice graphics_;
-    SharedArt art_;
-    std::string oldDir_;
+    Image Shot(const std::string& name) { return ReadBack(name); }
 };
 
 // Pixels of the rectangle that are not near black / that differ between two pictures.

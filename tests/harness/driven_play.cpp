@@ -1,8 +1,6 @@
 #include "harness/driven_play.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 
 #include "battle/battle_engine.h"
 #include "harness/game_driver.h"
@@ -10,8 +8,7 @@
 #include "platform/image_codec.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
-
-namespace fs = std::filesystem;
+#include "support/golden_image.h"
 
 namespace driven_play {
 namespace {
@@ -21,19 +18,6 @@ constexpr int32_t kPortalX = 532, kPortalY = -168;
 // Pluto in the second quest set.
 constexpr int32_t kRowX = 400;
 constexpr int32_t RowPointY(int row) { return 22 + 25 * (row - 1); }
-
-std::string EnvOr(const char* name, const std::string& fallback) {
-    const char* value = std::getenv(name);
-    return value ? value : fallback;
-}
-
-// The software renderer draws the same picture every run: any pixel that
-// differs is a difference in what was drawn.
-long MismatchedPixels(const Image& a, const Image& b) {
-    long mismatched = 0;
-    for (size_t i = 0; i < a.pixels.size(); ++i) mismatched += (a.pixels[i] & 0xFFFFFFu) != (b.pixels[i] & 0xFFFFFFu);
-    return mismatched;
-}
 }  // namespace
 
 bool NewGameAtHomeBase(GameDriver& driver) {
@@ -86,26 +70,12 @@ bool FlyToTravelRow(GameDriver& driver, int row, SceneId target) {
 }
 
 ::testing::AssertionResult ShotMatchesReference(GameDriver& driver, const std::string& suite, const std::string& name) {
-    const std::string outDir = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string());
-    const std::string outPath = outDir + "/" + name + ".png";
-    const std::string refPath = EnvOr("GAME_SOURCE_DIR", ".") + "/tests/" + suite + "/ref/" + name + ".png";
+    const GoldenFiles files = GoldenFilesFor(suite, name);
     Image actual;
-    if (!driver.Screenshot(outPath) || !LoadImageFile(outPath, actual)) {
-        return ::testing::AssertionFailure() << "no screenshot in " << outPath;
+    if (!driver.Screenshot(files.actual) || !LoadImageFile(files.actual, actual)) {
+        return ::testing::AssertionFailure() << "no screenshot in " << files.actual;
     }
-    if (EnvOr("GAME_UPDATE_REFS", "") == "1" && !SavePngFile(refPath, actual)) {
-        return ::testing::AssertionFailure() << "cannot write " << refPath;
-    }
-    Image expected;
-    if (!LoadImageFile(refPath, expected) || expected.width != actual.width || expected.height != actual.height) {
-        return ::testing::AssertionFailure() << "no reference of this size " << refPath << "; actual in " << outPath;
-    }
-    const long mismatched = MismatchedPixels(actual, expected);
-    if (mismatched > 0) {
-        return ::testing::AssertionFailure() << mismatched << " pixels differ from " << refPath << "; actual in "
-                                             << outPath;
-    }
-    return ::testing::AssertionSuccess();
+    return MatchesGolden(actual, files);
 }
 
 }  // namespace driven_play

@@ -21,6 +21,7 @@
 #include "shell/game_state_dump.h"
 #include "shell/save_file.h"
 #include "shell/scene_set.h"
+#include "support/golden_image.h"
 
 namespace fs = std::filesystem;
 
@@ -336,41 +337,14 @@ void GameDriver::SwitchToScene(SceneId scene) { app_->SwitchScene(scene); }
 
 ::testing::AssertionResult GameDriver::MatchesReference(const std::string& suite, const std::string& name,
                                                         int tolerance, double maxMismatch) {
-    auto env = [](const char* key, const char* fallback) {
-        const char* value = std::getenv(key);
-        return fs::path(value ? value : fallback);
-    };
-    const fs::path outDir = fs::absolute(fs::path(previousDir_) / env("GAME_TEST_OUT", "test-out"));
-    const fs::path refPath =
-        fs::absolute(fs::path(previousDir_) / env("GAME_SOURCE_DIR", ".")) / "tests" / suite / "ref" / (name + ".png");
-    const fs::path outPath = outDir / (name + ".png");
-    if (!Screenshot(outPath.string())) return ::testing::AssertionFailure() << "no screenshot";
-    Image actual, expected;
-    if (!LoadImageFile(outPath.string(), actual)) return ::testing::AssertionFailure() << "cannot read " << outPath;
-    if (std::getenv("GAME_UPDATE_REFS") && std::string(std::getenv("GAME_UPDATE_REFS")) == "1") {
-        fs::create_directories(refPath.parent_path());
-        fs::copy_file(outPath, refPath, fs::copy_options::overwrite_existing);
-        return ::testing::AssertionSuccess();
-    }
-    if (!LoadImageFile(refPath.string(), expected)) return ::testing::AssertionFailure() << "no reference " << refPath;
-    if (expected.width != actual.width || expected.height != actual.height) {
-        return ::testing::AssertionFailure() << "size differs from " << refPath;
-    }
-    long mismatched = 0;
-    for (size_t i = 0; i < actual.pixels.size(); ++i) {
-        for (int shift = 0; shift < 24; shift += 8) {
-            const int a = static_cast<int>(actual.pixels[i] >> shift & 0xFF);
-            const int e = static_cast<int>(expected.pixels[i] >> shift & 0xFF);
-            if (std::abs(a - e) > tolerance) {
-                ++mismatched;
-                break;
-            }
-        }
-    }
-    if (mismatched > static_cast<long>(maxMismatch * static_cast<double>(actual.pixels.size()))) {
-        return ::testing::AssertionFailure() << mismatched << " pixels differ from " << refPath << "; see " << outPath;
-    }
-    return ::testing::AssertionSuccess();
+    // The driver works in its game directory; relative places are the caller's.
+    GoldenFiles files = GoldenFilesFor(suite, name);
+    files.reference = fs::absolute(fs::path(previousDir_) / files.reference).string();
+    files.actual = fs::absolute(fs::path(previousDir_) / files.actual).string();
+    Image actual;
+    if (!Screenshot(files.actual)) return ::testing::AssertionFailure() << "no screenshot";
+    if (!LoadImageFile(files.actual, actual)) return ::testing::AssertionFailure() << "cannot read " << files.actual;
+    return MatchesGolden(actual, files, tolerance, maxMismatch);
 }
 
 void GameDriver::LoseDevice() { app_->graphics.ForceState(DeviceState::Lost); }

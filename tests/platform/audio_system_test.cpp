@@ -16,7 +16,7 @@
 #include "platform/mp3_stream.h"
 #include "platform/music_track.h"
 #include "platform/sound_channel.h"
-#include "scratch_directory.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -71,12 +71,12 @@ bool WaitUntil(const std::function<bool()>& condition, uint32_t timeoutMs) {
 class AudioTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ScratchDirectory::WriteBytes("Data/Short.wav", ToneWav(0.1, 440));
-        ScratchDirectory::WriteBytes("Data/Other.wav", ToneWav(0.1, 660));
-        ScratchDirectory::WriteBytes("Data/Long.wav", ToneWav(0.25, 550));
-        ScratchDirectory::WriteBytes("Data/Tune.mid", ThreeNoteMidi());
-        ScratchDirectory::WriteBytes("Data/Broken.wav", {'R', 'I', 'F', 'F', 1, 2, 3, 4, 'j', 'u', 'n', 'k'});
-        ScratchDirectory::WriteBytes("Data/Broken.mid", {'M', 'T', 'h', 'd', 0, 0});
+        ScratchFolder::WriteBytes("Data/Short.wav", ToneWav(0.1, 440));
+        ScratchFolder::WriteBytes("Data/Other.wav", ToneWav(0.1, 660));
+        ScratchFolder::WriteBytes("Data/Long.wav", ToneWav(0.25, 550));
+        ScratchFolder::WriteBytes("Data/Tune.mid", ThreeNoteMidi());
+        ScratchFolder::WriteBytes("Data/Broken.wav", {'R', 'I', 'F', 'F', 1, 2, 3, 4, 'j', 'u', 'n', 'k'});
+        ScratchFolder::WriteBytes("Data/Broken.mid", {'M', 'T', 'h', 'd', 0, 0});
         setenv("SDL_AUDIODRIVER", "dummy", 0);  // silent, but it decodes and mixes
         ASSERT_EQ(audio.Init(nullptr, 22050), 1);
         ASSERT_EQ(audio.IsOpen(), 1) << "the dummy audio driver should always open: " << SDL_GetError();
@@ -85,7 +85,7 @@ protected:
         SDL_Delay(2);
     }
 
-    ScratchDirectory dir;
+    ScratchFolder dir{ScratchFolder::kWorkInside};
     AudioSystem audio;
 };
 
@@ -326,8 +326,8 @@ TEST_F(AudioTest, ObjectsOutlivingTheMixerFailQuietly) {
 }
 
 TEST(AudioWithoutDevice, EveryCallReturnsZeroAndTheGameGoesOn) {
-    ScratchDirectory dir;
-    ScratchDirectory::WriteBytes("Data/Short.wav", ToneWav(0.1, 440));
+    ScratchFolder dir{ScratchFolder::kWorkInside};
+    ScratchFolder::WriteBytes("Data/Short.wav", ToneWav(0.1, 440));
     const char* previous = std::getenv("SDL_AUDIODRIVER");
     const std::string saved = previous ? previous : "";
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
@@ -363,7 +363,7 @@ namespace {
 
 // The loudest 16-bit sample the disk driver wrote.
 int LoudestSample(const std::string& name) {
-    const auto bytes = ScratchDirectory::ReadBytes(name);
+    const auto bytes = ScratchFolder::ReadBytes(name);
     int loudest = 0;
     for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const int16_t sample = static_cast<int16_t>(bytes[i] | bytes[i + 1] << 8);
@@ -376,8 +376,8 @@ int LoudestSample(const std::string& name) {
 class DiskAudioTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ScratchDirectory::WriteBytes("Data/Tone.wav", ToneWav(0.3, 440));
-        ScratchDirectory::WriteBytes("Data/Tune.mid", ThreeNoteMidi());
+        ScratchFolder::WriteBytes("Data/Tone.wav", ToneWav(0.3, 440));
+        ScratchFolder::WriteBytes("Data/Tune.mid", ThreeNoteMidi());
         const char* previous = std::getenv("SDL_AUDIODRIVER");
         saved_ = previous ? previous : "";
         hadDriver_ = previous != nullptr;
@@ -392,7 +392,7 @@ protected:
         unsetenv("SDL_DISKAUDIOFILE");
     }
 
-    ScratchDirectory dir;
+    ScratchFolder dir{ScratchFolder::kWorkInside};
     std::string saved_;
     bool hadDriver_ = false;
 };

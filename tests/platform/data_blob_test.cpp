@@ -12,7 +12,7 @@
 #include "platform/data_blob.h"
 #include "platform/file_replace.h"
 #include "platform/options_file.h"
-#include "scratch_directory.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -25,14 +25,14 @@ std::vector<unsigned char> BlobFile(uint32_t lengthWord, size_t bodyBytes, unsig
 }  // namespace
 
 TEST(DataBlob, SixHundredBytesMakeASixHundredFourByteFile) {
-    ScratchDirectory dir;
+    ScratchFolder dir(ScratchFolder::kWorkInside);
     DataBlob blob;
     ASSERT_EQ(blob.Alloc(600), 1);
     EXPECT_EQ(blob.size, 600u);
     for (uint32_t i = 0; i < 600; ++i) EXPECT_EQ(blob.data[i], 0) << i;  // fresh buffers are zero
     for (uint32_t i = 0; i < 600; ++i) blob.data[i] = static_cast<uint8_t>(i * 7);
     ASSERT_EQ(blob.WriteFile("Saves\\HallOfFame.save"), 1);  // "Saves" is made on the way
-    const auto bytes = ScratchDirectory::ReadBytes("Saves/HallOfFame.save");
+    const auto bytes = ScratchFolder::ReadBytes("Saves/HallOfFame.save");
     ASSERT_EQ(bytes.size(), 604u);
     EXPECT_EQ(bytes[0], 88);  // 600 = 0x258, little-endian: 88 2 0 0
     EXPECT_EQ(bytes[1], 2);
@@ -47,7 +47,7 @@ TEST(DataBlob, SixHundredBytesMakeASixHundredFourByteFile) {
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(size, 600u);
     EXPECT_EQ(data, back.Data());
-    EXPECT_EQ(std::memcmp(data, blob.data, 600), 0);
+    EXPECT_EQ(std::memcmp(data, blob.Data(), 600), 0);
 
     DataBlob empty;  // an empty blob writes nothing
     EXPECT_EQ(empty.WriteFile("Saves\\1.save"), 0);
@@ -57,7 +57,7 @@ TEST(DataBlob, SixHundredBytesMakeASixHundredFourByteFile) {
 }
 
 TEST(DataBlob, MissingAndDamagedFilesReadAsNothing) {
-    ScratchDirectory dir;
+    ScratchFolder dir(ScratchFolder::kWorkInside);
     DataBlob blob;
     blob.Alloc(16);
     uint32_t size = 12345;
@@ -80,11 +80,11 @@ TEST(DataBlob, MissingAndDamagedFilesReadAsNothing) {
         {"over the reader's limit", BlobFile(90004, 90004)},
     };
     for (const Case& c : cases) {
-        ScratchDirectory::WriteBytes("Saves/bad.save", c.bytes);
+        ScratchFolder::WriteBytes("Saves/bad.save", c.bytes);
         EXPECT_EQ(blob.ReadFile("Saves\\bad.save", &size, 90000), nullptr) << c.name;
         EXPECT_EQ(blob.size, 0u) << c.name;
     }
-    ScratchDirectory::WriteBytes("Saves/good.save", BlobFile(90000, 90000));
+    ScratchFolder::WriteBytes("Saves/good.save", BlobFile(90000, 90000));
     EXPECT_NE(blob.ReadFile("Saves\\good.save", &size, 90000), nullptr);
     EXPECT_EQ(size, 90000u);
 }
@@ -104,7 +104,7 @@ int RecordRename(const char* from, const char* to) {
 int FailingSync(int) { return -1; }
 
 TEST(DataBlob, AWriteReachesTheDiskBeforeAndAfterItsRename) {
-    ScratchDirectory dir;
+    ScratchFolder dir(ScratchFolder::kWorkInside);
     DataBlob blob;
     blob.Alloc(8);
     SetReplaceRenameForTesting(RecordRename);
@@ -118,12 +118,12 @@ TEST(DataBlob, AWriteReachesTheDiskBeforeAndAfterItsRename) {
     EXPECT_EQ(blob.WriteFile("Saves\\1.save"), 0);
     SetReplaceSyncForTesting(nullptr);
     SetReplaceRenameForTesting(nullptr);
-    EXPECT_EQ(ScratchDirectory::ReadBytes("Saves/1.save")[4], 0);
+    EXPECT_EQ(ScratchFolder::ReadBytes("Saves/1.save")[4], 0);
     EXPECT_FALSE(std::filesystem::exists("Saves/1.save.tmp"));
 }
 
 TEST(DataBlob, FailedWriteKeepsTheOldFile) {
-    ScratchDirectory dir;
+    ScratchFolder dir(ScratchFolder::kWorkInside);
     DataBlob blob;
     blob.Alloc(8);
     ASSERT_EQ(blob.WriteFile("Saves\\1.save"), 1);
@@ -131,16 +131,16 @@ TEST(DataBlob, FailedWriteKeepsTheOldFile) {
     std::filesystem::create_directories("Saves/1.save.tmp/x");
     blob.data[0] = 9;
     EXPECT_EQ(blob.WriteFile("Saves\\1.save"), 0);
-    const auto bytes = ScratchDirectory::ReadBytes("Saves/1.save");
+    const auto bytes = ScratchFolder::ReadBytes("Saves/1.save");
     ASSERT_EQ(bytes.size(), 12u);
     EXPECT_EQ(bytes[4], 0);
     // A file standing where the directory should be.
-    ScratchDirectory::WriteBytes("Blocked", {1});
+    ScratchFolder::WriteBytes("Blocked", {1});
     EXPECT_EQ(blob.WriteFile("Blocked\\2.save"), 0);
 }
 
 TEST(OptionsFile, StartValuesAndLoading) {
-    ScratchDirectory dir;
+    ScratchFolder dir(ScratchFolder::kWorkInside);
     OptionsFile options;
     EXPECT_EQ(options.loadPending, 1);
     EXPECT_EQ(options.savePending, 1);
@@ -151,9 +151,9 @@ TEST(OptionsFile, StartValuesAndLoading) {
     EXPECT_EQ(options.loadPending, 0);
     EXPECT_TRUE(std::filesystem::is_directory("Saves/Options"));
 
-    ScratchDirectory::WriteBytes("Saves/Options/MusicVolume.txt", {'7', '3'});
-    ScratchDirectory::WriteBytes("Saves/Options/SoundsVolume.txt", {'l', 'o', 'u', 'd'});
-    ScratchDirectory::WriteBytes("Saves/Options/Advisor.txt", {' ', '0', '\n'});
+    ScratchFolder::WriteBytes("Saves/Options/MusicVolume.txt", {'7', '3'});
+    ScratchFolder::WriteBytes("Saves/Options/SoundsVolume.txt", {'l', 'o', 'u', 'd'});
+    ScratchFolder::WriteBytes("Saves/Options/Advisor.txt", {' ', '0', '\n'});
     options.Load();  // not pending: nothing read
     EXPECT_EQ(options.musicVolume, OptionsFile::kStartMusicVolume);
     options.loadPending = 1;
@@ -164,10 +164,10 @@ TEST(OptionsFile, StartValuesAndLoading) {
 }
 
 TEST(OptionsFile, OutOfRangeValuesAreClamped) {
-    ScratchDirectory dir;
-    ScratchDirectory::WriteBytes("Saves/Options/MusicVolume.txt", {'9', '9', '9', '9', '9', '9', '9', '9', '9', '9', '9', '9'});
-    ScratchDirectory::WriteBytes("Saves/Options/SoundsVolume.txt", {'-', '4', '0'});
-    ScratchDirectory::WriteBytes("Saves/Options/Advisor.txt", {'7'});
+    ScratchFolder dir(ScratchFolder::kWorkInside);
+    ScratchFolder::WriteBytes("Saves/Options/MusicVolume.txt", {'9', '9', '9', '9', '9', '9', '9', '9', '9', '9', '9', '9'});
+    ScratchFolder::WriteBytes("Saves/Options/SoundsVolume.txt", {'-', '4', '0'});
+    ScratchFolder::WriteBytes("Saves/Options/Advisor.txt", {'7'});
     OptionsFile options;
     options.Load();
     EXPECT_EQ(options.musicVolume, 100);
@@ -176,7 +176,7 @@ TEST(OptionsFile, OutOfRangeValuesAreClamped) {
 }
 
 TEST(OptionsFile, SaveWritesThreeDecimalFiles) {
-    ScratchDirectory dir;  // no "Saves" yet
+    ScratchFolder dir(ScratchFolder::kWorkInside);  // no "Saves" yet
     OptionsFile options;
     options.musicVolume = 5;
     options.soundsVolume = 100;
@@ -184,7 +184,7 @@ TEST(OptionsFile, SaveWritesThreeDecimalFiles) {
     EXPECT_EQ(options.Save(), 1);
     EXPECT_EQ(options.savePending, 0);
     auto text = [](const char* name) {
-        const auto bytes = ScratchDirectory::ReadBytes(name);
+        const auto bytes = ScratchFolder::ReadBytes(name);
         return std::string(bytes.begin(), bytes.end());
     };
     EXPECT_EQ(text("Saves/Options/MusicVolume.txt"), "5");

@@ -4,7 +4,7 @@
 #include "test_support.h"
 
 TEST(GamePath, ResolvesTheGamesOddSpellingsAgainstTheDisk) {
-    TempDir dir;
+    ScratchFolder dir;
     dir.Write("Art/Menu/Back1.bmp", {1});
     dir.Write("Art/Menu/Numbers2.bmp", {1});
     dir.Write("Art/Space/256/Dust1.png", {1});
@@ -19,7 +19,7 @@ TEST(GamePath, ResolvesTheGamesOddSpellingsAgainstTheDisk) {
 }
 
 TEST(GamePath, MissingFilesKeepTheGamesSpellingForWriters) {
-    TempDir dir;
+    ScratchFolder dir;
     dir.Write("saves/placeholder", {1});
     // The existing folder is matched; the new file keeps its name.
     EXPECT_EQ(ResolveGamePathIn(dir.Path(), "Saves\\1.save"), "saves/1.save");
@@ -29,7 +29,7 @@ TEST(GamePath, MissingFilesKeepTheGamesSpellingForWriters) {
 }
 
 TEST(GamePath, ResolvesFromTheWorkingDirectoryAndRecordsLoadsOnce) {
-    TempDir dir;
+    ScratchFolder dir;
     dir.Write("Art/Menu/Back1.bmp", {1});
     ScopedChdir in(dir.Path());
     ClearRequestedGamePaths();

@@ -173,7 +173,7 @@ TEST_F(GraphicsDeviceTest, FullScreenKeepsAnExactBackBufferAndScreenshotsIt) {
     EXPECT_EQ(shot.height, 600);
     EXPECT_EQ(shot.At(799, 599), 0xFF204080u);
 
-    TempDir dir;
+    ScratchFolder dir;
     ASSERT_EQ(graphics_.SaveScreenshot(dir.File("shot.png").c_str()), 1);
     Image back;
     ASSERT_TRUE(LoadImageFile(dir.File("shot.png"), back));

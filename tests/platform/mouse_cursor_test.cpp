@@ -81,7 +81,7 @@ protected:
 }  // namespace
 
 TEST_F(CursorDrawTest, DrawsImageZeroScaledAtTheHeldPosition) {
-    TempDir dir;
+    ScratchFolder dir;
     dir.Write("Art/Cursor2.bmp", MakeBmp24(CursorPicture(64)));
     dir.Write("Art/Cursor1.bmp", MakeBmp24(CursorPicture(32)));
     ScopedChdir inside(dir.Path());

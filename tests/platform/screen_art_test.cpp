@@ -15,7 +15,7 @@ class ScreenArtTest : public DeviceTest {};
 // A table puts each image in its own slot, cut into its frames; the answer is
 // the last load's, and a missing file empties only its own slot.
 TEST_F(ScreenArtTest, TableImagesGoToTheirSlotsAndTheLastLoadAnswers) {
-    TempDir dir;
+    ScratchFolder dir;
     dir.Write("Art/Grid.bmp", MakeBmp24(FrameGrid(16, 16, 2, 2)));
     ScopedChdir inside(dir.Path());
     constexpr ScreenImage kMissingLast[] = {{3, "Art\\Grid.bmp", 16, 16, kKeyRed}, {1, "Art\\Gone.bmp", 8, 8, kNoKey}};

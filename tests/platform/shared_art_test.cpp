@@ -22,7 +22,7 @@ int LoadedSlots(const SharedArt& art) {
 
 // Writes a 256 x 256 picture (big enough for every frame size) for each name
 // the game asked for, in the format its extension names.
-void WriteRequested(const TempDir& dir) {
+void WriteRequested(const ScratchFolder& dir) {
     for (const std::string& name : RequestedGamePaths()) {
         std::string path = name;
         std::replace(path.begin(), path.end(), '\\', '/');
@@ -44,7 +44,7 @@ protected:
         chdir_.reset();
         DeviceTest::TearDown();
     }
-    TempDir dir_;
+    ScratchFolder dir_;
     std::unique_ptr<ScopedChdir> chdir_;
     SharedArt art_;
 };

@@ -187,7 +187,7 @@ TEST_F(SpriteTest, EmptyOrBadSlotsDrawNothingAndReportZero) {
     for (uint32_t p : shot.pixels) ASSERT_EQ(p, kBlack);
 
     // Missing and corrupt files leave their slots empty.
-    TempDir dir;
+    ScratchFolder dir;
     std::vector<uint8_t> bmp = MakeBmp24(MarkedSquare());
     bmp.resize(bmp.size() / 2);
     dir.Write("Art/Bad.bmp", bmp);
@@ -204,7 +204,7 @@ TEST_F(SpriteTest, EmptyOrBadSlotsDrawNothingAndReportZero) {
 }
 
 TEST_F(SpriteTest, LoadsFilesByTheGamesSpelling) {
-    TempDir dir;
+    ScratchFolder dir;
     dir.Write("Art/Menu/Numbers2.bmp", MakeBmp24(FrameGrid(16, 16, 4, 1)));
     dir.Write("Art/Space/256/Dust1.png", MakePng(FrameGrid(16, 16, 2, 2)));
     ScopedChdir in(dir.Path());
@@ -217,7 +217,7 @@ TEST_F(SpriteTest, LoadsFilesByTheGamesSpelling) {
 }
 
 TEST_F(SpriteTest, AnUnreadablePictureIsNamedOnceOnStderrAndLeftEmpty) {
-    TempDir dir;
+    ScratchFolder dir;
     std::vector<uint8_t> cut = MakePng(FrameGrid(16, 16, 2, 2));
     cut.resize(cut.size() / 2);
     dir.Write("Art/Ship/Cut.png", cut);

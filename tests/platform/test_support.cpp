@@ -1,37 +1,12 @@
 #include "test_support.h"
 
 #include <jpeglib.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
-
-TempDir::TempDir() {
-    const char* out = std::getenv("GAME_TEST_OUT");
-    std::string base = out && *out ? out : fs::temp_directory_path().string();
-    fs::create_directories(base);
-    std::string pattern = base + "/tmp-XXXXXX";
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data())) ADD_FAILURE() << "mkdtemp failed in " << base;
-    path_ = buf.data();
-}
-
-TempDir::~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-}
-
-void TempDir::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    fs::path p = fs::path(path_) / name;
-    fs::create_directories(p.parent_path());
-    std::ofstream f(p, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 ScopedChdir::ScopedChdir(const std::string& dir) {
     old_ = fs::current_path().string();
@@ -212,39 +187,4 @@ std::string Hex(uint32_t v) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%08X", v);
     return buf;
-}
-
-::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance,
-                                            double maxMismatch) {
-    const char* source = std::getenv("GAME_SOURCE_DIR");
-    const char* out = std::getenv("GAME_TEST_OUT");
-    if (!source || !out) return ::testing::AssertionFailure() << "GAME_SOURCE_DIR and GAME_TEST_OUT must be set";
-    const std::string refPath = std::string(source) + "/tests/platform/ref/" + name + ".png";
-    const std::string outPath = std::string(out) + "/" + name + ".png";
-    const char* update = std::getenv("GAME_UPDATE_REFS");
-    if (update && std::string(update) == "1") {
-        SavePngFile(refPath, actual);
-        return ::testing::AssertionSuccess() << "reference rewritten";
-    }
-    fs::create_directories(out);
-    Image ref;
-    if (!LoadImageFile(refPath, ref)) {
-        SavePngFile(outPath, actual);
-        return ::testing::AssertionFailure() << "no reference " << refPath << "; actual written to " << outPath;
-    }
-    if (ref.width != actual.width || ref.height != actual.height) {
-        SavePngFile(outPath, actual);
-        return ::testing::AssertionFailure() << "size " << actual.width << "x" << actual.height << " vs reference "
-                                             << ref.width << "x" << ref.height << "; actual in " << outPath;
-    }
-    size_t mismatched = 0;
-    for (size_t i = 0; i < ref.pixels.size(); ++i)
-        if (!Near(ref.pixels[i] | 0xFF000000u, actual.pixels[i] | 0xFF000000u, tolerance)) ++mismatched;
-    const double share = static_cast<double>(mismatched) / static_cast<double>(ref.pixels.size());
-    if (share > maxMismatch) {
-        SavePngFile(outPath, actual);
-        return ::testing::AssertionFailure() << mismatched << " pixels differ (" << share * 100
-                                             << "%); actual written to " << outPath;
-    }
-    return ::testing::AssertionSuccess() << mismatched << " pixels differ";
 }

@@ -8,19 +8,8 @@
 
 #include "platform/graphics_device.h"
 #include "platform/image_codec.h"
-
-// A unique directory under the test output, removed at the end.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    void Write(const std::string& name, const std::vector<uint8_t>& bytes) const;
-
-private:
-    std::string path_;
-};
+#include "support/golden_image.h"
+#include "support/scratch_folder.h"
 
 // Changes the working directory for the life of the object.
 class ScopedChdir {
@@ -65,7 +54,8 @@ std::string Hex(uint32_t v);
 
 // Compares a picture with tests/platform/ref/<name>.png: a pixel matches when
 // every channel is within `tolerance`, and at most `maxMismatch` of the pixels
-// may differ. On a difference the actual picture goes to GAME_TEST_OUT/<name>.png;
-// with GAME_UPDATE_REFS=1 the reference itself is rewritten.
-::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 24,
-                                            double maxMismatch = 0.005);
+// may differ.
+inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 24,
+                                                   double maxMismatch = 0.005) {
+    return MatchesGolden(actual, "platform", name, tolerance, maxMismatch);
+}

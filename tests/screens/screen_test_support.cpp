@@ -1,51 +1,18 @@
 #include "screen_test_support.h"
 
-#include <cstdlib>
-#include <filesystem>
-
-#include "platform/sprite_sheet.h"
-
-namespace fs = std::filesystem;
-
-namespace {
-
-std::string EnvOr(const char* name, const std::string& fallback) {
-    const char* value = std::getenv(name);
-    return value && *value ? value : fallback;
-}
-
-}  // namespace
-
 TestMouse::TestMouse() {
     system_.Create(nullptr, nullptr);
     device_.Create(&system_, InputDevice::kMouse, 1);
 }
 
 void ScreenDrawTest::SetUp() {
-    ClockedTest::SetUp();
-    oldDir_ = fs::current_path().string();
-    const std::string gameDir = EnvOr("GAME_DIR", "game");
-    std::error_code ec;
-    if (fs::is_directory(gameDir, ec)) fs::current_path(gameDir);
-    ASSERT_EQ(graphics_.CreateDirect3D(), 1);
-    window_ = SDL_CreateWindow("screens", 0, 0, 800, 600, SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS);
-    ASSERT_NE(window_, nullptr) << SDL_GetError();
-    ASSERT_EQ(graphics_.Create(window_, 1, 0, 800, 600, 0), 1);
-    art_.LoadArt(&graphics_);
-    art_.LoadMoreArt(&graphics_);
+    Clock::Install(&clock_);
+    HeadlessCanvas::SetUp();
 }
 
 void ScreenDrawTest::TearDown() {
-    art_.ReleaseArt();
-    graphics_.Release();
-    if (window_) SDL_DestroyWindow(window_);
-    window_ = nullptr;
-    if (!oldDir_.empty()) fs::current_path(oldDir_);
-    ClockedTest::TearDown();
-}
-
-bool ScreenDrawTest::HasArt() const {
-    return art_.menuSheet != nullptr && art_.menuSheet->images[33].texture != nullptr;
+    HeadlessCanvas::TearDown();
+    Clock::Install(nullptr);
 }
 
 void ScreenDrawTest::Begin() {
@@ -55,12 +22,7 @@ void ScreenDrawTest::Begin() {
 
 Image ScreenDrawTest::Finish(const std::string& name) {
     graphics_.EndScene();
-    Image image;
-    EXPECT_EQ(graphics_.ReadBackBuffer(image), 1);
-    const std::string outDir = EnvOr("GAME_TEST_OUT", fs::temp_directory_path().string());
-    fs::create_directories(outDir);
-    SavePngFile(outDir + "/" + name + ".png", image);
-    return image;
+    return ReadBack(name);
 }
 
 long DifferentPixelsIn(const Image& a, const Image& b, int x, int y, int width, int height) {

@@ -11,6 +11,7 @@
 #include "platform/input_system.h"
 #include "platform/shared_art.h"
 #include "screens/screen_protocol.h"
+#include "support/headless_canvas.h"
 
 inline constexpr int kLeft = 0;
 inline constexpr int kRight = 1;
@@ -61,20 +62,16 @@ protected:
 };
 
 // A headless 800 x 600 device in the game directory with the shared art
-// loaded, for drawing whole screens and loading their art.
-class ScreenDrawTest : public ClockedTest {
+// loaded, for drawing whole screens and loading their art, with a manual clock.
+class ScreenDrawTest : public HeadlessCanvas {
 protected:
     void SetUp() override;
     void TearDown() override;
-    bool HasArt() const;
     void Begin();
     // Ends the frame and returns it; the picture goes to GAME_TEST_OUT/<name>.png.
     Image Finish(const std::string& name);
 
-    SDL_Window* window_ = nullptr;
-    GraphicsDevice graphics_;
-    SharedArt art_;
-    std::string oldDir_;
+    ManualClock clock_{1000};
 };
 
 // Pixels that differ between two pictures inside a rectangle.

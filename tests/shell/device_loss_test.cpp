@@ -50,7 +50,7 @@ bool Live(const SpriteSheet* sheet) {
         {"engine shots", engine ? engine->shotsSheet.get() : nullptr, engine != nullptr},
         {"engine ship", engine ? engine->shipSheet.get() : nullptr, engine != nullptr},
         {"engine buildings", engine ? engine->buildingsSheet.get() : nullptr, engine != nullptr},
-        {"panel", app.controlPanel ? app.controlPanel->sheet : nullptr, app.controlPanel != nullptr},
+        {"panel", app.controlPanel ? app.controlPanel->sheet.get() : nullptr, app.controlPanel != nullptr},
         {"slot picker", app.filePicker ? app.filePicker->sheet.get() : nullptr, app.filePicker != nullptr},
     };
     for (const Named& named : sheets) {

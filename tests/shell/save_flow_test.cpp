@@ -28,7 +28,7 @@ bool SaveAndQuit(GameDriver& driver) {
 
 uint32_t SavedWord(GameDriver& driver, int slot, uint32_t word) {
     const std::vector<uint8_t> file =
-        ShellScratchDir::Read(driver.GameDir() + "/Saves/" + std::to_string(slot) + ".save");
+        ScratchFolder::ReadBytes(driver.GameDir() + "/Saves/" + std::to_string(slot) + ".save");
     return file.size() == save_file::kBodyBytes + 4 ? save_file::ReadWord(file.data() + 4, word) : 0xFFFFFFFFu;
 }
 

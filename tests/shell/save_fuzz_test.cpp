@@ -139,7 +139,7 @@ TEST(SaveFuzz, DamagedSlotFilesNeverCrashTheReadersOrThePickerProbe) {
     constexpr int kIterations = 3000;
     for (int i = 0; i < kIterations; ++i) {
         const std::vector<uint8_t> file = Damaged(body, Kind(i), save_file::kUsedWords, rng, fields);
-        ShellScratchDir::Write("Saves/1.save", file);
+        ScratchFolder::WriteBytes("Saves/1.save", file);
         DataBlob blob;
         uint32_t size = 0;
         const uint8_t* data = blob.ReadFile("Saves\\1.save", &size, save_file::kBodyBytes);
@@ -179,7 +179,7 @@ TEST(SaveFuzz, DamagedHallOfFameFilesGiveAValidTable) {
     std::mt19937 rng(6122026);
     int accepted = 0;
     for (int i = 0; i < 3000; ++i) {
-        ShellScratchDir::Write("Saves/HallOfFame.save", Damaged(body, Kind(i), 150, rng));
+        ScratchFolder::WriteBytes("Saves/HallOfFame.save", Damaged(body, Kind(i), 150, rng));
         HallOfFameRecord read;
         DataBlob blob;
         if (hall_of_fame_file::Read(blob, read)) ++accepted;
@@ -210,7 +210,7 @@ TEST(SaveFuzz, DamagedOptionFilesKeepTheOptionsInRange) {
         for (const char* name : files) {
             std::vector<uint8_t> text(rng() % 80);
             for (uint8_t& c : text) c = rng() % 4 == 0 ? static_cast<uint8_t>(rng()) : alphabet[rng() % (sizeof alphabet - 1)];
-            ShellScratchDir::Write(name, text);
+            ScratchFolder::WriteBytes(name, text);
         }
         OptionsFile options;
         options.Load();
@@ -281,7 +281,7 @@ TEST(SaveFuzz, AcceptedEdgeValuedFilesPlayInTheHomeBaseAndAnArea) {
         const std::vector<uint8_t> file = ShellScratchDir::BlobFile(EdgeValued(body, rng));
         auto check = std::make_unique<GameState>(*base);
         if (!save_file::Decode(file.data() + 4, save_file::kBodyBytes, *check)) continue;
-        ShellScratchDir::Write(driver.GameDir() + "/Saves/3.save", file);
+        ScratchFolder::WriteBytes(driver.GameDir() + "/Saves/3.save", file);
         app.gameState->saveSlot = 3;
         app.SwitchScene(SceneId::LoadGame);
         ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5)) << "file " << i;

@@ -41,7 +41,7 @@ struct Headless {
 void EngineFromRecord(Headless& h) { record_exchange::SeedNewAreaEngine(h.engine(), h.state()); }
 
 std::vector<uint8_t> SlotBody(int slot) {
-    std::vector<uint8_t> file = ShellScratchDir::Read(std::string("Saves/") + std::to_string(slot) + ".save");
+    std::vector<uint8_t> file = ScratchFolder::ReadBytes(std::string("Saves/") + std::to_string(slot) + ".save");
     if (file.size() < 4) return {};
     return std::vector<uint8_t>(file.begin() + 4, file.end());
 }
@@ -100,7 +100,7 @@ TEST(SaveScene, AnInterruptedWriteKeepsTheOldSlotAndReportsTheFailure) {
     EngineFromRecord(h);
     h.state().level = 11;
     h.save.Frame(h.app);
-    const std::vector<uint8_t> before = ShellScratchDir::Read("Saves/1.save");
+    const std::vector<uint8_t> before = ScratchFolder::ReadBytes("Saves/1.save");
     ASSERT_EQ(before.size(), save_file::kBodyBytes + 4);
 
     h.state().level = 12;
@@ -110,7 +110,7 @@ TEST(SaveScene, AnInterruptedWriteKeepsTheOldSlotAndReportsTheFailure) {
     SetReplaceRenameForTesting(FailRename);
     h.save.Frame(h.app);
     SetReplaceRenameForTesting(nullptr);
-    EXPECT_EQ(ShellScratchDir::Read("Saves/1.save"), before);
+    EXPECT_EQ(ScratchFolder::ReadBytes("Saves/1.save"), before);
     EXPECT_FALSE(std::filesystem::exists("Saves/1.save.tmp"));
     EXPECT_EQ(h.save.saveFailed, 1);
     EXPECT_EQ(h.app.sceneFrame, SceneId::SaveGame);
@@ -118,7 +118,7 @@ TEST(SaveScene, AnInterruptedWriteKeepsTheOldSlotAndReportsTheFailure) {
 
     // A crash at the same point leaves a partial temporary file; the slot
     // still loads as it was.
-    ShellScratchDir::Write("Saves/1.save.tmp", {1, 2, 3});
+    ScratchFolder::WriteBytes("Saves/1.save.tmp", {1, 2, 3});
     Headless loader;
     loader.state().level = 0;
     loader.load.Frame(loader.app);
@@ -158,7 +158,7 @@ TEST(LoadScene, AMissingOrDamagedSlotLeavesTheRecordAsItWas) {
     std::vector<uint8_t> body(save_file::kBodyBytes, 0);
     save_file::Encode(h.state(), body.data());
     save_file::WriteWord(body.data(), 2403, 100);  // 100 storages of 99
-    ShellScratchDir::Write("Saves/5.save", ShellScratchDir::BlobFile(body));
+    ScratchFolder::WriteBytes("Saves/5.save", ShellScratchDir::BlobFile(body));
     h.load.Frame(h.app);
     EXPECT_EQ(h.state().loadSucceeded, 0);
     EXPECT_EQ(h.state().storageCount, 1u);
@@ -174,20 +174,20 @@ TEST(SaveScene, ADamagedSlotIsKeptAsideBeforeTheSaveTakesItsPlace) {
     EngineFromRecord(h);
     h.state().saveSlot = 2;
     const std::vector<uint8_t> damaged = {7, 0, 0, 0, 1, 2, 3};
-    ShellScratchDir::Write("Saves/2.save", damaged);
+    ScratchFolder::WriteBytes("Saves/2.save", damaged);
     h.save.Frame(h.app);
-    EXPECT_EQ(ShellScratchDir::Read("Saves/2.save.damaged"), damaged);
+    EXPECT_EQ(ScratchFolder::ReadBytes("Saves/2.save.damaged"), damaged);
     EXPECT_EQ(SlotBody(2).size(), save_file::kBodyBytes);
 
     h.app.sceneFrame = SceneId::SaveGame;
     h.save.Frame(h.app);
     EXPECT_FALSE(std::filesystem::exists("Saves/2.save.damaged-2"));
 
-    ShellScratchDir::Write("Saves/2.save", {1, 2});
+    ScratchFolder::WriteBytes("Saves/2.save", {1, 2});
     h.app.sceneFrame = SceneId::SaveGame;
     h.save.Frame(h.app);
-    EXPECT_EQ(ShellScratchDir::Read("Saves/2.save.damaged"), damaged);
-    EXPECT_EQ(ShellScratchDir::Read("Saves/2.save.damaged-2"), (std::vector<uint8_t>{1, 2}));
+    EXPECT_EQ(ScratchFolder::ReadBytes("Saves/2.save.damaged"), damaged);
+    EXPECT_EQ(ScratchFolder::ReadBytes("Saves/2.save.damaged-2"), (std::vector<uint8_t>{1, 2}));
 }
 
 // The writer reads the file first (the view that fills the record's table
@@ -199,7 +199,7 @@ TEST(HallOfFameWriter, AddsTheResultToTheTableOnFile) {
     h.state().level = 12;
     h.writeHallOfFame.Frame(h.app);
     EXPECT_EQ(h.app.sceneFrame, SceneId::Galaxy);
-    std::vector<uint8_t> file = ShellScratchDir::Read("Saves/HallOfFame.save");
+    std::vector<uint8_t> file = ScratchFolder::ReadBytes("Saves/HallOfFame.save");
     ASSERT_EQ(file.size(), 604u);
     EXPECT_EQ(save_file::ReadWord(file.data() + 4, 0), 12u);
     EXPECT_EQ(save_file::ReadWord(file.data() + 4, 5), 1u);
@@ -218,7 +218,7 @@ TEST(HallOfFameWriter, AddsTheResultToTheTableOnFile) {
     gapped.used[1] = 1;  // an entry after a free one cannot be
     std::vector<uint8_t> body(hall_of_fame_file::kBodyBytes);
     hall_of_fame_file::Encode(gapped, body.data());
-    ShellScratchDir::Write("Saves/HallOfFame.save", ShellScratchDir::BlobFile(body));
+    ScratchFolder::WriteBytes("Saves/HallOfFame.save", ShellScratchDir::BlobFile(body));
     h.state().level = 2;
     h.writeHallOfFame.Frame(h.app);
     ASSERT_TRUE(hall_of_fame_file::Read(blob, read));

@@ -11,6 +11,8 @@
 #include "platform/input_system.h"
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
+#include "support/golden_image.h"
+#include "support/headless_canvas.h"
 
 namespace quest_skill_test {
 
@@ -56,24 +58,17 @@ public:
 
 // A headless 800 x 600 device in the game directory with the shared art
 // loaded, for drawing whole screens.
-class ScreenCanvas : public ::testing::Test {
+class ScreenCanvas : public HeadlessCanvas {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-    bool HasArt() const;
-    Image Shot();
-
-    SDL_Window* window_ = nullptr;
-    GraphicsDevice graphics_;
-    SharedArt art_;
-    std::string oldDir_;
+    Image Shot() { return ReadBack(); }
 };
 
 // Compares a picture with tests/ship/ref/<name>.png, exactly by default: the
 // software renderer draws the same picture every run (a caller may allow a
-// per-channel `tolerance` and a share `maxMismatch` of differing pixels). The picture always goes to GAME_TEST_OUT/<name>.png; with
-// GAME_UPDATE_REFS=1 the reference is rewritten.
-::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 0,
-                                            double maxMismatch = 0.0);
+// per-channel `tolerance` and a share `maxMismatch` of differing pixels).
+inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 0,
+                                                   double maxMismatch = 0.0) {
+    return MatchesGolden(actual, "ship", name, tolerance, maxMismatch);
+}
 
 }  // namespace quest_skill_test

@@ -1,9 +1,6 @@
 // The Your Ship screen drawn headless from the stand-in art.
-#include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "platform/graphics_device.h"
@@ -11,35 +8,13 @@
 #include "platform/shared_art.h"
 #include "platform/sprite_sheet.h"
 #include "ship_rig.h"
-
-namespace fs = std::filesystem;
+#include "support/golden_image.h"
+#include "support/headless_canvas.h"
 
 namespace {
 
-std::string Env(const char* name, const std::string& fallback) {
-    const char* value = std::getenv(name);
-    return value && *value ? value : fallback;
-}
-
-class ShipDraw : public ::testing::Test {
+class ShipDraw : public HeadlessCanvas {
 protected:
-    void SetUp() override {
-        oldDir_ = fs::current_path();
-        fs::current_path(Env("GAME_DIR", "game"));
-        ASSERT_EQ(graphics_.CreateDirect3D(), 1);
-        window_ = SDL_CreateWindow("ship", 0, 0, 800, 600, SDL_WINDOW_SHOWN | SDL_WINDOW_BORDERLESS);
-        ASSERT_NE(window_, nullptr) << SDL_GetError();
-        ASSERT_EQ(graphics_.Create(window_, 1, 0, 800, 600, 0), 1);
-        art_.LoadArt(&graphics_);
-        art_.LoadMoreArt(&graphics_);
-    }
-    void TearDown() override {
-        art_.ReleaseArt();
-        graphics_.Release();
-        if (window_) SDL_DestroyWindow(window_);
-        fs::current_path(oldDir_);
-    }
-
     Image Draw(ShipScreen& screen) {
         graphics_.Clear(0xFF000000, 1.0f);
         graphics_.BeginScene();
@@ -47,40 +22,13 @@ protected:
         screen.DrawItems(art_.menuSheet);
         screen.DrawName(670, 6, art_.menuSheet);
         graphics_.EndScene();
-        Image shot;
-        EXPECT_EQ(graphics_.ReadBackBuffer(shot), 1);
-        return shot;
+        return ReadBack();
     }
-
-    fs::path oldDir_;
-    SDL_Window* window_ = nullptr;
-    GraphicsDevice graphics_;
-    SharedArt art_;
 };
 
-// The picture goes to the test output; GAME_UPDATE_REFS=1 makes it the
-// reference. A pixel matches when every channel is within 24; 0.5% may differ.
+// A pixel matches when every channel is within 24; 0.5% may differ.
 ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name) {
-    const fs::path ref = fs::path(Env("GAME_SOURCE_DIR", ".")) / "tests/ship/ref" / (name + ".png");
-    const fs::path out = fs::path(Env("GAME_TEST_OUT", fs::temp_directory_path().string())) / (name + ".png");
-    fs::create_directories(out.parent_path());
-    SavePngFile(out.string(), actual);
-    if (Env("GAME_UPDATE_REFS", "") == "1") return ::testing::AssertionResult(SavePngFile(ref.string(), actual));
-    Image expected;
-    if (!LoadImageFile(ref.string(), expected) || expected.pixels.size() != actual.pixels.size())
-        return ::testing::AssertionFailure() << "no reference of that size: " << ref;
-    long differing = 0;
-    for (size_t i = 0; i < actual.pixels.size(); ++i) {
-        for (int shift = 0; shift < 32; shift += 8) {
-            const int d = int((actual.pixels[i] >> shift) & 0xFF) - int((expected.pixels[i] >> shift) & 0xFF);
-            if (d > 24 || d < -24) {
-                ++differing;
-                break;
-            }
-        }
-    }
-    if (differing * 200 > long(actual.pixels.size())) return ::testing::AssertionFailure() << differing << " pixels differ; see " << out;
-    return ::testing::AssertionSuccess();
+    return MatchesGolden(actual, "ship", name, 24, 0.005);
 }
 
 }  // namespace

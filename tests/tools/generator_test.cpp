@@ -34,7 +34,7 @@ std::string Slurp(const fs::path& p) {
 }
 
 TEST(StandinGenerator, WritesTheTreeAndLeavesOutTheMp3WithoutEncoder) {
-    ScratchDir dir("tree");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-tree");
     const GeneratorReport r = GenerateAssets(Small(), dir.Path().string(), {});
     EXPECT_TRUE(r.errors.empty());
     EXPECT_EQ(r.written, 5);
@@ -52,7 +52,7 @@ TEST(StandinGenerator, WritesTheTreeAndLeavesOutTheMp3WithoutEncoder) {
 
 // Same manifest, same bytes: the stand-ins do not change from run to run.
 TEST(StandinGenerator, RunsAgainOverItsOwnFilesWithTheSameResult) {
-    ScratchDir dir("again");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-again");
     ASSERT_TRUE(GenerateAssets(Small(), dir.Path().string(), {}).errors.empty());
     const std::string before = Slurp(dir.Path() / "Art/Menu/Numbers2.bmp");
     const GeneratorReport r = GenerateAssets(Small(), dir.Path().string(), {});
@@ -62,7 +62,7 @@ TEST(StandinGenerator, RunsAgainOverItsOwnFilesWithTheSameResult) {
 }
 
 TEST(StandinGenerator, KeepsThePlayersOriginals) {
-    ScratchDir dir("originals");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-originals");
     ASSERT_TRUE(GenerateAssets(Small(), dir.Path().string(), {}).errors.empty());
     // The player copies an original over a stand-in, and one more in another case.
     std::ofstream(dir.Path() / "Data/STAMP.wav", std::ios::binary | std::ios::trunc) << "original sound, longer than ours?";
@@ -77,7 +77,7 @@ TEST(StandinGenerator, KeepsThePlayersOriginals) {
 }
 
 TEST(StandinGenerator, ReportsStylesItCannotPaint) {
-    ScratchDir dir("errors");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-errors");
     Manifest m;
     std::string error;
     ASSERT_TRUE(ParseManifest("Art\\Menu\\Odd.bmp\t32\t32\t1\tblack\tmystery\tauto\t\tx\n", m, error));
@@ -101,7 +101,7 @@ TEST(StandinGenerator, BuildFilledTheGameDirectory) {
 namespace {
 
 TEST(StandinGenerator, UpToDateUntilAnInputChangesOrAFileGoesMissing) {
-    ScratchDir dir("uptodate");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-uptodate");
     const Manifest m = Small();
     const fs::path input = dir.Path() / "manifest.tsv";
     std::ofstream(input) << kSmallManifest;

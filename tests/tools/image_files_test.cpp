@@ -25,7 +25,7 @@ void ExpectSame(const Image& a, const Image& b) {
 
 // Widths 1, 3, 5 need row padding; the top row must stay on top.
 TEST(StandinImageFiles, BmpAndPngRoundTripExactly) {
-    ScratchDir dir("roundtrip");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-roundtrip");
     for (auto [w, h] : {std::pair{1, 1}, {3, 2}, {5, 7}, {64, 16}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
         const Image img = Pattern(w, h);
@@ -41,7 +41,7 @@ TEST(StandinImageFiles, BmpAndPngRoundTripExactly) {
 }
 
 TEST(StandinImageFiles, BmpHeaderIsPlain24BitBottomUp) {
-    ScratchDir dir("header");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-header");
     const std::string path = (dir.Path() / "h.bmp").string();
     ASSERT_TRUE(WriteBmp(path, Pattern(3, 2)));
     std::ifstream in(path, std::ios::binary);
@@ -62,7 +62,7 @@ TEST(StandinImageFiles, BmpHeaderIsPlain24BitBottomUp) {
 }
 
 TEST(StandinImageFiles, ReadersRefuseDamagedFiles) {
-    ScratchDir dir("damaged");
+    ScratchFolder dir(ScratchFolder::kStayOutside, "tools-damaged");
     const std::string path = (dir.Path() / "t.bmp").string();
     ASSERT_TRUE(WriteBmp(path, Pattern(16, 16)));
     std::ifstream in(path, std::ios::binary);
