@@ -310,8 +310,10 @@ int KeepDamagedSlotAside(int slot) {
     if (ReadValidSlot(slot, blob)) return 0;
     constexpr int kMaxCopies = 99;
     for (int copy = 1; copy <= kMaxCopies; ++copy) {
-        std::string aside = path + ".damaged";
-        if (copy > 1) aside += "-" + std::to_string(copy);
+        char suffix[32];
+        if (copy > 1) std::snprintf(suffix, sizeof suffix, ".damaged-%d", copy);
+        else std::snprintf(suffix, sizeof suffix, ".damaged");
+        const std::string aside = path + suffix;
         if (std::filesystem::exists(aside, error)) continue;
         std::filesystem::rename(path, aside, error);
         if (error) break;
