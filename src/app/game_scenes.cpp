@@ -26,6 +26,7 @@
 #include "screens/robots_scene.h"
 #include "screens/skills_scene.h"
 #include "screens/wealth_scene.h"
+#include "screens/your_ship_scene.h"
 #include "shell/load_game_scene.h"
 #include "shell/save_game_scene.h"
 #include "shell/scene_set.h"
@@ -98,7 +99,7 @@ private:
     // Management screens.
     ConstructScene construct_;
     StandInScene store_{"Store", StandInKind::Management};
-    StandInScene yourShip_{"Your Ship", StandInKind::Management};
+    YourShipScene yourShip_;
     BuildingsScene buildings_;
     RobotsScene robots_;
     StandInScene quests_{"Quests", StandInKind::Management};
