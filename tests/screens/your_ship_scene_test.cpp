@@ -158,6 +158,25 @@ TEST_F(YourShipGame, AnUpgradeACubeAndTheSphereReachRecordAndEngineOnLeaving) {
               (std::vector<uint32_t>{2, 2, 0, 1}));
 }
 
+// Esc and a press on the upgrade arrow in one frame: the leave goes ahead
+// and carries the upgrade, with the values worked out from the raised hull.
+TEST_F(YourShipGame, AnUpgradePressedAsThePageIsLeftIsInTheValuesWritten) {
+    Open();
+    PointAt(driver, kUpgradeArrow.x, kUpgradeArrow.y);
+    driver.PressKey(key::kEscape);
+    driver.PressButton(0);
+    driver.RunFrames(1);
+    ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    const GameState& s = State();
+    EXPECT_EQ(s.shipUpgrades, 2u);
+    EXPECT_EQ((std::vector<uint32_t>{s.shipBaseArmor, s.shipArmor, s.shipArmorMax, s.shipShieldsMax, s.shipDefence}),
+              (std::vector<uint32_t>{12, 12, 12, 6, 9}));
+    EXPECT_EQ(Engine().shipProtection[0], 1u);
+    driver.ReleaseKey(key::kEscape);
+    driver.ReleaseButton(0);
+    driver.RunFrames(1);
+}
+
 // Armor and shields are hull plus items less the damage not yet repaired
 // or recharged; the maximum written is hull plus items, so taking an item
 // off a damaged ship never leaves a maximum above what the ship can hold.

@@ -89,6 +89,22 @@ TEST(ShipUpgrade, TheItemsLimitStopsAtFiftyOne) {
     EXPECT_EQ(odd, 51);
 }
 
+// The sixteenth upgrade takes the limit from 48 to 51, shown as "All Slots!".
+TEST(ShipUpgrade, TheLastUpgradeShowsAllSlots) {
+    ShipRig rig(1, [](GameState& r) {
+        r.itemsMax = 48;
+        r.resources[GameState::kShipMaterial] = 100000;
+    });
+    EXPECT_STREQ(rig.s().ItemsMaxShown(), "48");
+    rig.Click(110, 360);
+    EXPECT_EQ(rig.loadout().itemsMax, 51);
+    EXPECT_STREQ(rig.s().ItemsMaxShown(), "All Slots!");
+    rig.Click(400, 450);
+    rig.Click(110, 360);
+    EXPECT_EQ(rig.loadout().itemsMax, 51);
+    EXPECT_EQ(rig.s().account.upgrades, 3u);
+}
+
 // Armor is hull plus items less the damage; the maximum is hull plus items,
 // so taking a cube off never leaves the maximum above what the ship has.
 TEST(ShipStatsArmor, MissingArmorStaysWhileItemsChange) {
