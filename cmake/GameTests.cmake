@@ -69,3 +69,10 @@ foreach(dir IN LISTS test_dirs)
     "endif()\n")
   set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_file})
 endforeach()
+
+# The front-end suite runs every example script of the harness as one test
+# each, listed when it is linked: a script added or changed links it again.
+file(GLOB example_scripts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/harness/*.txt)
+if(TARGET frontend_tests)
+  set_property(TARGET frontend_tests APPEND PROPERTY LINK_DEPENDS ${example_scripts})
+endif()

@@ -23,8 +23,10 @@
 #include "screens/construct_scene.h"
 #include "screens/make_robots_scene.h"
 #include "screens/notes_scene.h"
+#include "screens/quests_scene.h"
 #include "screens/robots_scene.h"
 #include "screens/skills_scene.h"
+#include "screens/store_scene.h"
 #include "screens/wealth_scene.h"
 #include "screens/your_ship_scene.h"
 #include "shell/load_game_scene.h"
@@ -98,11 +100,11 @@ private:
 
     // Management screens.
     ConstructScene construct_;
-    StandInScene store_{"Store", StandInKind::Management};
+    StoreScene store_;
     YourShipScene yourShip_;
     BuildingsScene buildings_;
     RobotsScene robots_;
-    StandInScene quests_{"Quests", StandInKind::Management};
+    QuestsScene quests_;
     AwardsScene awards_;
     WealthScene wealth_;
     SkillsScene skills_;

@@ -250,7 +250,7 @@ public:
     uint8_t blinkCounter = 0;
     uint8_t blinkOn = 0;
     uint8_t fireHalfCounter = 0;
-    int32_t slowCounter = 0;    // 0-500
+    int32_t slowCounter = 100;  // 0-500, the Store's seed
     uint8_t spreadCounter = 0;  // 1-5 once running
     int8_t countdown = 0;       // 3, 2, 1, 0: the engine flame image
     int32_t blockedTimer = 0;

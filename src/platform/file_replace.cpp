@@ -10,6 +10,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+constexpr const char* kTemporarySuffix = ".tmp";
+
 ReplaceRenameFn replaceRename = nullptr;
 ReplaceSyncFn replaceSync = nullptr;
 
@@ -40,7 +42,7 @@ int EnsureParentDirectory(const std::string& path) {
 
 int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<const uint8_t>> parts) {
     if (path.empty() || !EnsureParentDirectory(path)) return 0;
-    const std::string temporary = path + ".tmp";
+    const std::string temporary = path + kTemporarySuffix;
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (!file) return 0;
     bool written = true;
@@ -58,4 +60,14 @@ int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<
     }
     SyncFolderOf(path);
     return 1;
+}
+
+int RemoveReplaceLeftovers(const std::string& folder) {
+    std::error_code error;
+    int removed = 0;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (!it->is_regular_file(error) || it->path().extension() != kTemporarySuffix) continue;
+        if (fs::remove(it->path(), error)) ++removed;
+    }
+    return removed;
 }

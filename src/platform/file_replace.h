@@ -12,6 +12,10 @@
 // file is then untouched).
 int WriteFileReplacing(const std::string& path, std::initializer_list<std::span<const uint8_t>> parts);
 
+// Removes the temporary files a write killed midway left in `folder` (the
+// old files beside them are whole). Returns how many were removed.
+int RemoveReplaceLeftovers(const std::string& folder);
+
 // Test seam: when set, called in place of the rename that puts the written
 // temporary file in place (a result other than 0 is a failed rename), so
 // tests can stop a write between the two steps.

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <cstring>
 #include <memory>
 
@@ -39,6 +40,9 @@ bool LoadImageFile(const std::string& path, Image& out, std::string* why) {
     out = Image{};
     std::unique_ptr<FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file) return Fail(why, std::strerror(errno));
+    // fopen opens a folder on Linux; its size would then be nonsense.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return Fail(why, "it is a folder, not a file");
     if (std::fseek(file.get(), 0, SEEK_END) != 0) return Fail(why, "cannot seek in it");
     long length = std::ftell(file.get());
     if (length <= 0) return Fail(why, "the file is empty");

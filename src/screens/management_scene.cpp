@@ -81,7 +81,7 @@ void ManagementScene::ReleaseArt(GameApp&) {
 }
 
 void ManagementScene::Input(GameApp& app) {
-    if (!QuestionKeys(app)) CommonKeys(app);
+    if (!QuestionKeys(app) && rules_.commonKeys) CommonKeys(app);
     OwnKeys(app);
     InputDevice* mouse = app.cursor ? &app.cursor->mouse : nullptr;
     const int32_t x = app.cursor ? app.cursor->x : 0;

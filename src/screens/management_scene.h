@@ -58,6 +58,9 @@ public:
         bool keepsMusic = true;
         // Step 5: makes the shared font and art when missing.
         bool makesSharedArt = true;
+        // Step 7: Backspace and Esc leave or close pop-ups, Enter closes
+        // them. A page whose keys mean more reads them all in OwnKeys.
+        bool commonKeys = true;
         // Step 15: the shortcut keys switch to other screens.
         bool hotkeys = true;
         // Step 17: leaving tells the area that it comes back from a screen.

@@ -7,7 +7,9 @@
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
 #include "platform/camera.h"
+#include "platform/file_replace.h"
 #include "platform/font.h"
+#include "platform/game_path.h"
 #include "platform/motion_stepper.h"
 #include "platform/mouse_cursor.h"
 #include "platform/options_file.h"
@@ -78,6 +80,10 @@ int GameApp::Init() {
 
     mp3.Open(&audio, "Data\\Devivi.mp3");
     mp3.SetVolume(kMp3StartVolume);
+
+    // Temporary files of a save cut short by a killed process.
+    RemoveReplaceLeftovers(ResolveGamePathForWriting("Saves"));
+    RemoveReplaceLeftovers(ResolveGamePathForWriting("Saves//Options"));
 
     mp3State = 0;
     leaveScene = 1;

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <string>
+#include <system_error>
 #include <type_traits>
 
 #include "platform/data_blob.h"
+#include "platform/game_path.h"
 #include "shell/game_state.h"
 
 namespace save_file {
@@ -293,6 +298,28 @@ const uint8_t* ReadValidSlot(int slot, DataBlob& blob) {
         return nullptr;
     }
     return body;
+}
+
+int KeepDamagedSlotAside(int slot) {
+    const char* name = SlotPath(slot);
+    if (!name) return 0;
+    const std::string path = ResolveGamePathForWriting(name);
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return 0;
+    DataBlob blob;
+    if (ReadValidSlot(slot, blob)) return 0;
+    constexpr int kMaxCopies = 99;
+    for (int copy = 1; copy <= kMaxCopies; ++copy) {
+        std::string aside = path + ".damaged";
+        if (copy > 1) aside += "-" + std::to_string(copy);
+        if (std::filesystem::exists(aside, error)) continue;
+        std::filesystem::rename(path, aside, error);
+        if (error) break;
+        std::fprintf(stderr, "game: save slot %d held a damaged game; kept as %s\n", slot, aside.c_str());
+        return 1;
+    }
+    std::fprintf(stderr, "game: save slot %d holds a damaged game that could not be kept aside\n", slot);
+    return 0;
 }
 
 }  // namespace save_file

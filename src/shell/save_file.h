@@ -75,4 +75,10 @@ const char* SlotPath(int slot);
 // usable game (missing, damaged, or with values out of range).
 const uint8_t* ReadValidSlot(int slot, DataBlob& blob);
 
+// Before a slot is written over: a file there that holds no usable game is
+// renamed beside it ("1.save.damaged", then "-2", "-3" ...) and stderr says
+// so, so that a damaged save is never lost without a word. Returns 1 when a
+// file was put aside.
+int KeepDamagedSlotAside(int slot);
+
 }  // namespace save_file

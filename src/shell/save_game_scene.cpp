@@ -36,6 +36,7 @@ int WriteSlot(GameState& state) {
     int written = 0;
     const char* path = save_file::SlotPath(state.saveSlot);
     if (path && blob.Alloc(save_file::kBodyBytes)) {
+        save_file::KeepDamagedSlotAside(state.saveSlot);
         state.blobData = blob.Data();
         save_file::Encode(state, blob.Data());
         written = blob.WriteFile(path);

@@ -26,9 +26,9 @@ class SpriteSheet;
 // resources and exchange amounts dirty, then calls FormatNumbers and
 // GenerateStock. Per frame it calls, in this order: the keys (CloseAll, or
 // leave when nothing is open, on Esc and Backspace; PressEnter on Enter),
-// HitTest, OnClick, leaves when clickCode is kLeaveCode, TakeRelease,
-// FinishFrame, copies back what changed, plays the sounds (TakeHoverSound,
-// stampSound), then DrawTabs and Draw.
+// HitTest, OnClick, leaves when clickCode is kLeaveCode, ButtonsUp while no
+// button is down, ClickReleased, FinishFrame, copies back what changed,
+// plays the sounds (TakeHoverSound, stampSound), then DrawTabs and Draw.
 class StoreScreen {
 public:
     // Hover codes.
@@ -107,9 +107,12 @@ public:
     void CloseAll();
     // Enter: confirms the "Buy?" dialog, or sells in the "Sell?" dialog.
     void PressEnter();
-    // After OnClick: with no button down, the exchange decision and step;
-    // once the buttons are released, the dialog answers and the click sound.
-    void TakeRelease(InputDevice* mouse);
+    // After OnClick, while no button is down: the press is over, and the
+    // exchange decision and step it asked for are taken.
+    void ButtonsUp();
+    // Then, once the buttons are released after a coded click: the dialog
+    // answers and the click sound.
+    void ClickReleased(InputDevice* mouse);
     // A confirmed or declined purchase, the afford check and the animation.
     void FinishFrame();
     // True when the hover sound should play: a new non-zero sound code.

@@ -23,20 +23,20 @@ void StoreScreen::PressEnter() {
     if (sellDialog) Sell();
 }
 
-void StoreScreen::TakeRelease(InputDevice* mouse) {
-    const bool down = mouse && (mouse->ButtonPressed(0) || mouse->ButtonPressed(1));
-    if (!down) {
-        clickSlot = 0;
-        pressSpent = 0;
-        if (exchangeDecision == kDecisionYes) ConfirmExchange();
-        else if (exchangeDecision == kDecisionNo) DeclineExchange();
-        if (exchangeStepButton != 0) {
-            ExchangeStep();
-            exchangeDirty = 1;
-            FormatNumbers();
-            exchangeStepButton = 0;
-        }
+void StoreScreen::ButtonsUp() {
+    clickSlot = 0;
+    pressSpent = 0;
+    if (exchangeDecision == kDecisionYes) ConfirmExchange();
+    else if (exchangeDecision == kDecisionNo) DeclineExchange();
+    if (exchangeStepButton != 0) {
+        ExchangeStep();
+        exchangeDirty = 1;
+        FormatNumbers();
+        exchangeStepButton = 0;
     }
+}
+
+void StoreScreen::ClickReleased(InputDevice* mouse) {
     if (clickCode == 0 || !MouseButtonsReleased(mouse)) return;
     CheckAfford();
     if (buySelection != 0) {

@@ -81,6 +81,55 @@ TEST(MainMenu, NewActsWhenReleasedOverItOrAtOnceWhenThePointerSlidesOff) {
     }
 }
 
+// The hover sound plays five under the sound volume; at five or less (0
+// here: a sounds file under 53 switches sounds off) it would wrap round to
+// a loud one, so it does not play at all.
+TEST(MainMenu, TheHoverSoundPlaysFiveUnderTheSoundVolumeAndNotAtAllAtFiveOrLess) {
+    struct Case {
+        const char* soundsFile;
+        bool heard;
+        uint32_t volume;
+    };
+    for (const Case& c : {Case{"52", false, 0}, Case{"53", true, 48}, Case{"100", true, 95}}) {
+        SCOPED_TRACE(c.soundsFile);
+        GameDriver driver;
+        const std::string value(c.soundsFile);
+        WriteFile(driver.GameDir() + "/Saves/Options/SoundsVolume.txt", {value.begin(), value.end()});
+        ASSERT_TRUE(ToMainMenu(driver));
+        PointAt(driver, {100, 400});
+        PointAt(driver, {100, 580});
+        EXPECT_EQ(LastPlayed(driver.App(), 1, "Data\\RIGHTDEF.wav"), c.heard);
+        if (c.heard) {
+            EXPECT_EQ(driver.App().channels[1].volume, c.volume);
+        }
+    }
+}
+
+// The menu tune on every entry; back from a game the area's stream stops first.
+TEST(MainMenu, BackFromAGameTheAreasStreamGivesWayToTheMenuTune) {
+    GameDriver driver;
+    ASSERT_TRUE(ToMainMenu(driver));
+    GameApp& app = driver.App();
+    EXPECT_EQ(app.music.loadedFile, "Data\\scifi025.wav");
+    EXPECT_EQ(app.music.IsPlaying(), 1);
+    for (uint8_t code : {key::kN, key::kReturn, key::kReturn}) driver.TapKey(code);  // the last past the intro
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 50));
+    driver.RunFrames(5);
+    if (!app.audio.IsOpen() || app.mp3State != 2) GTEST_SKIP() << "no audio device or no stand-in MP3";
+    EXPECT_EQ(app.mp3.IsRunning(), 1);
+
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 5));
+    driver.TapKey(key::kY);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::MainMenu, 5));
+    driver.RunFrames(1);
+    EXPECT_EQ(app.mp3State, 0);
+    EXPECT_EQ(app.mp3.IsRunning(), 0);
+    EXPECT_EQ(app.music.loadedFile, "Data\\scifi025.wav");
+    EXPECT_EQ(app.music.IsPlaying(), 1);
+    EXPECT_EQ(app.music.volume, app.gameState->musicVolume);
+}
+
 TEST(MainMenu, KeysAndBarButtonsOpenTheirScenesOrQuit) {
     struct Case {
         uint8_t key;  // 0: click at x on the bar

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "frontend/options_scene.h"
+#include "harness/driven_play.h"
 #include "hud/advisor_bubble.h"
 #include "page_driving.h"
 #include "shell/game_state.h"
@@ -100,6 +101,19 @@ TEST(OptionsScene, FromAnAreaTheStreamFollowsTheSliderAndBackReturnsThere) {
     ASSERT_TRUE(driver.RunUntilScene(SceneId::Options, 10));
     driver.TapKey(key::kY);
     EXPECT_TRUE(app.IsCurrent(SceneId::YourShip));
+}
+
+// Opened in the first region, Esc goes back to it, not to the home base.
+TEST(OptionsScene, FromTheFirstRegionEscReturnsThere) {
+    GameDriver driver;
+    ASSERT_TRUE(driven_play::NewGameAtHomeBase(driver));
+    ASSERT_TRUE(driven_play::FlyToBorderArea(driver));
+    driver.RunFrames(5);
+    driver.TapKey(key::kO);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Options, 10));
+    EXPECT_EQ(driver.App().gameState->location, 2u);
+    driver.TapKey(key::kEscape);
+    EXPECT_TRUE(driver.RunUntilScene(SceneId::EarthSystem, 3));
 }
 
 }  // namespace

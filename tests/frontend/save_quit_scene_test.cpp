@@ -74,6 +74,21 @@ TEST_F(SaveQuitGame, NoGoesBackToTheAreaItCameFromAndYesSaves) {
     EXPECT_TRUE(SaveWritten());
 }
 
+// The second region asks too, opened by Backspace as well as Esc.
+TEST_F(SaveQuitGame, TheSecondRegionAsksOnBackspaceAndNoReturnsThere) {
+    ASSERT_TRUE(driver.SetField("questSet", "2"));
+    ASSERT_TRUE(driven_play::FlyToThirdRow(driver, SceneId::Invasions));
+    driver.RunFrames(5);
+    for (uint8_t opener : {key::kBack, key::kEscape}) {
+        SCOPED_TRACE(int(opener));
+        Tap(opener);
+        ASSERT_TRUE(App().IsCurrent(SceneId::SaveQuit));
+        EXPECT_EQ(App().gameState->location, 3u);
+        Tap(key::kN);
+        EXPECT_TRUE(App().IsCurrent(SceneId::Invasions));
+    }
+}
+
 TEST_F(SaveQuitGame, APressOnYesAnswersWhenLetGoOverIt) {
     Ask();
     PointAt(driver, kYesX, kButtonY);

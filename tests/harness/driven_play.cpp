@@ -15,10 +15,12 @@ namespace fs = std::filesystem;
 
 namespace driven_play {
 namespace {
-// The home base's main portal in the world, and the travel menu's row 3.
+// The home base's main portal in the world.
 constexpr int32_t kPortalX = 532, kPortalY = -168;
-// The travel menu's third row: the Border Area, or Pluto in the second quest set.
-constexpr int32_t kThirdRowX = 400, kThirdRowY = 72;
+// A point inside row r of the travel menu; row 3 is the Border Area, or
+// Pluto in the second quest set.
+constexpr int32_t kRowX = 400;
+constexpr int32_t RowPointY(int row) { return 22 + 25 * (row - 1); }
 constexpr int kTolerance = 24;
 
 std::string EnvOr(const char* name, const std::string& fallback) {
@@ -72,7 +74,9 @@ void Click(GameDriver& driver, int button) {
 
 bool FlyToBorderArea(GameDriver& driver) { return FlyToThirdRow(driver, SceneId::EarthSystem); }
 
-bool FlyToThirdRow(GameDriver& driver, SceneId region) {
+bool FlyToThirdRow(GameDriver& driver, SceneId region) { return FlyToTravelRow(driver, 3, region); }
+
+bool FlyToTravelRow(GameDriver& driver, int row, SceneId target) {
     GameApp& app = driver.App();
     // Steered until well inside, so that the click on the menu does not take it off again.
     int inside = 0;
@@ -84,9 +88,9 @@ bool FlyToThirdRow(GameDriver& driver, SceneId region) {
     }
     driver.ReleaseButton(0);
     driver.RunFrames(3);
-    PointAt(driver, kThirdRowX, kThirdRowY);
+    PointAt(driver, kRowX, RowPointY(row));
     Click(driver);
-    return driver.RunUntilScene(region, 10);
+    return driver.RunUntilScene(target, 10);
 }
 
 ::testing::AssertionResult ShotMatchesReference(GameDriver& driver, const std::string& suite, const std::string& name) {

@@ -25,6 +25,8 @@ bool FlyToBorderArea(GameDriver& driver);
 // The same for the travel menu's third row, which in the second quest set
 // leads to the second region. True once `region`'s scene runs.
 bool FlyToThirdRow(GameDriver& driver, SceneId region);
+// The same for row 1-9 of the home base's travel menu (row 2 the Store).
+bool FlyToTravelRow(GameDriver& driver, int row, SceneId target);
 
 // A screenshot of the last presented frame compared with
 // tests/<suite>/ref/<name>.png: at most half a percent of the pixels may be

@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -132,20 +133,75 @@ TEST_F(AudioTest, EightChannelsAndTheirVolumes) {
     EXPECT_EQ(ninth.Init(&audio), 1) << "a released channel can be taken again";
 }
 
+// What the mixer reports from its own thread: the sample frames it has
+// mixed, and how many it had mixed when the music last ended. Measured in
+// the mixer's frames, not in time, so a slow or busy machine reads the same.
+class MixerReport {
+public:
+    MixerReport() {
+        int frequency = 0, channels = 0;
+        Uint16 format = 0;
+        Mix_QuerySpec(&frequency, &format, &channels);
+        rate_ = frequency;
+        bytesPerFrame_ = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
+        Mix_SetPostMix(&MixerReport::PostMix, nullptr);
+        Mix_HookMusicFinished(&MixerReport::MusicEnded);
+        Mix_ChannelFinished(&MixerReport::ChannelEnded);
+    }
+    ~MixerReport() {
+        Mix_ChannelFinished(nullptr);
+        Mix_HookMusicFinished(nullptr);
+        Mix_SetPostMix(nullptr, nullptr);
+    }
+    // Frames mixed from now on; the end of the music forgotten.
+    void Restart() {
+        SDL_LockAudio();
+        start_ = mixed_.load();
+        endedAt_ = 0;
+        channelEndedAt_ = 0;
+        SDL_UnlockAudio();
+    }
+    uint64_t Mixed() const { return mixed_ - start_; }
+    // Frames mixed from the restart to the end of the music; 0 while it plays.
+    uint64_t MixedWhenEnded() const { return endedAt_ ? endedAt_ - start_ : 0; }
+    // The same for the last sound channel that ended.
+    uint64_t MixedWhenChannelEnded() const { return channelEndedAt_ ? channelEndedAt_ - start_ : 0; }
+    uint64_t Frames(double seconds) const { return static_cast<uint64_t>(seconds * rate_); }
+    bool WaitForMixed(uint64_t frames) const {
+        return WaitUntil([&] { return Mixed() >= frames; }, 20000);
+    }
+
+private:
+    static void PostMix(void*, Uint8*, int bytes) { mixed_ += static_cast<uint64_t>(bytes / bytesPerFrame_); }
+    static void MusicEnded() { endedAt_ = mixed_.load(); }
+    static void ChannelEnded(int) { channelEndedAt_ = mixed_.load(); }
+
+    static inline std::atomic<uint64_t> mixed_{0};
+    static inline std::atomic<uint64_t> endedAt_{0};
+    static inline std::atomic<uint64_t> channelEndedAt_{0};
+    static inline int bytesPerFrame_ = 4;
+    uint64_t start_ = 0;
+    int rate_ = 0;
+};
+
 TEST_F(AudioTest, SoundsLoopRepeatOrStopAndBadFilesLeaveTheChannelSilent) {
+    MixerReport mixer;
     SoundChannel channel;
     ASSERT_EQ(channel.Init(&audio), 1);
     ASSERT_EQ(channel.Play("Data\\Short.wav", 100, 0), 1);
+    mixer.Restart();
     Mix_Chunk* first = channel.segment;
-    SDL_Delay(400);  // four times its length later a looping sound still plays
+    ASSERT_TRUE(mixer.WaitForMixed(mixer.Frames(0.4)));  // four times its length later a looping sound still plays
     EXPECT_EQ(channel.IsPlaying(), 1);
+    EXPECT_EQ(mixer.MixedWhenChannelEnded(), 0u);
     ASSERT_EQ(channel.Play("Data\\other.WAV", 90, 4), 1);  // replaces it; names match regardless of case
     EXPECT_EQ(Mix_GetChunk(channel.audioPath), channel.segment);
     EXPECT_NE(channel.segment, first);
+    mixer.Restart();
     EXPECT_EQ(channel.volume, 90u);
-    SDL_Delay(250);  // four plays take 0.4 s
-    EXPECT_EQ(channel.IsPlaying(), 1);
-    EXPECT_TRUE(WaitUntil([&] { return channel.IsPlaying() == 0; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return channel.IsPlaying() == 0; }, 20000));
+    EXPECT_GT(mixer.MixedWhenChannelEnded(), mixer.Frames(3.5 * 0.1)) << "four plays of a tenth of a second";
+    EXPECT_LT(mixer.MixedWhenChannelEnded(), mixer.Frames(4.5 * 0.1));
     ASSERT_EQ(channel.Play("Data\\Short.wav", 100, 0), 1);
     EXPECT_EQ(channel.segment, first) << "decoded once, kept";
 
@@ -164,31 +220,38 @@ TEST_F(AudioTest, SoundsLoopRepeatOrStopAndBadFilesLeaveTheChannelSilent) {
 }
 
 TEST_F(AudioTest, MusicTrackPlaysWavAndMidi) {
+    MixerReport mixer;
     MusicTrack music;
     ASSERT_EQ(music.Init(&audio), 1);
     EXPECT_EQ(music.Play(40, 0), 0);  // nothing loaded
     ASSERT_EQ(music.Load("Data\\Long.wav"), 1);
     EXPECT_EQ(music.SetVolume(90), 1);
     EXPECT_EQ(Mix_VolumeMusic(-1), audio_volume::MixerGain(-320));
+    mixer.Restart();
     ASSERT_EQ(music.Play(100, 0), 1);
-    SDL_Delay(600);  // over twice its length: it loops
+    ASSERT_TRUE(mixer.WaitForMixed(mixer.Frames(0.6)));  // over twice its length: it loops
     EXPECT_EQ(music.IsPlaying(), 1);
+    EXPECT_EQ(mixer.MixedWhenEnded(), 0u);
     EXPECT_EQ(music.Stop(), 1);
     EXPECT_EQ(music.IsPlaying(), 0);
+
+    mixer.Restart();
     ASSERT_EQ(music.Play(100, 2), 1);  // twice, then it ends
-    SDL_Delay(350);
-    EXPECT_EQ(music.IsPlaying(), 1);
-    EXPECT_TRUE(WaitUntil([&] { return music.IsPlaying() == 0; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return music.IsPlaying() == 0; }, 20000));
+    EXPECT_GT(mixer.MixedWhenEnded(), mixer.Frames(1.5 * 0.25)) << "played twice";
+    EXPECT_LT(mixer.MixedWhenEnded(), mixer.Frames(2.5 * 0.25)) << "and no more";
 
     // MIDI through the soundfont, as the scenes change music.
     music.Stop();
     music.Unload();
     ASSERT_EQ(music.Init(&audio), 1);
     ASSERT_EQ(music.Load("Data\\Tune.mid"), 1) << Mix_GetError();
+    mixer.Restart();
     ASSERT_EQ(music.Play(40, 0), 1) << Mix_GetError();
     EXPECT_EQ(music.volume, 40u);
-    SDL_Delay(200);
+    ASSERT_TRUE(mixer.WaitForMixed(mixer.Frames(1.0)));  // past the tune's three quarters of a second
     EXPECT_EQ(music.IsPlaying(), 1);
+    EXPECT_EQ(mixer.MixedWhenEnded(), 0u);
     EXPECT_EQ(music.SetVolume(0), 1);
     EXPECT_EQ(Mix_VolumeMusic(-1), 0);
     EXPECT_EQ(music.Unload(), 1);
@@ -362,8 +425,8 @@ TEST_F(DiskAudioTest, WavAndMidiReachTheOutputAtTheirVolume) {
             } else {
                 ASSERT_EQ(music.Load(r.sound), 1);
                 ASSERT_EQ(music.Play(r.volume, 1), 1);
-                SDL_Delay(600);
-                EXPECT_EQ(music.IsPlaying(), 1);
+                // Played once to its end, however long the machine takes.
+                EXPECT_TRUE(WaitUntil([&] { return music.IsPlaying() == 0; }, 20000));
                 music.Unload();
             }
             audio.Shutdown();

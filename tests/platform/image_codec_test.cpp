@@ -135,7 +135,12 @@ TEST(ImageCodec, RandomAndMissingInputNeverDecode) {
         DecodeImage(junk.data(), junk.size(), out);  // must simply not crash or overread
     }
     EXPECT_FALSE(DecodeImage(nullptr, 0, out));
-    EXPECT_FALSE(LoadImageFile("/nonexistent/picture.bmp", out));
+    std::string why;
+    EXPECT_FALSE(LoadImageFile("/nonexistent/picture.bmp", out, &why));
+    EXPECT_EQ(why, "No such file or directory");
+    // A folder where a picture should be says so, not that it is too large.
+    EXPECT_FALSE(LoadImageFile("/tmp", out, &why));
+    EXPECT_EQ(why, "it is a folder, not a file");
 }
 
 TEST(ImageCodec, CorruptedBytesInsideValidFilesAreSafe) {

@@ -1,6 +1,7 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "harness/game_driver.h"
@@ -192,4 +193,21 @@ TEST(GameDriverScript, ParsesEveryActionAndRejectsBadLines) {
         std::vector<DriverAction> none;
         EXPECT_FALSE(ParseDriverScript(bad, none, error)) << bad;
     }
+}
+
+// A save cut short by a killed process leaves its temporary file; the next
+// start removes it and leaves the finished files alone.
+TEST(GameAppStart, RemovesTemporaryFilesLeftByAnInterruptedSave) {
+    GameDriver driver;
+    namespace fs = std::filesystem;
+    for (const char* name : {"Saves/3.save.tmp", "Saves/Options/MusicVolume.txt.tmp", "Saves/3.save"}) {
+        std::FILE* file = std::fopen(name, "wb");
+        ASSERT_NE(file, nullptr) << name;
+        std::fputs("x", file);
+        std::fclose(file);
+    }
+    ASSERT_TRUE(driver.Start());
+    EXPECT_FALSE(fs::exists("Saves/3.save.tmp"));
+    EXPECT_FALSE(fs::exists("Saves/Options/MusicVolume.txt.tmp"));
+    EXPECT_TRUE(fs::exists("Saves/3.save"));
 }

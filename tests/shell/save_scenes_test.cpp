@@ -165,6 +165,31 @@ TEST(LoadScene, AMissingOrDamagedSlotLeavesTheRecordAsItWas) {
     EXPECT_EQ(h.state().level, 3u);
 }
 
+// A damaged file in the slot the game saves to is kept beside it, not
+// written over; a sound file is simply replaced; a second damaged file does
+// not overwrite the first one kept.
+TEST(SaveScene, ADamagedSlotIsKeptAsideBeforeTheSaveTakesItsPlace) {
+    ShellScratchDir dir;
+    Headless h;
+    EngineFromRecord(h);
+    h.state().saveSlot = 2;
+    const std::vector<uint8_t> damaged = {7, 0, 0, 0, 1, 2, 3};
+    ShellScratchDir::Write("Saves/2.save", damaged);
+    h.save.Frame(h.app);
+    EXPECT_EQ(ShellScratchDir::Read("Saves/2.save.damaged"), damaged);
+    EXPECT_EQ(SlotBody(2).size(), save_file::kBodyBytes);
+
+    h.app.sceneFrame = SceneId::SaveGame;
+    h.save.Frame(h.app);
+    EXPECT_FALSE(std::filesystem::exists("Saves/2.save.damaged-2"));
+
+    ShellScratchDir::Write("Saves/2.save", {1, 2});
+    h.app.sceneFrame = SceneId::SaveGame;
+    h.save.Frame(h.app);
+    EXPECT_EQ(ShellScratchDir::Read("Saves/2.save.damaged"), damaged);
+    EXPECT_EQ(ShellScratchDir::Read("Saves/2.save.damaged-2"), (std::vector<uint8_t>{1, 2}));
+}
+
 // The writer reads the file first (the view that fills the record's table
 // may not have been opened in this run): earlier entries stay, a damaged
 // file counts as an empty table, and the result lands in the file's words.

@@ -95,6 +95,44 @@ TEST_F(QuestsScreenTest, BuyingAnAllySpendsItsCostAndCreditsItAsExperience) {
     }
 }
 
+// All 72 prices as the screen fills them for each set: the totals of each
+// set and of each ally, and a sum weighted by position that any changed or
+// swapped price moves.
+TEST(AllyCostTable, EachSetFillsTwelveRowsOfPricesAndNothingElse) {
+    uint64_t setTotal[2] = {}, allyTotal[kAlliesPerQuest] = {}, weighted = 0;
+    for (uint32_t set = 1; set <= 2; ++set) {
+        QuestsScreen screen;
+        screen.questSet = set;
+        screen.SetAllyCosts();
+        for (int box = 1; box <= QuestsScreen::kBoxes; ++box) {
+            for (int ally = 1; ally <= kAlliesPerQuest; ++ally) {
+                const uint32_t cost = screen.allyCosts[box - 1][ally - 1];
+                const int position = 3 * (screen.QuestInBox(box) - 1) + ally;
+                setTotal[set - 1] += cost;
+                allyTotal[ally - 1] += cost;
+                weighted += static_cast<uint64_t>(cost) * static_cast<uint64_t>(position);
+            }
+        }
+        for (int row = QuestsScreen::kBoxes; row < QuestsScreen::kRecordQuests; ++row) {
+            for (int ally = 0; ally < kAlliesPerQuest; ++ally) ASSERT_EQ(screen.allyCosts[row][ally], 0u) << row;
+        }
+        // Any other set leaves the table as it was.
+        screen.questSet = 3;
+        screen.allyCosts[0][0] = 7;
+        screen.SetAllyCosts();
+        EXPECT_EQ(screen.allyCosts[0][0], 7u);
+    }
+    EXPECT_EQ(setTotal[0], 43590u);
+    EXPECT_EQ(setTotal[1], 132200u);
+    EXPECT_EQ(allyTotal[0], 50530u);
+    EXPECT_EQ(allyTotal[1], 59600u);
+    EXPECT_EQ(allyTotal[2], 65660u);
+    EXPECT_EQ(weighted, 8490710u);
+    EXPECT_EQ(AllyCost(0, 1), 0u);
+    EXPECT_EQ(AllyCost(25, 1), 0u);
+    EXPECT_EQ(AllyCost(1, 4), 0u);
+}
+
 TEST_F(QuestsScreenTest, HeldAgreeKeepsAskingAndTheMessageLastsThirteenTicks) {
     QuestsVisit visit(time.clock, 1, std::vector<uint8_t>{QuestsScreen::kActive}, 80);
     QuestsScreen& screen = visit.screen;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <utility>
@@ -52,6 +53,43 @@ TEST(ExchangeRules, StepsOfferTenForOne) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(StepThrough(c.mode, c.have, c.steps), c.expected);
+    }
+}
+
+// Thousands of random step sequences in every mode: a trade built from the
+// resources as they are always goes through, leaves every resource at or
+// above zero and gives at most a tenth of what it takes. Built on resources
+// that have shrunk since, it is refused and changes nothing.
+TEST(ExchangeRules, RandomTradesNeverOverdrawAndStaleOnesAreRefused) {
+    std::mt19937 rng(24);
+    for (int trial = 0; trial < 5000; ++trial) {
+        uint32_t resources[kExchangeResources], amounts[kExchangeResources] = {};
+        for (uint32_t& r : resources) r = rng() % (trial % 2 ? 3000 : 30);
+        const int mode = static_cast<int>(rng() % kExchangeModes);
+        const int steps = static_cast<int>(rng() % 40);
+        for (int i = 0; i < steps; ++i) {
+            ApplyExchangeStep(mode, static_cast<int>(rng() % kExchangeSteps) + 1, resources, amounts);
+        }
+        uint32_t after[kExchangeResources];
+        std::copy(std::begin(resources), std::end(resources), after);
+        ASSERT_TRUE(ApplyExchangeTrade(mode, after, amounts)) << "trial " << trial;
+        int64_t given = 0, got = 0;
+        for (int r = 0; r < kExchangeResources; ++r) {
+            const int64_t change = static_cast<int64_t>(after[r]) - resources[r];
+            const bool offered = IsBuyMode(mode) ? r != OwnResource(mode) : r == OwnResource(mode);
+            ASSERT_EQ(change, offered ? -static_cast<int64_t>(amounts[r]) : amounts[r]) << "trial " << trial;
+            (change < 0 ? given : got) += change < 0 ? -change : change;
+        }
+        ASSERT_GE(given, 10 * got) << "trial " << trial;
+
+        // A purchase between building the offer and confirming it.
+        const int offered = IsBuyMode(mode) ? RowResource(mode, 1 + static_cast<int>(rng() % 5)) : OwnResource(mode);
+        if (amounts[offered] == 0) continue;
+        resources[offered] = amounts[offered] - 1;
+        uint32_t stale[kExchangeResources];
+        std::copy(std::begin(resources), std::end(resources), stale);
+        EXPECT_FALSE(ApplyExchangeTrade(mode, stale, amounts));
+        EXPECT_TRUE(std::equal(std::begin(stale), std::end(stale), std::begin(resources)));
     }
 }
 

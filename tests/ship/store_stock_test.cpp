@@ -58,6 +58,37 @@ TEST(StoreStock, SeedHundredGivesTheWorkedOutStockEveryTime) {
     }
 }
 
+// Seed 500, the counter's last value, worked out the same way: slot, armor or
+// other primary stat, defence, protection, price.
+constexpr uint32_t kSeed500[][5] = {
+    {0, 2, 0, 0, 20}, {1, 1, 0, 0, 10}, {2, 1, 0, 0, 10}, {3, 8, 0, 0, 80}, {4, 7, 0, 0, 70}, {5, 3, 0, 0, 30},
+    {6, 6, 5, 0, 950}, {7, 1, 7, 0, 550}, {8, 10, 5, 0, 1350}, {9, 3, 9, 0, 850}, {12, 7, 10, 13, 2600},
+    {13, 7, 10, 4, 1700}, {16, 17, 8, 2, 2400}, {17, 5, 10, 10, 2100}, {20, 8, 1, 19, 2850}, {21, 16, 6, 7, 2700},
+    {25, 21, 10, 11, 7900}, {26, 10, 2, 11, 6400}, {40, 5, 0, 0, 50}, {41, 8, 0, 0, 80}, {42, 5, 0, 0, 50},
+    {43, 1, 0, 0, 10}, {44, 7, 0, 0, 70}, {45, 10, 0, 0, 100}, {46, 5, 2, 0, 700}, {47, 3, 8, 0, 800},
+    {48, 3, 2, 0, 500}, {49, 8, 9, 0, 1350}, {50, 4, 6, 9, 1700}, {51, 5, 1, 17, 2350}, {52, 7, 4, 18, 2800},
+    {53, 5, 5, 4, 1250}, {54, 6, 1, 1, 850}, {55, 2, 8, 17, 2400}, {56, 28, 6, 1, 5400}, {57, 14, 1, 1, 3750},
+    {70, 2, 0, 0, 40}, {71, 6, 0, 0, 120}, {72, 4, 0, 0, 80}, {73, 5, 0, 0, 100}, {74, 17, 0, 0, 2700},
+    {75, 19, 0, 0, 2900}, {76, 21, 0, 0, 4100}, {77, 27, 0, 0, 4700}, {78, 30, 0, 0, 7000}, {79, 35, 0, 0, 7500},
+    {80, 48, 0, 0, 14800}, {81, 44, 0, 0, 14400}, {90, 1, 0, 0, 1000}, {91, 4, 0, 0, 4000}, {92, 6, 0, 0, 6000},
+    {93, 5, 0, 0, 5000}, {94, 10, 0, 0, 10000}, {95, 10, 0, 0, 10000}, {96, 15, 0, 0, 15000}, {97, 13, 0, 0, 13000}
+};
+
+TEST(StoreStock, SeedFiveHundredGivesItsWorkedOutStock) {
+    RandomRange random;
+    StoreStock stock;
+    stock.Generate(500, random);
+    for (const auto& g : kSeed500) {
+        const int s = static_cast<int>(g[0]);
+        SCOPED_TRACE(s);
+        ASSERT_EQ(stock.exists[s], 1);
+        EXPECT_EQ(stock.stat[s], g[1]);
+        EXPECT_EQ(stock.defence[s], g[2]);
+        EXPECT_EQ(stock.protection[s], g[3]);
+        EXPECT_EQ(stock.price[s], g[4]);
+    }
+}
+
 // Every seed the engine's counter can hold keeps each row's prices in the
 // ranges its values allow.
 TEST(StoreStock, PricesStayInTheirRowsRangesForEverySeed) {

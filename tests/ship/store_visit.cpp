@@ -63,7 +63,8 @@ void StoreVisit::Frame() {
     st.OnClick(at.x, at.y, &mouse_);
     if (st.clickCode == StoreScreen::kLeaveCode) left = true;
     if (!left) {
-        st.TakeRelease(&mouse_);
+        if (!mouse_.ButtonPressed(0) && !mouse_.ButtonPressed(1)) st.ButtonsUp();
+        st.ClickReleased(&mouse_);
         st.FinishFrame();
         if (st.itemsChanged) {
             st.itemsChanged = 0;
