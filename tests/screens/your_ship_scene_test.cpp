@@ -44,7 +44,7 @@ constexpr At kAttackLabel{50, 100};
 constexpr At kYes{330, 350};
 
 // The new game's ids.
-constexpr ItemId kCannon = 1, kEngineItem = 2, kCubeOf10 = 3, kSphere = 7;
+constexpr ItemId kKitCannon = 1, kKitCube10 = 3, kKitSphere = 7;
 
 class YourShipGame : public ::testing::Test {
 public:
@@ -127,15 +127,15 @@ TEST_F(YourShipGame, AnUpgradeACubeAndTheSphereReachRecordAndEngineOnLeaving) {
     ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
     EXPECT_EQ(Scene().Screen(), nullptr);
     const GameState& s = State();
-    EXPECT_EQ(s.armorPositions[0], kCubeOf10);
-    EXPECT_EQ(s.shieldPositions[4], kSphere);
+    EXPECT_EQ(s.armorPositions[0], kKitCube10);
+    EXPECT_EQ(s.shieldPositions[4], kKitSphere);
     EXPECT_EQ(s.shipHold[0], 0u);
     EXPECT_EQ(s.storages[0][0], 0u);
-    EXPECT_EQ(s.itemPool.storageNumber[kSphere - 1], 0);
-    EXPECT_EQ(s.itemPool.x[kSphere - 1], 383);
-    EXPECT_EQ(s.itemPool.y[kSphere - 1], 411);
-    EXPECT_EQ(s.itemPool.x[kCubeOf10 - 1], 245);
-    EXPECT_EQ(s.itemPool.price[kCubeOf10 - 1], 100u) << "the price is never written";
+    EXPECT_EQ(s.itemPool.storageNumber[kKitSphere - 1], 0);
+    EXPECT_EQ(s.itemPool.x[kKitSphere - 1], 383);
+    EXPECT_EQ(s.itemPool.y[kKitSphere - 1], 411);
+    EXPECT_EQ(s.itemPool.x[kKitCube10 - 1], 245);
+    EXPECT_EQ(s.itemPool.price[kKitCube10 - 1], 100u) << "the price is never written";
     EXPECT_EQ((std::vector<uint32_t>{s.itemsMax, s.itemsInstalled, s.shipUpgrades, s.shipUpgradeCost,
                                      s.resources[GameState::kShipMaterial]}),
               (std::vector<uint32_t>{6, 4, 2, 400, 0}));
@@ -223,14 +223,14 @@ TEST_F(YourShipGame, HoldingAnItemRefusesEvenAShortcutUntilItIsDown) {
         EXPECT_EQ(Page().holding, 1);
         EXPECT_EQ(Page().noEngine, 0);
         EXPECT_NE(Page().timers[ShipScreen::kLeaveRefusedTimer], 0);
-        EXPECT_EQ(Page().heldItem, kCubeOf10);
+        EXPECT_EQ(Page().heldItem, kKitCube10);
     }
     EXPECT_EQ(driver.DumpState(), before) << "a refused leave writes nothing";
     EXPECT_EQ(Scene().ScreensMade(), 1u);
     ClickAt(Armor(4));
     Tap(key::kB);
     ASSERT_TRUE(App().IsCurrent(SceneId::Buildings));
-    EXPECT_EQ(State().armorPositions[3], kCubeOf10);
+    EXPECT_EQ(State().armorPositions[3], kKitCube10);
 }
 
 // Without an engine the leave is refused, and that message wins over the
@@ -287,7 +287,7 @@ TEST_F(YourShipGame, TheWeaponQuestionKeepsItsKeysAndGoesWhereTheAskingKeyPointe
     ASSERT_TRUE(App().IsCurrent(SceneId::Options)) << "Y answers the question O asked";
     const GameState& s = State();
     EXPECT_EQ(s.weaponPositions[2], 0u);
-    EXPECT_EQ(s.shipHold[8], kCannon);
+    EXPECT_EQ(s.shipHold[8], kKitCannon);
     EXPECT_EQ(s.volleyFlag, 0);
     EXPECT_EQ(Engine().volleySize, 0);
     for (int b = 0; b < GameState::kWeaponPositions; ++b) {
@@ -343,7 +343,7 @@ TEST_F(YourShipGame, ItsOwnKeyChangesNothing) {
     Tap(key::kY);
     ASSERT_TRUE(App().IsCurrent(SceneId::YourShip));
     EXPECT_EQ(Scene().ScreensMade(), 1u);
-    EXPECT_EQ(Page().loadout.armorPositions[1], kCubeOf10);
+    EXPECT_EQ(Page().loadout.armorPositions[1], kKitCube10);
     EXPECT_EQ(State().armorPositions[1], 0u);
     EXPECT_EQ(State().returnedFromScreen, 0);
 }
@@ -375,12 +375,12 @@ TEST_F(YourShipGame, FromTheFirstRegionOnlyTheHoldChangesAndTheLeaveGoesBack) {
     ASSERT_TRUE(driven_play::FlyToBorderArea(driver));
     Open();
     Move(Hold(0), Armor(1));
-    EXPECT_EQ(Page().heldItem, kCubeOf10);
+    EXPECT_EQ(Page().heldItem, kKitCube10);
     EXPECT_EQ(Page().awayMessage, ShipScreen::kAwayChangeShip);
     ClickAt(Hold(7));
     Tap(key::kEscape);
     ASSERT_TRUE(App().IsCurrent(SceneId::EarthSystem));
-    EXPECT_EQ(State().shipHold[7], kCubeOf10);
+    EXPECT_EQ(State().shipHold[7], kKitCube10);
     EXPECT_EQ(State().armorPositions[0], 0u);
     EXPECT_EQ(State().itemsInstalled, 2);
 }
@@ -407,9 +407,9 @@ TEST_F(YourShipGame, AHeldItemSurvivesADeviceLoss) {
     EXPECT_EQ(State().shipDefence, 16u) << "the defence cube's 8";
 }
 
-// The script in tests/harness: the sphere from storage 1 onto the hull, and
-// the engine's shields follow once the page is left.
-TEST(YourShipScript, TheExampleFitsTheSphereAndTheEnginesShieldsFollow) {
+// The script in tests/harness: a Shields Sphere bought in the Store goes
+// onto the hull, and the engine's shields follow once the page is left.
+TEST(YourShipScript, ABoughtSphereFittedRaisesTheEnginesShields) {
     const char* source = std::getenv("GAME_SOURCE_DIR");
     std::ifstream file(std::string(source ? source : ".") + "/tests/harness/example-your-ship.txt");
     ASSERT_TRUE(file.good());
@@ -421,15 +421,21 @@ TEST(YourShipScript, TheExampleFitsTheSphereAndTheEnginesShieldsFollow) {
     GameDriver driver;
     driver.AddActions(actions);
     ASSERT_TRUE(driver.Start());
-    driver.RunFrames(260);
+    driver.RunFrames(200);
     GameApp& app = driver.App();
+    ASSERT_EQ(app.sceneFrame, SceneId::YourShip);
+    constexpr ItemId kBought = 8;
+    ASSERT_EQ(app.gameState->shipHold[4], kBought);
+    EXPECT_EQ(app.gameState->itemPool.itemClass[kBought - 1], static_cast<uint8_t>(kSphere)) << "a sphere";
+    EXPECT_EQ(app.battleEngine->shipShields, 5u);
+    driver.RunFrames(60);
     ASSERT_EQ(app.sceneFrame, SceneId::HomeBase);
     const GameState& state = *app.gameState;
-    EXPECT_EQ(state.shieldPositions[4], kSphere);
-    EXPECT_EQ(state.storages[0][0], 0u);
+    EXPECT_EQ(state.shieldPositions[4], kBought);
+    EXPECT_EQ(state.shipHold[4], 0u);
     EXPECT_EQ(state.itemsInstalled, 3);
-    EXPECT_EQ(state.shipShieldsMax, 10u);
-    EXPECT_EQ(app.battleEngine->shipShields, 10u);
+    EXPECT_EQ(state.shipShieldsMax, 5u + state.itemPool.stat[kBought - 1]);
+    EXPECT_EQ(app.battleEngine->shipShields, 7u);
 }
 
 }  // namespace
