@@ -235,9 +235,10 @@ bool YourShipScene::AdvisorRules(GameApp&, AdvisorBubble& advisor) {
     return true;
 }
 
-// A confirmed leave goes where the key that asked for it points; a target
-// that turns out to be this page keeps it open, and the leave is dropped
-// so that the mouse works again.
+// A confirmed leave goes where the key that asked for it points. One that
+// finds no other target (Enter closed a help panel and the question at
+// once) keeps the page open and is dropped with its question, so that the
+// mouse moves items again.
 void YourShipScene::ChooseLeave(GameApp& app) {
     if (!screen_) return;
     ShipScreen& s = *screen_;
@@ -251,6 +252,7 @@ void YourShipScene::ChooseLeave(GameApp& app) {
     if (app.sceneFrame == SceneId::YourShip) {
         app.leaveScene = 0;
         s.leaveConfirmed = 0;
+        s.leaveDialog = 0;
     }
 }
 

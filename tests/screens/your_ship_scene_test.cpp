@@ -314,6 +314,30 @@ TEST_F(YourShipGame, TheWeaponQuestionKeepsItsKeysAndGoesWhereTheAskingKeyPointe
     }
 }
 
+// Enter with the question open and a help panel held open by the right
+// button closes the panel, which forgets where the leave was to go: the
+// leave is dropped with its question, and the mouse moves items again.
+TEST_F(YourShipGame, ALeaveWithNowhereToGoIsDroppedWithItsQuestion) {
+    Open();
+    Move(Weapon(3), Hold(8));
+    Tap(key::kEscape);
+    ASSERT_EQ(Page().leaveDialog, 1);
+    PointAt(driver, 700, 270);  // Wide Spread: its help while right-held
+    driver.PressButton(1);
+    driver.RunFrames(1);
+    ASSERT_EQ(Page().rightHelp, 11);
+    Tap(key::kReturn);
+    driver.ReleaseButton(1);
+    driver.RunFrames(1);
+    ASSERT_TRUE(App().IsCurrent(SceneId::YourShip));
+    EXPECT_EQ(Page().leaveDialog, 0);
+    ClickAt(Hold(8));
+    EXPECT_EQ(Page().heldItem, kKitCannon);
+    ClickAt(Weapon(3));
+    Tap(key::kEscape);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase));
+}
+
 // Backspace and Esc close an open panel before they leave, Enter closes it
 // too, and while it is open the shortcut keys open no page.
 TEST_F(YourShipGame, PanelsCloseBeforeTheKeysLeave) {
