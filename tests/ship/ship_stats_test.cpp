@@ -125,6 +125,7 @@ TEST(ShipStatsArmor, MissingArmorStaysWhileItemsChange) {
         EXPECT_EQ(rig.s().stats.armor, c.removed);
         EXPECT_EQ(rig.s().stats.armorMax, c.removedMax);
         EXPECT_STREQ(rig.s().armorText, std::to_string(c.removed).c_str());
+        EXPECT_TRUE(PoolConsistent(rig.loadout(), rig.s().heldItem));
     }
 }
 
