@@ -1,8 +1,9 @@
 // One full battle frame with every table near full: the engine's per-frame
 // operations in the order an area scene runs them, and the battle view drawn
 // on a headless renderer; beside it the very same sprite draws made with bare
-// SDL calls, so the cost of our layer shows. Every run also counts the
-// process's heap allocations per frame.
+// SDL calls, so the cost of our layer shows (the drawing runs all draw one
+// simulated frame). Every run also counts the process's heap allocations per
+// frame.
 //
 //   bench_battle_frame [--renderer=software|opengl|...] [benchmark options]
 #include <SDL.h>
@@ -76,6 +77,7 @@ public:
 
     // The scene's update, in its order.
     void Simulate() {
+        frozen = false;
         BattleEngine& e = *engine;
         clock.Advance(kFrameMs);
         e.TickAnimations();
@@ -147,8 +149,18 @@ public:
         SDL_RenderFlush(renderer);
     }
 
+    // One simulated frame that every drawing run draws, ours and bare SDL's
+    // alike, made on the first such run after anything else simulated.
+    void FreezeFrame() {
+        if (frozen) return;
+        TopUp();
+        Simulate();
+        frozen = true;
+    }
+
     // Keeps every table near full between frames.
     void TopUp() {
+        frozen = false;
         BattleEngine& e = *engine;
         e.emergencyEscape = 0;
         e.shipShields = shields = kTough;
@@ -286,6 +298,7 @@ private:
     uint32_t experience = 0, shields = 0, armor = 0;
     uint32_t resources[6] = {};
     uint8_t savedRings[kRingCount] = {};
+    bool frozen = false;
 };
 
 Battle& TheBattle() {
@@ -338,8 +351,7 @@ void BM_BattleFrameDrawing(benchmark::State& state) {
     Battle* ready = ReadyBattle(state);
     if (!ready) return;
     Battle& battle = *ready;
-    battle.TopUp();
-    battle.Simulate();
+    battle.FreezeFrame();
     state.counters["sprites"] = static_cast<double>(battle.RecordView().size());
     CountAllocations count(state);
     for (auto _ : state) battle.DrawView();
@@ -351,8 +363,7 @@ void BM_BattleFrameDrawingWithoutRings(benchmark::State& state) {
     Battle* ready = ReadyBattle(state);
     if (!ready) return;
     Battle& battle = *ready;
-    battle.TopUp();
-    battle.Simulate();
+    battle.FreezeFrame();
     battle.SetRings(false);
     state.counters["sprites"] = static_cast<double>(battle.RecordView().size());
     {
@@ -366,8 +377,7 @@ void BM_BareSdlSameSprites(benchmark::State& state) {
     Battle* ready = ReadyBattle(state);
     if (!ready) return;
     Battle& battle = *ready;
-    battle.TopUp();
-    battle.Simulate();
+    battle.FreezeFrame();
     battle.SetRings(false);
     const std::vector<SpriteCall> calls = battle.RecordView();
     battle.SetRings(true);

@@ -1,5 +1,6 @@
 // The quest jingle and the sounds of the events the engine and the panel
 // raised this frame.
+#include "areas/area_event_sounds.h"
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/region_scene.h"
@@ -13,15 +14,13 @@ constexpr const char* kJingleFile = "Data\\Music4.mid";
 constexpr int32_t kJingleTrackVolume = 90;
 constexpr int32_t kJinglePlayVolume = 50;
 
-// An event byte that plays when it reads 1 and then becomes `after` (2 for
-// those the engine's clock cools down, 0 for the others).
-struct EventSound {
-    uint8_t BattleEngine::*flag;
-    AreaSound sound;
-    uint8_t after;
+constexpr EventSound kBasePickups[] = {
+    {&BattleEngine::pickupEvent, AreaSound::Pick, 0},
+    {&BattleEngine::helpArrivedEvent, AreaSound::AllyVoice, 0},
 };
 
-constexpr EventSound kEngineEvents[] = {
+constexpr EventSound kBaseBattle[] = {
+    {&BattleEngine::unitHitEvent, AreaSound::ShipHitCry, 0, true},
     {&BattleEngine::robotFireEvent, AreaSound::Electric, 0},
     {&BattleEngine::allyFireEvent, AreaSound::Electric, 0},
     {&BattleEngine::enemyFireEvent, AreaSound::EnemyFire, 2},
@@ -31,8 +30,49 @@ constexpr EventSound kEngineEvents[] = {
     {&BattleEngine::enemyHitEvent, AreaSound::Explosion, 0},
 };
 
+// The engine raises no pick or ray byte, so the allies' voice is the one
+// pickup-time sound here; a kill cries out by the cycle, and a collected
+// drop clinks with the battle sounds.
+constexpr EventSound kInvasionsPickups[] = {
+    {&BattleEngine::helpArrivedEvent, AreaSound::AllyVoice, 0},
+};
+
+constexpr EventSound kInvasionsBattle[] = {
+    {&BattleEngine::robotFireEvent, AreaSound::Electric, 0},
+    {&BattleEngine::allyFireEvent, AreaSound::Electric, 0},
+    {&BattleEngine::enemyFireEvent, AreaSound::EnemyFire, 2},
+    {&BattleEngine::enemyKilledEvent, AreaSound::ShipHitCry, 2, true},
+    {&BattleEngine::robotLostEvent, AreaSound::RobotVoice, 0},
+    {&BattleEngine::allyLostEvent, AreaSound::RobotVoice, 0},
+    {&BattleEngine::pickupEvent, AreaSound::DropCollected, 0},
+};
+
+constexpr EventSoundSet kBaseSounds = {kBasePickups, kBaseBattle, false, false};
+constexpr EventSoundSet kInvasionsSounds = {kInvasionsPickups, kInvasionsBattle, true, true};
+
 constexpr AreaSound kRingSounds[3] = {AreaSound::RingOne, AreaSound::RingTwo, AreaSound::RingThree};
-constexpr AreaSound kHitCries[3] = {AreaSound::ShipHitCry, AreaSound::ShipHitSmash, AreaSound::ShipHitBattle};
+constexpr uint8_t kCooledDown = 2;
+
+void PlayRows(GameApp& app, AreaSession& area, std::span<const EventSound> rows) {
+    BattleEngine& engine = *app.battleEngine;
+    const uint8_t cycle = app.controlPanel->soundRequest;
+    for (const EventSound& row : rows) {
+        if (engine.*row.flag != 1) continue;
+        engine.*row.flag = row.after;
+        const int step = row.cycled ? cycle : 0;
+        PlayAreaSound(app, area, static_cast<AreaSound>(static_cast<int>(row.sound) + step));
+    }
+}
+
+// The crash of the first overlay byte, then a zing for each of the others.
+void PlayOverlays(GameApp& app, AreaSession& area) {
+    BattleEngine& engine = *app.battleEngine;
+    for (int k = 0; k < kOverlayEventCount; ++k) {
+        if (engine.overlayEvents[k] != 1) continue;
+        engine.overlayEvents[k] = kCooledDown;
+        PlayAreaSound(app, area, k == 0 ? AreaSound::BigExplosion : AreaSound::Explosion);
+    }
+}
 
 void StartJingle(GameApp& app) {
     app.StopMp3();
@@ -41,16 +81,21 @@ void StartJingle(GameApp& app) {
     app.music.Play(kJinglePlayVolume, 1);
 }
 
-// The jingle and the end-of-region cue. The jingle never outlives its track:
-// with music off, or a track that did not start, the state goes back to 0 so
-// that the event sounds are not held back.
+// The end of a quest set drops the jingle just asked for and plays its music
+// once instead.
+void StartCuedMusic(GameApp& app) {
+    GameState& state = *app.gameState;
+    if (state.musicCue != 1) return;
+    state.questJingle = 0;
+    state.musicCue = 2;
+    if (state.musicOn) StartJingle(app);
+}
+
+// The jingle never outlives its track: with music off, or a track that did
+// not start, the state goes back to 0 so that the event sounds are not held
+// back until the next area load.
 void RunJingle(GameApp& app) {
     GameState& state = *app.gameState;
-    if (state.musicCue == 1) {
-        state.questJingle = 0;
-        state.musicCue = 2;
-        if (state.musicOn) StartJingle(app);
-    }
     if (state.questJingle == 1) {
         state.questJingle = 2;
         if (state.musicOn) StartJingle(app);
@@ -63,21 +108,7 @@ void RunJingle(GameApp& app) {
     state.questJingle = 3;
 }
 
-// The pickup and the allies' voice. The engine raises no ray or modulator
-// flag in these areas, so those rows of the table stay silent here.
-void PlayTableA(GameApp& app, AreaSession& area) {
-    BattleEngine& engine = *app.battleEngine;
-    if (engine.pickupEvent) {
-        engine.pickupEvent = 0;
-        PlayAreaSound(app, area, AreaSound::Pick);
-    }
-    if (engine.helpArrivedEvent) {
-        engine.helpArrivedEvent = 0;
-        PlayAreaSound(app, area, AreaSound::AllyVoice);
-    }
-}
-
-void PlayTableB(GameApp& app, AreaSession& area) {
+void PlayBattleSounds(GameApp& app, AreaSession& area, const EventSoundSet& set) {
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     panel.soundRequest = static_cast<uint8_t>((panel.soundRequest + 1) % 3);
@@ -94,30 +125,28 @@ void PlayTableB(GameApp& app, AreaSession& area) {
         panel.electricSound = 0;
         PlayAreaSound(app, area, AreaSound::Electric);
     }
-    if (engine.unitHitEvent == 1) {
-        engine.unitHitEvent = 0;
-        PlayAreaSound(app, area, kHitCries[panel.soundRequest]);
-    }
-    for (const EventSound& event : kEngineEvents) {
-        if (engine.*event.flag != 1) continue;
-        engine.*event.flag = event.after;
-        PlayAreaSound(app, area, event.sound);
-    }
+    PlayRows(app, area, set.battle);
+    if (set.overlays) PlayOverlays(app, area);
 }
 }  // namespace
 
-void PlayAreaEventSounds(GameApp& app, AreaSession& area) {
+const EventSoundSet& BaseEventSounds() { return kBaseSounds; }
+const EventSoundSet& InvasionsEventSounds() { return kInvasionsSounds; }
+
+void PlayAreaEventSounds(GameApp& app, AreaSession& area, const EventSoundSet& set) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
+    StartCuedMusic(app);
+    if (state.questJingle == 0) PlayRows(app, area, set.pickups);
     RunJingle(app);
-    if (state.questJingle == 0) PlayTableA(app, area);
+    if (set.modulator && engine.escapeStep == 1) PlayAreaSound(app, area, AreaSound::Modulator);
     for (int k = 0; k < 3; ++k) {
         if (engine.ring[k].state == 0 && area.ringSounds[k] == 2) area.ringSounds[k] = 0;
     }
     if (engine.emergencyEscape != 0) engine.freshAreaEvent = 0;
     if (panel.accentTimer == 0 && state.questJingle == 0) {
-        if (engine.freshAreaEvent == 0) PlayTableB(app, area);
+        if (engine.freshAreaEvent == 0) PlayBattleSounds(app, area, set);
         if (engine.freshAreaEvent == 1) {
             PlayAreaSound(app, area, AreaSound::Arrival);
             engine.freshAreaEvent = 2;

@@ -2,6 +2,8 @@
 // menu, its structures, waves and quests. The frame is the battle regions' one.
 #include "areas/earth_system_region.h"
 
+#include "areas/area_event_sounds.h"
+#include "areas/area_structures.h"
 #include "areas/quest_progress.h"
 #include "areas/region_bounds.h"
 #include "areas/region_data.h"
@@ -157,75 +159,30 @@ void EarthSystemBounds(int32_t area, int32_t bounds[4]) {
 }
 
 // ---- Structures ----
-struct Piece {
-    int8_t image;
-    int32_t x, y;
-    float scaleX, scaleY;
-};
-
-constexpr Piece kColony[] = {
-    {37, 850, -1500, 4.0f, 1.4f},  {37, 1160, -1500, 3.8f, 1.4f}, {37, 1460, -1500, 4.0f, 1.4f},
-    {37, 850, -1446, 4.0f, 1.4f},  {37, 1160, -1446, 4.0f, 1.4f}, {37, 1460, -1446, 4.0f, 1.4f},
-    {37, 850, -1000, 4.0f, 1.4f},  {37, 1160, -1000, 4.0f, 1.4f}, {37, 1460, -1000, 4.0f, 1.4f},
-    {37, 850, -946, 4.0f, 1.4f},   {37, 1160, -946, 3.8f, 1.4f},  {37, 1460, -946, 4.0f, 1.4f},
-    {37, 850, -1226, 4.0f, 1.4f},  {37, 1460, -1226, 4.0f, 1.4f}, {38, 1101, -1450, 3.9f, 1.6f},
-    {38, 1101, -1185, 3.9f, 1.6f}, {38, 1401, -1450, 3.9f, 1.6f}, {38, 1401, -1185, 3.9f, 1.6f},
-};
-constexpr Piece kPrisonCells[] = {
+constexpr StructurePiece kPrisonCells[] = {
     {6, 1000, -2600, 1.0f, 1.0f}, {6, 1000, -2200, 1.0f, 1.0f}, {6, 1000, -1800, 1.0f, 1.0f}};
-constexpr Piece kPrisonBars[] = {
+constexpr StructurePiece kPrisonBars[] = {
     {39, 863, -1575, 2.63f, 1.0f}, {39, 863, -1975, 2.63f, 1.0f}, {39, 863, -2375, 2.63f, 1.0f},
     {39, 863, -2775, 2.63f, 1.0f}, {40, 1024, -1736, 1.0f, 1.26f}, {40, 1024, -1960, 1.0f, 1.26f},
     {40, 1024, -2136, 1.0f, 1.26f}, {40, 1024, -2360, 1.0f, 1.26f}, {40, 1024, -2536, 1.0f, 1.26f},
     {40, 1024, -2760, 1.0f, 1.26f},
 };
-constexpr Piece kOutpost[] = {
-    {39, 863, -1075, 2.63f, 1.0f}, {39, 1263, -1075, 2.63f, 1.0f}, {39, 863, -1475, 2.63f, 1.0f},
-    {39, 1263, -1475, 2.63f, 1.0f}, {40, 1224, -1268, 1.0f, 1.3125f}, {40, 1224, -1436, 1.0f, 1.3125f},
-};
 constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
 constexpr uint32_t kRedColonyColour = 0xFFFF3232u;
 constexpr uint32_t kPrisonCellColour = 0xC8C8FAE6u;
 constexpr uint32_t kNinjaPieceColour = 0xFF323232u;
-
-template <size_t N>
-void DrawPieces(GameApp& app, const Piece (&pieces)[N], uint32_t colour) {
-    SpriteSheet* sheet = app.sharedArt->menuSheet;
-    const AreaBackdrop& backdrop = *app.areaBackdrop;
-    for (const Piece& piece : pieces) {
-        sheet->Draw(piece.image, 0, static_cast<float>(piece.x - backdrop.viewX),
-                    static_cast<float>(piece.y - backdrop.viewY), colour, piece.scaleX, piece.scaleY, 0, 0.0f);
-    }
-}
-
-bool OnScreen(int32_t x, int32_t y) { return x > -32 && x < 800 && y > -169 && y < 600; }
-
-// The fortified areas' pieces, placed by their wave scripts.
-void DrawBarPieces(GameApp& app, uint32_t colour) {
-    SpriteSheet* sheet = app.sharedArt->menuSheet;
-    const BarTables& bars = app.battleEngine->bars;
-    const AreaBackdrop& backdrop = *app.areaBackdrop;
-    for (int i = 0; i < BarTables::kHorizontal; ++i) {
-        const int32_t x = bars.horizontalX[i] - backdrop.viewX;
-        const int32_t y = bars.horizontalY[i] - backdrop.viewY;
-        if (OnScreen(x, y)) sheet->Draw(39, 0, static_cast<float>(x), static_cast<float>(y), colour, 2.63f, 1.0f, 0, 0.0f);
-    }
-    for (int i = 0; i < BarTables::kVertical; ++i) {
-        const int32_t x = bars.verticalX[i] - backdrop.viewX;
-        const int32_t y = bars.verticalY[i] - backdrop.viewY;
-        if (OnScreen(x, y)) sheet->Draw(40, 0, static_cast<float>(x), static_cast<float>(y), colour, 1.0f, 1.3125f, 0, 0.0f);
-    }
-}
+// The fortified areas here cull both kinds of bar by the vertical bar's window.
+void DrawBarPieces(GameApp& app, uint32_t colour) { DrawBars(app, colour, kVerticalBarWindow, kVerticalBarWindow); }
 
 void DrawEarthSystemStructures(GameApp& app, int32_t area) {
     switch (area) {
-    case 8: DrawPieces(app, kColony, kPieceColour); break;
-    case 24: DrawPieces(app, kColony, kRedColonyColour); break;
+    case 8: DrawColony(app, kPieceColour); break;
+    case 24: DrawColony(app, kRedColonyColour); break;
     case 10:
-        DrawPieces(app, kPrisonCells, kPrisonCellColour);
-        DrawPieces(app, kPrisonBars, kPieceColour);
+        DrawStructurePieces(app, kPrisonCells, kPrisonCellColour);
+        DrawStructurePieces(app, kPrisonBars, kPieceColour);
         break;
-    case 18: DrawPieces(app, kOutpost, kPieceColour); break;
+    case 18: DrawOutpost(app, kPieceColour); break;
     case 21: DrawBarPieces(app, kPieceColour); break;
     case 28: DrawBarPieces(app, kNinjaPieceColour); break;
     default: break;
@@ -255,6 +212,10 @@ constexpr RegionData kEarthSystem = {
     .showReturnHint = ShowReturnHint,
     .convoyAreas = {11, 25},
     .hidesRepairsOnLoad = false,
+    .eventSounds = BaseEventSounds,
+    .drawArrival = nullptr,
+    .promptKeepsChoice = false,
+    .strayEntry = nullptr,
 };
 }  // namespace
 

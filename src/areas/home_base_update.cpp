@@ -1,6 +1,7 @@
 // One step of the home base: flight, robots, shots and portals (none of
 // them while a building is carried), the dropped building's effects, the
 // level-up, the panel's clock, and the sounds of what happened.
+#include "areas/area_event_sounds.h"
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/base_placement.h"
@@ -107,5 +108,5 @@ void PlayHomeSounds(GameApp& app, HomeBaseScene& home) {
         engine.buildingPlacedEvent = 0;
         PlayAreaSound(app, area, AreaSound::Snap);
     }
-    PlayAreaEventSounds(app, area);
+    PlayAreaEventSounds(app, area, BaseEventSounds());
 }

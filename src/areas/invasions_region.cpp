@@ -1,8 +1,13 @@
 // The second region, "Invasions": areas 2 to 20, the portals of each area
 // and where they lead, the bounds, the two wave scripts, the allied units and
-// the convoy. Its quest steps plug into the hooks of RegionData.
+// the convoy, its structures, quests, sounds and arrival title, each plugged
+// into the hooks of RegionData.
 #include "areas/invasions_region.h"
 
+#include "areas/area_event_sounds.h"
+#include "areas/area_structures.h"
+#include "areas/invasions_arrival.h"
+#include "areas/invasions_quests.h"
 #include "areas/quest_progress.h"
 #include "areas/region_bounds.h"
 #include "areas/region_data.h"
@@ -88,6 +93,9 @@ constexpr RouteTable MakeRoutes() {
 }
 constexpr RouteTable kRoutes = MakeRoutes();
 
+// A record that names none of this region's areas enters the Enemy Fleet.
+constexpr TravelTarget kStrayEntry = To(7, 300, -2035);
+
 // No hub has a travel menu here: every home portal shows its one prompt.
 constexpr uint8_t kNoHubs[] = {0};
 
@@ -117,6 +125,21 @@ constexpr const char* kBannerNames[kRegionAreaSlots] = {
 
 void InvasionsBounds(int32_t area, int32_t bounds[4]) { ShapeBounds(kQuestSet, area, bounds); }
 
+// ---- Structures ----
+constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
+constexpr uint32_t kBarColour = 0xFF323232u;
+
+void DrawInvasionsStructures(GameApp& app, int32_t area) {
+    switch (area) {
+    case 5: DrawColony(app, kPieceColour); break;
+    case 16: DrawOutpost(app, kPieceColour); break;
+    case 18:
+    case 19:
+    case 20: DrawBars(app, kBarColour, kHorizontalBarWindow, kVerticalBarWindow); break;
+    default: break;
+    }
+}
+
 constexpr RegionData kInvasions = {
     .location = kLocation,
     .questSet = kQuestSet,
@@ -130,16 +153,20 @@ constexpr RegionData kInvasions = {
     .travelRows = nullptr,
     .travelRowCount = 0,
     .areaBounds = InvasionsBounds,
-    .drawStructures = nullptr,
+    .drawStructures = DrawInvasionsStructures,
     .wavesA = RunWavesInvasionsA,
     .wavesB = RunWavesInvasionsB,
     .helpers = InvasionsHelpers,
     .placeQuestDrops = PlaceQuestDrops,
-    .checkQuests = nullptr,
-    .completeQuest = nullptr,
+    .checkQuests = CheckInvasionsQuests,
+    .completeQuest = CompleteInvasionsQuest,
     .showReturnHint = nullptr,
     .convoyAreas = {8, 0},
     .hidesRepairsOnLoad = true,
+    .eventSounds = InvasionsEventSounds,
+    .drawArrival = DrawInvasionsArrival,
+    .promptKeepsChoice = true,
+    .strayEntry = &kStrayEntry,
 };
 }  // namespace
 

@@ -1,4 +1,4 @@
-// The twelve quests of the first region: allies handed to the engine, quest
+// The quest rows both regions check, and the twelve quests of the first region: allies handed to the engine, quest
 // drops, the checks of each quest area, completion with gifts and payment,
 // the convoy, and the change to the second quest set.
 #include "areas/quest_progress.h"
@@ -15,10 +15,6 @@
 #include "shell/record_exchange.h"
 
 namespace {
-constexpr int kQuestUnitFirst = 30;
-constexpr int kQuestUnitLast = 41;
-constexpr int kConvoyFirst = 30;
-constexpr int kConvoyLast = 32;
 constexpr int32_t kConvoyArrived = -9900;
 constexpr int32_t kConvoyGuarded = -9300;
 constexpr uint8_t kQuestDropArea1 = 5;   // Green Domain: the stolen crystal
@@ -27,33 +23,17 @@ constexpr uint8_t kQuestDropArea5 = 14;  // Robot Lair: the stolen robot
 // Gift skill amounts by the skill bar's numbering (F1 = 1).
 constexpr int32_t kGiftSkillAmount[13] = {0, 1, 10, 10, 10, 10, 10, 10, 10, 10, 20, 30, 40};
 
-enum class Fail : uint8_t { Never, AfterTimeNoUnits, NoUnits };
-
-struct QuestCheck {
-    uint8_t quest;
-    uint8_t area;
-    int16_t moreThanSeconds;  // -1: no time condition
-    bool noEnemy;
-    int8_t unitsFirst, unitsLast;  // some ally of the range must be active; -1 none
-    bool convoy;                   // and the convoy beyond its line
-    uint32_t convoyArmor;
-    bool enemyZeroGone;
-    uint8_t nextQuest;  // made active by the check itself
-    bool changesSet;    // the last quest: on to the second quest set
-    Fail fail;
-};
-
 constexpr QuestCheck kChecks[] = {
-    {2, 8, 38, true, kQuestUnitFirst, kQuestUnitLast, false, 0, false, 0, false, Fail::AfterTimeNoUnits},
-    {3, 10, -1, true, -1, -1, false, 0, false, 0, false, Fail::Never},
-    {4, 11, -1, false, kConvoyFirst, kConvoyLast, true, 500, false, 5, false, Fail::NoUnits},
-    {6, 16, 38, true, 30, 30, false, 0, false, 7, false, Fail::NoUnits},
-    {7, 18, 22, true, -1, -1, false, 0, false, 8, false, Fail::Never},
-    {8, 21, 27, true, -1, -1, false, 0, false, 9, false, Fail::Never},
-    {9, 24, 38, true, kQuestUnitFirst, kQuestUnitLast, false, 0, false, 10, false, Fail::AfterTimeNoUnits},
-    {10, 25, -1, false, kConvoyFirst, kConvoyLast, true, 5000, false, 11, false, Fail::NoUnits},
-    {11, 26, -1, false, -1, -1, false, 0, true, 12, false, Fail::Never},
-    {12, 28, 30, true, -1, -1, false, 0, false, 0, true, Fail::Never},
+    {2, 8, 38, true, kQuestUnitFirst, kQuestUnitLast, false, 0, false, 0, false, QuestFail::AfterTimeNoUnits},
+    {3, 10, -1, true, -1, -1, false, 0, false, 0, false, QuestFail::Never},
+    {4, 11, -1, false, kConvoyFirst, kConvoyLast, true, 500, false, 5, false, QuestFail::NoUnits},
+    {6, 16, 38, true, 30, 30, false, 0, false, 7, false, QuestFail::NoUnits},
+    {7, 18, 22, true, -1, -1, false, 0, false, 8, false, QuestFail::Never},
+    {8, 21, 27, true, -1, -1, false, 0, false, 9, false, QuestFail::Never},
+    {9, 24, 38, true, kQuestUnitFirst, kQuestUnitLast, false, 0, false, 10, false, QuestFail::AfterTimeNoUnits},
+    {10, 25, -1, false, kConvoyFirst, kConvoyLast, true, 5000, false, 11, false, QuestFail::NoUnits},
+    {11, 26, -1, false, -1, -1, false, 0, true, 12, false, QuestFail::Never},
+    {12, 28, 30, true, -1, -1, false, 0, false, 0, true, QuestFail::Never},
 };
 
 bool AnyEnemy(const BattleEngine& engine) {
@@ -81,9 +61,9 @@ bool Finished(const QuestCheck& check, const BattleEngine& engine, uint32_t seco
 
 bool Failing(const QuestCheck& check, uint32_t seconds, bool someUnits) {
     switch (check.fail) {
-    case Fail::Never: return false;
-    case Fail::AfterTimeNoUnits: return seconds > static_cast<uint32_t>(check.moreThanSeconds) && !someUnits;
-    case Fail::NoUnits: return !someUnits;
+    case QuestFail::Never: return false;
+    case QuestFail::AfterTimeNoUnits: return seconds > static_cast<uint32_t>(check.moreThanSeconds) && !someUnits;
+    case QuestFail::NoUnits: return !someUnits;
     }
     return false;
 }
@@ -115,10 +95,11 @@ void PayGifts(GameState& state, const ControlPanel& panel) {
     state.experience += panel.giftExperience;
 }
 
+}  // namespace
+
 void MakeActiveIfNotGiven(GameState& state, int quest) {
     if (state.questStates[quest - 1] == 0) state.questStates[quest - 1] = 1;
 }
-}  // namespace
 
 void HandOverAllies(GameApp& app, RegionScene& scene) {
     GameState& state = *app.gameState;
@@ -150,32 +131,50 @@ void PlaceQuestDrops(GameApp& app, RegionScene&) {
     engine.questItem.enabled = 1;
 }
 
-void CheckEarthSystemQuests(GameApp& app, RegionScene& scene) {
+const QuestCheck* RunQuestChecks(GameApp& app, RegionScene& scene, std::span<const QuestCheck> checks,
+                                 uint8_t failedNotice) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     const int32_t area = app.areaBackdrop->areaNumber;
     const uint32_t secondsInArea = scene.Session().secondsInArea;
-    for (const QuestCheck& check : kChecks) {
+    for (const QuestCheck& check : checks) {
         if (check.area != area || state.questStates[check.quest - 1] != 1) continue;
         if (check.convoy) GuardConvoy(engine, check.convoyArmor);
         const bool someUnits = check.unitsFirst >= 0 && AnyAlly(engine, check.unitsFirst, check.unitsLast);
         if (Finished(check, engine, secondsInArea, someUnits)) {
-            if (check.changesSet) {
-                ChangeToInvasions(app);
-                return;
-            }
+            if (check.endsSet) return &check;
             engine.QuestDoneEvent = check.quest;
             if (check.nextQuest != 0) state.questStates[check.nextQuest - 1] = 1;
         } else if (Failing(check, secondsInArea, someUnits)) {
-            app.controlPanel->questFailed = 1;
+            app.controlPanel->questFailed = failedNotice;
         }
     }
+    return nullptr;
+}
+
+void CheckEarthSystemQuests(GameApp& app, RegionScene& scene) {
+    if (RunQuestChecks(app, scene, kChecks, 1)) ChangeToInvasions(app);
+}
+
+void PayQuest(GameApp& app, uint8_t q) {
+    GameState& state = *app.gameState;
+    ControlPanel& panel = *app.controlPanel;
+    state.questJingle = 1;
+    panel.questUpdated = 1;
+    state.questsUpdatedAny = 1;
+    state.questUpdated[q - 1] = 1;
+    state.questStates[q - 1] = 2;
+    panel.questGifts = 1;
+    panel.giftQuest = q;
+    panel.SetQuestGifts(state.questSet);
+    AddQuestGiftBonuses(panel, state.bonusBlock, kGiftBonusTimes);
+    GiveGiftSkill(state, *app.battleEngine, panel.giftSkill);
+    PayGifts(state, panel);
 }
 
 void CompleteQuest(GameApp& app, RegionScene& scene) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
-    ControlPanel& panel = *app.controlPanel;
     const uint8_t q = engine.QuestDoneEvent;
     if (q == 0) return;
     engine.QuestDoneEvent = 0;
@@ -189,17 +188,7 @@ void CompleteQuest(GameApp& app, RegionScene& scene) {
     if (q == 4) MakeActiveIfNotGiven(state, 5);
     // Quest 6 follows a quest 5 done before this completion, not this one.
     if (state.questStates[4] == 2) MakeActiveIfNotGiven(state, 6);
-    state.questJingle = 1;
-    panel.questUpdated = 1;
-    state.questsUpdatedAny = 1;
-    state.questUpdated[q - 1] = 1;
-    state.questStates[q - 1] = 2;
-    panel.questGifts = 1;
-    panel.giftQuest = q;
-    panel.SetQuestGifts(state.questSet);
-    AddQuestGiftBonuses(panel, state.bonusBlock, kGiftBonusTimes);
-    GiveGiftSkill(state, engine, panel.giftSkill);
-    PayGifts(state, panel);
+    PayQuest(app, q);
 }
 
 void MoveConvoy(GameApp& app, RegionScene& scene) {

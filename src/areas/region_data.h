@@ -6,6 +6,7 @@
 class BattleEngine;
 class GameApp;
 class RegionScene;
+struct EventSoundSet;
 struct RegionHelpers;
 
 // Where the ship arrives when it travels through a portal or a menu row.
@@ -80,4 +81,17 @@ struct RegionData {
     // The home base's Repairs notice is hidden on every area load, not only
     // when the panel is made.
     bool hidesRepairsOnLoad;
+    // The engine events this region sounds.
+    const EventSoundSet& (*eventSounds)();
+    // The region's own arrival title and squares (null: the shared banner
+    // while the panel's title timer runs).
+    void (*drawArrival)(GameApp& app);
+    // A forward portal's prompt keeps a press on its row until the pointer
+    // comes back over it with the buttons up; the home portal's follows the
+    // row under the pointer while a button is held. Otherwise a prompt takes
+    // its row when the press starts and forgets it when the buttons come up.
+    bool promptKeepsChoice;
+    // Where a record naming none of the region's areas enters it (null: the
+    // record's area all the same).
+    const TravelTarget* strayEntry;
 };

@@ -111,6 +111,7 @@ void DrawRegionArea(GameApp& app, RegionScene& scene) {
     engine.Draw(&app.graphics, backdrop.viewX, backdrop.viewY, app.sharedArt->menuSheet, 0, app.controlPanel->font,
                 app.controlPanel->sheet, backdrop.areaNumber);
     DrawPanel(app);
-    if (app.controlPanel->areaTitleTimer != 0) DrawAreaTitleBanner(app, region);
-    HandlePortals(app, scene);
+    if (region.drawArrival) region.drawArrival(app);
+    else if (app.controlPanel->areaTitleTimer != 0) DrawAreaTitleBanner(app, region);
+    if (!scene.victory) HandlePortals(app, scene);
 }

@@ -180,6 +180,9 @@ void ReadAreaKeys(GameApp& app, AreaSession& area, const RegionData& region) {
     GameState& state = *app.gameState;
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
+    // An escape turns auto fire off before the keys are read: F may turn it
+    // on again within the escape.
+    if (EscapeRuns(app)) panel.autoFire = 0;
     if (Pressed(app, key::kBack) || Pressed(app, key::kEscape)) {
         app.sceneFrame = SceneId::SaveQuit;
         state.location = region.location;
@@ -191,10 +194,7 @@ void ReadAreaKeys(GameApp& app, AreaSession& area, const RegionData& region) {
     if (Pressed(app, key::kF)) panel.autoFire = panel.autoFire ? 0 : 1;
     engine.holdPosition = app.keyboard.KeyPressed(key::kD) ? 1 : 0;
     engine.skillSelectHeld = app.keyboard.KeyPressed(key::kLeftControl) ? 1 : 0;
-    if (EscapeRuns(app)) {
-        panel.autoFire = 0;
-        return;
-    }
+    if (EscapeRuns(app)) return;
     for (int k = 0; k < kSkillCount; ++k) {
         if (!Pressed(app, kSkillKeys[k])) continue;
         if (engine.skillSelectHeld) engine.quickSkill = static_cast<uint8_t>(k + 1);

@@ -3,6 +3,7 @@
 // copy back into the game record.
 #include "areas/region_scene.h"
 
+#include "areas/area_event_sounds.h"
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/quest_progress.h"
@@ -70,21 +71,29 @@ void StepSteppers(GameApp& app) {
     }
 }
 
-// Enemy damage looks: the stage Draw picks from armor left against spawn armor.
-uint8_t SmokeLevel(const EnemyTable& enemy, int e) {
-    const uint32_t a = enemy.armor[e];
-    const uint32_t s = enemy.spawnArmor[e];
-    if (!enemy.mobile[e]) {
+void ShowEnemyDamage(BattleEngine& engine) {
+    const EnemyTable& enemy = engine.enemy;
+    for (int e = 0; e < kEnemySlots; ++e) {
+        engine.enemy.smokeLevel[e] = 0;
+        if (!enemy.active[e]) continue;
+        engine.enemy.smokeLevel[e] = SmokeLevel(enemy.mobile[e] != 0, enemy.w[e], enemy.armor[e], enemy.spawnArmor[e]);
+    }
+}
+
+}  // namespace
+
+uint8_t SmokeLevel(bool mobile, uint32_t width, uint32_t a, uint32_t s) {
+    if (!mobile) {
         if (a < s / 5) return 4;
         if (a < s / 3) return 3;
         if (a < s / 2) return 2;
         return a < s ? 1 : 0;
     }
-    if (enemy.w[e] == 32) {
+    if (width == 32) {
         if (a < s / 2) return 6;
         return a < s ? 5 : 0;
     }
-    if (enemy.w[e] == 64) {
+    if (width == 64) {
         if (a < s / 7) return 10;
         if (a < s / 3) return 9;
         if (a < s / 2) return 8;
@@ -92,15 +101,6 @@ uint8_t SmokeLevel(const EnemyTable& enemy, int e) {
     }
     return 0;
 }
-
-void ShowEnemyDamage(BattleEngine& engine) {
-    for (int e = 0; e < kEnemySlots; ++e) {
-        engine.enemy.smokeLevel[e] = 0;
-        if (engine.enemy.active[e]) engine.enemy.smokeLevel[e] = SmokeLevel(engine.enemy, e);
-    }
-}
-
-}  // namespace
 
 std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down) {
     if (!right && !left && !up && !down) return std::nullopt;
@@ -119,8 +119,19 @@ void RegionScene::Enter(GameApp& app) {
     EnsureAreaObjects(app);
     app.controlPanel->region = region_.panelRegion;
     // The record names the area the ship enters; every travel keeps the
-    // backdrop on it already, a record set up by hand is followed here.
-    app.areaBackdrop->areaNumber = static_cast<int32_t>(app.gameState->currentArea);
+    // backdrop on it already, a loaded game or a record set up by hand is
+    // followed here.
+    AreaBackdrop& backdrop = *app.areaBackdrop;
+    const uint32_t recorded = app.gameState->currentArea;
+    const bool inRegion = recorded < kRegionAreaSlots && region_.portals[recorded].count != 0;
+    if (inRegion || !region_.strayEntry) {
+        backdrop.areaNumber = static_cast<int32_t>(recorded);
+        return;
+    }
+    backdrop.areaNumber = region_.strayEntry->area;
+    backdrop.viewX = region_.strayEntry->viewX;
+    backdrop.viewY = region_.strayEntry->viewY;
+    app.gameState->currentArea = region_.strayEntry->area;
 }
 
 void RegionScene::LoadArea(GameApp& app) {
@@ -269,6 +280,7 @@ bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
 }
 
 void RegionScene::Frame(GameApp& app) {
+    victory = 0;
     AreaMusicUpkeep(app);
     app.SceneEntry(*this);
     app.SceneBeginFrame(false);
@@ -280,13 +292,15 @@ void RegionScene::Frame(GameApp& app) {
     ReadAreaKeys(app, session_, region_);
     HandlePanelInput(app, session_);
     UpdateArea(app, *this);
-    PlayAreaEventSounds(app, session_);
+    PlayAreaEventSounds(app, session_, region_.eventSounds());
     ShowEnemyDamage(*app.battleEngine);
     DrawRegionArea(app, *this);
     TickAreaClocks(app, session_);
-    app.HandleScreenHotkeys();
-    const int32_t* bounds = app.battleEngine->AreaBounds;
-    LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
+    if (!victory) {
+        app.HandleScreenHotkeys();
+        const int32_t* bounds = app.battleEngine->AreaBounds;
+        LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
+    }
     LeaveArea(app);
     app.SceneLeaveStep(*this, false);
     app.SceneEndFrame(*this);

@@ -6,6 +6,7 @@
 #include "shell/scene.h"
 
 struct AreaSession;
+struct EventSoundSet;
 
 // The scene of a battle region: the ship flies through the region's areas,
 // their waves and quests; the region's data says what differs between
@@ -25,6 +26,9 @@ public:
     uint8_t loadPending = 0;
     // The advisor's "Press F1 to return" hint after the first quest.
     uint8_t returnHint = 0;
+    // Set in the frame the last quest is won: nothing later in that frame
+    // (a hotkey, a portal, an escape home) may choose another scene.
+    uint8_t victory = 0;
 
 private:
     void LoadArea(GameApp& app);
@@ -41,7 +45,7 @@ void AreaMusicUpkeep(GameApp& app);
 // The scene clock, then the area clock (restarted only when asked).
 void TickAreaClocks(GameApp& app, AreaSession& area);
 // The jingle, the engine's event sounds and the panel's interface sounds.
-void PlayAreaEventSounds(GameApp& app, AreaSession& area);
+void PlayAreaEventSounds(GameApp& app, AreaSession& area, const EventSoundSet& set);
 // Runs the end of an emergency escape; returns true when it sent the ship home.
 bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax);
 // Makes the camera, font, shared art, panel, engine and backdrop when missing.
@@ -54,6 +58,9 @@ struct CameraLean {
     float x, z;
 };
 std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down);
+// The smoke an enemy shows for armor a left of s it was spawned with: 1-4
+// for a fixed one, 5-6 for a small ship, 7-10 for a big one, 0 for none.
+uint8_t SmokeLevel(bool mobile, uint32_t width, uint32_t a, uint32_t s);
 // Level-up test of one frame: at most one level.
 bool CheckLevelUp(GameApp& app);
 // The experience needed for the level after `level`, from the current threshold.

@@ -71,6 +71,22 @@ bool RowChosen(GameApp& app, int row) {
     return chosen;
 }
 
+// The rule of a region whose prompts keep their choice: a held button makes
+// the home portal's prompt follow the row under the pointer (dragging off
+// disarms it), while a forward prompt only takes its row and keeps it. The
+// choice is carried out whenever the buttons are up over the row; flying off
+// the portal clears it (the engine's portal test).
+bool KeptPromptChosen(GameApp& app, bool homePortal) {
+    BattleEngine& engine = *app.battleEngine;
+    const uint8_t hover = app.controlPanel->menuRowHover;
+    if (MouseDown(app)) {
+        if (homePortal) engine.menuChoice = hover;
+        else if (hover == kPromptRow) engine.menuChoice = kPromptRow;
+        return false;
+    }
+    return hover == kPromptRow && engine.menuChoice == kPromptRow;
+}
+
 void DrawHighlight(GameApp& app, int row) {
     app.sharedArt->menuSheet->Draw(kHighlightImage, 0, 256.0f, static_cast<float>(RowY(row) - 5), kHighlightColour,
                                    9.93f, 1.0f, 0, 0.0f);
@@ -143,7 +159,11 @@ void HandlePrompt(GameApp& app, RegionScene& scene, const PortalRoute& route) {
         panel.font->DrawText(route.prompt, route.promptX, kPromptTextY, kPromptWidth, kRowHeight, kActiveColour, 0);
         panel.font->End();
     }
-    if (!RowChosen(app, kPromptRow)) return;
+    const bool homePortal = route.slot == 0;
+    const bool chosen = scene.Region().promptKeepsChoice ? KeptPromptChosen(app, homePortal)
+                                                         : RowChosen(app, kPromptRow);
+    if (!chosen) return;
+    app.battleEngine->menuChoice = 0;
     if (route.to.area == 1) GoHome(app, route.to, false);
     else TravelWithinRegion(app, scene, route.to);
 }

@@ -41,15 +41,32 @@ struct AreaEnemyParams {
     int32_t artRow = 0;
 };
 
-// Structure pieces drawn between the emplacements of the fortified areas.
+// The structure bars of the fortified areas: pairs of horizontal bars per
+// row of emplacements and pairs of vertical ones between the rows. The one
+// layout is there from the engine's making, so an area that draws the bars
+// before any wave has placed them draws them where they belong.
 struct BarTables {
     static constexpr int kHorizontal = 12;
     static constexpr int kVertical = 10;
-    // Start far off screen: nothing draws until a wave places them.
-    int32_t horizontalX[kHorizontal] = {-100000, -100000, -100000, -100000, -100000, -100000,
-                                        -100000, -100000, -100000, -100000, -100000, -100000};
+    static constexpr int32_t kRowPitch = 400;
+    static constexpr int32_t kHorizontalXs[2] = {863, 1263};
+    static constexpr int32_t kHorizontalTop = -1875;
+    static constexpr int32_t kVerticalX = 1224;
+    static constexpr int32_t kVerticalTops[2] = {-2068, -2236};
+
+    constexpr BarTables() {
+        for (int i = 0; i < kHorizontal; ++i) {
+            horizontalX[i] = kHorizontalXs[i % 2];
+            horizontalY[i] = kHorizontalTop - kRowPitch * (i / 2);
+        }
+        for (int j = 0; j < kVertical; ++j) {
+            verticalX[j] = kVerticalX;
+            verticalY[j] = kVerticalTops[j % 2] - kRowPitch * (j / 2);
+        }
+    }
+
+    int32_t horizontalX[kHorizontal] = {};
     int32_t horizontalY[kHorizontal] = {};
-    int32_t verticalX[kVertical] = {-100000, -100000, -100000, -100000, -100000,
-                                    -100000, -100000, -100000, -100000, -100000};
+    int32_t verticalX[kVertical] = {};
     int32_t verticalY[kVertical] = {};
 };

@@ -204,7 +204,7 @@ void NameEntryScene::Move(GameApp& app, NameEntry& panel) {
     // The advisor falls with the panel's slide.
     const uint8_t slide = app.StepStepper(kSlideStepper, true, kSlideSpeed);
     advisorSteps_.slide = slide;
-    advisorSteps_.bob = app.StepStepper(kRiseStepper, false, AdvisorValuesFor(AdvisorScene::NameEntry).bobSpeed);
+    advisorSteps_.bob = app.StepStepper(kRiseStepper, true, AdvisorValuesFor(AdvisorScene::NameEntry).bobSpeed);
     panel.SlideStrips(slide);
     panel.SpreadHand2(slide);
     panel.SlideHand3(slide);

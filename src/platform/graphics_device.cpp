@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "platform/camera.h"
 #include "platform/clock.h"
@@ -45,6 +46,75 @@ bool DriverPresentsWithoutDisplay() {
 }
 
 uint32_t g_rendererGeneration = 1;
+
+// Names a GL driver gives itself when it draws on the processor. Behind such
+// a driver the GL renderer costs several times the software one in CPU time.
+constexpr const char* kSoftwareRasterisers[] = {"llvmpipe", "softpipe", "swrast", "Software Rasterizer",
+                                                "Software Renderer", "GDI Generic"};
+
+// The name a GL driver gave when it named itself a software rasteriser:
+// later devices in this process go straight to the software renderer.
+std::string g_softwareGl;
+
+bool RenderDriverForced() {
+    const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    return driver && *driver;
+}
+
+// The renderer string of the GL driver behind a GL renderer, or empty. The
+// renderer's context is the current one just after it is made.
+std::string GlRendererString(SDL_Renderer* renderer) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return {};
+    using GetString = const unsigned char*(SDLCALL*)(unsigned int);
+    constexpr unsigned int kGlRenderer = 0x1F01;
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
+    return name ? reinterpret_cast<const char*>(name) : "";
+}
+
+bool NamesSoftwareRasteriser(const std::string& glRenderer) {
+    for (const char* name : kSoftwareRasterisers)
+        if (glRenderer.find(name) != std::string::npos) return true;
+    return false;
+}
+
+// Where SDL's logical size puts a copy of the whole width x height back
+// buffer in an outW x outH window: the viewport it centres, and the copy's
+// size cut to whole pixels as its software renderer cuts it.
+SDL_Rect LetterboxOf(int outW, int outH, int width, int height) {
+    const float want = static_cast<float>(width) / static_cast<float>(height);
+    const float real = static_cast<float>(outW) / static_cast<float>(outH);
+    float scale = 1.0f;
+    SDL_Rect viewport{0, 0, outW, outH};
+    if (std::fabs(want - real) < 0.0001f) {
+        scale = static_cast<float>(outW) / static_cast<float>(width);
+    } else if (want > real) {
+        scale = static_cast<float>(outW) / static_cast<float>(width);
+        viewport.h = static_cast<int>(std::floor(static_cast<float>(height) * scale));
+        viewport.y = (outH - viewport.h) / 2;
+    } else {
+        scale = static_cast<float>(outH) / static_cast<float>(height);
+        viewport.w = static_cast<int>(std::floor(static_cast<float>(width) * scale));
+        viewport.x = (outW - viewport.w) / 2;
+    }
+    // The copy covers the viewport as read back in logical pixels, rounded
+    // up, and scaled again.
+    const int logicalW = static_cast<int>(std::ceil(static_cast<float>(viewport.w) / scale));
+    const int logicalH = static_cast<int>(std::ceil(static_cast<float>(viewport.h) / scale));
+    return SDL_Rect{viewport.x, viewport.y, static_cast<int>(static_cast<float>(logicalW) * scale),
+                    static_cast<int>(static_cast<float>(logicalH) * scale)};
+}
+
+// Paints what lies outside `inner` black.
+void ClearAround(SDL_Surface* surface, const SDL_Rect& inner) {
+    const SDL_Rect bars[4] = {{0, 0, surface->w, inner.y},
+                              {0, inner.y + inner.h, surface->w, surface->h - inner.y - inner.h},
+                              {0, inner.y, inner.x, inner.h},
+                              {inner.x + inner.w, inner.y, surface->w - inner.x - inner.w, inner.h}};
+    for (const SDL_Rect& bar : bars)
+        if (bar.w > 0 && bar.h > 0) SDL_FillRect(surface, &bar, 0);
+}
 
 }  // namespace
 
@@ -118,11 +188,26 @@ int GraphicsDevice::Create(SDL_Window* win, int isWindowed, int wantDepth, int w
 
 int GraphicsDevice::CreateRenderer() {
     if (windowRenderer_) ReleaseDevice();
-    // Without a display, SDL would otherwise put a GL context behind the
-    // software renderer's window surface just to copy pixels nowhere.
-    if (DriverPresentsWithoutDisplay()) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    windowRenderer_ = SDL_CreateRenderer(
-        window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    // The software renderer's window surface is the window system's own
+    // pixels: SDL would otherwise put a GL renderer behind it, which on a
+    // machine without a GPU costs more than all the drawing.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const bool forced = RenderDriverForced();
+    glRenderer_ = forced ? "" : g_softwareGl;
+    if (forced || g_softwareGl.empty()) {
+        windowRenderer_ = SDL_CreateRenderer(
+            window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    }
+    if (windowRenderer_ && !forced) {
+        glRenderer_ = GlRendererString(windowRenderer_);
+        if (NamesSoftwareRasteriser(glRenderer_)) {
+            // No GPU behind it: drawing into memory ourselves is cheaper.
+            g_softwareGl = glRenderer_;
+            SDL_DestroyRenderer(windowRenderer_);
+            windowRenderer_ = nullptr;
+            ++g_rendererGeneration;
+        }
+    }
     if (!windowRenderer_)
         windowRenderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
     if (!windowRenderer_) {
@@ -192,6 +277,10 @@ void GraphicsDevice::ReleaseBackBuffer() {
         backBuffer_ = nullptr;
     }
     canvas_.reset();
+    if (memoryView_) {
+        SDL_FreeSurface(memoryView_);
+        memoryView_ = nullptr;
+    }
     if (memory_) {
         if (renderer_ && renderer_ != windowRenderer_) {
             SDL_DestroyRenderer(renderer_);
@@ -258,8 +347,11 @@ int GraphicsDevice::Present() {
     if (!renderer_ || !backBuffer_) return 0;
     if (TestCooperativeLevel() != DeviceState::Usable) return 0;
     PaceFrame();
+    lastPresentDirect_ = false;
     if (memory_) {
         SDL_RenderFlush(renderer_);
+        lastPresentDirect_ = directPresent_ && PresentToWindowSurface();
+        if (lastPresentDirect_) return 1;
         SDL_UpdateTexture(backBuffer_, nullptr, memory_->pixels, memory_->pitch);
     } else {
         SDL_SetRenderTarget(windowRenderer_, nullptr);
@@ -270,6 +362,34 @@ int GraphicsDevice::Present() {
     SDL_RenderPresent(windowRenderer_);
     if (!memory_) SDL_SetRenderTarget(windowRenderer_, backBuffer_);
     return 1;
+}
+
+bool GraphicsDevice::PresentToWindowSurface() {
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    if (!screen || SDL_MUSTLOCK(screen)) return false;
+    // The back buffer's bytes are the window's when its pixels are 32-bit
+    // with red, green and blue where ours are (the alpha byte goes unread).
+    const uint32_t format = screen->format->format;
+    if (format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) return false;
+    const SDL_Rect target = LetterboxOf(screen->w, screen->h, width, height);
+    if (target.w <= 0 || target.h <= 0) return false;
+    if (!memoryView_) {
+        memoryView_ = SDL_CreateRGBSurfaceWithFormatFrom(memory_->pixels, width, height, 32, memory_->pitch, format);
+        if (!memoryView_) return false;
+        SDL_SetSurfaceBlendMode(memoryView_, SDL_BLENDMODE_NONE);
+    } else if (memoryView_->format->format != format) {
+        return false;
+    }
+    ClearAround(screen, target);
+    // SDL's own filtered stretch, straight into the window's pixels: the
+    // picture its renderer gave, without the copies on the way.
+    SDL_Rect to = target;
+    if (target.w == width && target.h == height) {
+        if (SDL_BlitSurface(memoryView_, nullptr, screen, &to) != 0) return false;
+    } else if (SDL_SoftStretchLinear(memoryView_, nullptr, screen, &to) != 0) {
+        return false;
+    }
+    return SDL_UpdateWindowSurface(window) == 0;
 }
 
 int GraphicsDevice::Clear(uint32_t colour, float) { return ClearTarget(colour); }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <string>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -45,10 +46,12 @@ struct Matrix4 {
 
 // The one rendering device: an SDL renderer standing in for the Direct3D
 // device and its sprite object. "Hardware" is the accelerated renderer,
-// "reference" the software one. On the software renderer the game draws into
-// a surface in memory (Device() is a software renderer over it), so that the
-// sprite and mesh drawing can write its pixels directly; Present hands the
-// surface to the window's renderer.
+// "reference" the software one. The accelerated one is taken unless its GL
+// driver draws on the processor, where the software one costs less;
+// SDL_RENDER_DRIVER, when set, picks the renderer outright. On the
+// software renderer the game draws into a surface in memory (Device() is a
+// software renderer over it), so that the sprite and mesh drawing can write
+// its pixels directly; Present stretches it straight into the window's pixels.
 class GraphicsDevice {
 public:
     GraphicsDevice();
@@ -101,6 +104,13 @@ public:
     // Test hook: with the canvas off, sprites on the software renderer go
     // through SDL's renderer, the picture the canvas must give.
     void UseCanvas(bool on) { canvasOn_ = on; }
+    // Test hook: with it off, the software back buffer reaches the window
+    // through the window's renderer, the picture the direct way must give.
+    void UseDirectPresent(bool on) { directPresent_ = on; }
+    bool LastPresentWasDirect() const { return lastPresentDirect_; }
+    // What the GL driver called itself when the device was made without a
+    // renderer named in SDL_RENDER_DRIVER (empty if none was asked).
+    const std::string& GlRenderer() const { return glRenderer_; }
     // The pages the sprite sheets' pictures are packed into.
     TextureAtlas& Atlas() { return *atlas_; }
     // True when Present waits on the clock itself to hold 60 frames a second.
@@ -130,14 +140,19 @@ private:
     void ReleaseBackBuffer();
     void ApplySetup();
     void PaceFrame();
+    bool PresentToWindowSurface();
     static int WatchEvents(void* self, SDL_Event* event);
 
     SDL_Renderer* renderer_ = nullptr;        // what the game draws with
     SDL_Renderer* windowRenderer_ = nullptr;  // the window's; the same as renderer_ unless software
     SDL_Texture* backBuffer_ = nullptr;       // window renderer's: the target, or the software frame's copy
     SDL_Surface* memory_ = nullptr;           // the software back buffer
+    SDL_Surface* memoryView_ = nullptr;       // its pixels in the window's format
     std::unique_ptr<SoftwareCanvas> canvas_;
     bool canvasOn_ = true;
+    bool directPresent_ = true;
+    bool lastPresentDirect_ = false;
+    std::string glRenderer_;
     std::unique_ptr<TextureAtlas> atlas_;
     bool videoReady_ = false;
     bool watching_ = false;

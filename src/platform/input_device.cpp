@@ -32,6 +32,10 @@ int InputDevice::Create(InputSystem* inputSystem, int16_t deviceType, uint32_t a
     // input did, and reports movement even at the window's edge.
     if (deviceType == kMouse && absolute != 1 && system->window) {
         relativeMouse_ = SDL_SetRelativeMouseMode(SDL_TRUE) == 0;
+        // Watched even when the mode was refused: plain motion then counts
+        // as relative and the watch stays idle.
+        system->WatchPointer(true);
+        watchingPointer_ = true;
     }
     type = deviceType;
     std::memset(state, 0, sizeof state);
@@ -42,6 +46,10 @@ int InputDevice::Release() {
     if (relativeMouse_) {
         SDL_SetRelativeMouseMode(SDL_FALSE);
         relativeMouse_ = false;
+    }
+    if (watchingPointer_) {
+        system->WatchPointer(false);
+        watchingPointer_ = false;
     }
     acquired_ = false;
     device = nullptr;
@@ -88,6 +96,7 @@ int InputDevice::ReadState() {
     if (type == kKeyboard) {
         device->ReadKeyboard(state);
     } else {
+        system->SettlePointer();
         device->ReadMouse(state);
     }
     return 1;

@@ -54,6 +54,7 @@ private:
     bool acquired_ = false;
     uint32_t acquiredEpoch_ = 0;
     bool relativeMouse_ = false;
+    bool watchingPointer_ = false;
 };
 
 // 0 while a fresh press of either mouse button is pending; otherwise latches

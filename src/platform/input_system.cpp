@@ -40,9 +40,18 @@ int InputSystem::Release() {
         SDL_QuitSubSystem(SDL_INIT_EVENTS);
         startedEvents_ = false;
     }
+    pointerWatch_.Stop();
     created_ = false;
     window = nullptr;
     return 1;
+}
+
+void InputSystem::WatchPointer(bool on) {
+    if (on) {
+        pointerWatch_.Start(window, &raw_);
+    } else {
+        pointerWatch_.Stop();
+    }
 }
 
 void InputSystem::HandleEvent(const SDL_Event& event) {

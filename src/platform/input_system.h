@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/input_pointer_watch.h"
 #include "platform/raw_input_state.h"
 
 struct SDL_Window;
@@ -25,10 +26,17 @@ public:
     void HandleEvent(const SDL_Event& event);
     RawInputState& Raw() { return raw_; }
 
+    // While the mouse is relative, pointer moves that bring no relative
+    // motion still move it (see InputPointerWatch).
+    void WatchPointer(bool on);
+    // Called before the mouse is read.
+    void SettlePointer() { pointerWatch_.Settle(); }
+
     SDL_Window* window = nullptr;
 
 private:
     bool created_ = false;
     bool startedEvents_ = false;  // the events subsystem was started here
     RawInputState raw_;
+    InputPointerWatch pointerWatch_;
 };

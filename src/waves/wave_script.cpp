@@ -12,24 +12,8 @@ constexpr uint8_t kTurretFirstSlot = 80;
 // The fire groups of a turret row below the first one.
 constexpr int32_t kTurretSecondRowFireGroups = 3;
 
-// The structure bars of the fortified areas: pairs of horizontal bars per
-// row of emplacements, and pairs of vertical ones between the rows.
-constexpr int32_t kBarRowPitch = 400;
-constexpr int32_t kHorizontalBarX[2] = {863, 1263};
-constexpr int32_t kHorizontalBarY = -1875;
-constexpr int32_t kVerticalBarX = 1224;
-constexpr int32_t kVerticalBarY[2] = {-2068, -2236};
-
-void FillBars(BarTables& bars) {
-    for (int i = 0; i < BarTables::kHorizontal; ++i) {
-        bars.horizontalX[i] = kHorizontalBarX[i % 2];
-        bars.horizontalY[i] = kHorizontalBarY - kBarRowPitch * (i / 2);
-    }
-    for (int j = 0; j < BarTables::kVertical; ++j) {
-        bars.verticalX[j] = kVerticalBarX;
-        bars.verticalY[j] = kVerticalBarY[j % 2] - kBarRowPitch * (j / 2);
-    }
-}
+// The fortified areas' bars go back to their one layout.
+void FillBars(BarTables& bars) { bars = BarTables{}; }
 
 void SetParams(AreaEnemyParams& params, const AreaScript& area) {
     if (area.paramMask & kParamShotDamage) params.shotDamage = area.params.shotDamage;

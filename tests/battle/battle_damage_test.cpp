@@ -306,10 +306,12 @@ TEST_F(Combat, EnemiesOutOfReachTakeEachStrikesFloor) {
 
 TEST_F(Combat, RobotsTakeTypedExtraAndHalfWithAFloorAndAreLostAtZero) {
     // Damage 10 typed needs 5 x 10 + 5 = 55; Robot Protection's bonus counts
-    // while it holds. The armor takes half of what gets through, at least 1.
+    // while it holds. The armor takes half of what gets through, at least 1;
+    // protections 20 and 21 leave 45 and 44, so the halving hides no point of the need.
     const struct {
         uint32_t damage, protection, skill, bonus, armorLost;
-    } rows[] = {{10, 20, 0, 0, 22}, {10, 20, 3, 30, 7}, {10, 20, 0, 30, 22}, {10, 60, 0, 0, 5}, {0, 100, 0, 0, 1}};
+    } rows[] = {{10, 20, 0, 0, 22}, {10, 21, 0, 0, 22}, {10, 22, 0, 0, 21}, {10, 20, 3, 30, 7},
+                {10, 20, 0, 30, 22}, {10, 60, 0, 0, 5},  {0, 100, 0, 0, 1}};
     for (const auto& r : rows) {
         SetUp();
         engine->robot.active[0] = 1;

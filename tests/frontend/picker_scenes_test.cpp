@@ -106,6 +106,46 @@ TEST(NameEntryScene, LeavingForTheStoryArmsTheAreaTitleAndDropsItsSteppers) {
     for (int k = 0; k < 5; ++k) EXPECT_EQ(driver.App().steppers[k], nullptr) << k;
 }
 
+// The panel's own stepper brings every part of it to rest: the strips, the
+// spread hands, hands 3 and 5 (which move by a third of each step) and the
+// bar that grows once hand 3 is in.
+TEST(NameEntryScene, ThePanelSlidesAllTheWayInOnItsOwnStepper) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.ToMainMenu());
+    driver.TapKey(key::kN);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
+    const NameEntry& panel = *Panel(driver);
+    const auto rested = [&panel] { return panel.hand2Spread == 336 && panel.hand5Y == 536 && panel.growPhase == 3; };
+    bool hand3Moved = false;
+    for (int frame = 0; frame < 800 && !rested(); ++frame) {
+        driver.RunFrames(1);
+        hand3Moved = hand3Moved || panel.hand3X != -64;
+    }
+    EXPECT_TRUE(hand3Moved);
+    EXPECT_EQ(panel.stripsX, 233);
+    EXPECT_EQ(panel.hand2Spread, 336);
+    EXPECT_EQ(panel.hand3X, 0);
+    EXPECT_EQ(panel.hand5Y, 536);
+    EXPECT_EQ(panel.growPhase, 3);
+}
+
+// On slow frames (100 ms) the advisor still rises at its 20 px/s: the
+// stepper learns the frame's length instead of keeping to a step a frame.
+TEST(NameEntryScene, TheAdvisorRisesAtItsOwnSpeedOnSlowFrames) {
+    GameDriver::Options options;
+    options.msPerFrame = 100;
+    GameDriver driver(options);
+    ASSERT_TRUE(driver.ToMainMenu());
+    driver.TapKey(key::kN);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::NameEntry, 10));
+    driver.RunFrames(30);
+    const int32_t before = driver.App().advisor->advisorY;
+    driver.RunFrames(10);
+    const int32_t risen = before - driver.App().advisor->advisorY;
+    EXPECT_GE(risen, 15) << "a second of frames";
+    EXPECT_LE(risen, 40);
+}
+
 
 TEST(NewGameSlotScene, WithEverySlotUsedThePlayerPicksOneToOverwriteAndItSurvivesADeviceLoss) {
     GameDriver driver;

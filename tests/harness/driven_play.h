@@ -29,8 +29,7 @@ bool FlyToThirdRow(GameDriver& driver, SceneId region);
 bool FlyToTravelRow(GameDriver& driver, int row, SceneId target);
 
 // A screenshot of the last presented frame compared with
-// tests/<suite>/ref/<name>.png: at most half a percent of the pixels may be
-// off by more than 24 in a channel. The picture always goes to
+// tests/<suite>/ref/<name>.png, pixel for pixel. The picture always goes to
 // GAME_TEST_OUT/<name>.png; GAME_UPDATE_REFS=1 rewrites the reference.
 ::testing::AssertionResult ShotMatchesReference(GameDriver& driver, const std::string& suite, const std::string& name);
 

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "platform/camera.h"
 #include "platform/clock.h"
 #include "platform/graphics_device.h"
 #include "platform/matrix4.h"
 #include "platform/mesh_renderer.h"
+#include "platform/software_canvas.h"
 #include "test_support.h"
 
 namespace {
@@ -199,4 +202,108 @@ TEST_F(GraphicsDeviceTest, MouseEventsArriveInBackBufferPixelsWhenScaled) {
             EXPECT_EQ(got.motion.y, 75);
         }
     EXPECT_TRUE(found);
+}
+
+namespace {
+// The window's pixels as they stand.
+std::vector<uint32_t> WindowPixels(SDL_Window* window) {
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    std::vector<uint32_t> pixels;
+    if (!screen) return pixels;
+    for (int y = 0; y < screen->h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(screen->pixels) + y * screen->pitch);
+        for (int x = 0; x < screen->w; ++x) pixels.push_back(row[x] & 0xFFFFFF);
+    }
+    return pixels;
+}
+}  // namespace
+
+TEST_F(GraphicsDeviceTest, SoftwareBackBufferReachesTheWindowAsTheWindowRendererStretchesIt) {
+    ASSERT_NE(graphics_.Canvas(), nullptr) << "the tests run on the software renderer";
+    // Every pixel its own colour, so a pixel out of place or a different
+    // filter shows.
+    uint32_t* pixels = graphics_.Canvas()->Pixels();
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            pixels[y * graphics_.Canvas()->Pitch() + x] = 0xFF000000u | ((x * 37 + y * 11) & 0xFF) << 16 |
+                                                          ((x * 5) & 0xFF) << 8 | ((y * 3 + (x & 1) * 128) & 0xFF);
+    const Image before = Shot();
+    // Same shape, pillarboxed, letterboxed, an odd size, and as large as a
+    // window gets on a wide screen.
+    const int sizes[][2] = {{800, 600}, {1024, 768}, {1366, 768}, {1000, 900}, {1001, 601}, {1920, 1080}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(std::to_string(size[0]) + "x" + std::to_string(size[1]));
+        SDL_SetWindowSize(window_, size[0], size[1]);
+        SDL_PumpEvents();
+        // Whatever the window showed before is covered, bars included.
+        SDL_Surface* screen = SDL_GetWindowSurface(window_);
+        ASSERT_NE(screen, nullptr);
+        ASSERT_EQ(screen->w, size[0]);
+        SDL_FillRect(screen, nullptr, 0xFFFFFFFF);
+        graphics_.UseDirectPresent(true);
+        ASSERT_EQ(graphics_.Present(), 1);
+        EXPECT_TRUE(graphics_.LastPresentWasDirect());
+        const std::vector<uint32_t> direct = WindowPixels(window_);
+        SDL_FillRect(SDL_GetWindowSurface(window_), nullptr, 0xFF808080);
+        graphics_.UseDirectPresent(false);
+        ASSERT_EQ(graphics_.Present(), 1);
+        EXPECT_FALSE(graphics_.LastPresentWasDirect());
+        const std::vector<uint32_t> throughSdl = WindowPixels(window_);
+        ASSERT_EQ(direct.size(), throughSdl.size());
+        size_t differ = 0, first = 0;
+        for (size_t i = 0; i < direct.size(); ++i) {
+            if (direct[i] != throughSdl[i] && differ++ == 0) first = i;
+        }
+        EXPECT_EQ(differ, 0u) << "first at " << first % size[0] << "," << first / size[0] << ": "
+                              << Hex(direct[first]) << " against " << Hex(throughSdl[first]);
+    }
+    graphics_.UseDirectPresent(true);
+    const Image after = Shot();
+    EXPECT_EQ(before.pixels, after.pixels) << "presenting leaves the back buffer alone";
+}
+
+namespace {
+// Runs with SDL_RENDER_DRIVER set to `driver` ("" as if never set), then
+// gives the environment's value back.
+class RenderDriverHint {
+public:
+    explicit RenderDriverHint(const char* driver) {
+        SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, driver, SDL_HINT_OVERRIDE);
+    }
+    ~RenderDriverHint() { SDL_ResetHint(SDL_HINT_RENDER_DRIVER); }
+};
+}  // namespace
+
+TEST_F(GraphicsDeviceTest, GlDrivingThePixelsOnTheProcessorGivesWayToTheSoftwareRendererUnlessNamed) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the GL driver's own leaks at exit would fail the leak check";
+#endif
+    std::string glName;
+    {
+        RenderDriverHint unset("");
+        Open(800, 600);
+        glName = graphics_.GlRenderer();
+        if (glName.empty()) GTEST_SKIP() << "no GL renderer on this machine";
+        const bool onProcessor = glName.find("llvmpipe") != std::string::npos ||
+                                 glName.find("softpipe") != std::string::npos ||
+                                 glName.find("Software Rasterizer") != std::string::npos;
+        EXPECT_EQ(graphics_.Canvas() != nullptr, onProcessor) << glName;
+        EXPECT_EQ(graphics_.hardware, onProcessor ? 0 : 1) << glName;
+        // A reset chooses the same way.
+        graphics_.ForceState(DeviceState::NotReset);
+        ASSERT_EQ(graphics_.Reset(), 1);
+        EXPECT_EQ(graphics_.Canvas() != nullptr, onProcessor);
+        EXPECT_EQ(graphics_.GlRenderer(), glName);
+    }
+    {
+        // Named, the GL renderer is taken whatever draws behind it.
+        RenderDriverHint named("opengl");
+        Open(800, 600);
+        EXPECT_EQ(graphics_.hardware, 1);
+        EXPECT_EQ(graphics_.Canvas(), nullptr);
+        EXPECT_EQ(graphics_.ClearTarget(0xFF336699), 1);
+        EXPECT_EQ(Pixel(10, 10), 0xFF336699u);
+    }
+    Open(800, 600);
+    EXPECT_EQ(graphics_.hardware, 0) << "the tests' own SDL_RENDER_DRIVER is back";
 }

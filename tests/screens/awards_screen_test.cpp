@@ -52,6 +52,17 @@ TEST_F(AwardsTest, EachPickRaisesItsRowsBonusByTen) {
     EXPECT_EQ(screen.awardCounts[7], 0u);
 }
 
+// A pick adds 10 to its row's bonus, and the rows say so; the goodies row
+// speaks of its chance in hundreds.
+TEST(AwardsRows, ShowTenPerAwardAndTheGoodiesAHundred) {
+    const struct {
+        int row;
+        uint32_t count;
+        uint64_t shown;
+    } cases[] = {{0, 1, 10}, {1, 3, 30}, {2, 12, 120}, {3, 7, 70}, {4, 2, 20}, {5, 10, 100}, {6, 1, 100}, {6, 10, 1000}};
+    for (const auto& c : cases) EXPECT_EQ(AwardsScreen::ShownValue(c.row, c.count), c.shown) << "row " << c.row;
+}
+
 TEST_F(AwardsTest, APickTakesOnePressAndNeedsPicksLeft) {
     screen.picks = 2;
     Frame(260, 50);

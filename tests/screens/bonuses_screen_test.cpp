@@ -16,8 +16,11 @@ TEST(BonusesRows, SentencesFollowTheValue) {
     } cases[] = {
         {0, 5, "gold every time gold found.", 343},
         {2, 1, "favor every time favors found.", 343},
+        {2, 2, "favors every time favors found.", 343},
         {2, 7, "favors every time favors found.", 343},
+        {2, 9, "favors every time favors found.", 343},
         {2, 10, "favors whenever some gained.", 354},
+        {2, 250, "favors whenever some gained.", 366},
         {10, 120, "material when some found.", 366},
         {4, 1000, "cheaper ship upgrades.", 378},
     };

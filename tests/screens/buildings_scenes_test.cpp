@@ -6,7 +6,9 @@
 // what both pages look like.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "areas/building_kinds.h"
 #include "battle/battle_engine.h"
@@ -126,6 +128,32 @@ TEST_F(BuildingsGame, AFullBaseRefusesYesPaysNothingAndTellsTheControlBar) {
     EXPECT_EQ(State().buildingCount, 100u);
 }
 
+// The advisor bobs within 515 to 543 and slides between 100 and 700: left
+// at 60 pixels a second, back at 20; it turns at each bound, never past it.
+TEST_F(BuildingsGame, TheConstructAdvisorStaysWithinItsBandsAndTurnsAtTheirEnds) {
+    Open(key::kC, SceneId::Construct);
+    const AdvisorBubble& advisor = *App().advisor;
+    EXPECT_EQ(advisor.hintIndex, 10u);
+    int32_t minX = advisor.advisorX, maxX = minX, minY = advisor.advisorY, maxY = minY;
+    int turnsAtLeft = 0;
+    uint8_t slideRight = advisor.slideRight;
+    for (int frame = 0; frame < 900; ++frame) {
+        driver.RunFrames(1);
+        minX = std::min(minX, advisor.advisorX);
+        maxX = std::max(maxX, advisor.advisorX);
+        minY = std::min(minY, advisor.advisorY);
+        maxY = std::max(maxY, advisor.advisorY);
+        if (advisor.slideRight && !slideRight) {
+            ++turnsAtLeft;
+            EXPECT_EQ(advisor.advisorX, 100);
+        }
+        slideRight = advisor.slideRight;
+    }
+    EXPECT_EQ(turnsAtLeft, 1) << "ten seconds from 700 to 100";
+    EXPECT_EQ(std::vector<int32_t>({minX, maxX, minY, maxY}), std::vector<int32_t>({100, 700, 515, 543}));
+    EXPECT_LT(advisor.advisorX, 300) << "back at the slower speed";
+}
+
 // Ship Repair keeps its cost in slot 3 and its step in slot 2.
 TEST_F(BuildingsGame, ShipRepairRaisesItsOwnCostSlotAndItsCancelPutsItBack) {
     const GameState& state = State();
@@ -198,6 +226,7 @@ TEST_F(BuildingsGame, TwoFactoryUpgradesRaiseTheGainsAtOnceAndHideTheAdvisor) {
     Open(key::kB, SceneId::Buildings);
     EXPECT_EQ(App().advisor->bubbleShown, 1);
     ClickUpgradeOfRow(2);
+    EXPECT_EQ(App().advisor->bubbleShown, 0) << "hidden from the first upgrade on";
     ClickUpgradeOfRow(2);
     const uint32_t gainsByRank[GameState::kRobotRanks] = {2, 4, 8, 14};  // twice Grunt 1, Sarge 2, Captain 4, General 7
     for (int rank = 0; rank < GameState::kRobotRanks; ++rank) {

@@ -4,6 +4,8 @@
 // a page, and what the pages look like.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "battle/battle_engine.h"
@@ -84,6 +86,14 @@ TEST_F(ManagementGame, EachKeyOpensItsPageItsOwnKeyKeepsItAndEscReturnsToTheArea
     ASSERT_TRUE(driven_play::FlyToBorderArea(driver));
     EXPECT_EQ(State().location, 2u);
     visit(SceneId::EarthSystem);
+    // The second region's area 8, entered as a saved game there would be.
+    ASSERT_TRUE(driver.SetField("questSet", "2"));
+    ASSERT_TRUE(driver.SetField("currentArea", "8"));
+    driver.SwitchToScene(SceneId::Invasions);
+    driver.RunFrames(5);
+    ASSERT_TRUE(App().IsCurrent(SceneId::Invasions));
+    EXPECT_EQ(State().location, 3u);
+    visit(SceneId::Invasions);
 }
 
 // A click opens each page's pop-up (its RIGHTDEF tells); the closing key
@@ -161,6 +171,8 @@ TEST_F(ManagementGame, PicksReachRecordAndEngineOnlyWhenLeftEvenForAnotherPage) 
 
 TEST_F(ManagementGame, ADeviceLossInsideAPageShowsLoadingOnceAndKeepsThePage) {
     State().awardPicks = 2;
+    State().awardCounts[6] = 10;  // the goodies row reads "Plus 1000"
+    State().awardCounts[0] = 2;
     Open(kPages[0]);
     PickRow(3);
     PointAt(driver, 700, 580);
@@ -180,6 +192,28 @@ TEST_F(ManagementGame, ADeviceLossInsideAPageShowsLoadingOnceAndKeepsThePage) {
     EscBackTo(SceneId::HomeBase);
     EXPECT_EQ(State().awardPicks, 1u);
     EXPECT_EQ(State().awardCounts[3], 1u);
+    EXPECT_EQ(State().awardCounts[6], 10u);
+}
+
+// The device lost in the very frame the page is left: the page is gone, its
+// art is not released twice, and the area comes back after the reset.
+TEST_F(ManagementGame, ADeviceLostAsThePageIsLeftComesBackToTheArea) {
+    State().awardPicks = 1;
+    Open(kPages[0]);
+    PickRow(0);
+    const uint32_t loadings = App().loadingScreens;
+    driver.PressKey(key::kEscape);
+    driver.LoseDevice();
+    driver.RunFrames(1);
+    driver.ReleaseKey(key::kEscape);
+    EXPECT_FALSE(SceneOf(SceneId::Awards).ScreenOpen());
+    EXPECT_EQ(State().awardPicks, 0u) << "written back as it was left";
+    driver.RunFrames(2);
+    driver.RestoreDevice();
+    driver.RunFrames(3);
+    EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    EXPECT_EQ(App().loadingScreens, loadings + 1);
+    EXPECT_EQ(State().awardCounts[0], 1u);
 }
 
 TEST_F(ManagementGame, WealthAndNotesWithTheirPopupsLookAsTheyShould) {
@@ -189,6 +223,9 @@ TEST_F(ManagementGame, WealthAndNotesWithTheirPopupsLookAsTheyShould) {
     bonus.favorsBonus = 1;
     bonus.shipMaterialBonus = 120;
     bonus.robotMakeDiscount = 7;
+    // Six different amounts, so that rows in the wrong order show.
+    const uint32_t amounts[GameState::kResourceCount] = {1234, 56, 7, 4321, 900, 300};
+    std::copy(std::begin(amounts), std::end(amounts), State().resources);
     Open(kPages[1]);
     PointAt(driver, 300, 450);  // robot material
     Click(driver);

@@ -4,6 +4,7 @@
 // of them, the copy back to the record and the engine, and a device loss.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,21 @@ TEST_F(RobotScenes, AFullTableRefusesTheMakeWithoutPayment) {
     EXPECT_EQ(MakeScene().Sounds().own, 0u);
 }
 
+// Each make raises the next cost of its own rank only: Grunt by 100, Sarge
+// by 200, Captain by 400, General by 700; each robot is paid at the cost of
+// its moment.
+TEST_F(RobotScenes, EachMakeRaisesItsOwnRanksCostByTheRanksStep) {
+    const GameState& state = State();
+    const std::vector<uint32_t> before(std::begin(state.robotMakeCosts), std::end(state.robotMakeCosts));
+    MakeOneOfEachRank();
+    const std::vector<uint32_t> after(std::begin(state.robotMakeCosts), std::end(state.robotMakeCosts));
+    EXPECT_EQ(after, std::vector<uint32_t>({before[kGrunt] + 6 * 100, before[kSarge] + 200, before[kCaptain] + 400,
+                                            before[kGeneral] + 700}));
+    const uint32_t grunts = 6 * before[kGrunt] + 100 * (0 + 1 + 2 + 3 + 4 + 5);
+    EXPECT_EQ(state.resources[kMaterial],
+              100000u - grunts - before[kSarge] - before[kCaptain] - before[kGeneral]);
+}
+
 // Rank factor x quality less 25: a Grunt at 1 (10) for nothing, the Sarge
 // at 2 (40), the Captain at 3 (120), the General at 3 (210) on page 2.
 TEST_F(RobotScenes, OneStepCostsRankFactorTimesQualityLessTheDiscount) {
@@ -332,7 +348,7 @@ TEST_F(RobotScenes, TheRobotsPageSurvivesADeviceLossAndWritesBackBeforeMakeRobot
     ClickArrow(0);
     ASSERT_EQ(RobotsPage().quality[0], 2u);
     PointAt(driver, 400, 400);
-    driver.RunFrames(150);  // the stars have come and gone
+    driver.RunFrames(200);  // the stars have come and gone
     ASSERT_TRUE(driven_play::ShotMatchesReference(driver, "screens", "robots_page"));
     driver.LoseDevice();
     driver.RunFrames(3);

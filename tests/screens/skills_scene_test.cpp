@@ -94,6 +94,30 @@ TEST_F(SkillsGame, ThreeRaisesByMouseYAndEnterSpendThreePointsInRecordAndEngineA
     EXPECT_TRUE(driven_play::ShotMatchesReference(driver, "screens", "skills_no_points_info"));
 }
 
+// Every skill raised once at level 21, in order so that each explosion finds
+// the one before it: the level, the benefit by the skill's own step in the
+// record and the engine at once, a point each; Emergency Escape at 2 stays
+// the highest skill.
+TEST_F(SkillsGame, EachSkillRisesByItsOwnStepInRecordAndEngine) {
+    const uint32_t steps[kSkillCount] = {1, 10, 10, 10, 10, 10, 10, 10, 10, 20, 30, 40};
+    Open("12", "21");
+    for (int k = 0; k < kSkillCount; ++k) {
+        SCOPED_TRACE(k);
+        const uint32_t level = State().skillLevels[k];
+        const uint32_t benefit = State().skillBenefits[k];
+        AskToRaise(k);
+        ClickAt(kYes);
+        EXPECT_EQ(State().skillPoints, 11u - k);
+        EXPECT_EQ(State().skillLevels[k], level + 1);
+        EXPECT_EQ(State().skillBenefits[k], benefit + steps[k]);
+        EXPECT_EQ(Engine().skillBenefits[k], static_cast<int32_t>(benefit + steps[k]));
+        if (k >= 8) {
+            EXPECT_EQ(Engine().skillValues[k], benefit + steps[k]) << "the explosion's power";
+        }
+        EXPECT_EQ(State().highestSkill, 1);
+    }
+}
+
 TEST_F(SkillsGame, ArmageddonStrikesWithEightyInTheEngineOnceRaised) {
     Open("1", "21", "1 0*9 1 0", "1 0*9 30 40");
     EXPECT_EQ(Engine().skillValues[kArmageddon], 40u);
@@ -108,6 +132,21 @@ TEST_F(SkillsGame, ArmageddonStrikesWithEightyInTheEngineOnceRaised) {
     for (int k = 8; k < kSkillCount; ++k) {
         EXPECT_EQ(State().skillCharges[k], State().skillBenefits[k]) << k;
         EXPECT_EQ(Engine().skillValues[k], State().skillBenefits[k]) << k;
+    }
+}
+
+// Leaving without a raise still gives the engine the explosions' power as
+// the record holds it.
+TEST_F(SkillsGame, LeavingWithoutARaiseStillWritesTheExplosionsPower) {
+    Open("0", "21", "1 0*7 1*4", "1 0*7 50 60 70 80");
+    EXPECT_NE(Engine().skillValues[kArmageddon], 80u) << "the engine still has the new game's";
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    for (int k = 8; k < kSkillCount; ++k) {
+        const uint32_t power = 50u + 10 * (k - 8);
+        EXPECT_EQ(Engine().skillValues[k], power) << k;
+        EXPECT_EQ(Engine().skillBenefits[k], static_cast<int32_t>(power)) << k;
+        EXPECT_EQ(State().skillCharges[k], power) << k;
     }
 }
 

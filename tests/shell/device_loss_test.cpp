@@ -83,6 +83,49 @@ constexpr int kDrawnAtLeast = 100;
 
 }  // namespace
 
+// A shortcut key on the frame of the loss: the key's screen comes back after
+// the reset, and the home base behind it still finds every picture.
+TEST(DeviceLoss, AShortcutKeyOnTheFrameOfTheLossLeavesNoSceneWithoutItsArt) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.NewGameToHomeBase());
+    driver.RunFrames(5);
+    driver.PressKey(key::kY);
+    driver.LoseDevice();
+    driver.RunFrames(1);
+    driver.ReleaseKey(key::kY);
+    driver.RunFrames(3);
+    driver.RestoreDevice();
+    driver.RunFrames(3);
+    ASSERT_TRUE(driver.App().IsCurrent(SceneId::YourShip));
+    EXPECT_EQ(driver.App().deviceLost, 0);
+    EXPECT_TRUE(SharedArtIsLive(driver.App())) << "the screen chosen by the key";
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
+    driver.RunFrames(3);
+    EXPECT_TRUE(SharedArtIsLive(driver.App())) << "back in the area";
+    EXPECT_GT(DrawnPixels(driver.App()), kDrawnAtLeast);
+}
+
+// Lost while the save question shows, and answered No after the reset: the
+// area it returns to draws with its panel, its shared sheets and the engine's.
+TEST(DeviceLoss, ALossUnderTheSaveQuestionLeavesTheAreaItsArt) {
+    GameDriver driver;
+    ASSERT_TRUE(driver.NewGameToHomeBase());
+    driver.RunFrames(3);
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::SaveQuit, 5));
+    driver.LoseDevice();
+    driver.RunFrames(3);
+    driver.RestoreDevice();
+    driver.RunFrames(2);
+    ASSERT_EQ(driver.App().deviceLost, 0);
+    driver.TapKey(key::kN);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    driver.RunFrames(3);
+    EXPECT_TRUE(SharedArtIsLive(driver.App()));
+    EXPECT_GT(DrawnPixels(driver.App()), kDrawnAtLeast);
+}
+
 namespace {
 
 // Seeded random play on one game: keys that open and leave scenes, mouse

@@ -176,6 +176,45 @@ TEST_F(SkillsScreenTest, RefusalsNameWhatIsMissingWhileThePressIsHeld) {
     }
 }
 
+// Each skill's arrow comes at the ship level it needs; below it the press is
+// refused with the level line. The last three explosions also need the one
+// before them, whatever the ship's level.
+TEST_F(SkillsScreenTest, EachSkillNeedsItsLevelAndTheLastThreeTheExplosionBefore) {
+    const int32_t needs[kSkillCount] = {0, 1, 5, 14, 3, 4, 10, 10, 1, 7, 13, 21};
+    std::array<int32_t, kSkillCount> allKnown;
+    allKnown.fill(1);
+    auto refusal = [&](int k, int32_t shipLevel, const std::array<int32_t, kSkillCount>& levels) {
+        SkillsVisit visit(time.clock, shipLevel, 1, levels);
+        visit.Frame(Arrow(k));
+        visit.mouse.Press();
+        visit.Frame(Arrow(k));
+        char lines[SkillsScreen::kRefusalLines][SkillsScreen::kRefusalLineSize];
+        visit.screen.RefusalLines(lines);
+        const bool opened = visit.screen.selection == SkillsScreen::kFirstArrow + k;
+        visit.mouse.Release();
+        visit.Frame(Arrow(k));
+        return opened ? std::string("opened") : std::string(lines[1]) + "|" + lines[2];
+    };
+    for (int k = 0; k < kSkillCount; ++k) {
+        SCOPED_TRACE(k);
+        SkillsVisit at(time.clock, needs[k], 1, allKnown);
+        EXPECT_TRUE(at.screen.ArrowShown(k));
+        EXPECT_EQ(refusal(k, needs[k], allKnown), "opened");
+        if (needs[k] == 0) continue;
+        SkillsVisit below(time.clock, needs[k] - 1, 1, allKnown);
+        EXPECT_FALSE(below.screen.ArrowShown(k));
+        EXPECT_EQ(refusal(k, needs[k] - 1, allKnown),
+                  "You need to be at level " + std::to_string(needs[k]) + " or higher.|");
+    }
+    const char* before[] = {"Electron Explosion", "Neutron Explosion", "Proton Explosion"};
+    for (int k = kNeutron; k < kSkillCount; ++k) {
+        SCOPED_TRACE(k);
+        std::array<int32_t, kSkillCount> levels = allKnown;
+        levels[k - 1] = 0;
+        EXPECT_EQ(refusal(k, 30, levels), std::string("|You need the ") + before[k - kNeutron] + " first.");
+    }
+}
+
 TEST_F(SkillsScreenTest, ArrowsWinOverCellsAndAClosingPressMustBeLetGo) {
     SkillsVisit visit(time.clock, 10, 1);
     SkillsScreen& screen = visit.screen;

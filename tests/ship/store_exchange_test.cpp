@@ -49,6 +49,11 @@ TEST(ExchangeRules, StepsOfferTenForOne) {
          {0, 0, 0, 0, 120, 12}},
         {"several rows pay for one purchase", kBuyFavors, {100, 50, 0, 30}, {{1, 2}, {2, 3}, {3, 3}, {2, 5}},
          {100, 0, 11, 10}},
+        // Taking back part of one row's odd offer drops its tenth rounded
+        // down, and leaves the other row's share of the purchase.
+        {"odd offers over two rows, one taken back", kBuyGold, {0, 1015, 25}, {{1, 1}, {1, 1}, {2, 2}, {1, 5}, {1, 4}},
+         {2, 0, 25}},
+        {"then the other row too", kBuyGold, {0, 1015, 25}, {{1, 1}, {1, 1}, {2, 2}, {1, 5}, {1, 4}, {2, 5}}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,0 +1,220 @@
+// Drawing the second region: smoke grading, the bars and their culling, the
+// colony and the outpost, the arrival title's glyphs and its squares.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "areas/area_structures.h"
+#include "areas/invasions_arrival.h"
+#include "areas/region_scene.h"
+#include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
+#include "hud/control_panel.h"
+#include "platform/key_codes.h"
+#include "platform/sprite_draw.h"
+#include "region_test_support.h"
+#include "shell/game_state.h"
+#include "shell/record_exchange.h"
+
+namespace {
+constexpr uint32_t kBarColour = 0xFF323232u;
+constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
+constexpr uint32_t kSquareColour = 0xAA9B9BFFu;
+
+TEST(SmokeGrading, FixedEnemiesShowFourStagesAndShipsTheirOwn) {
+    struct Row {
+        bool mobile;
+        uint32_t width, armor, spawn;
+        uint8_t smoke;
+    };
+    constexpr Row kRows[] = {
+        {false, 64, 100, 100, 0}, {false, 64, 99, 100, 1}, {false, 64, 50, 100, 1}, {false, 64, 49, 100, 2},
+        {false, 64, 33, 100, 2},  {false, 64, 32, 100, 3}, {false, 64, 20, 100, 3}, {false, 64, 19, 100, 4},
+        {false, 64, 0, 0, 0},     {true, 64, 46, 70, 0},   {true, 64, 45, 70, 7},   {true, 64, 35, 70, 7},
+        {true, 64, 34, 70, 8},    {true, 64, 23, 70, 8},   {true, 64, 22, 70, 9},   {true, 64, 10, 70, 9},
+        {true, 64, 9, 70, 10},    {true, 64, 70, 70, 0},   {true, 32, 70, 70, 0},   {true, 32, 69, 70, 5},
+        {true, 32, 35, 70, 5},    {true, 32, 34, 70, 6},   {true, 48, 1, 70, 0},    {true, 32, 5, 0, 0},
+    };
+    for (const Row& row : kRows) {
+        EXPECT_EQ(SmokeLevel(row.mobile, row.width, row.armor, row.spawn), row.smoke)
+            << (row.mobile ? "ship " : "fixed ") << row.width << " at " << row.armor << " of " << row.spawn;
+    }
+}
+
+TEST(BarCulling, EachBarIsDrawnWhileSomeOfItMayShow) {
+    struct Edge {
+        int32_t x, y;
+        bool horizontal, vertical;
+    };
+    constexpr Edge kEdges[] = {
+        {-337, 0, false, false}, {-336, 0, true, false}, {-32, 0, true, false},  {-31, 0, true, true},
+        {799, 0, true, true},    {800, 0, false, false}, {0, -32, false, true},  {0, -31, true, true},
+        {0, -169, false, false}, {0, -168, false, true}, {0, 599, true, true},   {0, 600, false, false},
+    };
+    for (const Edge& edge : kEdges) {
+        EXPECT_EQ(BarOnScreen(kHorizontalBarWindow, edge.x, edge.y), edge.horizontal) << edge.x << ", " << edge.y;
+        EXPECT_EQ(BarOnScreen(kVerticalBarWindow, edge.x, edge.y), edge.vertical) << edge.x << ", " << edge.y;
+    }
+}
+
+TEST(ArrivalTitle, TrapStandsAloneAndEveryCapitalTakesBothHalvesButIAndJ) {
+    const std::vector<BannerGlyph> trap = InvasionsTitleGlyphs(2);
+    const std::vector<BannerGlyph> expected = {{29, 36, 360}, {29, 37, 376}, {30, 19, 389}, {30, 2, 408},
+                                               {30, 17, 426}};
+    ASSERT_EQ(trap.size(), expected.size());
+    for (size_t i = 0; i < trap.size(); ++i) {
+        EXPECT_EQ(trap[i].image, expected[i].image) << i;
+        EXPECT_EQ(trap[i].frame, expected[i].frame) << i;
+        EXPECT_EQ(trap[i].x, expected[i].x) << i;
+    }
+
+    // "Entering" then "Far Colony Path II": 9 + 1 glyphs of Entering, then
+    // F a r, C o l o n y, P a t h and two one-frame capitals I.
+    const std::vector<BannerGlyph> path = InvasionsTitleGlyphs(4);
+    ASSERT_EQ(path.size(), 9u + 4u + 7u + 5u + 2u);
+    EXPECT_EQ(path[0].frame, 8);  // E's halves at 180 and 196
+    EXPECT_EQ(path[1].frame, 9);
+    EXPECT_EQ(path[1].x, 196);
+    EXPECT_EQ(path[8].x, 322);  // g
+    EXPECT_EQ(path[8].frame, 'g' - 'a' + 2);
+    EXPECT_EQ(path[9].frame, 10);  // F
+    EXPECT_EQ(path[9].x, 360);
+    EXPECT_EQ(path[13].frame, 4);  // C
+    EXPECT_EQ(path[13].x, 450);
+    EXPECT_EQ(path[20].frame, 28);  // P
+    for (size_t i : {path.size() - 2, path.size() - 1}) {
+        EXPECT_EQ(path[i].image, 29);
+        EXPECT_EQ(path[i].frame, 16) << "I takes one frame";
+    }
+    EXPECT_EQ(path[path.size() - 2].x, 680);
+    EXPECT_EQ(path.back().x, 696);
+
+    // The long name keeps its own places; Z and K sit past the one-frame I and J.
+    const std::vector<BannerGlyph> lair = InvasionsTitleGlyphs(14);
+    EXPECT_EQ(lair.back().x, 743);
+    EXPECT_EQ(lair.back().frame, 'r' - 'a' + 2);
+    const std::vector<BannerGlyph> dunmark = InvasionsTitleGlyphs(19);
+    EXPECT_EQ(dunmark.back().frame, 'k' - 'a' + 2);
+    EXPECT_EQ(dunmark[9].frame, 6) << "D";
+    EXPECT_EQ(InvasionsTitleGlyphs(1).size(), 9u) << "no name: Entering alone";
+}
+
+TEST(ArrivalSquares, TheSquaresCloseInOverTheFirstEightStages) {
+    const std::vector<std::vector<int32_t>> expected = {
+        {}, {100, 85}, {70}, {70, 55}, {70, 55, 40}, {55, 40, 25}, {40, 25, 10}, {25, 10}, {10},
+        {}, {},        {},   {},       {},           {},           {},
+    };
+    for (uint8_t stage = 0; stage < expected.size(); ++stage) {
+        EXPECT_EQ(ArrivalSquareMargins(stage), expected[stage]) << "stage " << int(stage);
+    }
+}
+
+class InvasionsDrawTest : public RegionTest {
+protected:
+    void SetUp() override {
+        regionScene_ = SceneId::Invasions;
+        RegionTest::SetUp();
+        ASSERT_TRUE(driver_.SetField("questSet", "2"));
+        ASSERT_TRUE(driver_.SetField("shipArmor", "200000"));
+        ASSERT_TRUE(driver_.SetField("shipArmorMax", "200000"));
+        record_exchange::SeedEngine(Engine(), State());
+    }
+    // The sprite draws of the next frame.
+    std::vector<SpriteCall> DrawsOfAFrame() {
+        std::vector<SpriteCall> calls;
+        RecordSpriteCalls(&calls);
+        RunFrames(1);
+        RecordSpriteCalls(nullptr);
+        return calls;
+    }
+    static int Count(const std::vector<SpriteCall>& calls, uint32_t colour) {
+        return static_cast<int>(std::count_if(calls.begin(), calls.end(),
+                                              [colour](const SpriteCall& c) { return c.colour == colour; }));
+    }
+};
+
+// A fresh engine holds the bars where the fortresses' first wave puts them,
+// so the Dunmark, which places none, draws them where they belong on a first
+// visit; only those partly on screen are drawn.
+TEST_F(InvasionsDrawTest, DunmarkDrawsTheFortressBarsOnAFirstVisit) {
+    const BarTables fresh = Engine().bars;
+    EnterArea(19, 863, -2300);
+    const std::vector<SpriteCall> calls = DrawsOfAFrame();
+    // Horizontal bars at y 425 and 25 (two each); vertical ones at 232, 64
+    // and -168, the last one just inside.
+    EXPECT_EQ(Count(calls, kBarColour), 7);
+    EnterArea(18, 863, -2300);
+    RunFrames(2);
+    const BarTables& placed = Engine().bars;
+    for (int i = 0; i < BarTables::kHorizontal; ++i) {
+        EXPECT_EQ(placed.horizontalX[i], fresh.horizontalX[i]) << i;
+        EXPECT_EQ(placed.horizontalY[i], fresh.horizontalY[i]) << i;
+    }
+    for (int j = 0; j < BarTables::kVertical; ++j) {
+        EXPECT_EQ(placed.verticalX[j], fresh.verticalX[j]) << j;
+        EXPECT_EQ(placed.verticalY[j], fresh.verticalY[j]) << j;
+    }
+    EnterArea(17, 863, -2300);
+    EXPECT_EQ(Count(DrawsOfAFrame(), kBarColour), 0) << "no bars in the Dragon's Fleet";
+}
+
+TEST_F(InvasionsDrawTest, TheColonyAndTheOutpostAreDrawnWholeWhereverTheViewIs) {
+    EnterArea(5, 888, -1560);
+    EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 18);
+    EnterArea(16, 863, -630);
+    EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 6) << "not culled, though above the screen";
+    EnterArea(7, 863, -1390);
+    EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 0);
+}
+
+// After a portal the squares close in on the ship stage by stage, centred on
+// it as drawn; the title runs on through the fifteen stages.
+TEST_F(InvasionsDrawTest, AfterAPortalTheSquaresFollowTheStagesAroundTheShip) {
+    EnterArea(4, 180, -9750);
+    ASSERT_TRUE(FlyOntoPortal(1));
+    ChoosePrompt();
+    ASSERT_EQ(Backdrop().areaNumber, 5);
+    std::vector<uint8_t> stagesSeen;
+    for (int frame = 0; frame < 120 && Panel().areaTitleTimer != 0; ++frame) {
+        const std::vector<SpriteCall> calls = DrawsOfAFrame();
+        const uint8_t stage = Panel().areaTitleTimer;
+        if (stage == 0) break;
+        if (stagesSeen.empty() || stagesSeen.back() != stage) stagesSeen.push_back(stage);
+        const BattleEngine& engine = Engine();
+        const int32_t sx = engine.shipX + engine.offsetRight - engine.offsetLeft;
+        std::vector<int32_t> margins;
+        // Each square's first bar is its left one, at (sx - m, sy - m).
+        for (size_t i = 0; i < calls.size(); ++i) {
+            if (calls[i].colour != kSquareColour) continue;
+            margins.push_back(sx - static_cast<int32_t>(calls[i].x));
+            i += 3;
+        }
+        EXPECT_EQ(margins, ArrivalSquareMargins(stage)) << "stage " << int(stage);
+        if (frame == 3) {
+            EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_far_colony_arrival.png")));
+        }
+    }
+    EXPECT_EQ(stagesSeen.size(), 15u);
+    EXPECT_EQ(Panel().areaTitleTimer, 0);
+}
+
+// An emergency escape's turn starts the title again, without squares.
+TEST_F(InvasionsDrawTest, DuringAnEscapeTheTitleShowsWithoutSquares) {
+    ASSERT_TRUE(driver_.SetField("skillCharges", "3 0*11"));  // charges left: the ship turns back
+    record_exchange::SeedEngine(Engine(), State());
+    EnterArea(3, 180, -650);
+    RunFrames(30);
+    Tap(key::kF1);
+    ASSERT_NE(Engine().emergencyEscape, 0);
+    for (int frame = 0; frame < 200 && !Engine().escapeReturn; ++frame) RunFrames(1);
+    ASSERT_EQ(Engine().escapeReturn, 1);
+    ASSERT_EQ(Panel().areaTitleTimer, 1);
+    const std::vector<SpriteCall> calls = DrawsOfAFrame();
+    ASSERT_EQ(App().sceneFrame, SceneId::Invasions);
+    ASSERT_NE(Engine().emergencyEscape, 0);
+    EXPECT_EQ(Count(calls, kSquareColour), 0);
+    EXPECT_GE(Count(calls, 0xFFFFFFFFu), static_cast<int>(InvasionsTitleGlyphs(3).size()));
+    EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_escape_title.png")));
+}
+}  // namespace
