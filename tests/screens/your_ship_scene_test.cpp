@@ -451,8 +451,12 @@ TEST(YourShipScript, ABoughtSphereFittedRaisesTheEnginesShields) {
     constexpr ItemId kBought = 8;
     ASSERT_EQ(app.gameState->shipHold[4], kBought);
     EXPECT_EQ(app.gameState->itemPool.itemClass[kBought - 1], static_cast<uint8_t>(kSphere)) << "a sphere";
+    EXPECT_EQ(app.gameState->resources[GameState::kGold], 980u);
     EXPECT_EQ(app.battleEngine->shipShields, 5u);
-    driver.RunFrames(60);
+    driver.RunFrames(16);
+    EXPECT_EQ(driver.SceneAs<YourShipScene>(SceneId::YourShip).Screen()->heldItem, kBought);
+    EXPECT_TRUE(driven_play::ShotMatchesReference(driver, "screens", "your_ship_holding_bought_sphere"));
+    driver.RunFrames(44);
     ASSERT_EQ(app.sceneFrame, SceneId::HomeBase);
     const GameState& state = *app.gameState;
     EXPECT_EQ(state.shieldPositions[4], kBought);
