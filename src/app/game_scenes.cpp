@@ -28,6 +28,7 @@
 #include "screens/skills_scene.h"
 #include "screens/store_scene.h"
 #include "screens/wealth_scene.h"
+#include "screens/your_ship_scene.h"
 #include "shell/load_game_scene.h"
 #include "shell/save_game_scene.h"
 #include "shell/scene_set.h"
@@ -100,7 +101,7 @@ private:
     // Management screens.
     ConstructScene construct_;
     StoreScene store_;
-    StandInScene yourShip_{"Your Ship", StandInKind::Management};
+    YourShipScene yourShip_;
     BuildingsScene buildings_;
     RobotsScene robots_;
     QuestsScene quests_;

@@ -62,6 +62,9 @@ public:
     void CountFps();
     // The shortcut keys to the management screens; nothing at the menus.
     void HandleScreenHotkeys();
+    // The scene of a page number HandleScreenHotkeys stores in screenPage
+    // (2 Your Ship .. 12 Options); false for any other number.
+    static bool SceneForScreenPage(uint8_t page, SceneId& scene);
 
     // ---- The scene protocol, written once for every scene ----
     // What a scene needs made of the shared art before it draws.

@@ -1,5 +1,8 @@
 #include "shell/item_pool.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr int kMaxSubtypes = 6;
@@ -51,6 +54,18 @@ void ItemPool::Place(ItemId id, int32_t atX, int32_t atY, uint8_t storage) {
     x[id - 1] = atX;
     y[id - 1] = atY;
     storageNumber[id - 1] = storage;
+}
+
+void ItemPool::TakeFittedColumns(const ItemPool& page) {
+    std::copy(std::begin(page.exists), std::end(page.exists), exists);
+    std::copy(std::begin(page.itemClass), std::end(page.itemClass), itemClass);
+    std::copy(std::begin(page.icon), std::end(page.icon), icon);
+    std::copy(std::begin(page.x), std::end(page.x), x);
+    std::copy(std::begin(page.y), std::end(page.y), y);
+    std::copy(std::begin(page.storageNumber), std::end(page.storageNumber), storageNumber);
+    std::copy(std::begin(page.stat), std::end(page.stat), stat);
+    std::copy(std::begin(page.defence), std::end(page.defence), defence);
+    std::copy(std::begin(page.protection), std::end(page.protection), protection);
 }
 
 ItemPool::Purchase ItemPool::BuyIntoHold(std::span<uint32_t> hold, const ItemStock& stock) {

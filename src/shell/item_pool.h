@@ -69,6 +69,11 @@ struct ItemPool {
     // Gives an item a new place: its screen corner and its storage (0 none).
     void Place(ItemId id, int32_t x, int32_t y, uint8_t storage);
 
+    // The columns the Your Ship page hands back from its copy: existence,
+    // class, icon, place, storage and the three values. The protection type,
+    // subtype, price and currency stay as they are.
+    void TakeFittedColumns(const ItemPool& page);
+
     enum class BuyResult { kBought, kHoldFull, kPoolFull };
     struct Purchase {
         BuyResult result = BuyResult::kHoldFull;

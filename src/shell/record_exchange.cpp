@@ -193,6 +193,52 @@ void CopyExplosionPowers(GameState& state, BattleEngine& engine) {
     }
 }
 
+namespace {
+uint32_t Below(uint32_t maximum, uint32_t current) { return current < maximum ? maximum - current : 0; }
+}  // namespace
+
+ShipFromEngine ReadShipFromEngine(const BattleEngine& engine, const GameState& state) {
+    ShipFromEngine ship;
+    ship.fireMode = engine.fireMode;
+    ship.extraArmor = engine.skillValues[kSkillExtraArmor];
+    ship.protectionBonus = engine.skillValues[kSkillShipProtection];
+    ship.armorMissing = Below(state.shipArmorMax, engine.shipArmor);
+    ship.shieldsMissing = Below(state.shipShieldsMax, engine.shipShields);
+    return ship;
+}
+
+uint32_t TakeStorageRequest(GameState& state, BattleEngine& engine) {
+    if (!engine.storageOpenRequest) return 0;
+    engine.storageOpenRequest = 0;
+    engine.storageHover = 0;
+    const uint32_t storage = state.storageToOpen;
+    state.storageToOpen = 0;
+    return storage;
+}
+
+void HandOverShipSpeed(uint32_t speed, GameState& state, BattleEngine& engine) {
+    engine.engineLevel = static_cast<int32_t>(speed);
+    state.shipSpeed = speed;
+}
+
+void WriteShipValues(const ShipValues& ship, GameState& state, BattleEngine& engine) {
+    uint8_t barrels = 0;
+    for (int b = 0; b < GameState::kWeaponPositions; ++b) {
+        const uint8_t present = state.weaponPositions[b] != 0 ? 1 : 0;
+        engine.barrelPresent[b] = present;
+        barrels = static_cast<uint8_t>(barrels + present);
+        engine.barrelDamage[b] = state.weaponDamage[b] = ship.attacks[b];
+    }
+    engine.volleySize = state.volleyFlag = barrels;
+    engine.fireMode = state.fireMode = ship.fireMode;
+    for (int t = 0; t < 3; ++t) engine.shipProtection[t] = state.shipProtection[t] = ship.protection[t];
+    engine.shipShields = state.shipShields = ship.shields;
+    state.shipShieldsMax = ship.shieldsMax;
+    engine.shipArmor = state.shipArmor = ship.armor;
+    state.shipArmorMax = ship.armorMax;
+    engine.shipDefence = state.shipDefence = ship.defence;
+}
+
 void TakeEngineValuesForSave(const BattleEngine& engine, GameState& state) {
     CopyRobotCountsBack(engine, state);
     // The charges the skill bar fills and spends, as a region copies them back.

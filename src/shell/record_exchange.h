@@ -69,6 +69,38 @@ void RecordSkillRaise(GameState& state, BattleEngine& engine, int k, uint32_t am
 // engine (the Skills page does this when it is left).
 void CopyExplosionPowers(GameState& state, BattleEngine& engine);
 
+// What the Your Ship page reads from the engine as it opens: the attack
+// setting, the active Extra Armor and Ship Protection skills (only shown),
+// and the damage not yet repaired as amounts below the record's maximums.
+struct ShipFromEngine {
+    uint8_t fireMode = 1;
+    uint32_t extraArmor = 0;
+    uint32_t protectionBonus = 0;
+    uint32_t armorMissing = 0;
+    uint32_t shieldsMissing = 0;
+};
+ShipFromEngine ReadShipFromEngine(const BattleEngine& engine, const GameState& state);
+
+// The storage a Storage building of the home base asked for (0 none); the
+// request is taken, so a later visit opens none.
+uint32_t TakeStorageRequest(GameState& state, BattleEngine& engine);
+
+// The ship's fighting values the Your Ship page worked out from its items.
+struct ShipValues {
+    uint32_t attacks[5] = {};  // per weapon position, 0 when empty
+    uint8_t fireMode = 1;
+    uint32_t shields = 0, shieldsMax = 0;
+    uint32_t armor = 0, armorMax = 0;
+    uint32_t defence = 0;
+    uint32_t protection[3] = {};
+};
+// The page's speed, into the engine and the record (as the page is left).
+void HandOverShipSpeed(uint32_t speed, GameState& state, BattleEngine& engine);
+// The values into the record and the engine as the page is left. The
+// barrels follow the record's weapon positions, which must already be the
+// page's.
+void WriteShipValues(const ShipValues& ship, GameState& state, BattleEngine& engine);
+
 // What the save takes from the engine before it writes the record: the
 // robots by rank, the recorded skills' charges the skill bar spends, the
 // barrel damages and the volley. The weapon positions stay the record's

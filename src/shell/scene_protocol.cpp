@@ -73,6 +73,15 @@ void GameApp::HandleScreenHotkeys() {
     }
 }
 
+bool GameApp::SceneForScreenPage(uint8_t page, SceneId& scene) {
+    for (const Hotkey& hotkey : kHotkeys) {
+        if (hotkey.page != page) continue;
+        scene = hotkey.target;
+        return true;
+    }
+    return false;
+}
+
 bool GameApp::SceneEntry(Scene& scene) {
     if (leaveScene == 0) return false;
     leaveScene = 0;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "shell/item_pool.h"
 #include "ship/ship_places.h"
@@ -35,6 +36,13 @@ public:
     // position refuses an item of another class first, then any item once
     // the limit is reached, even in exchange for one already installed.
     FitResult PutIn(const Place& place, ItemId& held);
+
+    // The rules every writer keeps, checked: each id in a place exists and
+    // lies in no other place (nor on the cursor as `held`), every existing
+    // item lies somewhere, storage numbers and corners follow the places,
+    // positions hold their class and the installed count agrees. Empty when
+    // they hold, else the first rule found broken.
+    std::string FindFault(ItemId held = 0) const;
 
     ItemPool pool;
     uint32_t hold[kHoldCells] = {};

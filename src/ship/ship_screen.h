@@ -93,6 +93,9 @@ public:
     bool CheckLeave();
     // The answer of a clicked dialog button once the mouse is released.
     void TakeDialogAnswer(InputDevice* mouse);
+    // Under "Items Max": the limit, or "All Slots!" once it reaches the
+    // number of positions.
+    const char* ItemsMaxShown() const;
 
     // Art.
     std::unique_ptr<SpriteSheet> shipSheet;
@@ -200,6 +203,7 @@ public:
 
 private:
     bool PanelsClosed() const { return !upgradePanelOpen && !leaveDialog; }
+    bool AllSlots() const;
     void SetHoverSound();
     void PressHelp(bool left, bool right);
     void PressStorage(bool left);

@@ -59,7 +59,8 @@ constexpr const char* kUpgradeLines[] = {
 constexpr int32_t kAttackRowY = 53, kAttackRowStep = 27;
 constexpr int32_t kHelpX = 198, kHelpY = 140, kHelpW = 430, kLineStep = 30;
 constexpr int32_t kExitW = 51, kExitH = 35;
-constexpr uint8_t kAllSlots = ShipLoadout::kItemsLimitCap;
+// Wide enough for the longest message, "Can't Leave with no engine installed!".
+constexpr int32_t kMessageW = 350;
 
 void Text(Font* font, const char* text, int32_t x, int32_t y, uint32_t colour) {
     if (font && text) font->DrawText(text, x, y, 0, 0, colour, DT_LEFT | DT_TOP);
@@ -263,8 +264,7 @@ void ShipScreen::DrawItems(SpriteSheet* menu) {
     if (upgradePanelOpen) DrawUpgradePanel(menu);
     Text(font.get(), "Items Max", 233, 63, kItemsLabel);
     Text(font.get(), "Items Now", 491, 63, kItemsLabel);
-    if (loadout.itemsMax >= kAllSlots) Text(font.get(), "All Slots!", 237, 85, kValue);
-    else Text(font.get(), itemsMaxText, 276, 85, kValue);
+    Text(font.get(), ItemsMaxShown(), AllSlots() ? 237 : 276, 85, kValue);
     Text(font.get(), itemsNowText, 534, 84, kValue);
     if (leaveDialog) DrawLeaveDialog(menu);
     if (timers[kAwayTimer]) {
@@ -274,11 +274,15 @@ void ShipScreen::DrawItems(SpriteSheet* menu) {
                                                 "Inspect installed items only at Base."};
         static constexpr int32_t kAwayX[] = {0, 250, 250, 251, 254};
         if (awayMessage >= kAwayOpenStorage && awayMessage <= kAwayInspect) {
-            MessageBox(menu, 236, 260, 340);
+            MessageBox(menu, 236, 260, kMessageW);
             Text(font.get(), kAway[awayMessage], kAwayX[awayMessage], 290, kMessageText);
         }
     }
 }
+
+bool ShipScreen::AllSlots() const { return loadout.itemsMax >= ShipLoadout::kItemsLimitCap; }
+
+const char* ShipScreen::ItemsMaxShown() const { return AllSlots() ? "All Slots!" : itemsMaxText; }
 
 void ShipScreen::DrawOutlines(SpriteSheet* menu) {
     const ShipPosition* positions = ShipPositions();
@@ -344,17 +348,17 @@ void ShipScreen::DrawHelp(SpriteSheet* menu, uint8_t topic) {
 
 void ShipScreen::DrawMessages(SpriteSheet* menu) {
     if (timers[kShortMaterialTimer]) {
-        MessageBox(menu, 236, 260, 330);
+        MessageBox(menu, 236, 260, kMessageW);
         Text(font.get(), "Short material. You need:", 266, 290, kMessageText);
         Text(font.get(), costText, 483, 290, kValue);
     }
     if (timers[kLeaveRefusedTimer] && (noEngine || holding)) {
-        MessageBox(menu, 236, 260, 330);
+        MessageBox(menu, 236, 260, kMessageW);
         if (noEngine) Text(font.get(), "Can't Leave with no engine installed!", 256, 290, kMessageText);
         else Text(font.get(), "Can't Leave while holding an item!", 263, 290, kMessageText);
     }
     if (timers[kLimitTimer]) {
-        MessageBox(menu, 236, 260, 330);
+        MessageBox(menu, 236, 260, kMessageW);
         Text(font.get(), "Max amount of items on ship reached ", 252, 280, kMessageText);
         Text(font.get(), itemsMaxText, 400, 303, kValue);
     }
@@ -371,7 +375,7 @@ void ShipScreen::DrawUpgradePanel(SpriteSheet* menu) {
 }
 
 void ShipScreen::DrawLeaveDialog(SpriteSheet* menu) {
-    Panel(menu, kMessageBox, 229, 240, 300, 145);
+    Panel(menu, kMessageBox, 229, 240, 340, 145);
     Text(font.get(), "You have no weapon installed.", 273, 265, kMessageText);
     Text(font.get(), "Leave anyways?", 273, 295, kMessageText);
     Button(menu, font.get(), "Yes", 313, 334, 45, hoverCode == kYesCode, buttonDown && hoverCode == kYesCode);

@@ -66,10 +66,11 @@ bool ApplyShipUpgrade(ShipUpgradeAccount& account, ShipHull& hull, uint8_t& item
     account.upgrades += 1;
     account.material -= price;
     account.cost += ShipUpgradeTerms::kCostStep;
-    // A byte would wrap after 85 upgrades; there are only 50 positions to fill.
-    if (itemsMax < ShipLoadout::kItemsLimitCap) {
+    // A byte would wrap after 85 upgrades; a limit above the top (an old
+    // save) is kept as it is.
+    if (itemsMax < ShipUpgradeTerms::kItemsTop) {
         const int raised = itemsMax + ShipUpgradeTerms::kItemsStep;
-        itemsMax = static_cast<uint8_t>(raised < ShipLoadout::kItemsLimitCap ? raised : ShipLoadout::kItemsLimitCap);
+        itemsMax = static_cast<uint8_t>(raised < ShipUpgradeTerms::kItemsTop ? raised : ShipUpgradeTerms::kItemsTop);
     }
     hull.shields += ShipUpgradeTerms::kShields;
     hull.armor += ShipUpgradeTerms::kArmor;

@@ -38,6 +38,9 @@ struct ShipUpgradeTerms {
     static constexpr uint32_t kDefence = 1;
     static constexpr uint32_t kCostStep = 200;
     static constexpr uint8_t kItemsStep = 3;
+    // 3 + 3 x 16: one more than the 50 positions, which the screen shows as
+    // "All Slots!". The limit stops there instead of wrapping round as a byte.
+    static constexpr uint8_t kItemsTop = 51;
 };
 
 // The ship material an upgrade costs after the discount, never below 0.
@@ -52,6 +55,6 @@ struct ShipUpgradeAccount {
 };
 
 // Pays for one upgrade and raises the hull, the next cost and the items
-// limit (which stops at the number of ship positions). False, with nothing
+// limit (which stops at kItemsTop). False, with nothing
 // changed, when the material does not cover the cost.
 bool ApplyShipUpgrade(ShipUpgradeAccount& account, ShipHull& hull, uint8_t& itemsMax);

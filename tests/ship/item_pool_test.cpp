@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "ship_rig.h"
@@ -99,5 +100,37 @@ TEST(ShipPlaces, PlacesAreDisjointAndComplete) {
             const bool overlap = p.x < q.x + q.w && q.x < p.x + p.w && p.y < q.y + q.h && q.y < p.y + p.h;
             EXPECT_FALSE(overlap) << "places " << a << " and " << b;
         }
+    }
+}
+
+// The checker run after the fitting tests finds each kind of broken rule.
+TEST(ShipLoadoutRules, EachBrokenRuleIsFound) {
+    struct Case {
+        const char* what;
+        void (*breakIt)(ShipLoadout&);
+        ItemId held;
+    };
+    const Case cases[] = {
+        {"an id in two places", [](ShipLoadout& l) { l.hold[9] = 3; }, 0},
+        {"a free id in a place", [](ShipLoadout& l) { l.hold[9] = 40; }, 0},
+        {"an item lying nowhere", [](ShipLoadout& l) { l.hold[0] = 0; }, 0},
+        {"the held item also in a place", [](ShipLoadout&) {}, 4},
+        {"a storage number outside a storage", [](ShipLoadout& l) { l.pool.storageNumber[3] = 2; }, 0},
+        {"a corner of another place", [](ShipLoadout& l) { l.pool.x[5] += 60; }, 0},
+        {"a cube on a weapon position",
+         [](ShipLoadout& l) {
+             std::swap(l.weaponPositions[2], l.hold[0]);
+             l.pool.Place(3, 383, 66, 0);
+             l.pool.Place(1, 623, 303, 0);
+         },
+         0},
+        {"a wrong installed count", [](ShipLoadout& l) { l.itemsInstalled = 3; }, 0},
+    };
+    ShipRig rig;
+    ASSERT_EQ(rig.loadout().FindFault(), "");
+    for (const Case& c : cases) {
+        ShipLoadout broken = rig.loadout();
+        c.breakIt(broken);
+        EXPECT_NE(broken.FindFault(c.held), "") << c.what;
     }
 }

@@ -1,7 +1,6 @@
 #include "ship_rig.h"
 
 #include <cstring>
-#include <map>
 #include <string>
 
 namespace {
@@ -47,55 +46,9 @@ void CopyRecordIntoScreen(const GameState& record, ShipScreen& s) {
 }
 
 ::testing::AssertionResult PoolConsistent(const ShipLoadout& l, ItemId held) {
-    const ItemPool& pool = l.pool;
-    std::map<ItemId, std::string> placeOf;
-    int installed = 0;
-    std::string fault;
-    auto visit = [&](ItemId id, const std::string& where, PlaceKind kind, int number, uint8_t storage) {
-        if (id == 0 || !fault.empty()) return;
-        if (!pool.Exists(id)) {
-            fault = where + " holds free id " + std::to_string(id);
-            return;
-        }
-        if (!placeOf.emplace(id, where).second) {
-            fault = "id " + std::to_string(id) + " in " + placeOf[id] + " and " + where;
-            return;
-        }
-        const int k = static_cast<int>(id - 1);
-        if (pool.storageNumber[k] != storage) fault = where + ": storage number " + std::to_string(pool.storageNumber[k]);
-        const PlaceRect r = RectOf(kind, number);
-        // The starting sphere lies one pixel right of its storage cell's corner.
-        const bool cornerOk = pool.y[k] == r.cornerY && (kind == PlaceKind::kStorage ? pool.x[k] - r.cornerX <= 1
-                                                                                      : pool.x[k] == r.cornerX);
-        if (!cornerOk) fault = where + ": corner " + std::to_string(pool.x[k]) + "," + std::to_string(pool.y[k]);
-        const int accepted = AcceptedClass(kind);
-        if (accepted >= 0) {
-            ++installed;
-            if (pool.itemClass[k] != accepted) fault = where + ": class " + std::to_string(pool.itemClass[k]);
-        }
-    };
-    for (int c = 0; c < kHoldCells; ++c) visit(l.hold[c], "hold " + std::to_string(c), PlaceKind::kHold, c + 1, 0);
-    for (int s = 0; s < ShipLoadout::kStorages; ++s)
-        for (int c = 0; c < kStorageCellCount; ++c)
-            visit(l.storages[s][c], "storage " + std::to_string(s + 1), PlaceKind::kStorage, c + 1,
-                  static_cast<uint8_t>(s + 1));
-    const ShipPosition* positions = ShipPositions();
-    for (int p = 0; p < kShipPositionCount; ++p) {
-        const ShipPosition& pos = positions[p];
-        const ItemId id = l.ItemAt({pos.kind, pos.number, 0});
-        visit(id, "position " + std::to_string(p), pos.kind, pos.number, 0);
-    }
-    if (!fault.empty()) return ::testing::AssertionFailure() << fault;
-    if (held != 0 && placeOf.count(held)) return ::testing::AssertionFailure() << "held item also in " << placeOf[held];
-    if (pool.Exists(held) && pool.storageNumber[held - 1] != 0) return ::testing::AssertionFailure() << "held item in a storage";
-    for (int k = 0; k < ItemPool::kItemCount; ++k) {
-        const ItemId id = static_cast<ItemId>(k + 1);
-        if (pool.exists[k] && id != held && !placeOf.count(id))
-            return ::testing::AssertionFailure() << "item " << id << " lies nowhere";
-    }
-    if (installed != l.itemsInstalled)
-        return ::testing::AssertionFailure() << installed << " installed but the count says " << int(l.itemsInstalled);
-    return ::testing::AssertionSuccess();
+    const std::string fault = l.FindFault(held);
+    if (fault.empty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << fault;
 }
 
 ShipRig::ShipRig(uint32_t location, const std::function<void(GameState&)>& edit)

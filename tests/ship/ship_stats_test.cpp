@@ -63,9 +63,9 @@ TEST(ShipUpgrade, ADiscountAboveTheCostMakesItFree) {
     EXPECT_EQ(rig.s().effectiveCost, 150u);
 }
 
-// The limit grows by 3 an upgrade and stops at the 50 positions instead of
-// wrapping round as a byte.
-TEST(ShipUpgrade, TheItemsLimitStopsAtFifty) {
+// The limit grows by 3 an upgrade up to 51, one past the 50 positions,
+// and stays there instead of wrapping round as a byte.
+TEST(ShipUpgrade, TheItemsLimitStopsAtFiftyOne) {
     ShipUpgradeAccount account{1, 200, 0, 1u << 30};
     ShipHull hull;
     uint8_t itemsMax = 3;
@@ -74,13 +74,35 @@ TEST(ShipUpgrade, TheItemsLimitStopsAtFifty) {
         ASSERT_TRUE(ApplyShipUpgrade(account, hull, itemsMax));
         limits.push_back(itemsMax);
     }
+    EXPECT_EQ(limits[0], 6);
     EXPECT_EQ(limits[14], 48);
-    EXPECT_EQ(limits[15], 50);
-    EXPECT_EQ(limits[89], 50);
+    EXPECT_EQ(limits[15], 51);
+    EXPECT_EQ(limits[16], 51);
+    EXPECT_EQ(limits[89], 51);
     EXPECT_EQ(hull.armor, 180u);
-    uint8_t fromOldSave = 51;  // a limit past 50 is kept, not lowered
+    EXPECT_EQ(account.cost, 200u + 90 * 200);
+    uint8_t fromOldSave = 60;  // a limit past the top is kept, not lowered
     ApplyShipUpgrade(account, hull, fromOldSave);
-    EXPECT_EQ(fromOldSave, 51);
+    EXPECT_EQ(fromOldSave, 60);
+    uint8_t odd = 49;  // never reached by upgrades; stops at the top too
+    ApplyShipUpgrade(account, hull, odd);
+    EXPECT_EQ(odd, 51);
+}
+
+// The sixteenth upgrade takes the limit from 48 to 51, shown as "All Slots!".
+TEST(ShipUpgrade, TheLastUpgradeShowsAllSlots) {
+    ShipRig rig(1, [](GameState& r) {
+        r.itemsMax = 48;
+        r.resources[GameState::kShipMaterial] = 100000;
+    });
+    EXPECT_STREQ(rig.s().ItemsMaxShown(), "48");
+    rig.Click(110, 360);
+    EXPECT_EQ(rig.loadout().itemsMax, 51);
+    EXPECT_STREQ(rig.s().ItemsMaxShown(), "All Slots!");
+    rig.Click(400, 450);
+    rig.Click(110, 360);
+    EXPECT_EQ(rig.loadout().itemsMax, 51);
+    EXPECT_EQ(rig.s().account.upgrades, 3u);
 }
 
 // Armor is hull plus items less the damage; the maximum is hull plus items,
@@ -103,6 +125,7 @@ TEST(ShipStatsArmor, MissingArmorStaysWhileItemsChange) {
         EXPECT_EQ(rig.s().stats.armor, c.removed);
         EXPECT_EQ(rig.s().stats.armorMax, c.removedMax);
         EXPECT_STREQ(rig.s().armorText, std::to_string(c.removed).c_str());
+        EXPECT_TRUE(PoolConsistent(rig.loadout(), rig.s().heldItem));
     }
 }
 
