@@ -160,5 +160,5 @@ void DrawInvasionsArrival(GameApp& app) {
     // Centred on the ship as drawn, shifted at a map bound or not.
     const int32_t sx = engine.shipX + engine.offsetRight - engine.offsetLeft;
     const int32_t sy = engine.shipY + engine.offsetDown - engine.offsetUp;
-    for (int32_t margin : ArrivalSquareMargins(stage)) DrawSquare(panel.sheet, sx, sy, margin);
+    for (int32_t margin : ArrivalSquareMargins(stage)) DrawSquare(panel.sheet.get(), sx, sy, margin);
 }
