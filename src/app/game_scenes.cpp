@@ -32,7 +32,6 @@
 #include "shell/load_game_scene.h"
 #include "shell/save_game_scene.h"
 #include "shell/scene_set.h"
-#include "shell/standin_scene.h"
 #include "shell/write_hall_of_fame_scene.h"
 
 namespace {
