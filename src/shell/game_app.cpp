@@ -110,7 +110,9 @@ void GameApp::RunScene() {
     Scene* scene = SceneFor(sceneFrame);
     if (!scene) return;
     ++sceneRuns;
+    pictureOpen_ = false;
     scene->Frame(*this);
+    if (pictureOpen_) ++picturesLeftOpen;
 }
 
 void GameApp::HandleLostDevice() {

@@ -67,6 +67,8 @@ public:
     static bool SceneForScreenPage(uint8_t page, SceneId& scene);
 
     // ---- The scene protocol, written once for every scene ----
+    // One frame of the scene in the fixed order, calling its hooks.
+    void RunSceneFrame(Scene& scene);
     // What a scene needs made of the shared art before it draws.
     enum ArtUse : uint32_t {
         kArtSharedFont = 1,
@@ -155,6 +157,11 @@ public:
     std::unique_ptr<MotionStepper> steppers[kStepperCount];
     // Counts scene runs (the game driver and tests read it).
     uint32_t sceneRuns = 0;
+    // Scene frames whose picture was begun and ended, and those that began
+    // one and returned without the end step (device test, present): the
+    // latter must stay 0.
+    uint32_t picturesEnded = 0;
+    uint32_t picturesLeftOpen = 0;
 
 private:
     void PollInput();
@@ -164,4 +171,5 @@ private:
     void LoadSharedArt();
 
     std::unique_ptr<SceneSet> scenes_;
+    bool pictureOpen_ = false;
 };

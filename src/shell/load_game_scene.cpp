@@ -26,7 +26,7 @@ void PrepareSharedAreaObjects(GameApp& app) {
 }
 }  // namespace
 
-void LoadGameScene::Frame(GameApp& app) {
+void LoadGameScene::Run(GameApp& app) {
     if (!app.gameState) {
         app.gameState = std::make_unique<GameState>();
         app.gameState->NewGame();

@@ -9,12 +9,12 @@
 // the home base whatever area was saved. The name typed for a new game is
 // dropped through the hook the table of scenes gives (the name entry lives
 // in the front end, above the shell).
-class LoadGameScene : public Scene {
+class LoadGameScene : public PicturelessScene {
 public:
     explicit LoadGameScene(std::function<void()> dropTypedName = {}) : dropTypedName_(std::move(dropTypedName)) {}
 
-    void Frame(GameApp& app) override;
-
 private:
+    void Run(GameApp& app) override;
+
     std::function<void()> dropTypedName_;
 };

@@ -47,36 +47,31 @@ int WriteSlot(GameState& state) {
 }  // namespace
 
 // Frames after a failed write: the message, then back to the area.
-void SaveGameScene::RunFailedNotice(GameApp& app) {
-    constexpr uint32_t kArt = GameApp::kArtSharedFont;
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(true);
-    app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(*this);
+void SaveGameScene::Prepare(GameApp& app) { app.EnsureSharedObjects(GameApp::kArtSharedFont); }
+
+void SaveGameScene::Body(GameApp& app) {
     app.sharedFont->DrawText("The game could not be saved. Your last save is kept.", 0, 260, 800, 30, kNoticeColour,
                              DT_CENTER | DT_SINGLELINE);
     app.sharedFont->DrawText("Press Enter to return.", 0, 300, 800, 30, kHintColour, DT_CENTER | DT_SINGLELINE);
-    app.SceneTickClock();
+}
+
+void SaveGameScene::AfterClock(GameApp& app) {
     if (NoticeDismissed(app) || app.secondsInScene >= kNoticeSeconds) {
         saveFailed = 0;
         app.gameState->returnedFromScreen = 1;
         app.SwitchScene(scenes::ForLocation(app.gameState->location));
     }
-    app.SceneEndFrame(*this);
 }
 
-void SaveGameScene::Frame(GameApp& app) {
-    if (saveFailed) {
-        RunFailedNotice(app);
-        return;
-    }
+bool SaveGameScene::RunWithoutPicture(GameApp& app) {
+    if (saveFailed) return false;
     GameState& state = *app.gameState;
     if (app.battleEngine) record_exchange::TakeEngineValuesForSave(*app.battleEngine, state);
     if (!WriteSlot(state)) {
         // Stay for the notice; the next frame enters it afresh.
         saveFailed = 1;
         app.leaveScene = 1;
-        return;
+        return true;
     }
     state.slotsStale = 1;
     if (state.hallOfFameAfterSave) {
@@ -85,4 +80,5 @@ void SaveGameScene::Frame(GameApp& app) {
     } else {
         app.SwitchScene(SceneId::MainMenu);
     }
+    return true;
 }

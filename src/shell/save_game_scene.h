@@ -10,11 +10,14 @@
 // nothing lost.
 class SaveGameScene : public Scene {
 public:
-    void Frame(GameApp& app) override;
-
     // The slot could not be written: the scene shows that before going back.
     uint8_t saveFailed = 0;
 
 private:
-    void RunFailedNotice(GameApp& app);
+    // The write, without a picture; the frames of the failure notice follow
+    // the common order.
+    bool RunWithoutPicture(GameApp& app) override;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
 };

@@ -6,19 +6,32 @@ class GameApp;
 // once per pass of the loop (twice on the frame the device comes back). A
 // scene owns its own state; what several scenes share lives in GameApp.
 //
-// Frame follows the scene protocol through GameApp's steps, each written
-// once (SceneEntry, SceneBeginFrame, SceneReloadArt, SceneTickClock,
-// SceneLeaveStep, SceneEndFrame); the steps call the hooks below at their
-// place in the frame, passing the scene that runs.
+// The frame's order is written once, in GameApp::RunSceneFrame: entry,
+// begin, the objects made on first use [Prepare], art reload after a device
+// reset, the scene's own work [Body], scene clock, the leave decision
+// [AfterClock], leaving, end with the device test, then [AfterFrame]. A
+// scene fills in the hooks in brackets and says in FrameRules what it keeps
+// of the fixed steps; it cannot leave a step out.
 class Scene {
 public:
+    // What a scene keeps of the frame's fixed steps.
+    struct FrameRules {
+        // The frame counter counts this scene's frames.
+        bool countsFps = true;
+        // A switch to this scene while it runs (its own key) keeps it
+        // instead of leaving and entering again.
+        bool staysWhenChosenAgain = false;
+    };
+
     Scene() = default;
+    explicit Scene(FrameRules rules) : frameRules_(rules) {}
     virtual ~Scene() = default;
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
 
-    // One frame: input, update, drawing and presentation.
-    virtual void Frame(GameApp& app) = 0;
+    // One frame, in the written order: input, update, drawing and
+    // presentation.
+    virtual void Frame(GameApp& app);
 
     // The first frame after a switch to this scene or after a device reset:
     // restart what the scene restarts and create what it shows.
@@ -33,4 +46,43 @@ public:
     // The device was reset: load the scene's own art again. The art of the
     // shared objects is back already.
     virtual void ReloadArt(GameApp&) {}
+
+protected:
+    friend class GameApp;
+
+    // A frame that shows no picture (a file written or read, the next scene
+    // chosen) does its whole work here and returns true; the frame's steps
+    // are then skipped.
+    virtual bool RunWithoutPicture(GameApp&) { return false; }
+    // Before entry: music upkeep, objects the entry needs.
+    virtual void BeforeEntry(GameApp&) {}
+    // After the picture is begun, before the art reload: the shared and own
+    // objects made on first use.
+    virtual void Prepare(GameApp&) {}
+    // Input, update, sounds and drawing.
+    virtual void Body(GameApp&) {}
+    // After the scene clock: where to go next, the shortcut keys.
+    virtual void AfterClock(GameApp&) {}
+    // Read at the end of the frame: false while the scene draws its own
+    // pointer.
+    virtual bool DrawsCursor() const { return true; }
+    // After the picture is presented: a hand-over that must not see this
+    // frame's leave step.
+    virtual void AfterFrame(GameApp&) {}
+
+private:
+    FrameRules frameRules_{};
+};
+
+// A scene whose frame draws nothing: it does its work in one step and
+// chooses the next scene.
+class PicturelessScene : public Scene {
+protected:
+    virtual void Run(GameApp& app) = 0;
+
+private:
+    bool RunWithoutPicture(GameApp& app) final {
+        Run(app);
+        return true;
+    }
 };

@@ -92,7 +92,25 @@ bool GameApp::SceneEntry(Scene& scene) {
     return true;
 }
 
+void Scene::Frame(GameApp& app) { app.RunSceneFrame(*this); }
+
+void GameApp::RunSceneFrame(Scene& scene) {
+    if (scene.RunWithoutPicture(*this)) return;
+    scene.BeforeEntry(*this);
+    SceneEntry(scene);
+    SceneBeginFrame(scene.frameRules_.countsFps);
+    scene.Prepare(*this);
+    SceneReloadArt(scene);
+    scene.Body(*this);
+    SceneTickClock();
+    scene.AfterClock(*this);
+    SceneLeaveStep(scene, scene.frameRules_.staysWhenChosenAgain);
+    SceneEndFrame(scene, scene.DrawsCursor());
+    scene.AfterFrame(*this);
+}
+
 void GameApp::SceneBeginFrame(bool countFps) {
+    pictureOpen_ = true;
     BeginFrameTimer();
     if (countFps) CountFps();
     if (cursor) cursor->Update();
@@ -190,6 +208,8 @@ void GameApp::SceneEndFrame(Scene& scene, bool drawCursor) {
     }
     if (deviceLost == 0 && graphics.TestCooperativeLevel() == DeviceState::Usable) graphics.Present();
     EndFrameTimer();
+    if (pictureOpen_) ++picturesEnded;
+    pictureOpen_ = false;
 }
 
 MotionStepper& GameApp::Stepper(int k) {

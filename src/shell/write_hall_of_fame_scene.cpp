@@ -7,7 +7,7 @@
 #include "shell/game_state.h"
 #include "shell/hall_of_fame_file.h"
 
-void WriteHallOfFameScene::Frame(GameApp& app) {
+void WriteHallOfFameScene::Run(GameApp& app) {
     GameState& state = *app.gameState;
     state.hofValue = static_cast<int32_t>(state.level);
 

@@ -4,7 +4,7 @@
 
 // The one-frame hall-of-fame writer: the finished game's level is offered to
 // the five best results, and the table goes back to its file.
-class WriteHallOfFameScene : public Scene {
-public:
-    void Frame(GameApp& app) override;
+class WriteHallOfFameScene : public PicturelessScene {
+private:
+    void Run(GameApp& app) override;
 };
