@@ -26,10 +26,7 @@ void CreditsScene::ActOnInput(GameApp& app) {
     if (screen_->SettleBack(mouse)) ReturnToMainMenu(app);
 }
 
-void CreditsScene::Frame(GameApp& app) {
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(true);
-    app.SceneReloadArt(*this);
+void CreditsScene::Body(GameApp& app) {
     if (!screen_) {
         screen_ = std::make_unique<CreditsScreen>();
         screen_->LoadArt(&app.graphics);
@@ -45,10 +42,6 @@ void CreditsScene::Frame(GameApp& app) {
         screen_->DrawText();
     }
     screen_->ResetHover();
-    app.SceneTickClock();
-
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
 }
 
 void CreditsScene::Leave(GameApp&) { screen_.reset(); }

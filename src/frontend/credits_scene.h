@@ -13,7 +13,6 @@ public:
     CreditsScene();
     ~CreditsScene() override;
 
-    void Frame(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
     void ReloadArt(GameApp& app) override;
@@ -22,6 +21,8 @@ public:
     const CreditsScreen* Screen() const { return screen_.get(); }
 
 private:
+    void Body(GameApp& app) override;
+
     void ActOnInput(GameApp& app);
 
     std::unique_ptr<CreditsScreen> screen_;

@@ -47,17 +47,17 @@ void GalaxyScene::HandOver(GameApp& app) {
     app.secondsInScene = 0;
 }
 
-void GalaxyScene::Frame(GameApp& app) {
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(false);
+void GalaxyScene::Prepare(GameApp& app) {
     if (!frontEnd_.galaxy) frontEnd_.galaxy = std::make_unique<GalaxyAnimation>();
     GalaxyAnimation& galaxy = *frontEnd_.galaxy;
     // Also after a reset here or in any scene since the last interlude.
     if (!galaxy.sheet || ArtFromOldDevice(galaxy.sheet.get())) galaxy.LoadArt(&app.graphics);
     for (int k = 0; k < kSteppersMade; ++k) app.Stepper(k);
     app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(*this);
+}
 
+void GalaxyScene::Body(GameApp& app) {
+    GalaxyAnimation& galaxy = *frontEnd_.galaxy;
     galaxy.CheckSkip(&app.keyboard, Mouse(app), app.secondsInScene);
     if (app.frameTimerArmed) {
         const uint8_t a = app.StepStepper(kDriftA, true, kDriftSpeedA);
@@ -71,8 +71,11 @@ void GalaxyScene::Frame(GameApp& app) {
     }
     galaxy.CheckTime(app.secondsInScene);
     galaxy.Step9(app.secondsInScene);
-    app.SceneTickClock();
-    if (galaxy.LeaveRequested()) HandOver(app);
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this, false);
 }
+
+void GalaxyScene::AfterClock(GameApp& app) {
+    if (frontEnd_.galaxy->LeaveRequested()) HandOver(app);
+}
+
+// The animation draws its own pointer.
+bool GalaxyScene::DrawsCursor() const { return false; }

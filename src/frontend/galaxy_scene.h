@@ -13,9 +13,8 @@ struct FrontEndShared;
 // skip that hand-over.
 class GalaxyScene : public Scene {
 public:
-    explicit GalaxyScene(FrontEndShared& frontEnd) : frontEnd_(frontEnd) {}
+    explicit GalaxyScene(FrontEndShared& frontEnd) : Scene({.countsFps = false}), frontEnd_(frontEnd) {}
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
 
@@ -23,6 +22,11 @@ public:
     const GalaxyAnimation* Animation() const;
 
 private:
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
+    bool DrawsCursor() const override;
+
     void HandOver(GameApp& app);
 
     FrontEndShared& frontEnd_;

@@ -28,7 +28,7 @@ void PlaySound(GameApp& app, int channel, const char* file) {
 }
 }  // namespace
 
-HallOfFameScene::HallOfFameScene() = default;
+HallOfFameScene::HallOfFameScene() : Scene({.countsFps = false}) {}
 HallOfFameScene::~HallOfFameScene() = default;
 
 void HallOfFameScene::MakeScreen(GameApp& app) {
@@ -69,22 +69,22 @@ void HallOfFameScene::HandleInput(GameApp& app) {
     if (screen.HoverSoundDue()) PlaySound(app, kHoverChannel, HallOfFameScreen::kHoverSound);
 }
 
-void HallOfFameScene::Frame(GameApp& app) {
-    BackToMenuMusic(app);
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(false);
+void HallOfFameScene::BeforeEntry(GameApp& app) { BackToMenuMusic(app); }
+
+void HallOfFameScene::Prepare(GameApp& app) {
     app.EnsureSharedObjects(kArt);
     MakeScreen(app);
-    app.SceneReloadArt(*this);
+}
 
+void HallOfFameScene::Body(GameApp& app) {
     HandleInput(app);
     if (!app.deviceLost) screen_->Draw(app.sharedArt->menuSheet);
     screen_->ResetHover();
-    app.SceneTickClock();
+}
+
+void HallOfFameScene::AfterClock(GameApp& app) {
     if (screen_->leaveRequested) {
         PlaySound(app, kLeaveChannel, HallOfFameScreen::kLeaveSound);
         app.SwitchScene(SceneId::MainMenu);
     }
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
 }

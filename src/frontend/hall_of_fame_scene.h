@@ -15,7 +15,6 @@ public:
     HallOfFameScene();
     ~HallOfFameScene() override;
 
-    void Frame(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
     void ReloadArt(GameApp& app) override;
@@ -24,6 +23,11 @@ public:
     const HallOfFameScreen* Screen() const { return screen_.get(); }
 
 private:
+    void BeforeEntry(GameApp& app) override;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
+
     void MakeScreen(GameApp& app);
     void BackToMenuMusic(GameApp& app);
     void HandleInput(GameApp& app);

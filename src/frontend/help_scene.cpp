@@ -68,11 +68,9 @@ void HelpScene::MoveBackdrop(GameApp& app) {
     backdrop.Animate();
 }
 
-void HelpScene::Frame(GameApp& app) {
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(true);
-    app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(*this);
+void HelpScene::Prepare(GameApp& app) { app.EnsureSharedObjects(kArt); }
+
+void HelpScene::Body(GameApp& app) {
     EnsureObjects(app);
 
     ActOnInput(app);
@@ -84,10 +82,6 @@ void HelpScene::Frame(GameApp& app) {
         shared_.backdrop->Draw(app.sharedArt->cloudsSheet, MenuBackdrop::kHelp);
         screen_->Draw();
     }
-    app.SceneTickClock();
-
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
 }
 
 void HelpScene::Leave(GameApp&) { screen_.reset(); }

@@ -14,7 +14,6 @@ public:
     explicit HelpScene(FrontEndShared& shared);
     ~HelpScene() override;
 
-    void Frame(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
     void ReloadArt(GameApp& app) override;
@@ -23,6 +22,9 @@ public:
     const DirectionsScreen* Screen() const { return screen_.get(); }
 
 private:
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+
     void EnsureObjects(GameApp& app);
     void ActOnInput(GameApp& app);
     void MoveBackdrop(GameApp& app);

@@ -90,8 +90,10 @@ void LoadGamePickerScene::Draw(GameApp& app) {
     front_end::ShowSceneAdvisor(app, AdvisorScene::LoadGame, advisorSteps_);
 }
 
-void LoadGamePickerScene::Frame(GameApp& app) {
-    FilePicker& picker = BeginPickerFrame(app, *this, kArt);
+void LoadGamePickerScene::Prepare(GameApp& app) { MakePicker(app, kArt); }
+
+void LoadGamePickerScene::Body(GameApp& app) {
+    FilePicker& picker = PickerWithSlotsProbed(app);
 
     ActOnInput(app, picker);
     picker.Animate();
@@ -99,8 +101,4 @@ void LoadGamePickerScene::Frame(GameApp& app) {
     PickerHoverSound(app, picker, "Data\\RIGHTDEF.wav");
     if (!app.deviceLost) Draw(app);
     picker.ResetHover();
-    app.SceneTickClock();
-
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
 }

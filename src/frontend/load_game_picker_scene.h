@@ -19,13 +19,15 @@ public:
 
     explicit LoadGamePickerScene(FrontEndShared& shared) : shared_(shared) {}
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
     void ReloadArt(GameApp& app) override;
 
 private:
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+
     void Move(GameApp& app);
     void Draw(GameApp& app);
 

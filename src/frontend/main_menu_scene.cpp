@@ -248,14 +248,15 @@ void MainMenuScene::StartNewGame(GameApp& app) {
     app.SwitchScene(state.saveSlot != 0 ? SceneId::NameEntry : SceneId::NewGameSlot);
 }
 
-void MainMenuScene::Frame(GameApp& app) {
+void MainMenuScene::BeforeEntry(GameApp& app) {
     HandOverMusic(app);
     app.EnsureSharedObjects(kArt);
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(true);
-    CreateMissing(app);
+}
+
+void MainMenuScene::Prepare(GameApp& app) { CreateMissing(app); }
+
+void MainMenuScene::Body(GameApp& app) {
     MenuBackdrop& backdrop = *shared_.backdrop;
-    app.SceneReloadArt(*this);
     if (!app.sceneCamera) app.sceneCamera = std::make_unique<Camera>();
     app.sceneCamera->SetRotation(0, 0, 0);
     app.sceneCamera->LookAt(0, -20, -1, 0, 0, -1);
@@ -275,10 +276,9 @@ void MainMenuScene::Frame(GameApp& app) {
     PlayHoverSound(app, backdrop);
     if (!app.deviceLost) Draw(app, backdrop);
     backdrop.ResetHover();
-    app.SceneTickClock();
-    OpenRings(app, backdrop);
-    if (newGameAsked_) StartNewGame(app);
+}
 
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
+void MainMenuScene::AfterClock(GameApp& app) {
+    OpenRings(app, *shared_.backdrop);
+    if (newGameAsked_) StartNewGame(app);
 }

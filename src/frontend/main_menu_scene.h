@@ -20,7 +20,6 @@ public:
                          kRiseStepper = 4, kSteppers = 6;
     explicit MainMenuScene(FrontEndShared& shared) : shared_(shared) {}
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
@@ -30,6 +29,11 @@ public:
     MenuBackdrop* Backdrop() const;
 
 private:
+    void BeforeEntry(GameApp& app) override;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
+
     void CreateMissing(GameApp& app);
     void MakeBackdrop(GameApp& app);
     void ActOnKeys(GameApp& app);

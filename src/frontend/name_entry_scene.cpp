@@ -233,26 +233,26 @@ void NameEntryScene::DropPanel() {
     panel_.reset();
 }
 
-void NameEntryScene::Frame(GameApp& app) {
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(true);
+void NameEntryScene::Prepare(GameApp& app) {
     CreateMissing(app);
     app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(*this);
+}
+
+void NameEntryScene::Body(GameApp& app) {
     NameEntry& panel = *panel_;
 
-    uint8_t leave = kStay;
+    leaveCode_ = kStay;
     if (TakeKey(app, key::kReturn)) {
-        leave = kToStory;
+        leaveCode_ = kToStory;
         PlaySound(app, "Data\\SETUPWH.wav");
         StoreName(app, panel);
     }
     if (TakeKey(app, key::kEscape)) {
         PlaySound(app, "Data\\SETUPWH.wav");
         app.SwitchScene(SceneId::MainMenu);
-        leave = kToMenu;
+        leaveCode_ = kToMenu;
     }
-    HandleButtons(app, panel, leave);
+    HandleButtons(app, panel, leaveCode_);
     Move(app, panel);
     HoverSound(app, panel);
     if (!app.deviceLost) Draw(app, panel);
@@ -261,8 +261,8 @@ void NameEntryScene::Frame(GameApp& app) {
     panel.letterTaken = 0;
     panel.BlinkCursor();
     panel.ResetHover();
-    app.SceneTickClock();
-    if (leave == kToStory) GoToStory(app);
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
+}
+
+void NameEntryScene::AfterClock(GameApp& app) {
+    if (leaveCode_ == kToStory) GoToStory(app);
 }

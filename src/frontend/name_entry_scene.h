@@ -22,7 +22,6 @@ public:
     explicit NameEntryScene(FrontEndShared& shared);
     ~NameEntryScene() override;
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
@@ -35,6 +34,12 @@ public:
     void DropPanel();
 
 private:
+    // Where this frame's keys and buttons lead (stay, menu or story).
+    uint8_t leaveCode_ = 0;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
+
     void CreateMissing(GameApp& app);
     void LoadPanelArt(GameApp& app);
     void FreePanelArt();

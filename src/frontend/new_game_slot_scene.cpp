@@ -40,8 +40,10 @@ void NewGameSlotScene::Enter(GameApp& app) { app.gameState->slotsStale = 1; }
 
 void NewGameSlotScene::Leave(GameApp& app) { DropPicker(app); }
 
-void NewGameSlotScene::Frame(GameApp& app) {
-    FilePicker& picker = BeginPickerFrame(app, *this, kArt);
+void NewGameSlotScene::Prepare(GameApp& app) { MakePicker(app, kArt); }
+
+void NewGameSlotScene::Body(GameApp& app) {
+    FilePicker& picker = PickerWithSlotsProbed(app);
 
     ActOnInput(app, picker);
     picker.Animate();
@@ -52,8 +54,4 @@ void NewGameSlotScene::Frame(GameApp& app) {
         DrawPickerSlots(picker, kFirstSlotY, menu);
     }
     picker.ResetHover();
-    app.SceneTickClock();
-
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
 }

@@ -6,7 +6,10 @@
 // picks the slot the new game will overwrite, then names the pilot.
 class NewGameSlotScene : public Scene {
 public:
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
+
+private:
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
 };

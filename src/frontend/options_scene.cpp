@@ -92,7 +92,7 @@ Settings SettingsOf(const GameState& state, const AdvisorBubble& advisor) {
 }
 }  // namespace
 
-OptionsScene::OptionsScene() = default;
+OptionsScene::OptionsScene() : Scene({.staysWhenChosenAgain = true}) {}
 OptionsScene::~OptionsScene() = default;
 
 void OptionsScene::Enter(GameApp& app) {
@@ -194,17 +194,19 @@ void OptionsScene::Draw(GameApp& app, uint8_t upStep, uint8_t downStep) {
     advisor.Draw(app.sharedArt->menuSheet, app.sharedFont.get());
 }
 
-void OptionsScene::Frame(GameApp& app) {
+void OptionsScene::BeforeEntry(GameApp& app) {
     GameState& state = *app.gameState;
     if (state.questJingle != 0) {
         state.questJingle = 0;
         app.music.Stop();
     }
     if (!InMenus(state)) app.KeepMp3Playing(kMp3RestartVolume);
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(true);
-    app.EnsureSharedObjects(kArt);
-    app.SceneReloadArt(*this);
+}
+
+void OptionsScene::Prepare(GameApp& app) { app.EnsureSharedObjects(kArt); }
+
+void OptionsScene::Body(GameApp& app) {
+    GameState& state = *app.gameState;
     EnsureScreen(app);
 
     ActOnInput(app);
@@ -223,14 +225,14 @@ void OptionsScene::Frame(GameApp& app) {
     FollowMusicSlider(app);
     if (!app.deviceLost) Draw(app, rise, fall);
     screen_->ResetHover();
-    app.SceneTickClock();
+}
 
+void OptionsScene::AfterClock(GameApp& app) {
+    const GameState& state = *app.gameState;
     if (leaving_) app.SwitchScene(InMenus(state) ? SceneId::MainMenu : scenes::ForLocation(state.location));
     // From the main menu there is no game to show: the shortcut keys wait.
     if (!InMenus(state)) app.HandleScreenHotkeys();
-    app.SceneLeaveStep(*this, true);
     leaving_ = false;
-    app.SceneEndFrame(*this);
 }
 
 // Left for an area or a screen: the area knows it comes back from a screen.

@@ -15,7 +15,6 @@ public:
     OptionsScene();
     ~OptionsScene() override;
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
@@ -25,6 +24,11 @@ public:
     const OptionsScreen* Screen() const { return screen_.get(); }
 
 private:
+    void BeforeEntry(GameApp& app) override;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
+
     void EnsureScreen(GameApp& app);
     void ActOnInput(GameApp& app);
     void CarryOutEvents(GameApp& app);

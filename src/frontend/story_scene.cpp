@@ -61,7 +61,7 @@ void TakeOptionVolumes(GameApp& app) {
 }  // namespace
 
 StoryScene::StoryScene(FrontEndShared& frontEnd, NameEntryScene& nameEntry)
-    : frontEnd_(frontEnd), nameEntry_(nameEntry) {}
+    : Scene({.countsFps = false}), frontEnd_(frontEnd), nameEntry_(nameEntry) {}
 
 StoryScene::~StoryScene() = default;
 
@@ -188,7 +188,7 @@ void StoryScene::HandOver(GameApp& app) {
     app.SwitchScene(SceneId::SaveGame);
 }
 
-void StoryScene::Frame(GameApp& app) {
+void StoryScene::BeforeEntry(GameApp& app) {
     GameState& state = *app.gameState;
     if (state.questJingle != 0) {
         state.questJingle = 0;
@@ -196,12 +196,15 @@ void StoryScene::Frame(GameApp& app) {
     }
     // The ending's music owns the sound from its cue on.
     if (state.musicCue == 0) app.KeepMp3Playing(kMp3Volume);
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(false);
+}
+
+void StoryScene::Prepare(GameApp& app) {
     app.EnsureSharedObjects(kArt);
     for (int k = 0; k < kStepCount; ++k) app.Stepper(k);
     EnsureObjects(app);
-    app.SceneReloadArt(*this);
+}
+
+void StoryScene::Body(GameApp& app) {
     StoryCutscene& cutscene = *cutscene_;
 
     cutscene.CheckSkip(&app.keyboard, Mouse(app));
@@ -212,9 +215,12 @@ void StoryScene::Frame(GameApp& app) {
         CueEndingMusic(app);
     }
     if (!app.deviceLost) Draw(app);
-    app.SceneTickClock();
-    cutscene.CheckTime(app.secondsInScene);
-    if (cutscene.LeaveRequested()) HandOver(app);
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this, false);
 }
+
+void StoryScene::AfterClock(GameApp& app) {
+    cutscene_->CheckTime(app.secondsInScene);
+    if (cutscene_->LeaveRequested()) HandOver(app);
+}
+
+// The cutscene draws its own pointer.
+bool StoryScene::DrawsCursor() const { return false; }

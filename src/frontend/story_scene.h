@@ -19,7 +19,6 @@ public:
     StoryScene(FrontEndShared& frontEnd, NameEntryScene& nameEntry);
     ~StoryScene() override;
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
@@ -29,6 +28,12 @@ public:
     const StoryCutscene* Cutscene() const { return cutscene_.get(); }
 
 private:
+    void BeforeEntry(GameApp& app) override;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
+    bool DrawsCursor() const override;
+
     static constexpr int kSteps = 6;
 
     void EnsureObjects(GameApp& app);

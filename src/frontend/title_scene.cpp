@@ -68,7 +68,7 @@ void HoldCursorInWindow(MouseCursor& cursor) {
 }
 }  // namespace
 
-TitleScene::TitleScene(FrontEndShared& shared) : shared_(shared) {}
+TitleScene::TitleScene(FrontEndShared& shared) : Scene({.countsFps = false}), shared_(shared) {}
 TitleScene::~TitleScene() = default;
 
 void TitleScene::Enter(GameApp& app) {
@@ -173,26 +173,24 @@ void TitleScene::HandOver(GameApp& app) {
     app.SwitchScene(SceneId::MainMenu);
 }
 
-void TitleScene::Frame(GameApp& app) {
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(false);
-    CreateMissing(app);
-    app.SceneReloadArt(*this);
-    if (screen_ && !leaving_) {
-        ReadKeys(app);
-        ReadMouse(app);
-        if (app.frameTimerArmed) {
-            app.StepStepper(kZoomStepper, true, kZoomStepperSpeed);
-            screen_->AnimateZoom();
-            screen_->AnimateFrames();
-        }
-        ++shared_.titleFrames;
-        PlaySounds(app);
-        if (!app.deviceLost) screen_->Draw();
-        screen_->ResetHover();
+void TitleScene::Prepare(GameApp& app) { CreateMissing(app); }
+
+void TitleScene::Body(GameApp& app) {
+    if (!screen_ || leaving_) return;
+    ReadKeys(app);
+    ReadMouse(app);
+    if (app.frameTimerArmed) {
+        app.StepStepper(kZoomStepper, true, kZoomStepperSpeed);
+        screen_->AnimateZoom();
+        screen_->AnimateFrames();
     }
-    app.SceneTickClock();
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
+    ++shared_.titleFrames;
+    PlaySounds(app);
+    if (!app.deviceLost) screen_->Draw();
+    screen_->ResetHover();
+}
+
+// The hand-over remakes the device: after this frame's picture is shown.
+void TitleScene::AfterFrame(GameApp& app) {
     if (exit_) HandOver(app);
 }

@@ -15,7 +15,6 @@ public:
     explicit TitleScene(FrontEndShared& shared);
     ~TitleScene() override;
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void ReleaseArt(GameApp& app) override;
     void ReloadArt(GameApp& app) override;
@@ -24,6 +23,10 @@ public:
     const TitleScreen* Screen() const { return screen_.get(); }
 
 private:
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterFrame(GameApp& app) override;
+
     void CreateMissing(GameApp& app);
     void ReadKeys(GameApp& app);
     void ReadMouse(GameApp& app);

@@ -101,15 +101,15 @@ void DropPicker(GameApp& app) {
     app.filePicker.reset();
 }
 
-FilePicker& BeginPickerFrame(GameApp& app, Scene& scene, uint32_t artUse) {
-    app.SceneEntry(scene);
-    app.SceneBeginFrame(true);
+void MakePicker(GameApp& app, uint32_t artUse) {
     if (!app.filePicker) {
         app.filePicker = std::make_unique<FilePicker>();
         app.filePicker->LoadArt(&app.graphics);
     }
     app.EnsureSharedObjects(artUse);
-    app.SceneReloadArt(scene);
+}
+
+FilePicker& PickerWithSlotsProbed(GameApp& app) {
     if (app.gameState->slotsStale) ProbeSaveSlots(app, *app.filePicker);
     return *app.filePicker;
 }

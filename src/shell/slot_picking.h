@@ -3,15 +3,16 @@
 
 class FilePicker;
 class GameApp;
-class Scene;
 class SpriteSheet;
 
 // What the two slot-picker scenes share: the probe of the five slot files
 // and the picker's mouse handling.
 
-// The start of a picker scene's frame: entry, frame begin, the picker and
-// the shared art made or reloaded as needed, the slots probed when stale.
-FilePicker& BeginPickerFrame(GameApp& app, Scene& scene, uint32_t artUse);
+// A picker scene's objects made on first use: the picker, then the shared
+// art it needs.
+void MakePicker(GameApp& app, uint32_t artUse);
+// The picker, its slots probed first when they are stale.
+FilePicker& PickerWithSlotsProbed(GameApp& app);
 
 // Reads the five slot files into the picker (used, level, name) and the
 // record's slotEmpty; a damaged file is an empty slot. Clears slotsStale.
