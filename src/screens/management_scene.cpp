@@ -22,25 +22,24 @@ constexpr uint32_t kFirstArea = 1;
 constexpr uint32_t kLastArea = 3;
 }  // namespace
 
-void ManagementScene::Frame(GameApp& app) {
+void ManagementScene::BeforeEntry(GameApp& app) {
     KeepMusic(app);
     targetChosen_ = false;
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(true);
-    MakeMissing(app);
-    app.SceneReloadArt(*this);
-    if (HasScreen()) {
-        Input(app);
-        Update(app);
-        PlaySounds(app);
-        if (!app.deviceLost) Draw(app);
-    }
-    app.SceneTickClock();
-    ChooseLeave(app);
-    // Step 16 is ChooseLeave's: whatever leave is still pending happens.
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this, DrawsCursor());
 }
+
+void ManagementScene::Prepare(GameApp& app) { MakeMissing(app); }
+
+void ManagementScene::Body(GameApp& app) {
+    if (!HasScreen()) return;
+    Input(app);
+    Update(app);
+    PlaySounds(app);
+    if (!app.deviceLost) Draw(app);
+}
+
+// The own key that keeps the page is ChooseLeave's; whatever leave is still
+// pending then happens in the protocol's leave step.
+void ManagementScene::AfterClock(GameApp& app) { ChooseLeave(app); }
 
 void ManagementScene::KeepMusic(GameApp& app) {
     if (!rules_.keepsMusic) return;

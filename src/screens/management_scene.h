@@ -18,52 +18,52 @@ class InputDevice;
 // and switches to the area the record's location names, or to the screen a
 // shortcut key chose.
 //
-// One frame, in this order (a scene fills in the hooks named in brackets):
-//   1-2  a running quest-done jingle stops; the MP3 keeps playing at -700
-//   3    entry after a switch or a device reset: clock restarted, the
-//        advisor placed                                         [OnEntry]
-//   4    frame timer, cursor, begin and clear
-//   5    first use: shared font and art, the scene's own shared objects,
-//        then the screen with its copy-in   [MakeSharedObjects, CreateScreen]
-//   6    after a device reset: "L O A D I N G" and every piece of art again
+// One frame, in the scene protocol's order (a scene fills in the hooks
+// named in brackets):
+//   - a running quest-done jingle stops; the MP3 keeps playing at -700
+//   - entry after a switch or a device reset: clock restarted, the advisor
+//     placed                                                    [OnEntry]
+//   - frame timer, cursor, begin and clear
+//   - first use: shared font and art, the scene's own shared objects, then
+//     the screen with its copy-in          [MakeSharedObjects, CreateScreen]
+//   - after a device reset: "L O A D I N G" and every piece of art again
 //                                                         [LoadScreenArt]
-//   7    keys: Backspace, then Esc, leave unless a pop-up is open, which
-//        they close instead; Enter closes pop-ups
-//        [QuestionKeys, AnyPopupOpen, ClosePopups, OwnKeys]
-//   8    mouse: the screen's hit test and click, the re-arm while no button
-//        is down, then actions of buttons let go   [Pointer, Rearm, ButtonActions]
-//   9    the advisor's steppers
-//   10   animation                                              [Animate]
-//   11   the scene's own sounds, then STAMP, RIGHTDEF and SNAP1
+//   - keys: Backspace, then Esc, leave unless a pop-up is open, which they
+//     close instead; Enter closes pop-ups
+//                     [QuestionKeys, AnyPopupOpen, ClosePopups, OwnKeys]
+//   - mouse: the screen's hit test and click, the re-arm while no button is
+//     down, then actions of buttons let go  [Pointer, Rearm, ButtonActions]
+//   - the advisor's steppers, then animation                    [Animate]
+//   - the scene's own sounds, then STAMP, RIGHTDEF and SNAP1
 //                                              [PlayOwnSounds, TakeSounds]
-//   12   drawing, unless the device is lost: the screen, the advisor
+//   - drawing, unless the device is lost: the screen, the advisor
 //                                                 [DrawScreen, AdvisorRules]
-//   13   scene clock
-//   14   leave target: the area of the record's location [LeaveTarget];
-//        skipped when a screen button already chose a scene (LeaveTo)
-//   15   shortcut keys override the target
-//   16   the scene's own key keeps it open, copies untouched
-//   17   leaving: copy back, the return flag, the screen deleted
+//   - scene clock
+//   - leave target: the area of the record's location [LeaveTarget];
+//     skipped when a screen button already chose a scene (LeaveTo); the
+//     shortcut keys override it; the scene's own key keeps it open
+//   - leaving: copy back, the return flag, the screen deleted
 //                                                 [CopyBack, DeleteScreen]
-//   18-21 cursor, end of scene, device test (art released) [FreeScreenArt]
+//   - cursor, end of scene, device test (art released)  [FreeScreenArt]
 //
-// Steps 7-8 run in Input, 9-10 in Update and 14-16 in ChooseLeave: a scene
-// whose order differs (Your Ship) overrides those whole and keeps the rest.
+// The keys and mouse run in Input, the advisor and animation in Update and
+// the leave target in ChooseLeave: a scene whose order differs (Your Ship)
+// overrides those whole and keeps the rest.
 class ManagementScene : public Scene {
 public:
     // What a scene keeps of the common frame.
     struct Rules {
         SceneId self;
-        // Steps 1-2: ends the jingle and keeps the MP3 going.
+        // Ends the jingle and keeps the MP3 going.
         bool keepsMusic = true;
-        // Step 5: makes the shared font and art when missing.
+        // Makes the shared font and art when missing.
         bool makesSharedArt = true;
-        // Step 7: Backspace and Esc leave or close pop-ups, Enter closes
+        // Backspace and Esc leave or close pop-ups, Enter closes
         // them. A page whose keys mean more reads them all in OwnKeys.
         bool commonKeys = true;
-        // Step 15: the shortcut keys switch to other screens.
+        // The shortcut keys switch to other screens.
         bool hotkeys = true;
-        // Step 17: leaving tells the area that it comes back from a screen.
+        // Leaving tells the area that it comes back from a screen.
         bool marksReturn = true;
         // Null: the scene shows no advisor.
         const AdvisorSceneValues* advisor = nullptr;
@@ -82,7 +82,6 @@ public:
 
     explicit ManagementScene(const Rules& rules) : rules_(rules) {}
 
-    void Frame(GameApp& app) final;
     void Enter(GameApp& app) final;
     void Leave(GameApp& app) final;
     void ReleaseArt(GameApp& app) final;
@@ -115,44 +114,44 @@ protected:
     virtual void DrawScreen(GameApp& app) = 0;
 
     // ---- Optional hooks ----
-    // Step 3, after the common entry and the advisor's placement.
+    // At entry, after the common entry and the advisor's placement.
     virtual void OnEntry(GameApp&) {}
-    // Step 5, before the screen: the battle engine where the scene makes
-    // one when missing.
+    // On first use, before the screen: the battle engine where the scene
+    // makes one when missing.
     virtual void MakeSharedObjects(GameApp&) {}
-    // Step 7: while a Yes/No question is open, reads its keys and returns
+    // While a Yes/No question is open, reads its keys and returns
     // true; the common keys are then skipped this frame.
     virtual bool QuestionKeys(GameApp&) { return false; }
     virtual bool AnyPopupOpen() const { return false; }
     virtual void ClosePopups() {}
-    // Step 7, after the common keys.
+    // After the common keys.
     virtual void OwnKeys(GameApp&) {}
-    // Step 8, after the re-arm: pending button codes acted on once the
+    // After the re-arm: pending button codes acted on once the
     // mouse is released (MouseButtonsReleased), then cleared.
     virtual void ButtonActions(GameApp&, InputDevice*) {}
-    // Step 10: the screen's Animate (and text updates).
+    // The screen's Animate (and text updates).
     virtual void Animate(GameApp&) {}
-    // Step 11, first: the scene's own sounds (PlaySceneSound, channel 0).
+    // Before the interface sounds: the scene's own (PlaySceneSound, channel 0).
     virtual void PlayOwnSounds(GameApp&) {}
-    // Step 12, every frame before the advisor is drawn, also while it is
+    // Every frame before the advisor is drawn, also while it is
     // off: the scene's hint rules. False hides the advisor this frame.
     virtual bool AdvisorRules(GameApp&, AdvisorBubble&) { return true; }
-    // Step 14: where leaving goes. The area of the record's location (the
+    // Where leaving goes. The area of the record's location (the
     // main menu for location 0, where no area is loaded).
     virtual SceneId LeaveTarget(GameApp& app);
-    // Step 17, before the screen is deleted: the screen's results into the
+    // On leaving, before the screen is deleted: the screen's results into the
     // record (and the battle engine where the scene says so).
     virtual void CopyBack(GameApp&) {}
 
     // ---- Step groups a scene with its own order replaces ----
-    // Steps 7 and 8.
+    // The keys, then the mouse.
     virtual void Input(GameApp& app);
-    // Steps 9 and 10.
+    // The advisor's steppers, then animation.
     virtual void Update(GameApp& app);
-    // Steps 14 to 16.
+    // The leave target, the shortcut keys, the own key that keeps the page.
     virtual void ChooseLeave(GameApp& app);
-    // Step 18: false while the screen draws its own pointer.
-    virtual bool DrawsCursor() const { return true; }
+    // False while the screen draws its own pointer.
+    bool DrawsCursor() const override { return true; }
 
     // ---- Helpers for the hooks ----
     // The key is down and not yet taken: latches it and returns true.
@@ -169,6 +168,12 @@ protected:
     const Rules& SceneRules() const { return rules_; }
 
 private:
+    // The frame's hooks, the same for every page.
+    void BeforeEntry(GameApp& app) final;
+    void Prepare(GameApp& app) final;
+    void Body(GameApp& app) final;
+    void AfterClock(GameApp& app) final;
+
     void KeepMusic(GameApp& app);
     void MakeMissing(GameApp& app);
     void CommonKeys(GameApp& app);
