@@ -100,7 +100,7 @@ void BasePlacement::Cancel(GameState& state, BattleEngine& engine) {
 void BasePlacement::Drop(GameState& state, BattleEngine& engine, int32_t camX, int32_t camY, int32_t& cursorX,
                          int32_t& cursorY) {
     if (engine.newBuildingPending) {
-        engine.topFactoryLevel = state.topFactoryLevel;
+        record_exchange::CopyTopFactoryLevelToEngine(state, engine);
         engine.newBuildingReady = 1;
     } else if (engine.movingBuilding != 2) {
         return;
@@ -108,8 +108,7 @@ void BasePlacement::Drop(GameState& state, BattleEngine& engine, int32_t camX, i
     engine.PlaceBuilding(camX, camY, cursorX, cursorY);
     if (engine.factoryMoved) {
         engine.factoryMoved = 0;
-        state.factoryX = engine.factoryX;
-        state.factoryY = engine.factoryY;
+        record_exchange::TakeFactoryPositionFromEngine(engine, state);
     }
 }
 
@@ -163,7 +162,7 @@ BasePlacement::Upgrade BasePlacement::UpgradeBuilding(GameState& state, BattleEn
 
     const uint8_t kind = state.buildingKinds[slot];
     ++state.buildingLevels[slot];
-    engine.building.level[slot] = state.buildingLevels[slot];
+    record_exchange::CopyBuildingLevelToEngine(state, engine, slot);
     material -= cost;
     state.upgradeCosts[slot] += kUpgradeCostRise;
     engine.buttonsReleased = 0;

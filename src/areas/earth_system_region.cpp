@@ -20,11 +20,6 @@ constexpr uint32_t kLocation = 2;
 constexpr uint32_t kQuestSet = 1;
 
 // ---- Portal positions ----
-struct PortalPlacement {
-    uint8_t areas[12];
-    AreaPortals places;
-};
-
 constexpr PortalPlacement kPortalPlacements[] = {
     {{2}, {2, {500, 1200}, {-200, -4400}}},
     {{3, 6, 7, 9, 13, 15, 19, 20, 23, 27}, {2, {480, 480}, {-200, -9600}}},
@@ -36,85 +31,67 @@ constexpr PortalPlacement kPortalPlacements[] = {
     {{26}, {1, {1310}, {-200}}},
 };
 
-struct PortalMap {
-    AreaPortals byArea[kRegionAreaSlots] = {};
-};
-
-constexpr PortalMap MakePortalMap() {
-    PortalMap map;
-    for (const PortalPlacement& placement : kPortalPlacements) {
-        for (uint8_t area : placement.areas) {
-            if (area != 0) map.byArea[area] = placement.places;
-        }
-    }
-    return map;
-}
-constexpr PortalMap kPortalMap = MakePortalMap();
+constexpr PortalMap kPortalMap = MakePortalMap(kPortalPlacements);
 
 // ---- Where each portal leads ----
-constexpr TravelTarget Home() { return {1, 200, -600, 0, 0}; }
-constexpr TravelTarget To(uint8_t area, int32_t x, int32_t y, uint8_t units = 0, uint8_t clock = 0) {
-    return {area, x, y, units, clock};
-}
-
 constexpr PortalRoute kRoutes[] = {
-    {3, 0, "Border Area", 360, To(2, 910, -4600)},
-    {5, 0, "Green Path", 365, To(3, 200, -9730)},
-    {6, 0, "Neutral Area", 360, To(4, 1120, -1020)},
-    {7, 0, "Moon Path I", 360, To(6, 200, -9730)},
-    {9, 0, "Neutral Area", 360, To(4, -64, -800)},
-    {13, 0, "Earth Area", 370, To(12, -64, -850)},
-    {15, 0, "Earth Area", 370, To(12, 2250, -800)},
-    {18, 0, "Pirates Area", 360, To(17, -64, -800)},
-    {19, 0, "Pirates Area", 360, To(17, 2270, -800)},
-    {20, 0, "Pirates Path I", 360, To(19, 200, -9750)},
-    {23, 0, "Mars Area", 367, To(22, -50, -950)},
-    {8, 0, "Your Home Base", 340, Home()},
-    {10, 0, "Your Home Base", 340, Home()},
-    {11, 0, "Your Home Base", 340, Home()},
-    {14, 0, "Your Home Base", 340, Home()},
-    {16, 0, "Your Home Base", 340, Home()},
-    {21, 0, "Your Home Base", 340, Home()},
-    {24, 0, "Your Home Base", 340, Home()},
-    {25, 0, "Your Home Base", 340, Home()},
-    {26, 0, "Your Home Base", 340, Home()},
-    {27, 0, "Your Home Base", 340, Home()},
-    {28, 0, "Your Home Base", 340, Home()},
-    {2, 1, "Green Path", 365, To(3, 200, -600)},
-    {3, 1, "Green Domain", 360, To(5, 860, -580)},
-    {4, 1, "Skeletons", 360, To(9, 200, -600)},
-    {4, 2, "Convoy Area", 360, To(11, 200, -570, 1)},
-    {4, 3, "Moon Path", 370, To(6, 200, -600)},
-    {6, 1, "Moon Path II", 360, To(7, 200, -570)},
-    {7, 1, "Moon Colony", 360, To(8, 832, -644, 1, 1)},
-    {9, 1, "Skeletons Prison", 360, To(10, 860, -580, 0, 1)},
-    {12, 1, "Stolen Robot Trail", 350, To(13, 150, -570)},
-    {12, 2, "Earth Path", 370, To(15, 150, -570)},
-    {13, 1, "Robot Lair", 360, To(14, 832, -644)},
-    {15, 1, "Earth Space Station", 350, To(16, 880, -640, 1, 1)},
-    {17, 1, "Pirates Outpost", 360, To(18, 830, -600, 0, 1)},
-    {17, 2, "Pirates Path", 370, To(19, 150, -570)},
-    {19, 1, "Pirates Path II", 360, To(20, -50, -530)},
-    {20, 1, "Pirates Base", 360, To(21, 830, -700, 0, 1)},
-    {22, 1, "Mars Path", 370, To(23, 190, -650)},
-    {22, 2, "Medical Convoy", 350, To(25, 150, -570, 1)},
-    {23, 1, "Mars Space Colony", 340, To(24, 832, -644, 1, 1)},
-    {27, 1, "Shadow Ninja Clan Base", 320, To(28, 832, -544, 0, 1)},
+    {3, 0, "Border Area", 360, TravelTo(2, 910, -4600)},
+    {5, 0, "Green Path", 365, TravelTo(3, 200, -9730)},
+    {6, 0, "Neutral Area", 360, TravelTo(4, 1120, -1020)},
+    {7, 0, "Moon Path I", 360, TravelTo(6, 200, -9730)},
+    {9, 0, "Neutral Area", 360, TravelTo(4, -64, -800)},
+    {13, 0, "Earth Area", 370, TravelTo(12, -64, -850)},
+    {15, 0, "Earth Area", 370, TravelTo(12, 2250, -800)},
+    {18, 0, "Pirates Area", 360, TravelTo(17, -64, -800)},
+    {19, 0, "Pirates Area", 360, TravelTo(17, 2270, -800)},
+    {20, 0, "Pirates Path I", 360, TravelTo(19, 200, -9750)},
+    {23, 0, "Mars Area", 367, TravelTo(22, -50, -950)},
+    {8, 0, "Your Home Base", 340, TravelHome()},
+    {10, 0, "Your Home Base", 340, TravelHome()},
+    {11, 0, "Your Home Base", 340, TravelHome()},
+    {14, 0, "Your Home Base", 340, TravelHome()},
+    {16, 0, "Your Home Base", 340, TravelHome()},
+    {21, 0, "Your Home Base", 340, TravelHome()},
+    {24, 0, "Your Home Base", 340, TravelHome()},
+    {25, 0, "Your Home Base", 340, TravelHome()},
+    {26, 0, "Your Home Base", 340, TravelHome()},
+    {27, 0, "Your Home Base", 340, TravelHome()},
+    {28, 0, "Your Home Base", 340, TravelHome()},
+    {2, 1, "Green Path", 365, TravelTo(3, 200, -600)},
+    {3, 1, "Green Domain", 360, TravelTo(5, 860, -580)},
+    {4, 1, "Skeletons", 360, TravelTo(9, 200, -600)},
+    {4, 2, "Convoy Area", 360, TravelTo(11, 200, -570, 1)},
+    {4, 3, "Moon Path", 370, TravelTo(6, 200, -600)},
+    {6, 1, "Moon Path II", 360, TravelTo(7, 200, -570)},
+    {7, 1, "Moon Colony", 360, TravelTo(8, 832, -644, 1, 1)},
+    {9, 1, "Skeletons Prison", 360, TravelTo(10, 860, -580, 0, 1)},
+    {12, 1, "Stolen Robot Trail", 350, TravelTo(13, 150, -570)},
+    {12, 2, "Earth Path", 370, TravelTo(15, 150, -570)},
+    {13, 1, "Robot Lair", 360, TravelTo(14, 832, -644)},
+    {15, 1, "Earth Space Station", 350, TravelTo(16, 880, -640, 1, 1)},
+    {17, 1, "Pirates Outpost", 360, TravelTo(18, 830, -600, 0, 1)},
+    {17, 2, "Pirates Path", 370, TravelTo(19, 150, -570)},
+    {19, 1, "Pirates Path II", 360, TravelTo(20, -50, -530)},
+    {20, 1, "Pirates Base", 360, TravelTo(21, 830, -700, 0, 1)},
+    {22, 1, "Mars Path", 370, TravelTo(23, 190, -650)},
+    {22, 2, "Medical Convoy", 350, TravelTo(25, 150, -570, 1)},
+    {23, 1, "Mars Space Colony", 340, TravelTo(24, 832, -644, 1, 1)},
+    {27, 1, "Shadow Ninja Clan Base", 320, TravelTo(28, 832, -544, 0, 1)},
 };
 
 constexpr uint8_t kHubs[] = {2, 4, 12, 17, 22, 0};
 
 constexpr TravelRow kTravelRows[] = {
-    {"1. Your Home Base", "", 0, {}, nullptr, 0, TravelAction::HomeBase, Home(), 150},
+    {"1. Your Home Base", "", 0, {}, nullptr, 0, TravelAction::HomeBase, TravelHome(), 150},
     {"2. Tovrin Planetary System (Shop)", "", 0, {}, nullptr, 0, TravelAction::Store, {}, 260},
-    {"3. Border Area", "", 0, {}, nullptr, 0, TravelAction::Area, To(2, 200, -600), 130},
-    {"4. Neutral Area", "4.  -- Inactive", 1, {12, 17, 22}, nullptr, 0, TravelAction::Area, To(4, 1120, -620), 260},
-    {"5. Earth Area", "5.  -- Inactive", 4, {}, nullptr, 0, TravelAction::Area, To(12, 1120, -620), 110},
-    {"6. Pirates Area", "6.  -- Inactive", 6, {}, nullptr, 0, TravelAction::Area, To(17, 1120, -620), 110},
-    {"7. Mars Area", "7.  -- Inactive", 8, {}, nullptr, 0, TravelAction::Area, To(22, 1120, -620), 110},
-    {"8. Zombie Space Monster", "8.  -- Inactive", 10, {}, nullptr, 0, TravelAction::Area, To(26, 1120, -620), 250},
+    {"3. Border Area", "", 0, {}, nullptr, 0, TravelAction::Area, TravelTo(2, 200, -600), 130},
+    {"4. Neutral Area", "4.  -- Inactive", 1, {12, 17, 22}, nullptr, 0, TravelAction::Area, TravelTo(4, 1120, -620), 260},
+    {"5. Earth Area", "5.  -- Inactive", 4, {}, nullptr, 0, TravelAction::Area, TravelTo(12, 1120, -620), 110},
+    {"6. Pirates Area", "6.  -- Inactive", 6, {}, nullptr, 0, TravelAction::Area, TravelTo(17, 1120, -620), 110},
+    {"7. Mars Area", "7.  -- Inactive", 8, {}, nullptr, 0, TravelAction::Area, TravelTo(22, 1120, -620), 110},
+    {"8. Zombie Space Monster", "8.  -- Inactive", 10, {}, nullptr, 0, TravelAction::Area, TravelTo(26, 1120, -620), 250},
     {"9. Ninja Shadow Clan", "9.  -- Inactive", 11, {}, "9. Ninja Shadow Clan Path", 4, TravelAction::Area,
-     To(27, 30, -620), 250},
+     TravelTo(27, 30, -620), 250},
 };
 
 constexpr const char* kBannerNames[kRegionAreaSlots] = {

@@ -6,6 +6,7 @@
 #include "hud/control_panel.h"
 #include "platform/number_text.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -64,7 +65,7 @@ void RepairRobot(GameState& state, BattleEngine& engine, ControlPanel& panel, in
     if (cost <= material) {
         material -= cost;
         engine.robot.armor[slot] += need;
-        state.robotArmor[slot] = engine.robot.armor[slot];
+        record_exchange::TakeRobotArmorFromEngine(engine, state, slot);
         panel.robotRepairPartial = 1;
         MakeOperational(state, engine, slot);
         return;
@@ -73,7 +74,7 @@ void RepairRobot(GameState& state, BattleEngine& engine, ControlPanel& panel, in
     if (material > kPartialAbove[rank]) {
         // What the discount and the material still buy, each rounded down.
         engine.robot.armor[slot] += discount / price + material / price;
-        state.robotArmor[slot] = engine.robot.armor[slot];
+        record_exchange::TakeRobotArmorFromEngine(engine, state, slot);
         MakeOperational(state, engine, slot);
         material = 0;
     }
@@ -100,7 +101,7 @@ void RecountOperationalRobots(GameState& state, BattleEngine& engine) {
 }
 
 void RepairOnArrival(GameState& state, BattleEngine& engine, ControlPanel& panel) {
-    for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];
+    record_exchange::CopyRobotCountsBack(engine, state);
     panel.shipRepairCost = 0;
     panel.robotRepairCost = 0;
     // The report describes this arrival only: nothing of an earlier one stays.

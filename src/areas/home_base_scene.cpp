@@ -15,10 +15,12 @@
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 #include "shell/record_exchange.h"
+#include "shell/screen_music.h"
 
 namespace {
 
-constexpr float kLean = 1.0f / 36.0f;  // camera lean per pixel of ship displacement
+// The home base decides the horizontal lean by the left shift first.
+constexpr LeanRule kHomeLean = {LeanFirst::Left, 1.0f / 36.0f};
 constexpr uint32_t kHomeArea = 1;
 constexpr int32_t kDestroyedViewX = 130, kDestroyedViewY = -640;
 constexpr int32_t kPlacingViewX = 400, kPlacingViewY = -1000;
@@ -57,28 +59,6 @@ void ClearBattle(BattleEngine& engine) {
     for (uint8_t& active : engine.enemyShot.active) active = 0;
     for (uint8_t& active : engine.pickup.active) active = 0;
     for (uint8_t& active : engine.ally.active) active = 0;
-}
-
-void CopyRecordEachLoad(GameApp& app) {
-    GameState& state = *app.gameState;
-    BattleEngine& engine = *app.battleEngine;
-    ControlPanel& panel = *app.controlPanel;
-    panel.skillsToChoose = state.skillPoints;
-    panel.awardsToChoose = state.awardPicks;
-    record_exchange::CopyOnHomeLoad(state, engine);
-}
-
-void LeanHomeCamera(GameApp& app) {
-    const BattleEngine& engine = *app.battleEngine;
-    const int32_t a = engine.offsetRight, b = engine.offsetLeft, c = engine.offsetUp, d = engine.offsetDown;
-    if (!a && !b && !c && !d) return;
-    float x = 0.0f;
-    if (b) x = static_cast<float>(b) * kLean;
-    else if (a) x = -static_cast<float>(a) * kLean;
-    float y = -1.0f;
-    if (c) y = static_cast<float>(c) * kLean - 1.0f;
-    else if (d) y = -static_cast<float>(d) * kLean - 1.0f;
-    app.sceneCamera->LookAt(x, -20.0f, y, x, 0.0f, y);
 }
 
 void StepHomeSteppers(GameApp& app) {
@@ -148,7 +128,7 @@ void HomeBaseScene::Load(GameApp& app) {
     engine.portal.exists[0] = 1;
     engine.portal.x[0] = kMainPortalX;
     engine.portal.y[0] = kMainPortalY;
-    CopyRecordEachLoad(app);
+    CopyRecordEachLoad(app, AreaKind::HomeBase);
     ClearBattle(engine);
     state.returnedFromScreen = 0;
     for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
@@ -158,11 +138,7 @@ void HomeBaseScene::Leave(GameApp& app) { LeaveHomeBase(app); }
 
 void HomeBaseScene::Frame(GameApp& app) {
     GameState& state = *app.gameState;
-    if (state.questJingle != 0) {
-        state.questJingle = 0;
-        app.music.Stop();
-    }
-    if (state.musicOn) app.KeepMp3Playing(state.mp3Volume);
+    ScreenMusicUpkeep(app, state.musicOn, state.mp3Volume);
     app.SceneEntry(*this);
     app.SceneBeginFrame(false);
     if (loadPending) Load(app);
@@ -170,7 +146,7 @@ void HomeBaseScene::Frame(GameApp& app) {
     ControlPanel& panel = *app.controlPanel;
     if (panel.travelled || panel.sceneFlag2) RepairOnArrival(state, *app.battleEngine, panel);
     app.battleEngine->AreaBounds[kBoundYMax] = HomePlacingOrMoving(app) ? -568 : -536;
-    LeanHomeCamera(app);
+    LeanSceneCamera(app, kHomeLean);
     StepHomeSteppers(app);
     ReadHomeKeys(app, *this);
     HandleHomeMouse(app, *this);

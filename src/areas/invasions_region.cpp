@@ -20,11 +20,6 @@ constexpr uint32_t kQuestSet = 2;
 constexpr int32_t kPanelRegion = 3;
 
 // ---- Portal positions: the home portal first, then the forward ones ----
-struct PortalPlacement {
-    uint8_t areas[12];
-    AreaPortals places;
-};
-
 // The quest areas keep their home portal at the far end.
 constexpr PortalPlacement kPortalPlacements[] = {
     {{2, 5, 7, 12, 13, 14, 16, 17, 18, 19, 20}, {1, {1200}, {-4400}}},
@@ -33,28 +28,9 @@ constexpr PortalPlacement kPortalPlacements[] = {
     {{9, 15}, {4, {1400, 100, 2850, 1400}, {-200, -500, -500, -700}}},
 };
 
-struct PortalMap {
-    AreaPortals byArea[kRegionAreaSlots] = {};
-};
-
-constexpr PortalMap MakePortalMap() {
-    PortalMap map;
-    for (const PortalPlacement& placement : kPortalPlacements) {
-        for (uint8_t area : placement.areas) {
-            if (area != 0) map.byArea[area] = placement.places;
-        }
-    }
-    return map;
-}
-constexpr PortalMap kPortalMap = MakePortalMap();
+constexpr PortalMap kPortalMap = MakePortalMap(kPortalPlacements);
 
 // ---- Where each portal leads ----
-constexpr TravelTarget Home() { return {1, 200, -600, 0, 0}; }
-// units: the area's allied units are placed; clock: the area clock restarts.
-constexpr TravelTarget To(uint8_t area, int32_t x, int32_t y, uint8_t units = 0, uint8_t clock = 0) {
-    return {area, x, y, units, clock};
-}
-
 constexpr int kFirstArea = 2;
 constexpr int kLastArea = 20;
 constexpr int kForwardRoutes = 12;
@@ -68,25 +44,25 @@ struct RouteTable {
 // leads home, the forward ones deeper in. The convoy area's forward portal
 // has no prompt.
 constexpr PortalRoute kForward[kForwardRoutes] = {
-    {3, 1, "Far Colony Path II", 350, To(4, 180, -600)},
-    {4, 1, "Far Colony", 360, To(5, 888, -1560, 1, 1)},
-    {6, 1, "Enemy Fleet", 364, To(7, 863, -1390, 0, 1)},
-    {9, 1, "Station Path", 364, To(10, 180, -650)},
-    {10, 1, "Station Path II", 364, To(11, 180, -650)},
-    {11, 1, "Military Station", 364, To(12, 863, -1390, 1, 1)},
-    {15, 1, "Dragon's Outpost", 344, To(16, 863, -630, 0, 1)},
-    {6, 2, "Supply Ships Area", 340, To(8, -50, -650, 1, 0)},
-    {9, 2, "Mechanical Dragon", 350, To(14, 863, -1390, 0, 1)},
-    {15, 2, "Dragon's Base", 358, To(18, 863, -1390, 0, 1)},
-    {9, 3, "Warrior Clan", 370, To(13, 863, -1390, 0, 1)},
-    {15, 3, "Dragon's Fleet", 365, To(17, 863, -1390, 0, 1)},
+    {3, 1, "Far Colony Path II", 350, TravelTo(4, 180, -600)},
+    {4, 1, "Far Colony", 360, TravelTo(5, 888, -1560, 1, 1)},
+    {6, 1, "Enemy Fleet", 364, TravelTo(7, 863, -1390, 0, 1)},
+    {9, 1, "Station Path", 364, TravelTo(10, 180, -650)},
+    {10, 1, "Station Path II", 364, TravelTo(11, 180, -650)},
+    {11, 1, "Military Station", 364, TravelTo(12, 863, -1390, 1, 1)},
+    {15, 1, "Dragon's Outpost", 344, TravelTo(16, 863, -630, 0, 1)},
+    {6, 2, "Supply Ships Area", 340, TravelTo(8, -50, -650, 1, 0)},
+    {9, 2, "Mechanical Dragon", 350, TravelTo(14, 863, -1390, 0, 1)},
+    {15, 2, "Dragon's Base", 358, TravelTo(18, 863, -1390, 0, 1)},
+    {9, 3, "Warrior Clan", 370, TravelTo(13, 863, -1390, 0, 1)},
+    {15, 3, "Dragon's Fleet", 365, TravelTo(17, 863, -1390, 0, 1)},
 };
 
 constexpr RouteTable MakeRoutes() {
     RouteTable table;
     int n = 0;
     for (int area = kFirstArea; area <= kLastArea; ++area) {
-        table.routes[n++] = {static_cast<uint8_t>(area), 0, "Your Home Base", 340, Home()};
+        table.routes[n++] = {static_cast<uint8_t>(area), 0, "Your Home Base", 340, TravelHome()};
     }
     for (const PortalRoute& route : kForward) table.routes[n++] = route;
     return table;
@@ -94,7 +70,7 @@ constexpr RouteTable MakeRoutes() {
 constexpr RouteTable kRoutes = MakeRoutes();
 
 // A record that names none of this region's areas enters the Enemy Fleet.
-constexpr TravelTarget kStrayEntry = To(7, 300, -2035);
+constexpr TravelTarget kStrayEntry = TravelTo(7, 300, -2035);
 
 // No hub has a travel menu here: every home portal shows its one prompt.
 constexpr uint8_t kNoHubs[] = {0};

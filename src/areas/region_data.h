@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "shell/scene_id.h"
@@ -50,6 +51,35 @@ struct TravelRow {
 };
 
 inline constexpr int kRegionAreaSlots = 32;
+
+// The home base, arrived at with the view (200, -600).
+constexpr TravelTarget TravelHome() { return {1, 200, -600, 0, 0}; }
+// units: the area's allied units are placed; clock: the area clock restarts.
+constexpr TravelTarget TravelTo(uint8_t area, int32_t x, int32_t y, uint8_t units = 0, uint8_t clock = 0) {
+    return {area, x, y, units, clock};
+}
+
+// One set of portal positions and the areas (0-padded) that have it.
+struct PortalPlacement {
+    uint8_t areas[12];
+    AreaPortals places;
+};
+
+// The portal positions of every area number, built from a region's placements.
+struct PortalMap {
+    AreaPortals byArea[kRegionAreaSlots] = {};
+};
+
+template <size_t N>
+constexpr PortalMap MakePortalMap(const PortalPlacement (&placements)[N]) {
+    PortalMap map;
+    for (const PortalPlacement& placement : placements) {
+        for (uint8_t area : placement.areas) {
+            if (area != 0) map.byArea[area] = placement.places;
+        }
+    }
+    return map;
+}
 
 // Everything in which the battle regions differ; the frame is the same.
 struct RegionData {

@@ -22,7 +22,8 @@
 #include "shell/record_exchange.h"
 
 namespace {
-constexpr float kLean = 0.0277778f;  // 1/36: how far the camera leans per pixel of ship offset
+// 1/36 as written here: how far the camera leans per pixel of ship offset.
+constexpr LeanRule kRegionLean = {LeanFirst::Right, 0.0277778f};
 constexpr int32_t kMp3Volume = -700;
 constexpr int32_t kEnemySlots = EnemyTable::kSlots;
 
@@ -42,22 +43,6 @@ void PlaceArrivedAllies(BattleEngine& engine, const AreaBackdrop& backdrop) {
         engine.ally.x[i] = backdrop.viewX + engine.ally.offsetX[i] + 400;
         engine.ally.y[i] = backdrop.viewY + engine.ally.offsetY[i] + 300;
     }
-}
-
-void CopyRecordEachLoad(GameApp& app) {
-    GameState& state = *app.gameState;
-    BattleEngine& engine = *app.battleEngine;
-    ControlPanel& panel = *app.controlPanel;
-    panel.skillsToChoose = state.skillPoints;
-    panel.awardsToChoose = state.awardPicks;
-    record_exchange::CopyOnRegionLoad(state, engine);
-}
-
-void LeanCamera(GameApp& app) {
-    const BattleEngine& engine = *app.battleEngine;
-    const std::optional<CameraLean> lean =
-        LeanForShipShifts(engine.offsetRight, engine.offsetLeft, engine.offsetUp, engine.offsetDown);
-    if (lean) app.sceneCamera->LookAt(lean->x, -20.0f, lean->z, lean->x, 0.0f, lean->z);
 }
 
 void StepSteppers(GameApp& app) {
@@ -102,14 +87,38 @@ uint8_t SmokeLevel(bool mobile, uint32_t width, uint32_t a, uint32_t s) {
     return 0;
 }
 
-std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down) {
+std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down,
+                                            const LeanRule& rule) {
     if (!right && !left && !up && !down) return std::nullopt;
+    const float k = rule.perPixel;
     CameraLean lean{0.0f, -1.0f};
-    if (right) lean.x = -(static_cast<float>(right) * kLean);
-    else if (left) lean.x = static_cast<float>(left) * kLean;
-    if (up) lean.z = static_cast<float>(up) * kLean - 1.0f;
-    else if (down) lean.z = -(static_cast<float>(down) * kLean) - 1.0f;
+    const bool rightDecides = right && (rule.first == LeanFirst::Right || !left);
+    if (rightDecides) lean.x = -(static_cast<float>(right) * k);
+    else if (left) lean.x = static_cast<float>(left) * k;
+    if (up) lean.z = static_cast<float>(up) * k - 1.0f;
+    else if (down) lean.z = -(static_cast<float>(down) * k) - 1.0f;
     return lean;
+}
+
+std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down) {
+    return LeanForShipShifts(right, left, up, down, kRegionLean);
+}
+
+void LeanSceneCamera(GameApp& app, const LeanRule& rule) {
+    const BattleEngine& engine = *app.battleEngine;
+    const std::optional<CameraLean> lean =
+        LeanForShipShifts(engine.offsetRight, engine.offsetLeft, engine.offsetUp, engine.offsetDown, rule);
+    if (lean) app.sceneCamera->LookAt(lean->x, -20.0f, lean->z, lean->x, 0.0f, lean->z);
+}
+
+void CopyRecordEachLoad(GameApp& app, AreaKind kind) {
+    GameState& state = *app.gameState;
+    BattleEngine& engine = *app.battleEngine;
+    ControlPanel& panel = *app.controlPanel;
+    panel.skillsToChoose = state.skillPoints;
+    panel.awardsToChoose = state.awardPicks;
+    if (kind == AreaKind::HomeBase) record_exchange::CopyOnHomeLoad(state, engine);
+    else record_exchange::CopyOnRegionLoad(state, engine);
 }
 
 void RegionScene::Enter(GameApp& app) {
@@ -162,7 +171,7 @@ void RegionScene::LoadArea(GameApp& app) {
     if (!state.returnedFromScreen) ClearFreshArea(engine);
     state.returnedFromScreen = 0;
     for (int k = 0; k < GameApp::kStepperCount; ++k) app.Stepper(k);
-    CopyRecordEachLoad(app);
+    CopyRecordEachLoad(app, AreaKind::Region);
 }
 
 // The area is left, by travel inside the region or with the scene.
@@ -286,7 +295,7 @@ void RegionScene::Frame(GameApp& app) {
     app.SceneBeginFrame(false);
     if (loadPending) LoadArea(app);
     if (region_.placeQuestDrops) region_.placeQuestDrops(app, *this);
-    LeanCamera(app);
+    LeanSceneCamera(app, kRegionLean);
     app.SceneReloadArt(*this);
     StepSteppers(app);
     ReadAreaKeys(app, session_, region_);

@@ -50,14 +50,29 @@ void PlayAreaEventSounds(GameApp& app, AreaSession& area, const EventSoundSet& s
 bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax);
 // Makes the camera, font, shared art, panel, engine and backdrop when missing.
 void EnsureAreaObjects(GameApp& app);
+// As an area loads: the panel's counts of skills and awards to choose, then
+// what the record gives the engine on a load of that kind of area.
+enum class AreaKind : uint8_t { HomeBase, Region };
+void CopyRecordEachLoad(GameApp& app, AreaKind kind);
 // Where the camera looks from (x, -20, z) toward (x, 0, z) while the ship is
-// shifted off its place at a map bound: the right shift decides x before the
-// left, the up shift z before the down. Nothing when no shift is set (the
-// camera keeps its aim).
+// shifted off its place at a map bound: the up shift decides z before the
+// down, and the rule says which horizontal shift decides x first and how far
+// a pixel of shift leans. Nothing when no shift is set (the camera keeps its
+// aim).
 struct CameraLean {
     float x, z;
 };
+enum class LeanFirst : uint8_t { Right, Left };
+struct LeanRule {
+    LeanFirst first;
+    float perPixel;
+};
+std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down,
+                                            const LeanRule& rule);
+// The battle regions' lean: the right shift before the left.
 std::optional<CameraLean> LeanForShipShifts(int32_t right, int32_t left, int32_t up, int32_t down);
+// Aims the scene camera by the ship's shifts.
+void LeanSceneCamera(GameApp& app, const LeanRule& rule);
 // The smoke an enemy shows for armor a left of s it was spawned with: 1-4
 // for a fixed one, 5-6 for a small ship, 7-10 for a big one, 0 for none.
 uint8_t SmokeLevel(bool mobile, uint32_t width, uint32_t a, uint32_t s);

@@ -156,7 +156,7 @@ void UpdateArea(GameApp& app, RegionScene& scene) {
     backdrop.Animate();
     engine.TickAnimations();
     TickAreaPanel(app);
-    engine.shipShields = state.shipShields;
+    record_exchange::CopyShipShieldsToEngine(state, engine);
     engine.TickEffects(0);
     engine.TickSlowAnimations(backdrop.areaNumber);
     RechargeRobotShields(app);

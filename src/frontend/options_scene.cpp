@@ -10,6 +10,7 @@
 #include "platform/shared_art.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/screen_music.h"
 
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
@@ -196,11 +197,7 @@ void OptionsScene::Draw(GameApp& app, uint8_t upStep, uint8_t downStep) {
 
 void OptionsScene::BeforeEntry(GameApp& app) {
     GameState& state = *app.gameState;
-    if (state.questJingle != 0) {
-        state.questJingle = 0;
-        app.music.Stop();
-    }
-    if (!InMenus(state)) app.KeepMp3Playing(kMp3RestartVolume);
+    ScreenMusicUpkeep(app, !InMenus(state), kMp3RestartVolume);
 }
 
 void OptionsScene::Prepare(GameApp& app) { app.EnsureSharedObjects(kArt); }

@@ -13,6 +13,7 @@
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
 #include "shell/record_exchange.h"
+#include "shell/screen_music.h"
 
 namespace {
 constexpr uint32_t kArt = GameApp::kArtSharedFont | GameApp::kArtShared;
@@ -190,12 +191,8 @@ void StoryScene::HandOver(GameApp& app) {
 
 void StoryScene::BeforeEntry(GameApp& app) {
     GameState& state = *app.gameState;
-    if (state.questJingle != 0) {
-        state.questJingle = 0;
-        app.music.Stop();
-    }
     // The ending's music owns the sound from its cue on.
-    if (state.musicCue == 0) app.KeepMp3Playing(kMp3Volume);
+    ScreenMusicUpkeep(app, state.musicCue == 0, kMp3Volume);
 }
 
 void StoryScene::Prepare(GameApp& app) {

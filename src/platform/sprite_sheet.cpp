@@ -14,6 +14,7 @@ int SpriteSheet::Init(GraphicsDevice* device, int count) {
     frameWidth = std::make_unique<int[]>(count);
     frameHeight = std::make_unique<int[]>(count);
     framesPerRow = std::make_unique<int[]>(count);
+    gridFrames_ = std::make_unique<int[]>(count);
     return 1;
 }
 
@@ -23,6 +24,7 @@ int SpriteSheet::Release() {
     frameWidth.reset();
     frameHeight.reset();
     framesPerRow.reset();
+    gridFrames_.reset();
     imageCount = 0;
     return 1;
 }
@@ -38,6 +40,7 @@ int SpriteSheet::SetFrames(int image, int16_t fw, int16_t fh) {
         return 0;
     }
     framesPerRow[image] = textureWidth / frameWidth[image];
+    gridFrames_[image] = framesPerRow[image] * (textureHeight / frameHeight[image]);
     return 1;
 }
 
@@ -63,6 +66,7 @@ int SpriteSheet::ReleaseImage(int image) {
     frameWidth[image] = 0;
     frameHeight[image] = 0;
     framesPerRow[image] = 0;
+    gridFrames_[image] = 0;
     return 1;
 }
 
@@ -70,12 +74,29 @@ int SpriteSheet::SetAlphaTest(int flag) { return graphics ? graphics->SetAlphaTe
 
 int SpriteSheet::Draw(int image, int frame, float x, float y, uint32_t colour, float scaleX, float scaleY, int centre,
                       float rotation) {
-    if (!graphics || !ValidSlot(image) || frame < 0) return 0;
+    if (!graphics || !ValidSlot(image)) return 0;
     const int perRow = framesPerRow[image];
     if (perRow <= 0) return 0;  // empty slot: no texture, or no whole frame in a row
+    if (frame < 0 || frame >= gridFrames_[image]) {
+        return DrawPastGrid(image, frame, x, y, colour, scaleX, scaleY, centre, rotation);
+    }
     const int sourceX = (frame % perRow) * frameWidth[image];
+    const int sourceY = (frame / perRow) * frameHeight[image];
+    return images[image].Draw(x, y, sourceX, sourceY, frameWidth[image], frameHeight[image], scaleX, scaleY, colour,
+                              centre, rotation);
+}
+
+// A frame outside the grid is counted. One in a last row that the picture
+// holds only in part still draws what there is of it, cut at the edge.
+int SpriteSheet::DrawPastGrid(int image, int frame, float x, float y, uint32_t colour, float scaleX, float scaleY,
+                              int centre, float rotation) {
+    ++drawsPastGrid_;
+    lastPastGrid_ = {image, frame, frameWidth[image], frameHeight[image], images[image].Width(), images[image].Height()};
+    if (frame < 0) return 0;
+    const int perRow = framesPerRow[image];
     const int64_t row = frame / perRow;
     if (row * frameHeight[image] >= images[image].Height()) return 0;  // past the last row
+    const int sourceX = (frame % perRow) * frameWidth[image];
     const int sourceY = static_cast<int>(row) * frameHeight[image];
     return images[image].Draw(x, y, sourceX, sourceY, frameWidth[image], frameHeight[image], scaleX, scaleY, colour,
                               centre, rotation);

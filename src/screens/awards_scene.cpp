@@ -13,7 +13,7 @@ constexpr const char* kPickSound = "Data\\GRNDCLOK.wav";
 constexpr int32_t kPickSoundOffset = 7;
 }  // namespace
 
-AwardsScene::AwardsScene() : ManagementScene(Rules{SceneId::Awards}) {}
+AwardsScene::AwardsScene() : PageScene(Rules{SceneId::Awards}) {}
 
 void AwardsScene::CreateScreen(GameApp& app) {
     const GameState& state = *app.gameState;

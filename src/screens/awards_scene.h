@@ -2,23 +2,18 @@
 #include <memory>
 
 #include "screens/awards_screen.h"
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 
 // The Awards page's scene (key A): picks are spent on the screen's copies
 // and reach the record and the battle engine when the page is left.
-class AwardsScene : public ManagementScene {
+class AwardsScene : public PageScene<AwardsScreen> {
 public:
     AwardsScene();
 
-    // The screen while the scene is current, else null.
-    const AwardsScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->ReleaseSheetAndFont(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->Rearm(); }
     InterfaceSounds TakeSounds() override;
@@ -30,7 +25,4 @@ protected:
     void Animate(GameApp&) override { screen_->Animate(); }
     void PlayOwnSounds(GameApp& app) override;
     void CopyBack(GameApp& app) override;
-
-private:
-    std::unique_ptr<AwardsScreen> screen_;
 };

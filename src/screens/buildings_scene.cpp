@@ -19,7 +19,7 @@ constexpr int kStartFactorySlot = 2;
 }  // namespace
 
 BuildingsScene::BuildingsScene()
-    : ManagementScene(Rules{.self = SceneId::Buildings, .advisor = &AdvisorValuesFor(AdvisorScene::Buildings)}) {}
+    : PageScene(Rules{.self = SceneId::Buildings, .advisor = &AdvisorValuesFor(AdvisorScene::Buildings)}) {}
 
 void BuildingsScene::CreateScreen(GameApp& app) {
     screen_ = std::make_unique<BuildingsScreen>();

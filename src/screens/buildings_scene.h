@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "screens/buildings_screen.h"
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 
 class GameState;
 
@@ -10,19 +10,14 @@ class GameState;
 // screen's copies, which reach the record when the page is left; a Robot
 // Factory upgrade raises the robots' stat gains in the record at once. The
 // "Construct Buildings" button goes on to the Construct Buildings page.
-class BuildingsScene : public ManagementScene {
+class BuildingsScene : public PageScene<BuildingsScreen> {
 public:
     BuildingsScene();
 
-    // The screen while the scene is current, else null.
-    const BuildingsScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->ReleaseArt(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->Rearm(); }
     InterfaceSounds TakeSounds() override;
@@ -41,5 +36,4 @@ protected:
 private:
     void CopyIn(const GameState& state);
 
-    std::unique_ptr<BuildingsScreen> screen_;
-};
+    };

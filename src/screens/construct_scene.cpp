@@ -20,7 +20,7 @@ constexpr uint8_t kLastButtonCode = 19;
 }  // namespace
 
 ConstructScene::ConstructScene()
-    : ManagementScene(Rules{.self = SceneId::Construct, .advisor = &AdvisorValuesFor(AdvisorScene::Construct)}) {}
+    : PageScene(Rules{.self = SceneId::Construct, .advisor = &AdvisorValuesFor(AdvisorScene::Construct)}) {}
 
 void ConstructScene::CreateScreen(GameApp& app) {
     const GameState& state = *app.gameState;

@@ -2,26 +2,21 @@
 #include <memory>
 
 #include "screens/construct_screen.h"
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 
 class GameState;
 
 // The Construct Buildings page's scene (key C, or the Buildings page's
 // button): a Yes to "Proceed?" pays at once, raises the kind's cost, counts
 // the building and sends the player back to the home base to place it.
-class ConstructScene : public ManagementScene {
+class ConstructScene : public PageScene<ConstructScreen> {
 public:
     ConstructScene();
 
-    // The screen while the scene is current, else null.
-    const ConstructScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->ReleaseSheetAndFont(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->Rearm(); }
     InterfaceSounds TakeSounds() override;
@@ -42,5 +37,4 @@ private:
     void Answer(GameApp& app);
     void Proceed(GameApp& app);
 
-    std::unique_ptr<ConstructScreen> screen_;
-};
+    };

@@ -19,7 +19,7 @@ constexpr uint8_t kLastButtonCode = 19;
 }  // namespace
 
 MakeRobotsScene::MakeRobotsScene()
-    : ManagementScene(Rules{.self = SceneId::MakeRobots, .advisor = &AdvisorValuesFor(AdvisorScene::MakeRobots)}) {}
+    : PageScene(Rules{.self = SceneId::MakeRobots, .advisor = &AdvisorValuesFor(AdvisorScene::MakeRobots)}) {}
 
 void MakeRobotsScene::CreateScreen(GameApp& app) {
     const GameState& state = *app.gameState;

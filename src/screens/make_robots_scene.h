@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "screens/make_robots_screen.h"
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 
 // The Make Robots page's scene (key M, the control bar, or the Robots
 // page's button): the screen decides whether a rank may be made and at what
@@ -10,19 +10,14 @@
 // the record's and the engine's robot tables and leaves for the home base,
 // where the robot grows out of the factory. Nothing is copied back on
 // leaving: a make reaches the record at once.
-class MakeRobotsScene : public ManagementScene {
+class MakeRobotsScene : public PageScene<MakeRobotsScreen> {
 public:
     MakeRobotsScene();
 
-    // The screen while the scene is current, else null.
-    const MakeRobotsScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->FreeArt(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->Rearm(); }
     InterfaceSounds TakeSounds() override;
@@ -40,5 +35,4 @@ private:
     // Yes: the robot made, or refused when the table has no free entry.
     void Make(GameApp& app);
 
-    std::unique_ptr<MakeRobotsScreen> screen_;
-};
+    };

@@ -4,7 +4,7 @@
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 
-NotesScene::NotesScene() : ManagementScene(Rules{SceneId::Notes}) {}
+NotesScene::NotesScene() : PageScene(Rules{SceneId::Notes}) {}
 
 void NotesScene::CreateScreen(GameApp& app) {
     screen_ = std::make_unique<BonusesScreen>();

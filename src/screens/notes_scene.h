@@ -2,23 +2,18 @@
 #include <memory>
 
 #include "screens/bonuses_screen.h"
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 
 // The Notes page's scene (key N): the bonus and discount totals of the
 // record's bonus block, with the "Notes" pop-up. Nothing is written back.
-class NotesScene : public ManagementScene {
+class NotesScene : public PageScene<BonusesScreen> {
 public:
     NotesScene();
 
-    // The screen while the scene is current, else null.
-    const BonusesScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->FreeArt(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->Rearm(); }
     InterfaceSounds TakeSounds() override;
@@ -26,7 +21,4 @@ protected:
 
     bool AnyPopupOpen() const override { return screen_->notesOpen != 0; }
     void ClosePopups() override { screen_->notesOpen = 0; }
-
-private:
-    std::unique_ptr<BonusesScreen> screen_;
 };

@@ -35,7 +35,7 @@ void GiveNextQuests(GameState& state) {
 }  // namespace
 
 QuestsScene::QuestsScene()
-    : ManagementScene(Rules{.self = SceneId::Quests, .advisor = &AdvisorValuesFor(AdvisorScene::Quests)}) {}
+    : PageScene(Rules{.self = SceneId::Quests, .advisor = &AdvisorValuesFor(AdvisorScene::Quests)}) {}
 
 void QuestsScene::CreateScreen(GameApp& app) {
     GameState& state = *app.gameState;

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 #include "ship/quests_screen.h"
 
 class GameState;
@@ -12,19 +12,14 @@ class GameState;
 // purchase of allies reaches the record at once; leaving marks the updated
 // quests as seen and writes the bought ally flags. The advisor walks the
 // player through the first purchase and then switches itself off.
-class QuestsScene : public ManagementScene {
+class QuestsScene : public PageScene<QuestsScreen> {
 public:
     QuestsScene();
 
-    // The screen while the scene is current, else null.
-    const QuestsScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->FreeArt(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->ArmWhenButtonsUp(nullptr); }
     InterfaceSounds TakeSounds() override;
@@ -41,5 +36,4 @@ protected:
 private:
     void CopyIn(const GameState& state);
 
-    std::unique_ptr<QuestsScreen> screen_;
-};
+    };

@@ -14,7 +14,7 @@ constexpr int kUpgradeSoundChannel = 0;
 constexpr int32_t kUpgradeSoundOffset = 10;
 }  // namespace
 
-RobotsScene::RobotsScene() : ManagementScene(Rules{SceneId::Robots}) {}
+RobotsScene::RobotsScene() : PageScene(Rules{SceneId::Robots}) {}
 
 void RobotsScene::CreateScreen(GameApp& app) {
     GameState& state = *app.gameState;

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 #include "screens/robots_screen.h"
 
 class GameState;
@@ -10,19 +10,14 @@ class GameState;
 // or all of them upgraded in quality on the screen's copies, which reach the
 // record and the engine when the page is left (also for the Make Robots
 // page, which its button opens). No advisor.
-class RobotsScene : public ManagementScene {
+class RobotsScene : public PageScene<RobotsScreen> {
 public:
     RobotsScene();
 
-    // The screen while the scene is current, else null.
-    const RobotsScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->FreeArt(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->Rearm(); }
     InterfaceSounds TakeSounds() override;
@@ -41,5 +36,4 @@ protected:
 private:
     void CopyRobotsIn(const GameState& state);
 
-    std::unique_ptr<RobotsScreen> screen_;
-};
+    };

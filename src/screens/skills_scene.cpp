@@ -17,7 +17,7 @@ constexpr int32_t kRaiseSoundOffset = 13;
 constexpr uint8_t kLastDialogCode = SkillsScreen::kFirstArrow + kSkillCount - 1;
 }  // namespace
 
-SkillsScene::SkillsScene() : ManagementScene(Rules{SceneId::Skills}) {}
+SkillsScene::SkillsScene() : PageScene(Rules{SceneId::Skills}) {}
 
 void SkillsScene::CreateScreen(GameApp& app) {
     const GameState& state = *app.gameState;

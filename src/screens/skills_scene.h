@@ -1,25 +1,20 @@
 #pragma once
 #include <memory>
 
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 #include "ship/skills_screen.h"
 
 // The Skills page's scene (key S). The screen decides whether a raise may be
 // offered; a confirmed raise reaches the record and the battle engine at
 // once, and leaving writes the explosion skills' power again.
-class SkillsScene : public ManagementScene {
+class SkillsScene : public PageScene<SkillsScreen> {
 public:
     SkillsScene();
 
-    // The screen while the scene is current, else null.
-    const SkillsScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->ReleaseSheetAndFont(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->ArmWhenButtonsUp(mouse_); }
     InterfaceSounds TakeSounds() override;
@@ -37,6 +32,5 @@ protected:
 private:
     bool RaiseDialogOpen() const;
 
-    std::unique_ptr<SkillsScreen> screen_;
-    InputDevice* mouse_ = nullptr;
+        InputDevice* mouse_ = nullptr;
 };

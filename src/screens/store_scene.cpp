@@ -21,7 +21,7 @@ ManagementScene::Rules StoreRules() {
 }
 }  // namespace
 
-StoreScene::StoreScene() : ManagementScene(StoreRules()) {}
+StoreScene::StoreScene() : PageScene(StoreRules()) {}
 
 // The panel is never drawn here; the home base finds it with its flags set.
 void StoreScene::MakeSharedObjects(GameApp& app) {

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 #include "ship/store_screen.h"
 
 class GameState;
@@ -13,19 +13,14 @@ class GameState;
 // the purse at once, and the six resources are written back every frame.
 // No music upkeep, no advisor, no shortcut keys; leaving always goes to the
 // home base, which then shows its banner and repairs as on an arrival.
-class StoreScene : public ManagementScene {
+class StoreScene : public PageScene<StoreScreen> {
 public:
     StoreScene();
 
-    // The screen while the scene is current, else null.
-    const StoreScreen* Screen() const { return screen_.get(); }
-
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->FreeArt(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override { screen_->ButtonsUp(); }
     InterfaceSounds TakeSounds() override;
@@ -41,5 +36,4 @@ protected:
 private:
     void CopyTradesBack(GameState& state);
 
-    std::unique_ptr<StoreScreen> screen_;
-};
+    };

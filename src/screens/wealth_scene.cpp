@@ -7,7 +7,7 @@
 #include "shell/game_app.h"
 #include "shell/game_state.h"
 
-WealthScene::WealthScene() : ManagementScene(Rules{SceneId::Wealth}) {}
+WealthScene::WealthScene() : PageScene(Rules{SceneId::Wealth}) {}
 
 void WealthScene::CreateScreen(GameApp& app) {
     const GameState& state = *app.gameState;

@@ -52,7 +52,7 @@ bool Take(uint8_t& request) {
 }  // namespace
 
 YourShipScene::YourShipScene()
-    : ManagementScene(Rules{.self = SceneId::YourShip, .advisor = &AdvisorValuesFor(AdvisorScene::YourShip)}) {}
+    : PageScene(Rules{.self = SceneId::YourShip, .advisor = &AdvisorValuesFor(AdvisorScene::YourShip)}) {}
 
 void YourShipScene::CreateScreen(GameApp& app) {
     screen_ = std::make_unique<ShipScreen>();

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "screens/management_scene.h"
+#include "screens/page_scene.h"
 #include "ship/ship_screen.h"
 
 // The Your Ship page's scene (key Y, the control bar, a Storage building of
@@ -12,7 +12,7 @@
 // weapon the player is asked "Leave anyways?" first. A leave goes where the
 // key that asked for it points (screenPage): the area for Esc or Backspace,
 // another page for its shortcut key.
-class YourShipScene : public ManagementScene {
+class YourShipScene : public PageScene<ShipScreen> {
 public:
     // The page's own sounds, as played (tests and the game driver read them).
     struct ShipSounds {
@@ -24,16 +24,12 @@ public:
 
     YourShipScene();
 
-    // The screen while the scene is current, else null.
-    const ShipScreen* Screen() const { return screen_.get(); }
     const ShipSounds& OwnSounds() const { return shipSounds_; }
 
 protected:
-    bool HasScreen() const override { return screen_ != nullptr; }
     void CreateScreen(GameApp& app) override;
     void LoadScreenArt(GameApp& app) override;
     void FreeScreenArt() override { screen_->FreeArt(); }
-    void DeleteScreen() override { screen_.reset(); }
     void Pointer(GameApp& app, int32_t x, int32_t y, InputDevice* mouse) override;
     void Rearm() override;
     InterfaceSounds TakeSounds() override;
@@ -59,6 +55,5 @@ private:
     void Keys(GameApp& app);
     void CheckLeave(GameApp& app);
 
-    std::unique_ptr<ShipScreen> screen_;
-    ShipSounds shipSounds_;
+        ShipSounds shipSounds_;
 };

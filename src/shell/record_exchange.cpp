@@ -93,6 +93,20 @@ void CopyBuildingLevelsToEngine(const GameState& state, BattleEngine& engine) {
     for (int i = 0; i < GameState::kBuildingSlots; ++i) engine.building.level[i] = state.buildingLevels[i];
 }
 
+void CopyBuildingLevelToEngine(const GameState& state, BattleEngine& engine, int slot) {
+    if (slot < 0 || slot >= GameState::kBuildingSlots) return;
+    engine.building.level[slot] = state.buildingLevels[slot];
+}
+
+void CopyTopFactoryLevelToEngine(const GameState& state, BattleEngine& engine) {
+    engine.topFactoryLevel = state.topFactoryLevel;
+}
+
+void TakeFactoryPositionFromEngine(const BattleEngine& engine, GameState& state) {
+    state.factoryX = engine.factoryX;
+    state.factoryY = engine.factoryY;
+}
+
 void CopyRobotToEngine(const GameState& state, BattleEngine& engine, int slot) {
     if (slot < 0 || slot >= GameState::kRobotSlots) return;
     // The record's robot bytes lie as: record flag, exists, active, spare, facing.
@@ -147,6 +161,13 @@ void HandOverAllyFlags(const GameState& state, BattleEngine& engine, bool return
 void CopySkillChargesBack(const BattleEngine& engine, GameState& state) {
     for (int k = 0; k < kRecordedSkills; ++k) state.skillCharges[k] = engine.skillValues[k];
 }
+
+void TakeRobotArmorFromEngine(const BattleEngine& engine, GameState& state, int slot) {
+    if (slot < 0 || slot >= GameState::kRobotSlots) return;
+    state.robotArmor[slot] = engine.robot.armor[slot];
+}
+
+void CopyShipShieldsToEngine(const GameState& state, BattleEngine& engine) { engine.shipShields = state.shipShields; }
 
 void CopyRobotCountsBack(const BattleEngine& engine, GameState& state) {
     for (int rank = 0; rank < GameState::kRobotRanks; ++rank) state.operationalByRank[rank] = engine.robotTypeCounts[rank];

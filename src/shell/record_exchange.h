@@ -4,10 +4,14 @@
 class BattleEngine;
 class GameState;
 
-// The one place where values pass between the game record and the battle
-// engine: seeding the engine, the copies each area scene makes as an area
-// loads, the copy-back while and when an area is left, and what the save
-// takes from the engine. The scenes decide when; this module decides what.
+// Every copy of a value from the game record to the battle engine or back:
+// seeding the engine, the copies each area scene makes as an area loads,
+// the copy-back while and when an area is left, and what the save takes
+// from the engine. The scenes decide when; this module decides what.
+// A rule that gives one value to both at once (the home base's repairs on
+// arrival in areas/home_arrival_repairs, a factory upgrade in
+// areas/base_placement, a robot made in screens/robot_making, a skill raise
+// below) writes both sides where the rule lives: nothing is copied there.
 namespace record_exchange {
 
 // Skills whose charges and benefits the record and the engine trade as an
@@ -25,8 +29,13 @@ void CopyBonusesToEngine(const GameState& state, BattleEngine& engine);
 void CopyAwardsToEngine(const GameState& state, BattleEngine& engine);
 // The record's buildings (existing, kind, frame, level, position).
 void CopyBuildingsToEngine(const GameState& state, BattleEngine& engine);
-// The buildings' levels only (the Buildings page raised them).
+// The buildings' levels only (the Buildings page raised them), or one of them.
 void CopyBuildingLevelsToEngine(const GameState& state, BattleEngine& engine);
+void CopyBuildingLevelToEngine(const GameState& state, BattleEngine& engine, int slot);
+// The factory's top level as a building is about to be placed.
+void CopyTopFactoryLevelToEngine(const GameState& state, BattleEngine& engine);
+// Where the engine put the top factory after a move.
+void TakeFactoryPositionFromEngine(const BattleEngine& engine, GameState& state);
 
 // One robot of the record into the engine's table (in use, operational,
 // picture, rank, shields, armor, protection, attack, defence), or all 100.
@@ -34,6 +43,8 @@ void CopyRobotToEngine(const GameState& state, BattleEngine& engine, int slot);
 void CopyRobotsToEngine(const GameState& state, BattleEngine& engine);
 // Every robot's operational flag and current shields as the engine left them.
 void TakeRobotStatesFromEngine(const BattleEngine& engine, GameState& state);
+// One robot's armor as the engine holds it (after a repair added to it).
+void TakeRobotArmorFromEngine(const BattleEngine& engine, GameState& state, int slot);
 
 // A battle region's area loads: recorded skills (the full charge taken
 // from the benefit), the ship's shields and armor, the robots by rank.
@@ -45,7 +56,10 @@ void CopyOnHomeLoad(GameState& state, BattleEngine& engine);
 // arrival; on a return from a screen only those the engine has not set.
 void HandOverAllyFlags(const GameState& state, BattleEngine& engine, bool returnedFromScreen);
 
-// Every frame of a battle region, and when it spends shields or loses robots.
+// Every frame of a battle region: the ship's shields are the record's.
+void CopyShipShieldsToEngine(const GameState& state, BattleEngine& engine);
+// Every frame of a battle region, and when it spends shields or loses robots
+// (the counts also as the home base repairs on arrival).
 void CopySkillChargesBack(const BattleEngine& engine, GameState& state);
 void CopyRobotCountsBack(const BattleEngine& engine, GameState& state);
 // The first `robots` robots' state (operational, shields, armor), then the counts by rank.

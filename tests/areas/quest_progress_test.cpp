@@ -1,6 +1,8 @@
 // The first region's quest checks, completion, gifts and the change of quest set.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "areas/area_session.h"
 #include "areas/quest_progress.h"
 #include "areas/region_scene.h"
@@ -264,4 +266,38 @@ TEST_F(QuestTest, AfterTheLastQuestTheInterludeLeadsToTheSecondSetAtTheHomeBase)
     ASSERT_TRUE(driver_.RunUntilScene(SceneId::HomeBase, 5));
     EXPECT_EQ(State().questSet, 2u);
     EXPECT_EQ(State().questStates[0], 1);
+}
+
+// A carrier destroyed by the engine's kill sweep drops its quest item only in
+// the quest's own area while that quest is active: quest 1's in the Green
+// Domain (slot 0), quest 5's in the Robot Lair (slot 1).
+TEST_F(QuestTest, AQuestItemDropsOnlyInItsQuestsArea) {
+    struct Drop {
+        int area;
+        int quest;
+        int slot;  // -1: nothing dropped
+    };
+    constexpr Drop kDrops[] = {
+        {5, 1, 0}, {14, 5, 1}, {14, 1, -1}, {5, 5, -1}, {13, 5, -1}, {15, 5, -1}, {4, 1, -1}, {6, 1, -1},
+    };
+    for (const Drop& drop : kDrops) {
+        SCOPED_TRACE("area " + std::to_string(drop.area) + " quest " + std::to_string(drop.quest));
+        Prepare(drop.area, drop.quest);
+        BattleEngine& engine = Engine();
+        for (int s = 0; s < 2; ++s) engine.questItem.kind[s] = 0;
+        // A carrier with nothing left: the next frame's sweep destroys it.
+        engine.enemy.active[0] = 1;
+        engine.enemy.questDrop[0] = 1;
+        engine.enemy.shields[0] = 0;
+        engine.enemy.armor[0] = 0;
+        engine.enemy.x[0] = 900;
+        engine.enemy.y[0] = -1500;
+        RunFrames(2);  // the sweep, then the drop on the frame after
+        ASSERT_EQ(engine.enemy.active[0], 0);
+        for (int s = 0; s < 2; ++s) EXPECT_EQ(engine.questItem.kind[s], s == drop.slot ? 1 : 0) << "slot " << s;
+        if (drop.slot >= 0) {
+            EXPECT_EQ(engine.questItem.x[drop.slot], 920);
+            EXPECT_NEAR(engine.questItem.y[drop.slot], -1480, 2) << "where the carrier fell";
+        }
+    }
 }

@@ -252,6 +252,18 @@ TEST(CameraLean, RightBeforeLeftUpBeforeDownAndNoneWithoutAShift) {
     EXPECT_FALSE(LeanForShipShifts(0, 0, 0, 0).has_value()) << "the camera keeps its aim";
 }
 
+// The home base's rule: with both horizontal shifts set the left one decides.
+TEST(CameraLean, ALeftFirstRuleLetsTheLeftShiftDecide) {
+    constexpr LeanRule kLeftFirst = {LeanFirst::Left, 1.0f / 36.0f};
+    const std::optional<CameraLean> both = LeanForShipShifts(36, 72, 0, 0, kLeftFirst);
+    ASSERT_TRUE(both.has_value());
+    EXPECT_NEAR(both->x, 2.0f, 1e-4f);
+    const std::optional<CameraLean> right = LeanForShipShifts(36, 0, 0, 72, kLeftFirst);
+    ASSERT_TRUE(right.has_value());
+    EXPECT_NEAR(right->x, -1.0f, 1e-4f);
+    EXPECT_NEAR(right->z, -3.0f, 1e-4f);
+}
+
 TEST(LevelThresholds, FirstThreeFixedThenAHundredTimesTheLevelMore) {
     EXPECT_EQ(NextLevelThreshold(0, 0), 250u);
     EXPECT_EQ(NextLevelThreshold(1, 250), 500u);

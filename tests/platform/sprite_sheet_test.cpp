@@ -203,6 +203,46 @@ TEST_F(SpriteTest, EmptyOrBadSlotsDrawNothingAndReportZero) {
     EXPECT_EQ(never.Init(&graphics_, 0), 0);
 }
 
+// Frames outside the grid are counted, whichever sheet draws them; frames
+// inside it are not, up to the grid's last one.
+TEST_F(SpriteTest, DrawsOfFramesPastTheGridAreCounted) {
+    // 32 x 48 in 16 x 16 frames: two a row, three whole rows; 16 x 20 frames
+    // have two whole rows and a part of a third, which still draws cut.
+    ASSERT_EQ(sheet_.LoadImagePixels(0, FrameGrid(16, 16, 2, 4), 16, 16, 0, 0), 1);
+    ASSERT_EQ(sheet_.images[0].Height(), 64);
+    ASSERT_EQ(sheet_.LoadImagePixels(1, FrameGrid(16, 16, 2, 4), 16, 20, 0, 0), 1);
+    SpriteSheet other;
+    ASSERT_EQ(other.Init(&graphics_, 1), 1);
+    ASSERT_EQ(other.LoadImagePixels(0, FrameGrid(16, 16, 4, 1), 16, 16, 0, 0), 1);
+
+    const int64_t before = SpriteSheet::DrawsPastGrid();
+    for (int frame = 0; frame < 8; ++frame) EXPECT_EQ(sheet_.Draw(0, frame, 0, 0, kWhite, 1, 1, 0, 0), 1);
+    for (int frame = 0; frame < 6; ++frame) EXPECT_EQ(sheet_.Draw(1, frame, 0, 0, kWhite, 1, 1, 0, 0), 1);
+    for (int frame = 0; frame < 4; ++frame) EXPECT_EQ(other.Draw(0, frame, 0, 0, kWhite, 1, 1, 0, 0), 1);
+    EXPECT_EQ(sheet_.Draw(2, 0, 0, 0, kWhite, 1, 1, 0, 0), 0) << "an empty slot is missing art, not a bad frame";
+    EXPECT_EQ(SpriteSheet::DrawsPastGrid(), before) << "every frame inside its grid";
+
+    const struct {
+        SpriteSheet* sheet;
+        int image, frame;
+        int drawn;
+    } past[] = {{&sheet_, 0, 8, 0}, {&sheet_, 1, 6, 1}, {&sheet_, 1, 7, 1}, {&sheet_, 0, -1, 0},
+                {&other, 0, 4, 0},   {&sheet_, 0, 2147483647, 0}};
+    int64_t counted = before;
+    for (const auto& c : past) {
+        EXPECT_EQ(c.sheet->Draw(c.image, c.frame, 0, 0, kWhite, 1, 1, 0, 0), c.drawn) << "frame " << c.frame;
+        EXPECT_EQ(SpriteSheet::DrawsPastGrid(), ++counted) << "frame " << c.frame;
+        EXPECT_EQ(SpriteSheet::LastDrawPastGrid().frame, c.frame);
+        EXPECT_EQ(SpriteSheet::LastDrawPastGrid().image, c.image);
+    }
+    const SpriteSheet::PastGridDraw& last = SpriteSheet::LastDrawPastGrid();
+    EXPECT_EQ(last.frameWidth, 16);
+    EXPECT_EQ(last.frameHeight, 16);
+    EXPECT_EQ(last.width, 32);
+    EXPECT_EQ(last.height, 64);
+    other.Release();
+}
+
 TEST_F(SpriteTest, LoadsFilesByTheGamesSpelling) {
     ScratchFolder dir;
     dir.Write("Art/Menu/Numbers2.bmp", MakeBmp24(FrameGrid(16, 16, 4, 1)));
