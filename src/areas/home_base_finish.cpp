@@ -68,14 +68,11 @@ void LeaveHomeBase(GameApp& app) {
     for (uint8_t& active : engine.playerShot.active) active = 0;
 }
 
-void FinishHomeFrame(GameApp& app, HomeBaseScene& home) {
+bool FinishHomeFrame(GameApp& app) {
     GameState& state = *app.gameState;
-    app.SceneTickClock();
     const bool carrying = HomePlacingOrMoving(app);
     if (!carrying) app.HandleScreenHotkeys();
     state.energy = state.energyMax;
     RunEscape(app);
-    app.SceneLeaveStep(home, false);
-    // The carried building's picture stands for the cursor.
-    app.SceneEndFrame(home, !carrying);
+    return carrying;
 }

@@ -136,13 +136,17 @@ void HomeBaseScene::Load(GameApp& app) {
 
 void HomeBaseScene::Leave(GameApp& app) { LeaveHomeBase(app); }
 
-void HomeBaseScene::Frame(GameApp& app) {
-    GameState& state = *app.gameState;
+void HomeBaseScene::BeforeEntry(GameApp& app) {
+    const GameState& state = *app.gameState;
     ScreenMusicUpkeep(app, state.musicOn, state.mp3Volume);
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(false);
+}
+
+void HomeBaseScene::Prepare(GameApp& app) {
     if (loadPending) Load(app);
-    app.SceneReloadArt(*this);
+}
+
+void HomeBaseScene::Body(GameApp& app) {
+    GameState& state = *app.gameState;
     ControlPanel& panel = *app.controlPanel;
     if (panel.travelled || panel.sceneFlag2) RepairOnArrival(state, *app.battleEngine, panel);
     app.battleEngine->AreaBounds[kBoundYMax] = HomePlacingOrMoving(app) ? -568 : -536;
@@ -156,5 +160,6 @@ void HomeBaseScene::Frame(GameApp& app) {
         DrawHomeBase(app, *this);
         HandleHomeTravelMenu(app, *this);
     }
-    FinishHomeFrame(app, *this);
 }
+
+void HomeBaseScene::AfterClock(GameApp& app) { carrying_ = FinishHomeFrame(app); }

@@ -12,9 +12,8 @@ struct AreaSession;
 // battle frame's subset plus the base's own work.
 class HomeBaseScene : public Scene {
 public:
-    explicit HomeBaseScene(AreaSession& session) : session_(session) {}
+    explicit HomeBaseScene(AreaSession& session) : Scene({.countsFps = false}), session_(session) {}
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
 
@@ -29,7 +28,16 @@ public:
     uint8_t buttonsDown = 0;
 
 private:
+    void BeforeEntry(GameApp& app) override;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
+    // The carried building's picture stands for the cursor.
+    bool DrawsCursor() const override { return !carrying_; }
     void Load(GameApp& app);
+
+    // A building was being placed or moved when the frame's clock ticked.
+    bool carrying_ = false;
 
     AreaSession& session_;
     BasePlacement placement_;

@@ -19,9 +19,9 @@ void PlayHomeSounds(GameApp& app, HomeBaseScene& home);
 void DrawHomeBase(GameApp& app, HomeBaseScene& home);
 void HandleHomeTravelMenu(GameApp& app, HomeBaseScene& home);
 
-// Clocks, shortcut keys, energy refill, the emergency escape, the leave
-// step and the end of the frame.
-void FinishHomeFrame(GameApp& app, HomeBaseScene& home);
+// After the scene clock: shortcut keys (not while a building is carried),
+// energy refill, the emergency escape. True while a building is carried.
+bool FinishHomeFrame(GameApp& app);
 // The leave step's work: building positions back into the record.
 void LeaveHomeBase(GameApp& app);
 

@@ -205,8 +205,7 @@ void AreaMusicUpkeep(GameApp& app) {
     app.KeepMp3Playing(kMp3Volume);
 }
 
-void TickAreaClocks(GameApp& app, AreaSession& area) {
-    app.SceneTickClock();
+void TickAreaClock(AreaSession& area) {
     const uint32_t now = NowMs();
     if (area.clockRestart == 1) {
         area.clockStart = now;
@@ -288,15 +287,18 @@ bool LandEmergencyEscape(GameApp& app, int32_t yMin, int32_t yMax) {
     return sentHome;
 }
 
-void RegionScene::Frame(GameApp& app) {
+void RegionScene::BeforeEntry(GameApp& app) {
     victory = 0;
     AreaMusicUpkeep(app);
-    app.SceneEntry(*this);
-    app.SceneBeginFrame(false);
+}
+
+void RegionScene::Prepare(GameApp& app) {
     if (loadPending) LoadArea(app);
     if (region_.placeQuestDrops) region_.placeQuestDrops(app, *this);
     LeanSceneCamera(app, kRegionLean);
-    app.SceneReloadArt(*this);
+}
+
+void RegionScene::Body(GameApp& app) {
     StepSteppers(app);
     ReadAreaKeys(app, session_, region_);
     HandlePanelInput(app, session_);
@@ -304,13 +306,14 @@ void RegionScene::Frame(GameApp& app) {
     PlayAreaEventSounds(app, session_, region_.eventSounds());
     ShowEnemyDamage(*app.battleEngine);
     DrawRegionArea(app, *this);
-    TickAreaClocks(app, session_);
+}
+
+void RegionScene::AfterClock(GameApp& app) {
+    TickAreaClock(session_);
     if (!victory) {
         app.HandleScreenHotkeys();
         const int32_t* bounds = app.battleEngine->AreaBounds;
         LandEmergencyEscape(app, bounds[kBoundYMin], bounds[kBoundYMax]);
     }
     LeaveArea(app);
-    app.SceneLeaveStep(*this, false);
-    app.SceneEndFrame(*this);
 }

@@ -13,9 +13,9 @@ struct EventSoundSet;
 // regions, the frame is the same.
 class RegionScene : public Scene {
 public:
-    RegionScene(const RegionData& region, AreaSession& session) : region_(region), session_(session) {}
+    RegionScene(const RegionData& region, AreaSession& session)
+        : Scene({.countsFps = false}), region_(region), session_(session) {}
 
-    void Frame(GameApp& app) override;
     void Enter(GameApp& app) override;
     void Leave(GameApp& app) override;
 
@@ -31,6 +31,10 @@ public:
     uint8_t victory = 0;
 
 private:
+    void BeforeEntry(GameApp& app) override;
+    void Prepare(GameApp& app) override;
+    void Body(GameApp& app) override;
+    void AfterClock(GameApp& app) override;
     void LoadArea(GameApp& app);
     void LeaveArea(GameApp& app);
 
@@ -42,8 +46,8 @@ private:
 
 // Keeps the MP3 track playing at -700 while music is on and no jingle plays.
 void AreaMusicUpkeep(GameApp& app);
-// The scene clock, then the area clock (restarted only when asked).
-void TickAreaClocks(GameApp& app, AreaSession& area);
+// The area clock, after the scene clock (restarted only when asked).
+void TickAreaClock(AreaSession& area);
 // The jingle, the engine's event sounds and the panel's interface sounds.
 void PlayAreaEventSounds(GameApp& app, AreaSession& area, const EventSoundSet& set);
 // Runs the end of an emergency escape; returns true when it sent the ship home.
