@@ -74,28 +74,11 @@ public:
         kArtSharedFont = 1,
         kArtShared = 2,
     };
-    // Entry: on the first frame after a switch or a device reset, restarts
-    // the scene clock and calls the scene's Enter. True on such a frame.
-    bool SceneEntry(Scene& scene);
-    // Frame timer, frame counter, cursor, begin and clear.
-    void SceneBeginFrame(bool countFps);
     // Creates the shared font and shared art on first use.
     void EnsureSharedObjects(uint32_t artUse);
     // Makes the shared font if needed, (re)creates it on the current device
     // and opens it for drawing.
     void OpenSharedFont();
-    // After a device reset: shows "L O A D I N G", loads the art of every
-    // shared object that exists, then the scene's own (its ReloadArt). True
-    // on such a frame.
-    bool SceneReloadArt(Scene& scene);
-    void SceneTickClock();
-    // Leaving: when a switch is pending, a scene chosen again by its own key
-    // stays if it allows that; otherwise its Leave runs.
-    void SceneLeaveStep(Scene& scene, bool staysWhenChosenAgain);
-    // Cursor (unless hidden this frame), end of scene, device test and
-    // present. A device found lost releases the art of every shared object
-    // that exists and the scene's own (its ReleaseArt).
-    void SceneEndFrame(Scene& scene, bool drawCursor = true);
     // Makes stepper k when it is missing (reset and given the record's base).
     MotionStepper& Stepper(int k);
     uint8_t StepStepper(int k, bool adaptive, int32_t speed);
@@ -164,6 +147,25 @@ public:
     uint32_t picturesLeftOpen = 0;
 
 private:
+    // ---- The steps of RunSceneFrame; scenes fill in hooks between them ----
+    // Entry: on the first frame after a switch or a device reset, restarts
+    // the scene clock and calls the scene's Enter. True on such a frame.
+    bool SceneEntry(Scene& scene);
+    // Frame timer, frame counter, cursor, begin and clear.
+    void SceneBeginFrame(bool countFps);
+    // After a device reset: shows "L O A D I N G", loads the art of every
+    // shared object that exists, then the scene's own (its ReloadArt). True
+    // on such a frame.
+    bool SceneReloadArt(Scene& scene);
+    void SceneTickClock();
+    // Leaving: when a switch is pending, a scene chosen again by its own key
+    // stays if it allows that; otherwise its Leave runs.
+    void SceneLeaveStep(Scene& scene, bool staysWhenChosenAgain);
+    // Cursor (unless hidden this frame), end of scene, device test and
+    // present. A device found lost releases the art of every shared object
+    // that exists and the scene's own (its ReleaseArt).
+    void SceneEndFrame(Scene& scene, bool drawCursor);
+
     void PollInput();
     void HandleLostDevice();
     void RunScene();

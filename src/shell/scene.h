@@ -30,8 +30,8 @@ public:
     Scene& operator=(const Scene&) = delete;
 
     // One frame, in the written order: input, update, drawing and
-    // presentation.
-    virtual void Frame(GameApp& app);
+    // presentation. Not virtual: no scene writes its own order.
+    void Frame(GameApp& app);
 
     // The first frame after a switch to this scene or after a device reset:
     // restart what the scene restarts and create what it shows.
@@ -60,7 +60,7 @@ protected:
     // objects made on first use.
     virtual void Prepare(GameApp&) {}
     // Input, update, sounds and drawing.
-    virtual void Body(GameApp&) {}
+    virtual void Body(GameApp&) = 0;
     // After the scene clock: where to go next, the shortcut keys.
     virtual void AfterClock(GameApp&) {}
     // Read at the end of the frame: false while the scene draws its own
@@ -85,4 +85,5 @@ private:
         Run(app);
         return true;
     }
+    void Body(GameApp&) final {}
 };
