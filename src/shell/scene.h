@@ -6,12 +6,13 @@ class GameApp;
 // once per pass of the loop (twice on the frame the device comes back). A
 // scene owns its own state; what several scenes share lives in GameApp.
 //
-// The frame's order is written once, in GameApp::RunSceneFrame: entry,
-// begin, the objects made on first use [Prepare], art reload after a device
-// reset, the scene's own work [Body], scene clock, the leave decision
-// [AfterClock], leaving, end with the device test, then [AfterFrame]. A
-// scene fills in the hooks in brackets and says in FrameRules what it keeps
-// of the fixed steps; it cannot leave a step out.
+// The frame's order is written once, in GameApp::RunSceneFrame: music
+// upkeep [BeforeEntry], entry, begin, the objects made on first use
+// [Prepare], art reload after a device reset, the scene's own work [Body],
+// scene clock, the leave decision [AfterClock], leaving, end with the device
+// test [DrawsCursor], then [AfterFrame]. A scene fills in the hooks in
+// brackets and says in FrameRules what it keeps of the fixed steps; it
+// cannot leave a step out. A scene that draws nothing is a PicturelessScene.
 class Scene {
 public:
     // What a scene keeps of the frame's fixed steps.
