@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +13,8 @@
 #include <sstream>
 
 #include "app/game_scenes.h"
+#include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
 #include "platform/data_blob.h"
 #include "platform/image_codec.h"
 #include "platform/key_codes.h"
@@ -26,6 +29,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+constexpr int32_t kShipHalf = 32;
+constexpr double kSteerReach = 150.0;
+
 // The stand-in art built next to the tests, unless GAME_DIR says otherwise:
 // build/game seen from the build directory or from the source tree.
 std::string StandInGameDir() {
@@ -121,6 +127,12 @@ bool ParseLine(const std::string& line, DriverAction& action, std::string& why) 
             return true;
         }
         why = "unknown scene '" + name + "'";
+        return false;
+    }
+    if (verb == "steer") {
+        action.kind = Kind::Steer;
+        if (in >> action.a >> action.b >> action.c && action.c >= 0) return true;
+        why = "expected 'steer <x> <y> <frames>'";
         return false;
     }
     if (verb == "lose-device") {
@@ -227,6 +239,7 @@ void GameDriver::PumpEvents() {
 void GameDriver::RunFrames(uint32_t n) {
     for (uint32_t k = 0; k < n && !quit_; ++k) {
         ApplyDueActions();
+        SteerStep();
         PumpEvents();
         if (quit_) break;
         uint32_t before = clock_.Milliseconds();
@@ -298,6 +311,9 @@ void GameDriver::Apply(const DriverAction& action) {
     case Kind::SwitchScene:
         SwitchToScene(static_cast<SceneId>(action.a));
         break;
+    case Kind::Steer:
+        SteerToward(action.a, action.b, static_cast<uint32_t>(action.c));
+        break;
     }
 }
 
@@ -334,6 +350,35 @@ bool GameDriver::SetField(const std::string& name, const std::string& values) {
 }
 
 void GameDriver::SwitchToScene(SceneId scene) { app_->SwitchScene(scene); }
+
+void GameDriver::SteerToward(int32_t x, int32_t y, uint32_t frames) {
+    steerX_ = x;
+    steerY_ = y;
+    steerFrames_ = frames;
+}
+
+void GameDriver::ShipCentre(int32_t& x, int32_t& y) const {
+    const BattleEngine& engine = *app_->battleEngine;
+    x = app_->areaBackdrop->viewX + engine.shipX + engine.offsetRight - engine.offsetLeft + kShipHalf;
+    y = app_->areaBackdrop->viewY + engine.shipY + engine.offsetDown - engine.offsetUp + kShipHalf;
+}
+
+void GameDriver::SteerStep() {
+    if (steerFrames_ == 0 || !app_->battleEngine || !app_->areaBackdrop || !app_->cursor) return;
+    --steerFrames_;
+    int32_t shipX = 0, shipY = 0;
+    ShipCentre(shipX, shipY);
+    // The cursor's offset from the ship picks the heading; a short offset
+    // keeps it on screen, and a point closer than that is pointed at itself.
+    int32_t dx = steerX_ - shipX, dy = steerY_ - shipY;
+    const double length = std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy);
+    if (length > kSteerReach) {
+        dx = static_cast<int32_t>(std::lround(dx * kSteerReach / length));
+        dy = static_cast<int32_t>(std::lround(dy * kSteerReach / length));
+    }
+    const MouseCursor& cursor = *app_->cursor;
+    MoveMouse(shipX - app_->areaBackdrop->viewX + dx - cursor.x, shipY - app_->areaBackdrop->viewY + dy - cursor.y);
+}
 
 ::testing::AssertionResult GameDriver::MatchesReference(const std::string& suite, const std::string& name,
                                                         int tolerance, double maxMismatch) {

@@ -24,12 +24,14 @@ struct DriverAction {
         LoseDevice,
         RestoreDevice,
         SetField,
-        SwitchScene
+        SwitchScene,
+        Steer
     };
     uint32_t frame = 0;
     Kind kind = Kind::KeyDown;
     int a = 0;  // key code, button, dx, scene id
     int b = 0;  // dy
+    int c = 0;  // frames to steer
     std::string path;    // screenshot file, record field name
     std::string values;  // the field's values as the dump writes them
 };
@@ -42,6 +44,8 @@ struct DriverAction {
 //   <frame> lose-device | restore-device
 //   <frame> set <field> <values>    (a field of the game record, named and written as the dump does)
 //   <frame> scene <Name>            (switch to the scene the dump names so)
+//   <frame> steer <x> <y> <frames>  (for that many frames, the cursor points the
+//                                    ship at the world point (x, y) of its area)
 // Blank lines and lines starting with # are skipped. On a bad line returns
 // false and describes it in error.
 bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actions, std::string& error);
@@ -85,6 +89,12 @@ public:
     // stderr) when the field or the values do not fit.
     bool SetField(const std::string& name, const std::string& values);
     void SwitchToScene(SceneId scene);
+    // From now on, for `frames` frames, the cursor is put each frame where
+    // it points the ship at (x, y) in its area's world; the buttons are left
+    // as they are. Zero frames stops it.
+    void SteerToward(int32_t x, int32_t y, uint32_t frames);
+    // The centre of the ship in its area's world.
+    void ShipCentre(int32_t& x, int32_t& y) const;
 
     // Compares the screen with tests/<suite>/ref/<name>.png. The software
     // renderer draws the same picture every run, so by default every pixel
@@ -125,6 +135,7 @@ private:
     void ApplyDueActions();
     void Apply(const DriverAction& action);
     void PumpEvents();
+    void SteerStep();
 
     std::unique_ptr<GameApp> app_;
     ManualClock clock_;
@@ -133,6 +144,9 @@ private:
     std::string previousDir_;
     uint32_t msPerFrame_ = 16;
     uint32_t frame_ = 0;
+    int32_t steerX_ = 0;
+    int32_t steerY_ = 0;
+    uint32_t steerFrames_ = 0;
     bool started_ = false;
     bool finished_ = false;
     bool quit_ = false;

@@ -2,8 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
 
+#include "harness/driven_play.h"
 #include "harness/game_driver.h"
 #include "platform/audio_system.h"
 #include "platform/font.h"
@@ -170,10 +175,11 @@ TEST(GameDriverScript, ParsesEveryActionAndRejectsBadLines) {
                                   "9 lose-device\n"
                                   "10 restore-device\n"
                                   "11 set questStates 2 2 1 0*97\n"
-                                  "12 scene Invasions\n",
+                                  "12 scene Invasions\n"
+                                  "13 steer 512 -9600 30\n",
                                   actions, error))
         << error;
-    ASSERT_EQ(actions.size(), 10u);
+    ASSERT_EQ(actions.size(), 11u);
     EXPECT_EQ(actions[0].a, key::kReturn);
     EXPECT_EQ(actions[1].a, key::kLeftControl);
     EXPECT_EQ(actions[1].kind, DriverAction::Kind::KeyUp);
@@ -186,13 +192,42 @@ TEST(GameDriverScript, ParsesEveryActionAndRejectsBadLines) {
     EXPECT_EQ(actions[8].kind, DriverAction::Kind::SetField);
     EXPECT_EQ(actions[8].path, "questStates");
     EXPECT_EQ(actions[9].a, static_cast<int>(SceneId::Invasions));
+    EXPECT_EQ(actions[10].kind, DriverAction::Kind::Steer);
+    EXPECT_EQ(std::vector<int>({actions[10].a, actions[10].b, actions[10].c}), std::vector<int>({512, -9600, 30}));
 
     for (const char* bad : {"x key Return down", "3 key Nowhere down", "3 key Return sideways", "3 button 7 down",
                             "3 mouse 1", "3 dance", "3 set questSet", "3 set nowhere 1", "3 set musicOn 256",
-                            "3 scene Nowhere"}) {
+                            "3 scene Nowhere", "3 steer 1 2", "3 steer 1 2 -5"}) {
         std::vector<DriverAction> none;
         EXPECT_FALSE(ParseDriverScript(bad, none, error)) << bad;
     }
+}
+
+// Steering flies the ship, the button held, to each point in turn and
+// leaves the cursor alone once its frames are over.
+TEST(GameDriverScript, SteerFliesTheShipToAWorldPointAndThenStops) {
+    GameDriver driver;
+    ASSERT_TRUE(driven_play::NewGameAtHomeBase(driver));
+    std::vector<DriverAction> actions;
+    std::string error;
+    const uint32_t at = driver.FrameNumber();
+    const std::string script = std::to_string(at) + " button 0 down\n" + std::to_string(at) +
+                               " steer 250 -1000 250\n" + std::to_string(at + 250) + " steer 800 -700 250\n";
+    ASSERT_TRUE(ParseDriverScript(script, actions, error)) << error;
+    driver.AddActions(actions);
+    int32_t x = 0, y = 0;
+    driver.ShipCentre(x, y);
+    ASSERT_GT(std::abs(x - 250) + std::abs(y + 1000), 300) << "the ship starts far from the first point";
+    for (const auto& [frames, toX, toY] : {std::tuple{250, 250, -1000}, std::tuple{250, 800, -700}}) {
+        driver.RunFrames(frames);
+        driver.ShipCentre(x, y);
+        EXPECT_LE(std::abs(x - toX), 24) << toX << ", " << toY;
+        EXPECT_LE(std::abs(y - toY), 24) << toX << ", " << toY;
+    }
+    const MouseCursor& cursor = *driver.App().cursor;
+    const int32_t cursorX = cursor.x, cursorY = cursor.y;
+    driver.RunFrames(5);
+    EXPECT_EQ(std::vector<int32_t>({cursor.x, cursor.y}), std::vector<int32_t>({cursorX, cursorY}));
 }
 
 // A save cut short by a killed process leaves its temporary file; the next
