@@ -60,7 +60,7 @@ Image Crop(const Image& image, int x, int y, int width, int height);
 // Compares a picture with tests/frontend/ref/<name>.png: at most half a
 // percent of the pixels may be off by more than 24 in a channel.
 inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name) {
-    return MatchesGolden(actual, "frontend", name, 24, 0.005);
+    return MatchesGolden(actual, "frontend", name);
 }
 
 }  // namespace frontend_test

@@ -19,8 +19,8 @@ protected:
 // Compares a picture with tests/hud/ref/<name>.png: a pixel matches when
 // every channel is within `tolerance`, and at most `maxMismatch` of the pixels
 // may differ.
-inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 24,
-                                                   double maxMismatch = 0.005) {
+inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 0,
+                                                   double maxMismatch = 0.0) {
     return MatchesGolden(actual, "hud", name, tolerance, maxMismatch);
 }
 

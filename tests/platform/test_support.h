@@ -55,7 +55,7 @@ std::string Hex(uint32_t v);
 // Compares a picture with tests/platform/ref/<name>.png: a pixel matches when
 // every channel is within `tolerance`, and at most `maxMismatch` of the pixels
 // may differ.
-inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 24,
-                                                   double maxMismatch = 0.005) {
+inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name, int tolerance = 0,
+                                                   double maxMismatch = 0.0) {
     return MatchesGolden(actual, "platform", name, tolerance, maxMismatch);
 }

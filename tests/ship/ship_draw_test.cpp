@@ -28,7 +28,7 @@ protected:
 
 // A pixel matches when every channel is within 24; 0.5% may differ.
 ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name) {
-    return MatchesGolden(actual, "ship", name, 24, 0.005);
+    return MatchesGolden(actual, "ship", name);
 }
 
 }  // namespace
