@@ -245,14 +245,8 @@ TEST(InvasionsEngine, AnEngineTheRegionMakesCarriesTheRecordsRobots) {
 
 // The README's script: a new game, then into area 8 by the record alone.
 TEST(InvasionsScript, TheExampleEntersAreaEightWithTheNewGamesShip) {
-    const char* source = std::getenv("GAME_SOURCE_DIR");
-    std::ifstream file(std::string(source ? source : ".") + "/tests/harness/example-second-region.txt");
-    ASSERT_TRUE(file.good());
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::vector<DriverAction> actions;
-    std::string error;
-    ASSERT_TRUE(ParseDriverScript(text.str(), actions, error)) << error;
+    const std::vector<DriverAction> actions = HarnessScript("example-second-region.txt");
+    ASSERT_FALSE(actions.empty());
     GameDriver driver;
     driver.AddActions(actions);
     ASSERT_TRUE(driver.Start());

@@ -136,14 +136,8 @@ TEST_F(InvasionsWinTest, VictoryInVexmoorLeadsToTheHallOfFameWhateverHotkeyIsHel
 
 // The example script plays the end of quest 24 to the Hall of Fame.
 TEST(InvasionsScript, TheVictoryExampleEndsInTheHallOfFameWithThePlayersLevel) {
-    const char* source = std::getenv("GAME_SOURCE_DIR");
-    std::ifstream file(std::string(source ? source : ".") + "/tests/harness/example-victory.txt");
-    ASSERT_TRUE(file.good());
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::vector<DriverAction> actions;
-    std::string error;
-    ASSERT_TRUE(ParseDriverScript(text.str(), actions, error)) << error;
+    const std::vector<DriverAction> actions = HarnessScript("example-victory.txt");
+    ASSERT_FALSE(actions.empty());
     GameDriver driver;
     driver.AddActions(actions);
     ASSERT_TRUE(driver.Start());

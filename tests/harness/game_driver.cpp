@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -166,6 +167,19 @@ bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actio
         actions.push_back(action);
     }
     return true;
+}
+
+std::vector<DriverAction> HarnessScript(const std::string& name) {
+    const char* source = std::getenv("GAME_SOURCE_DIR");
+    const std::string path = std::string(source ? source : ".") + "/tests/harness/" + name;
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    std::vector<DriverAction> actions;
+    std::string error;
+    if (!file.good()) ADD_FAILURE() << "cannot read " << path;
+    else if (!ParseDriverScript(text.str(), actions, error)) ADD_FAILURE() << path << ": " << error;
+    return actions;
 }
 
 GameDriver::GameDriver() : GameDriver(Options{}) {}

@@ -50,6 +50,10 @@ struct DriverAction {
 // false and describes it in error.
 bool ParseDriverScript(const std::string& text, std::vector<DriverAction>& actions, std::string& error);
 
+// The actions of tests/harness/<name> in the source tree ($GAME_SOURCE_DIR);
+// a test failure (and no actions) when it cannot be read or parsed.
+std::vector<DriverAction> HarnessScript(const std::string& name);
+
 // Drives the real GameApp headless, frame by frame, with a manual clock that
 // moves on by a frame's time at each present (as the wait for the display).
 // It runs in a game directory of its own: Art and Data linked from the

@@ -17,14 +17,7 @@ namespace {
 
 // The script's actions without its screenshots: the test takes its own.
 std::vector<DriverAction> ScriptActions(const std::string& name) {
-    const char* source = std::getenv("GAME_SOURCE_DIR");
-    std::ifstream file(std::string(source ? source : ".") + "/tests/harness/" + name);
-    EXPECT_TRUE(file.good()) << name;
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::vector<DriverAction> actions;
-    std::string error;
-    EXPECT_TRUE(ParseDriverScript(text.str(), actions, error)) << error;
+    std::vector<DriverAction> actions = HarnessScript(name);
     std::erase_if(actions, [](const DriverAction& a) { return a.kind == DriverAction::Kind::Screenshot; });
     return actions;
 }

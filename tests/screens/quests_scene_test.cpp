@@ -363,15 +363,8 @@ TEST_F(QuestsGame, ABoughtAllyIsWaitingInItsQuestsArea) {
 // The example script buys the ally, flies the way a player would and ends
 // in the Green Path with the robots beside the ship.
 TEST(QuestsScript, BuyAnAllyAndMeetItInTheGreenPath) {
-    const std::string path = std::string(std::getenv("GAME_SOURCE_DIR") ? std::getenv("GAME_SOURCE_DIR") : ".") +
-                             "/tests/harness/example-buy-ally.txt";
-    std::ifstream in(path);
-    ASSERT_TRUE(in) << path;
-    std::stringstream text;
-    text << in.rdbuf();
-    std::vector<DriverAction> actions;
-    std::string error;
-    ASSERT_TRUE(ParseDriverScript(text.str(), actions, error)) << error;
+    const std::vector<DriverAction> actions = HarnessScript("example-buy-ally.txt");
+    ASSERT_FALSE(actions.empty());
     GameDriver driver;
     ASSERT_TRUE(driver.Start());
     driver.AddActions(actions);

@@ -257,14 +257,8 @@ TEST(StoreFromRegion, TheBorderHubsShopRowLeadsToTheStoreAndOnToTheHomeBase) {
 // The scripted visit: the record after it shows the purchase in cell 4, the
 // sale of cell 0's item, and ten gold exchanged for one crystal.
 TEST(StoreScript, TheVisitBuysSellsExchangesAndGoesHome) {
-    const char* source = std::getenv("GAME_SOURCE_DIR");
-    std::ifstream file(std::string(source ? source : ".") + "/tests/harness/store-visit.txt");
-    ASSERT_TRUE(file.good());
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::vector<DriverAction> actions;
-    std::string error;
-    ASSERT_TRUE(ParseDriverScript(text.str(), actions, error)) << error;
+    const std::vector<DriverAction> actions = HarnessScript("store-visit.txt");
+    ASSERT_FALSE(actions.empty());
     GameDriver driver;
     driver.AddActions(actions);
     ASSERT_TRUE(driver.Start());

@@ -434,14 +434,8 @@ TEST_F(YourShipGame, AHeldItemSurvivesADeviceLoss) {
 // The script in tests/harness: a Shields Sphere bought in the Store goes
 // onto the hull, and the engine's shields follow once the page is left.
 TEST(YourShipScript, ABoughtSphereFittedRaisesTheEnginesShields) {
-    const char* source = std::getenv("GAME_SOURCE_DIR");
-    std::ifstream file(std::string(source ? source : ".") + "/tests/harness/example-your-ship.txt");
-    ASSERT_TRUE(file.good());
-    std::ostringstream text;
-    text << file.rdbuf();
-    std::vector<DriverAction> actions;
-    std::string error;
-    ASSERT_TRUE(ParseDriverScript(text.str(), actions, error)) << error;
+    const std::vector<DriverAction> actions = HarnessScript("example-your-ship.txt");
+    ASSERT_FALSE(actions.empty());
     GameDriver driver;
     driver.AddActions(actions);
     ASSERT_TRUE(driver.Start());
