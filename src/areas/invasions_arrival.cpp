@@ -99,16 +99,39 @@ int CapitalFirstFrame(char c) {
     return 2 * index - 2;
 }
 
-void AddGlyph(std::vector<BannerGlyph>& out, const Glyph& glyph) {
+// The glyph (image, frame, x) or two of a letter, handed to `use`.
+template <class Use>
+void ForEachGlyphOf(const Glyph& glyph, Use&& use) {
     const char c = glyph.letter;
     if (c >= 'a' && c <= 'z') {
-        out.push_back({kSmallImage, c - 'a' + 2, glyph.x});
+        use(BannerGlyph{kSmallImage, c - 'a' + 2, glyph.x});
         return;
     }
     if (c < 'A' || c > 'Z') return;
     const int frame = CapitalFirstFrame(c);
-    out.push_back({kCapitalsImage, frame, glyph.x});
-    if (c != 'I' && c != 'J') out.push_back({kCapitalsImage, frame + 1, glyph.x + kHalfWidth});
+    use(BannerGlyph{kCapitalsImage, frame, glyph.x});
+    if (c != 'I' && c != 'J') use(BannerGlyph{kCapitalsImage, frame + 1, glyph.x + kHalfWidth});
+}
+
+// Every glyph of an area's arrival title, straight from the tables: the
+// title is drawn every frame of the arrival, so nothing is built for it.
+template <class Use>
+void ForEachTitleGlyph(int32_t area, Use&& use) {
+    if (area != kNoEnteringArea) {
+        for (const Glyph& glyph : kEntering) ForEachGlyphOf(glyph, use);
+    }
+    for (const Title& title : kTitles) {
+        if (title.area != area) continue;
+        for (const Glyph& glyph : title.glyphs) ForEachGlyphOf(glyph, use);
+    }
+}
+
+template <class Use>
+void ForEachSquareMargin(uint8_t stage, Use&& use) {
+    if (stage >= 16) return;
+    for (const Square& square : kSquares) {
+        if (square.stages & (1u << stage)) use(square.margin);
+    }
 }
 
 void DrawSquare(SpriteSheet* sheet, int32_t sx, int32_t sy, int32_t margin) {
@@ -127,22 +150,13 @@ void DrawSquare(SpriteSheet* sheet, int32_t sx, int32_t sy, int32_t margin) {
 
 std::vector<BannerGlyph> InvasionsTitleGlyphs(int32_t area) {
     std::vector<BannerGlyph> glyphs;
-    if (area != kNoEnteringArea) {
-        for (const Glyph& glyph : kEntering) AddGlyph(glyphs, glyph);
-    }
-    for (const Title& title : kTitles) {
-        if (title.area != area) continue;
-        for (const Glyph& glyph : title.glyphs) AddGlyph(glyphs, glyph);
-    }
+    ForEachTitleGlyph(area, [&](const BannerGlyph& glyph) { glyphs.push_back(glyph); });
     return glyphs;
 }
 
 std::vector<int32_t> ArrivalSquareMargins(uint8_t stage) {
     std::vector<int32_t> margins;
-    if (stage >= 16) return margins;
-    for (const Square& square : kSquares) {
-        if (square.stages & (1u << stage)) margins.push_back(square.margin);
-    }
+    ForEachSquareMargin(stage, [&](int32_t margin) { margins.push_back(margin); });
     return margins;
 }
 
@@ -151,14 +165,14 @@ void DrawInvasionsArrival(GameApp& app) {
     const uint8_t stage = panel.areaTitleTimer;
     if (stage == 0) return;
     SpriteSheet* letters = app.sharedArt->menuSheet;
-    for (const BannerGlyph& glyph : InvasionsTitleGlyphs(app.areaBackdrop->areaNumber)) {
+    ForEachTitleGlyph(app.areaBackdrop->areaNumber, [&](const BannerGlyph& glyph) {
         letters->Draw(glyph.image, glyph.frame, static_cast<float>(glyph.x), kTitleY, kWhite, kGlyphScaleX,
                       kGlyphScaleY, 0, 0.0f);
-    }
+    });
     const BattleEngine& engine = *app.battleEngine;
     if (engine.emergencyEscape != 0 || !panel.sheet) return;
     // Centred on the ship as drawn, shifted at a map bound or not.
     const int32_t sx = engine.shipX + engine.offsetRight - engine.offsetLeft;
     const int32_t sy = engine.shipY + engine.offsetDown - engine.offsetUp;
-    for (int32_t margin : ArrivalSquareMargins(stage)) DrawSquare(panel.sheet.get(), sx, sy, margin);
+    ForEachSquareMargin(stage, [&](int32_t margin) { DrawSquare(panel.sheet.get(), sx, sy, margin); });
 }
