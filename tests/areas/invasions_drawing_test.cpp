@@ -110,16 +110,8 @@ TEST(ArrivalSquares, TheSquaresCloseInOverTheFirstEightStages) {
     }
 }
 
-class InvasionsDrawTest : public RegionTest {
+class InvasionsDrawTest : public SturdyInvasionsTest {
 protected:
-    void SetUp() override {
-        regionScene_ = SceneId::Invasions;
-        RegionTest::SetUp();
-        ASSERT_TRUE(driver_.SetField("questSet", "2"));
-        ASSERT_TRUE(driver_.SetField("shipArmor", "200000"));
-        ASSERT_TRUE(driver_.SetField("shipArmorMax", "200000"));
-        record_exchange::SeedEngine(Engine(), State());
-    }
     // The sprite draws of the next frame.
     std::vector<SpriteCall> DrawsOfAFrame() {
         std::vector<SpriteCall> calls;

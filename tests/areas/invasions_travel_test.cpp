@@ -15,16 +15,8 @@
 namespace {
 constexpr int kRight = 1;  // the right button chooses too, and does not steer
 
-class InvasionsPromptTest : public RegionTest {
+class InvasionsPromptTest : public SturdyInvasionsTest {
 protected:
-    void SetUp() override {
-        regionScene_ = SceneId::Invasions;
-        RegionTest::SetUp();
-        ASSERT_TRUE(driver_.SetField("questSet", "2"));
-        ASSERT_TRUE(driver_.SetField("shipArmor", "200000"));
-        ASSERT_TRUE(driver_.SetField("shipArmorMax", "200000"));
-        record_exchange::SeedEngine(Engine(), State());
-    }
     // Down on the prompt's row, off it with the button held, up there, and
     // back over the row with the buttons up.
     void PressDragOffReleaseAndComeBack() {

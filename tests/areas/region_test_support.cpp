@@ -136,3 +136,12 @@ ControlPanel& RegionTest::Panel() { return *driver_.App().controlPanel; }
 AreaBackdrop& RegionTest::Backdrop() { return *driver_.App().areaBackdrop; }
 RegionScene& RegionTest::Region() { return driver_.SceneAs<RegionScene>(regionScene_); }
 AreaSession& RegionTest::Area() { return Region().Session(); }
+
+void SturdyInvasionsTest::SetUp() {
+    regionScene_ = SceneId::Invasions;
+    RegionTest::SetUp();
+    ASSERT_TRUE(driver_.SetField("questSet", "2"));
+    ASSERT_TRUE(driver_.SetField("shipArmor", "200000"));
+    ASSERT_TRUE(driver_.SetField("shipArmorMax", "200000"));
+    record_exchange::SeedEngine(Engine(), State());
+}

@@ -52,3 +52,10 @@ protected:
     GameDriver driver_;
     SceneId regionScene_ = SceneId::EarthSystem;
 };
+
+// The second region with the second quest set and a ship that no wave can
+// destroy, its engine seeded from that record.
+class SturdyInvasionsTest : public RegionTest {
+protected:
+    void SetUp() override;
+};
