@@ -268,7 +268,7 @@ protected:
 };
 
 TEST_F(SkillsScreenArt, RaiseDialogOverTheGridWithAFlashingCell) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     SkillsVisit visit(time.clock, 14, 2, {1, 3, 0, 0, 12, 0, 0, 0, 1, 0, 0, 0});
     visit.screen.LoadArt(&graphics_);
     visit.Click(Arrow(kElectron));
@@ -280,7 +280,7 @@ TEST_F(SkillsScreenArt, RaiseDialogOverTheGridWithAFlashingCell) {
 }
 
 TEST_F(SkillsScreenArt, RefusalBoxWhileThePressIsHeld) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     SkillsVisit visit(time.clock, 6, 1);
     visit.screen.LoadArt(&graphics_);
     visit.Frame(Arrow(kNeutron));
