@@ -99,6 +99,24 @@ TEST_F(SkillsScreenTest, ThreeRaisesSpendThreePointsAndFlashTheCell) {
     EXPECT_EQ(screen.selection, SkillsScreen::kFirstCell + kHardShields);
 }
 
+// A held Yes answers on its release, once, however long it is held.
+TEST_F(SkillsScreenTest, AHeldYesRaisesOnceOnItsRelease) {
+    SkillsVisit visit(time.clock, 5, 3);
+    SkillsScreen& screen = visit.screen;
+    visit.Click(Arrow(kHardShields));
+    ASSERT_EQ(screen.selection, SkillsScreen::kFirstArrow + kHardShields);
+    visit.Frame(kYes);
+    visit.mouse.Press();
+    for (int frame = 0; frame < 5; ++frame) visit.Frame(kYes);
+    EXPECT_TRUE(visit.raised.empty()) << "nothing while the button is down";
+    EXPECT_EQ(screen.skillPoints, 3u);
+    visit.mouse.Release();
+    for (int frame = 0; frame < 3; ++frame) visit.Frame(kYes);
+    EXPECT_EQ(visit.raised, (std::vector<int>{kHardShields}));
+    EXPECT_EQ(screen.skillPoints, 2u);
+    EXPECT_EQ(screen.selection, 0);
+}
+
 TEST_F(SkillsScreenTest, HighestSkillGoesToARaiseThatReachesEveryOtherLevel) {
     struct Case {
         int32_t before;  // Extra Armor's level; Hard Armor stands at 3
