@@ -97,6 +97,20 @@ TEST_F(AwardsTest, ARightClickShowsTheHelpWhileHeldAndSpendsNothing) {
     EXPECT_EQ(pickSounds, 0);
 }
 
+// With no picks left only the page's bands answer a right hold.
+TEST_F(AwardsTest, WithNoPicksARightHoldOnThePageStillShowsTheHelp) {
+    screen.picks = 0;
+    Frame(600, 300);
+    mouse.Press(kRight);
+    Frame(600, 300);
+    Frame(600, 300);
+    EXPECT_EQ(screen.helpHeld, 1);
+    mouse.Release(kRight);
+    Frame(600, 300);
+    EXPECT_EQ(screen.helpHeld, 0);
+    EXPECT_EQ(screen.helpOpen, 0);
+}
+
 TEST_F(AwardsTest, ALeftClickOnEmptySpaceOpensTheHelpUntilItsExit) {
     screen.picks = 3;
     Click(600, 300);

@@ -28,7 +28,8 @@ class ScreensDrawTest : public ScreenDrawTest {
 protected:
     void SetUp() override {
         ScreenDrawTest::SetUp();
-        if (!HasArt()) GTEST_SKIP() << "no stand-in art in the game directory";
+        // The test target builds the stand-in art first: without it the pictures prove nothing.
+        ASSERT_TRUE(HasArt()) << "no stand-in art in the game directory";
         engine_ = std::make_unique<BattleEngine>();
         engine_->LoadArt(&graphics_);
     }
@@ -62,7 +63,8 @@ protected:
         Begin();
         draw();
         const Image after = Finish(std::string(name) + "-help");
-        EXPECT_GT(DifferentPixelsIn(before, after, boxX, boxY, boxW, boxH), boxW * boxH / 3);
+        // Nine tenths: a box drawn short of its area shows.
+        EXPECT_GT(DifferentPixelsIn(before, after, boxX, boxY, boxW, boxH), boxW * boxH * 9 / 10);
         EXPECT_EQ(DifferentPixelsIn(before, after, 0, 560, 60, 40), 0);
     }
 

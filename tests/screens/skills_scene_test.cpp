@@ -57,6 +57,7 @@ public:
         Click(driver);
     }
     void AskToRaise(int k) {
+        ASSERT_TRUE(App().IsCurrent(SceneId::Skills));
         ClickAt(Arrow(k));
         ASSERT_EQ(Screen().selection, SkillsScreen::kFirstArrow + k);
     }
@@ -172,6 +173,7 @@ TEST_F(SkillsGame, NoEscAndAYesHeldWhileTheQuestionClosesChangeNothing) {
     driver.RunFrames(2);
     AskToRaise(kHardShields);
     driver.RunFrames(3);
+    ASSERT_TRUE(App().IsCurrent(SceneId::Skills)) << "the held Yes neither answered nor left the page";
     EXPECT_EQ(Screen().selection, SkillsScreen::kFirstArrow + kHardShields);
     EXPECT_EQ(driver.DumpState(), before);
     EXPECT_EQ(Scene().Sounds().own, 0u);

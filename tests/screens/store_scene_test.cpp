@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -94,6 +95,8 @@ TEST_F(StoreGame, TheShopRowOpensAStockDrawnFromTheEnginesSeed) {
     RandomRange random;
     expected.Generate(Screen().seed, random);
     ExpectSameStock(Screen().stock, expected);
+    EXPECT_GT(std::count(std::begin(Screen().stock.exists), std::end(Screen().stock.exists), 1), 0)
+        << "the restock flag gave a stock to compare";
     EXPECT_EQ(Screen().resources[GameState::kGold], 1000u);
     EXPECT_STREQ(Screen().resourceTexts[GameState::kCrystal], "1000");
     // The Store has none of the other screens' shortcut keys.

@@ -360,6 +360,19 @@ TEST_F(YourShipGame, PanelsCloseBeforeTheKeysLeave) {
     EXPECT_EQ(State().shipUpgrades, 2u);
 }
 
+// The fire mode picked on the page reaches the record and the engine on leaving.
+TEST_F(YourShipGame, TheFireModePickedIsWrittenOnLeaving) {
+    ASSERT_EQ(State().fireMode, 1);
+    Open();
+    ClickAt({700, 270});  // Wide Spread
+    ASSERT_EQ(Page().fireMode, 3);
+    EXPECT_EQ(State().fireMode, 1) << "nothing written before the leave";
+    Tap(key::kEscape);
+    ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    EXPECT_EQ(State().fireMode, 3);
+    EXPECT_EQ(Engine().fireMode, 3);
+}
+
 // The page's own key keeps it open: no copy back, no new screen.
 TEST_F(YourShipGame, ItsOwnKeyChangesNothing) {
     Open();

@@ -115,6 +115,12 @@ TEST(ShipLoadoutRules, EachBrokenRuleIsFound) {
         {"a free id in a place", [](ShipLoadout& l) { l.hold[9] = 40; }, 0},
         {"an item lying nowhere", [](ShipLoadout& l) { l.hold[0] = 0; }, 0},
         {"the held item also in a place", [](ShipLoadout&) {}, 4},
+        {"the held item keeps a storage number",
+         [](ShipLoadout& l) {
+             l.hold[0] = 0;
+             l.pool.storageNumber[2] = 1;
+         },
+         3},
         {"a storage number outside a storage", [](ShipLoadout& l) { l.pool.storageNumber[3] = 2; }, 0},
         {"a corner of another place", [](ShipLoadout& l) { l.pool.x[5] += 60; }, 0},
         {"a cube on a weapon position",

@@ -274,7 +274,7 @@ protected:
 
 // Every picture a quest shows lies inside the loaded sheet.
 TEST_F(QuestsScreenArt, EveryQuestPictureIsInTheLoadedSheet) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     QuestsScreen earth;
     earth.questSet = 1;
     earth.LoadArt(&graphics_);
@@ -295,7 +295,7 @@ TEST_F(QuestsScreenArt, EveryQuestPictureIsInTheLoadedSheet) {
 }
 
 TEST_F(QuestsScreenArt, AllyPanelOverTheGrid) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     QuestsVisit visit(time.clock, 1, {2, 1, 0, 1, 2, 1}, 250);
     visit.screen.LoadArt(&graphics_);
     visit.screen.allyFlags[QuestsScreen::AllyIndex(2, 1)] = 1;  // bought on an earlier visit
@@ -306,7 +306,7 @@ TEST_F(QuestsScreenArt, AllyPanelOverTheGrid) {
 }
 
 TEST_F(QuestsScreenArt, BriefingOfADoneQuestInSetTwo) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     QuestsVisit visit(time.clock, 2, {2, 2, 1, 0, 1}, 0);
     visit.screen.LoadArt(&graphics_);
     visit.Click(BoxBody(2));
@@ -315,7 +315,7 @@ TEST_F(QuestsScreenArt, BriefingOfADoneQuestInSetTwo) {
 
 // Only boxes updated since the last visit flash, and only at the start of it.
 TEST_F(QuestsScreenArt, UpdatedBoxesFlashOnceWhenQuestsChanged) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     QuestsVisit plain(time.clock, 1, {2, 1}, 0), updated(time.clock, 1, {2, 1}, 0), unflagged(time.clock, 1, {2, 1}, 0);
     for (QuestsVisit* visit : {&plain, &updated, &unflagged}) visit->screen.LoadArt(&graphics_);
     updated.screen.questsUpdated = 1;

@@ -81,6 +81,19 @@ TEST_F(Fitting, TheClassMessageComesBeforeTheLimit) {
     ClickAt(StorageCell(5));
 }
 
+// Below the limit a cube on a shield position is refused for its class alone.
+TEST_F(Fitting, ACubeOnAShieldPositionIsRefusedForItsClass) {
+    ClickAt(HoldCell(0));
+    ASSERT_EQ(rig.s().heldItem, 3u);
+    ClickAt(kShieldPlace5);
+    for (int t = ShipScreen::kArmorHereTimer; t <= ShipScreen::kLimitTimer; ++t) {
+        EXPECT_EQ(rig.s().timers[t] != 0, t == ShipScreen::kShieldsHereTimer) << "timer " << t;
+    }
+    EXPECT_EQ(rig.s().heldItem, 3u);
+    EXPECT_EQ(rig.loadout().shieldPositions[4], 0u);
+    ClickAt(HoldCell(0));
+}
+
 // At the limit even an exchange is refused; after an upgrade it goes
 // through and the count stays.
 TEST_F(Fitting, TheLimitRefusesEvenASwapUntilAnUpgrade) {

@@ -99,6 +99,24 @@ TEST_F(SkillsScreenTest, ThreeRaisesSpendThreePointsAndFlashTheCell) {
     EXPECT_EQ(screen.selection, SkillsScreen::kFirstCell + kHardShields);
 }
 
+// A held Yes answers on its release, once, however long it is held.
+TEST_F(SkillsScreenTest, AHeldYesRaisesOnceOnItsRelease) {
+    SkillsVisit visit(time.clock, 5, 3);
+    SkillsScreen& screen = visit.screen;
+    visit.Click(Arrow(kHardShields));
+    ASSERT_EQ(screen.selection, SkillsScreen::kFirstArrow + kHardShields);
+    visit.Frame(kYes);
+    visit.mouse.Press();
+    for (int frame = 0; frame < 5; ++frame) visit.Frame(kYes);
+    EXPECT_TRUE(visit.raised.empty()) << "nothing while the button is down";
+    EXPECT_EQ(screen.skillPoints, 3u);
+    visit.mouse.Release();
+    for (int frame = 0; frame < 3; ++frame) visit.Frame(kYes);
+    EXPECT_EQ(visit.raised, (std::vector<int>{kHardShields}));
+    EXPECT_EQ(screen.skillPoints, 2u);
+    EXPECT_EQ(screen.selection, 0);
+}
+
 TEST_F(SkillsScreenTest, HighestSkillGoesToARaiseThatReachesEveryOtherLevel) {
     struct Case {
         int32_t before;  // Extra Armor's level; Hard Armor stands at 3
@@ -268,7 +286,7 @@ protected:
 };
 
 TEST_F(SkillsScreenArt, RaiseDialogOverTheGridWithAFlashingCell) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     SkillsVisit visit(time.clock, 14, 2, {1, 3, 0, 0, 12, 0, 0, 0, 1, 0, 0, 0});
     visit.screen.LoadArt(&graphics_);
     visit.Click(Arrow(kElectron));
@@ -280,7 +298,7 @@ TEST_F(SkillsScreenArt, RaiseDialogOverTheGridWithAFlashingCell) {
 }
 
 TEST_F(SkillsScreenArt, RefusalBoxWhileThePressIsHeld) {
-    if (!HasArt()) GTEST_SKIP() << "no stand-in art";
+    ASSERT_TRUE(HasArt()) << "no stand-in art";
     SkillsVisit visit(time.clock, 6, 1);
     visit.screen.LoadArt(&graphics_);
     visit.Frame(Arrow(kNeutron));

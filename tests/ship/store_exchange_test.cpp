@@ -67,6 +67,7 @@ TEST(ExchangeRules, StepsOfferTenForOne) {
 // that have shrunk since, it is refused and changes nothing.
 TEST(ExchangeRules, RandomTradesNeverOverdrawAndStaleOnesAreRefused) {
     std::mt19937 rng(24);
+    int trades = 0, staleRefused = 0;
     for (int trial = 0; trial < 5000; ++trial) {
         uint32_t resources[kExchangeResources], amounts[kExchangeResources] = {};
         for (uint32_t& r : resources) r = rng() % (trial % 2 ? 3000 : 30);
@@ -86,6 +87,7 @@ TEST(ExchangeRules, RandomTradesNeverOverdrawAndStaleOnesAreRefused) {
             (change < 0 ? given : got) += change < 0 ? -change : change;
         }
         ASSERT_GE(given, 10 * got) << "trial " << trial;
+        trades += got > 0;
 
         // A purchase between building the offer and confirming it.
         const int offered = IsBuyMode(mode) ? RowResource(mode, 1 + static_cast<int>(rng() % 5)) : OwnResource(mode);
@@ -95,7 +97,11 @@ TEST(ExchangeRules, RandomTradesNeverOverdrawAndStaleOnesAreRefused) {
         std::copy(std::begin(resources), std::end(resources), stale);
         EXPECT_FALSE(ApplyExchangeTrade(mode, stale, amounts));
         EXPECT_TRUE(std::equal(std::begin(stale), std::end(stale), std::begin(resources)));
+        ++staleRefused;
     }
+    // Enough of the random sequences build a real trade and a stale one.
+    EXPECT_GT(trades, 1000);
+    EXPECT_GT(staleRefused, 1000);
 }
 
 class StoreExchange : public ::testing::Test {
@@ -171,6 +177,7 @@ TEST_F(StoreExchange, ClosingThePanelDropsTheOffer) {
 // than there is, and none gives more than a tenth of what it takes.
 TEST_F(StoreExchange, NoTradeDrivesAResourceBelowZero) {
     std::mt19937 rng(7);
+    int trades = 0;
     for (int round = 0; round < 12; ++round) {
         StoreVisit visit(static_cast<uint32_t>(rng() % 501), [&](GameState& g) {
             for (uint32_t& r : g.resources) r = rng() % 3000;
@@ -201,11 +208,13 @@ TEST_F(StoreExchange, NoTradeDrivesAResourceBelowZero) {
                     }
                 }
                 ASSERT_GE(given, 10 * got);
+                trades += got > 0;
             } else {
                 visit.Click(StepButton(static_cast<int>(rng() % 5) + 1, static_cast<int>(rng() % 5) + 1));
             }
         }
     }
+    EXPECT_GT(trades, 0) << "some confirmed trades moved resources";
 }
 
 }  // namespace

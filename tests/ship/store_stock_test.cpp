@@ -125,6 +125,9 @@ TEST(StoreStock, NoRestockNoStock) {
     screen.seed = 250;
     screen.restock = 1;
     screen.GenerateStock();
+    int onSale = 0;
+    for (int s = 0; s < StoreStock::kSlots; ++s) onSale += screen.stock.exists[s];
+    ASSERT_GT(onSale, 0) << "the visit with the flag has a stock";
     screen.restock = 0;
     screen.GenerateStock();
     for (int s = 0; s < StoreStock::kSlots; ++s) {
