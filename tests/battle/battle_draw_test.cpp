@@ -272,11 +272,18 @@ TEST_F(BattleDraw, LayersArePaintedInTheirFixedOrder) {
         for (SheetMember sheet : kSheets) std::swap(fresh.get()->*sheet, engine.get()->*sheet);
         engine->ReleaseArt();
         engine.swap(fresh);
+        // The lower layer alone shows red (the ship is always drawn, so the
+        // upper picture turns blue only after), so a layer that draws
+        // nothing cannot pass for one drawn underneath.
         LoadSolid(engine.get()->*below.sheet, below.image, 64, 1, &red);
-        LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &blue);
         below.show(*engine, wx, wy);
+        const uint32_t alone = DrawFrame().At(engine->shipX + 35, engine->shipY + 30);
+        EXPECT_GT((alone >> 16) & 0xFF, 150u) << below.name << " alone";
+        EXPECT_GT((alone >> 16) & 0xFF, alone & 0xFF) << below.name << " alone";
+        LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &blue);
         above.show(*engine, wx, wy);
         const uint32_t top = DrawFrame().At(engine->shipX + 35, engine->shipY + 30);
+        EXPECT_GT(top & 0xFF, 150u) << above.name << " over " << below.name;
         EXPECT_GT(top & 0xFF, (top >> 16) & 0xFF) << above.name << " over " << below.name;
         LoadSolid(engine.get()->*below.sheet, below.image, 64, 1, &clear);
         LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &clear);
@@ -345,6 +352,31 @@ TEST_F(BattleDraw, BattleSceneWithShotsExplosionRingAndRadar) {
     EXPECT_GT(litIn(600, 0, 200, 128), 2000) << "the radar";
     EXPECT_GT(litIn(200, 100, 400, 400), 3000) << "the ring about the centre";
     EXPECT_GT(litIn(0, 0, 240, 30), 500) << "the robot counters";
+
+    // The ring and the floating text each change their own part of the view:
+    // the rest of the scene lights those parts too, so a count alone proves little.
+    auto drawn = [&] {
+        graphics->BeginScene();
+        graphics->ClearTarget(0xFF000000);
+        engine->Draw(graphics, kCamX, kCamY, sharedArt.menuSheet, 0, &font, &panel, 2);
+        graphics->EndScene();
+        Image out;
+        graphics->ReadBackBuffer(out);
+        return out;
+    };
+    auto changedIn = [&](const Image& other, int left, int top, int w, int h) {
+        int count = 0;
+        for (int y = top; y < top + h; ++y) {
+            for (int x = left; x < left + w; ++x) count += shot.At(x, y) != other.At(x, y);
+        }
+        return count;
+    };
+    engine->ring[1].state = 0;
+    EXPECT_GT(changedIn(drawn(), 180, 110, 440, 450), 30000) << "the ring";
+    engine->ring[1].state = 1;
+    engine->floatingText.active[0] = 0;
+    const int textX = x0 + 100 - kCamX, textY = y0 + 20 - kCamY;
+    EXPECT_GT(changedIn(drawn(), textX - 10, textY - 10, 50, 30), 20) << "the floating text";
     sharedArt.ReleaseArt();
     font.Release();
 }
