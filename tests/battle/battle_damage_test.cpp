@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 
 #include "battle/battle_engine.h"
@@ -28,6 +29,8 @@ TEST(ShipDamage, WorkedExamplesThroughEveryAbsorber) {
         {"hard shields below half, carry on", 45, Ship(10, 500, 10), 0, 0, 0, 0, 491, 0},
         // Hard shields 100, shields 10, d 30: 10 reach the armor share, 3 and the carry.
         {"shields below half", 30, Ship(10, 500, 100), 90, 0, 0, 0, 496, 0},
+        // d 33: 2 x (16 - 10) + the odd point = 13 go on, a third 4 and the carry.
+        {"shields below half, carry on", 33, Ship(10, 500, 100), 90, 0, 0, 0, 495, 0},
         {"pair takes it", 30, Ship(100, 500, 40), 25, 85, 0, 0, 500, 0},
         // Odd damage: the carry point goes to the hard shields while they hold.
         {"carry to hard shields", 31, Ship(100, 500, 40), 24, 85, 0, 0, 500, 0},
@@ -44,6 +47,7 @@ TEST(ShipDamage, WorkedExamplesThroughEveryAbsorber) {
         {"extra armor breaks", 30, Ship(0, 50, 0, 0, 4), 0, 0, 0, 0, 44, 0},
         // Hard armor 2, armor 50, d 10 reaching the armor stage (30 before the share).
         {"hard armor below half", 30, Ship(0, 50, 0, 2), 0, 0, 0, 0, 42, 0},
+        {"hard armor below half, odd", 33, Ship(0, 50, 0, 2), 0, 0, 0, 0, 41, 0},
         {"hard armor shares", 30, Ship(0, 50, 0, 20), 0, 0, 0, 15, 45, 0},
         {"hard armor shares, carry", 33, Ship(0, 50, 0, 20), 0, 0, 0, 14, 45, 0},
         {"hard armor larger, armor below half", 60, Ship(0, 5, 0, 50), 0, 0, 0, 45, 0, 0},
@@ -62,6 +66,15 @@ TEST(ShipDamage, WorkedExamplesThroughEveryAbsorber) {
         EXPECT_EQ(ship.armor, c.armor) << c.name;
         EXPECT_EQ(ship.particleShields, c.particle) << c.name;
     }
+}
+
+TEST(ShipDamage, DefenceTakesAPointForEachThresholdItIsPast) {
+    const uint32_t thresholds[] = {10, 22, 35, 47, 60, 80, 110, 150, 200, 260, 320, 400, 500, 1000};
+    for (uint32_t k = 0; k < std::size(thresholds); ++k) {
+        EXPECT_EQ(AfterDefence(100, thresholds[k]), 100 - k) << thresholds[k];
+        EXPECT_EQ(AfterDefence(100, thresholds[k] + 1), 99 - k) << thresholds[k];
+    }
+    EXPECT_EQ(AfterDefence(3, 5000), 0u) << "never below nothing";
 }
 
 TEST(ShipDamage, TypedShotsDefenceAndWearingSkills) {
