@@ -168,6 +168,49 @@ TEST_F(BattleDraw, DrawCountsRobotsRebuildsTheRadarAndRaisesOverlayEvents) {
     EXPECT_EQ(engine->radar.enemyCount, 0) << "in the base the enemies leave the radar";
 }
 
+TEST_F(BattleDraw, RadarKeepsDrivenAlliesAndFrameTheRestAndFlashesShowTheirType) {
+    const int32_t ox = kCamX + engine->shipX, oy = kCamY + engine->shipY;
+    // A driven ally shows wherever it is; a placed one (slot 30 up) only in the frame.
+    for (int a : {0, 35, 36}) {
+        engine->ally.active[a] = 1;
+        engine->ally.x[a] = ox - 13 * 200;
+        engine->ally.y[a] = oy;
+    }
+    engine->ally.x[36] = ox + 13 * 10;
+    engine->ally.y[36] = oy + 13 * 64;  // the lowest row inside
+    engine->enemy.active[0] = engine->enemy.active[1] = 1;
+    engine->enemy.x[0] = engine->enemy.x[1] = ox;
+    engine->enemy.y[0] = oy + 13 * 64;
+    engine->enemy.y[1] = oy + 13 * 65;  // the first row outside
+    DrawFrame();
+    ASSERT_EQ(engine->radar.allyCount, 2);
+    EXPECT_EQ(engine->radar.allyX[0], 698 - 200);
+    EXPECT_EQ(engine->radar.allyX[1], 698 + 10);
+    EXPECT_EQ(engine->radar.allyY[1], 62 + 64);
+    EXPECT_EQ(engine->radar.enemyCount, 1);
+    EXPECT_EQ(engine->radar.enemyY[0], 62 + 64);
+
+    // Hit flashes: type 0-3 pick images 5, 8, 9 and 10.
+    const uint32_t colours[4] = {0xFFFF0000, 0xFF0000FF, 0xFF00FF00, 0xFFFFFFFF};
+    const int images[4] = {5, 8, 9, 10};
+    for (int t = 0; t < 4; ++t) LoadSolid(engine->shotsSheet, images[t], 32, 1, &colours[t]);
+    for (uint8_t t = 0; t < 3; ++t) engine->AddHitFlash(kCamX + 100 + 100 * t, kCamY + 450, t);
+    const Image flashes = DrawFrame();
+    for (int t = 0; t < 3; ++t) {
+        const uint32_t p = flashes.At(110 + 100 * t, 460);
+        const int channel[3] = {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                                static_cast<int>(p & 0xFF)};
+        const int want = t == 0 ? 0 : (t == 1 ? 2 : 1);
+        EXPECT_GT(channel[want], 150) << "type " << t;
+        EXPECT_LT(channel[(want + 1) % 3] + channel[(want + 2) % 3], 120) << "type " << t;
+    }
+
+    // The quick skill's icon in the corner, only while one is chosen.
+    EXPECT_EQ(flashes.At(690, 545), kBackground);
+    engine->quickSkill = 3;
+    EXPECT_NE(DrawFrame().At(690, 545), kBackground);
+}
+
 TEST_F(BattleDraw, QuestItemStillShowsAfterTheArtIsReloaded) {
     engine->questItem.enabled = 1;
     engine->questItem.kind[0] = 1;
