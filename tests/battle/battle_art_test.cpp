@@ -30,14 +30,21 @@ TEST(BattleArtLifecycle, LoadMakesEverySheetAndRingAndReleaseClearsThem) {
     }
     engine->ReleaseArt();
     engine->ReleaseArt();  // twice: nothing happens
-    EXPECT_EQ(engine->shotsSheet, nullptr);
-    EXPECT_EQ(engine->enemiesSheet, nullptr);
-    for (const ShockWave& wave : engine->ring) EXPECT_EQ(wave.vertexBuffer, nullptr);
+    for (SpriteSheet* sheet : {engine->shotsSheet.get(), engine->shipSheet.get(), engine->buildingsSheet.get(),
+                               engine->robotsSheet.get(), engine->favorsSheet.get(), engine->enemiesSheet.get(),
+                               engine->questItemSheet.get()}) {
+        EXPECT_EQ(sheet, nullptr);
+    }
+    for (const ShockWave& wave : engine->ring) {
+        EXPECT_EQ(wave.vertexBuffer, nullptr);
+        EXPECT_EQ(wave.texture, nullptr);
+    }
 }
 
 TEST(BattleArtLifecycle, EveryEngineImageHasAStandIn) {
     const std::string gameDir = GameDir();
     ASSERT_FALSE(gameDir.empty());
+    ASSERT_GT(BattleEngine::ArtFileCount(), 50);
     for (int i = 0; i < BattleEngine::ArtFileCount(); ++i) {
         const ArtFileEntry entry = BattleEngine::ArtFileAt(i);
         EXPECT_TRUE(std::filesystem::is_regular_file(gameDir + "/" + ResolveGamePathIn(gameDir, entry.file)))

@@ -225,6 +225,82 @@ TEST_F(Behaviour, AnEnemyDoesNotStepOntoTheRobotItChases) {
     EXPECT_EQ(engine->enemy.x[1], 60);
 }
 
+TEST_F(Behaviour, EnemiesFaceEachOfTheEightWaysTheyMove) {
+    // The chased centre is (400, -658); each enemy lies 1000 px off it.
+    const struct {
+        int32_t dx, dy;  // enemy minus target
+        uint8_t facing;
+    } rows[] = {{0, 1000, 0},     {-1000, 1000, 1}, {-1000, 0, 2},  {-1000, -1000, 3},
+                {0, -1000, 4},    {1000, -1000, 5}, {1000, 0, 6},   {1000, 1000, 7}};
+    for (const auto& r : rows) {
+        AddEnemy(0, 400 + r.dx, -658 + r.dy);
+        engine->enemy.facing[0] = 9;
+        engine->enemy.faceRequest[0] = 1;
+        engine->ThinkEnemies(kCamX, kCamY, 0, 5);
+        EXPECT_EQ(engine->enemy.facing[0], r.facing) << r.dx << "," << r.dy;
+    }
+}
+
+TEST_F(Behaviour, AnAllyIsChasedOnlyWhenNearerOnBothAxesAndItsOwnBoxIsKeptClear) {
+    AddEnemy(0, 2000, -3000, 0);
+    AddRobot(7, 2100, -3050);  // 100 and 50 away
+    AddAlly(2, 2050, -3100);   // nearer on x only
+    engine->ThinkEnemies(kCamX, kCamY, 0, 0);
+    EXPECT_EQ(engine->enemy.targetsAlly[0], 0);
+    EXPECT_EQ(engine->enemy.targetIndex[0], 7);
+
+    // A 64 px ally: a step into its box is undone, one that ends on its edge is kept.
+    engine->robot.active[7] = 0;
+    engine->enemy.active[0] = 0;
+    AddAlly(2, 0, -200);
+    engine->ally.w[2] = engine->ally.h[2] = 64;
+    AddEnemy(1, 70, -200, 1, 0);
+    AddEnemy(2, 74, -200, 1, 0);
+    engine->ThinkEnemies(kCamX, kCamY, 0, 10);
+    ASSERT_EQ(engine->enemy.targetsAlly[1] + engine->enemy.targetsAlly[2], 2);
+    EXPECT_EQ(engine->enemy.x[1], 70) << "60 would lie inside the ally's 64 px";
+    EXPECT_EQ(engine->enemy.x[2], 64) << "touching the edge is no overlap";
+}
+
+TEST_F(Behaviour, EscortsStayPutExactlyAtTheirLimits) {
+    // Robot 4 keeps off 60 x 50; it closes in only past 200 more, and
+    // starts back only past 400 x 350 from the ship.
+    AddEnemy(0, kShipWorldX + 260, kShipWorldY - 250, 0);
+    AddRobot(4, kShipWorldX, kShipWorldY);
+    engine->ThinkRobots(kCamX, kCamY, 7, 10);
+    EXPECT_EQ(engine->robot.x[4], kShipWorldX);
+    EXPECT_EQ(engine->robot.y[4], kShipWorldY);
+    engine->enemy.y[0] = kShipWorldY - 251;
+    engine->ThinkRobots(kCamX, kCamY, 7, 10);
+    EXPECT_EQ(engine->robot.y[4], kShipWorldY - 7);
+
+    engine->enemy.active[0] = 0;
+    const struct {
+        int32_t dx, dy;
+    } edges[] = {{400, 0}, {-400, 0}, {0, 350}, {0, -350}};
+    for (const auto& e : edges) {
+        AddRobot(4, kShipWorldX + e.dx, kShipWorldY + e.dy);
+        engine->robot.returningX[4] = engine->robot.returningY[4] = 0;
+        engine->ThinkRobots(kCamX, kCamY, 0, 10);  // no idle drift
+        EXPECT_EQ(engine->robot.x[4], kShipWorldX + e.dx) << e.dx << "," << e.dy;
+        EXPECT_EQ(engine->robot.y[4], kShipWorldY + e.dy) << e.dx << "," << e.dy;
+        EXPECT_EQ(engine->robot.returningX[4] + engine->robot.returningY[4], 0) << e.dx << "," << e.dy;
+    }
+    // Past it, robots and allies alike come back at the fast step.
+    AddRobot(4, kShipWorldX + 450, kShipWorldY + 700);
+    engine->ThinkRobots(kCamX, kCamY, 3, 8);
+    EXPECT_EQ(engine->robot.x[4], kShipWorldX + 442);
+    EXPECT_EQ(engine->robot.y[4], kShipWorldY + 700 - 8 - 200) << "and jump when far behind";
+    AddRobot(4, kShipWorldX, kShipWorldY + 560);
+    engine->robot.returningX[4] = engine->robot.returningY[4] = 0;
+    engine->ThinkRobots(kCamX, kCamY, 3, 8);
+    EXPECT_EQ(engine->robot.y[4], kShipWorldY + 560 - 8 - 200) << "552 is past 550";
+    AddAlly(0, kShipWorldX + 450, kShipWorldY);
+    engine->ThinkAllies(kCamX, kCamY, 3, 8);
+    EXPECT_EQ(engine->ally.x[0], kShipWorldX + 442);
+    EXPECT_EQ(engine->ally.returningX[0], 1);
+}
+
 TEST_F(Behaviour, StaleNearestSlotsStayInsideTheTables) {
     // With the ship over 10070 px away and no robot active, the robot slots
     // of an earlier frame stay in use; a slot outside the table is ignored.

@@ -83,10 +83,17 @@ TEST_F(BuildingDrop, NewBuildingNeedsTheReadyFlagAndAFreeSlot) {
     EXPECT_EQ(engine.newBuildingPending, 1) << "not ready: nothing is dropped";
     EXPECT_EQ(dropX, 400);
 
+    // Slot 1 still holds what an earlier building left: the new one starts afresh.
+    engine.building.level[1] = 3;
+    engine.building.frame[1] = 2;
+    engine.building.w[1] = engine.building.h[1] = 10;
     engine.newBuildingReady = 1;
     engine.PlaceBuilding(kCamX, kCamY, dropX, dropY);
     EXPECT_EQ(engine.placedBuildingSlot, 2);
     EXPECT_EQ(engine.newBuildingPending + engine.newBuildingReady, 0);
+    EXPECT_EQ(engine.building.level[1], 0);
+    EXPECT_EQ(engine.building.frame[1], 0);
+    EXPECT_EQ(engine.building.w[1] + engine.building.h[1], 128);
     EXPECT_EQ(engine.baseChanged, 1);
     EXPECT_EQ(engine.buildingPlacedEvent, 1);
     EXPECT_EQ(engine.building.type[1], 5);

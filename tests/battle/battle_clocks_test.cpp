@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "battle/battle_engine.h"
 #include "platform/clock.h"
@@ -122,6 +123,77 @@ TEST_F(BattleClocks, EffectsAndEventsLastTheirTicks) {
     for (size_t k = 0; k < std::size(rows); ++k) EXPECT_EQ(lasted[k] + 1, rows[k].ticks) << rows[k].name;
     EXPECT_EQ(engine->freshAreaEvent, 1);
     EXPECT_EQ(engine->robot.exists[4], 1) << "a robot only fades";
+}
+
+TEST_F(BattleClocks, EveryFrameCounterRunsThroughItsOwnRange) {
+    // Each counter from 0: 1, 2, .. last, then 0 again, on its own clock.
+    const struct {
+        const char* name;
+        uint8_t BattleEngine::*counter;
+        int clock;  // 0: 100 ms, 1: 150 ms, 2: 35 ms
+        int last;
+    } rows[] = {{"frame4", &BattleEngine::frame4, 0, 3},          {"frame8", &BattleEngine::frame8, 0, 7},
+                {"wave size", &BattleEngine::waveSizeCycler, 0, 2}, {"slow frame4", &BattleEngine::slowFrame4, 1, 3},
+                {"frame11", &BattleEngine::frame11, 1, 10},         {"slow step4", &BattleEngine::slowStep4, 1, 3},
+                {"frame7", &BattleEngine::frame7, 2, 6}};
+    for (const auto& r : rows) {
+        SetUp();
+        for (int t = 1; t <= 2 * (r.last + 1); ++t) {
+            if (r.clock == 0) AnimationTick();
+            if (r.clock == 1) SlowTick();
+            if (r.clock == 2) EffectsTick();
+            EXPECT_EQ(engine.get()->*r.counter, t % (r.last + 1)) << r.name << " tick " << t;
+        }
+    }
+}
+
+TEST_F(BattleClocks, BlinkNoticesAndTheNewRobotGrowOnTheAnimationTick) {
+    // The blink: five ticks off, five on, one off; eleven in all.
+    std::string blink;
+    engine->blockedTimer = 1;
+    engine->freshAreaEvent = 2;
+    engine->newRobotPending = 1;
+    int blockedLasted = 0, freshLasted = 0;
+    for (int t = 1; t <= 22; ++t) {
+        AnimationTick();
+        blink += engine->blinkOn ? '#' : '.';
+        if (engine->blockedTimer != 0) blockedLasted = t;
+        if (engine->freshAreaEvent != 0) freshLasted = t;
+        if (t == 10) {
+            EXPECT_NEAR(engine->newRobotScale, 0.2f + 10 * 0.06f, 1e-4f);
+        }
+    }
+    EXPECT_EQ(blink, ".....#####......#####.");
+    EXPECT_EQ(blockedLasted, 12) << "the blocked notice shows 1-13";
+    EXPECT_EQ(freshLasted, 2) << "the fresh-area cool-down counts 3, 4 and clears";
+    EXPECT_FLOAT_EQ(engine->newRobotScale, 1.0f);
+}
+
+TEST_F(BattleClocks, ShieldRampOrbitAndPulseStepOnTheEffectsTick) {
+    engine->hardShieldPulse = 0.1f;
+    for (int t = 1; t <= 10; ++t) EffectsTick();
+    EXPECT_NEAR(engine->shieldRamp, 0.5f, 1e-4f);
+    EXPECT_FLOAT_EQ(engine->orbitAngle, 0.0f) << "the orbit waits for half the ramp";
+    EXPECT_NEAR(engine->hardShieldPulse, 0.5f, 1e-4f);
+    for (int t = 11; t <= 20; ++t) {
+        EffectsTick();
+        if (t == 17) {
+            EXPECT_GT(engine->hardShieldPulse, 0.7f);
+        }
+        if (t == 19) {
+            EXPECT_FLOAT_EQ(engine->hardShieldPulse, 0.0f) << "0.82 at tick 18 is past 0.8";
+        }
+    }
+    EXPECT_FLOAT_EQ(engine->shieldRamp, 1.0f);
+    // 0.04 a tick from the tick after the ramp passes half (the tenth or eleventh: rounding).
+    EXPECT_NEAR(engine->orbitAngle, 0.38f, 0.025f);
+    EXPECT_FLOAT_EQ(engine->hardShieldPulse, 0.0f) << "once ended the pulse stays off";
+    engine->orbitAngle = 6.27f;
+    EffectsTick();
+    EXPECT_FLOAT_EQ(engine->orbitAngle, 0.0f);
+    engine->badgeAngle = 6.2f;
+    EffectsTick(1);
+    EXPECT_FLOAT_EQ(engine->badgeAngle, 0.0f);
 }
 
 // ---- 150 ms tick ----
@@ -271,7 +343,7 @@ TEST_F(BattleClocks, UpgradeGlowsAndBadgeTurnOnlyInTheBase) {
     const struct {
         uint8_t start;
         int peak, ticks;
-    } rows[] = {{40, 160, 6 + 12 + 1}, {30, 170, 7 + 13 + 1}, {31, 151, 6 + 11 + 1}};
+    } rows[] = {{40, 160, 6 + 12 + 1}, {30, 170, 7 + 13 + 1}, {31, 151, 6 + 11 + 1}, {230, 220, 19 + 1}};
     for (const auto& r : rows) {
         engine->upgradeGlow[7] = r.start;
         int peak = 0, ticks = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 
 #include "battle/battle_engine.h"
@@ -28,6 +29,8 @@ TEST(ShipDamage, WorkedExamplesThroughEveryAbsorber) {
         {"hard shields below half, carry on", 45, Ship(10, 500, 10), 0, 0, 0, 0, 491, 0},
         // Hard shields 100, shields 10, d 30: 10 reach the armor share, 3 and the carry.
         {"shields below half", 30, Ship(10, 500, 100), 90, 0, 0, 0, 496, 0},
+        // d 33: 2 x (16 - 10) + the odd point = 13 go on, a third 4 and the carry.
+        {"shields below half, carry on", 33, Ship(10, 500, 100), 90, 0, 0, 0, 495, 0},
         {"pair takes it", 30, Ship(100, 500, 40), 25, 85, 0, 0, 500, 0},
         // Odd damage: the carry point goes to the hard shields while they hold.
         {"carry to hard shields", 31, Ship(100, 500, 40), 24, 85, 0, 0, 500, 0},
@@ -44,6 +47,7 @@ TEST(ShipDamage, WorkedExamplesThroughEveryAbsorber) {
         {"extra armor breaks", 30, Ship(0, 50, 0, 0, 4), 0, 0, 0, 0, 44, 0},
         // Hard armor 2, armor 50, d 10 reaching the armor stage (30 before the share).
         {"hard armor below half", 30, Ship(0, 50, 0, 2), 0, 0, 0, 0, 42, 0},
+        {"hard armor below half, odd", 33, Ship(0, 50, 0, 2), 0, 0, 0, 0, 41, 0},
         {"hard armor shares", 30, Ship(0, 50, 0, 20), 0, 0, 0, 15, 45, 0},
         {"hard armor shares, carry", 33, Ship(0, 50, 0, 20), 0, 0, 0, 14, 45, 0},
         {"hard armor larger, armor below half", 60, Ship(0, 5, 0, 50), 0, 0, 0, 45, 0, 0},
@@ -62,6 +66,15 @@ TEST(ShipDamage, WorkedExamplesThroughEveryAbsorber) {
         EXPECT_EQ(ship.armor, c.armor) << c.name;
         EXPECT_EQ(ship.particleShields, c.particle) << c.name;
     }
+}
+
+TEST(ShipDamage, DefenceTakesAPointForEachThresholdItIsPast) {
+    const uint32_t thresholds[] = {10, 22, 35, 47, 60, 80, 110, 150, 200, 260, 320, 400, 500, 1000};
+    for (uint32_t k = 0; k < std::size(thresholds); ++k) {
+        EXPECT_EQ(AfterDefence(100, thresholds[k]), 100 - k) << thresholds[k];
+        EXPECT_EQ(AfterDefence(100, thresholds[k] + 1), 99 - k) << thresholds[k];
+    }
+    EXPECT_EQ(AfterDefence(3, 5000), 0u) << "never below nothing";
 }
 
 TEST(ShipDamage, TypedShotsDefenceAndWearingSkills) {
@@ -146,6 +159,52 @@ TEST_F(Combat, EnemyShotOnTheShipRunsTheChainAndReportsThroughThePointers) {
     EXPECT_EQ(armor, 500u);
 }
 
+TEST_F(Combat, ShipHitsUseTheDrawnShipAndCarryEverySkillThroughTheChain) {
+    // Slid 100 px right at an edge: the boxes go with the drawn ship.
+    engine->offsetRight = 100;
+    engine->shipArmor = armor = 500;
+    ShootShip(1, 5, 45);
+    Resolve();
+    EXPECT_EQ(engine->enemyShot.active[0], 1) << "where the ship would stand unslid";
+    engine->enemyShot.active[0] = 0;
+    ShootShip(1, 100 + 48, 45);  // the shot's near edge on box 2's far edge
+    Resolve();
+    EXPECT_EQ(engine->enemyShot.active[0], 0);
+    ShootShip(1, 100 + 49, 45);
+    Resolve();
+    EXPECT_EQ(engine->enemyShot.active[0], 1);
+    engine->enemyShot.active[0] = 0;
+
+    // Damage 10 of type 2: 35 extra for protection 20, one less for defence
+    // 11: 44. A third, 14 (carry 1), less 2 of extra armor: 12 shared by
+    // hard armor 40 and armor.
+    engine->shipArmor = armor = 500;
+    engine->shipProtection[1] = 20;
+    engine->shipDefence = 11;
+    engine->skillValues[kSkillExtraArmor] = 2;
+    engine->skillValues[kSkillHardArmor] = 40;
+    engine->armorGlow = 1;
+    engine->AddEnemyShot(engine->shipX + 100 + 30, engine->shipY + 20 + kCamY, 10, 10, 0, 8, 0, 1, 10, 2, 1);
+    Resolve();
+    EXPECT_EQ(engine->skillValues[kSkillExtraArmor], 0u);
+    EXPECT_EQ(engine->skillValues[kSkillHardArmor], 34u);
+    EXPECT_EQ(engine->shipArmor, 494u);
+    EXPECT_EQ(armor, 494u);
+    EXPECT_EQ(engine->armorGlow, 1);
+    // Hard armor spent: the glow goes out with it.
+    engine->skillValues[kSkillHardArmor] = 2;
+    ShootShip(30, 130);
+    Resolve();
+    EXPECT_EQ(engine->skillValues[kSkillHardArmor], 0u);
+    EXPECT_EQ(engine->armorGlow, 0);
+    // Particle shields take it whole (29 after the defence) and say so.
+    engine->skillValues[kSkillParticleShields] = 50;
+    ShootShip(30, 130);
+    Resolve();
+    EXPECT_EQ(engine->skillValues[kSkillParticleShields], 21u);
+    EXPECT_EQ(engine->shieldsAbsorbed, 1);
+}
+
 TEST_F(Combat, EscapeStartsWhenArmorFallsBelowFour) {
     const struct {
         uint32_t armor, damage, after;
@@ -154,12 +213,14 @@ TEST_F(Combat, EscapeStartsWhenArmorFallsBelowFour) {
     for (const auto& r : rows) {
         SetUp();
         engine->shipArmor = armor = r.armor;
+        engine->escapeStep = 7;  // left from an earlier escape
         for (int k = 0; k < kEscapeSteps; ++k) engine->escapeTrail[k] = 1;
         ShootShip(r.damage);
         Resolve();
         EXPECT_EQ(armor, r.after);
         EXPECT_EQ(engine->shipArmor, r.after);
         EXPECT_EQ(engine->emergencyEscape, r.escape);
+        EXPECT_EQ(engine->escapeStep, r.escape ? 0 : 7);
         EXPECT_EQ(engine->escapeTrail[9], 1 - r.escape) << "the first ten trail points are cleared";
         EXPECT_EQ(engine->escapeTrail[10], 1);
     }
@@ -172,11 +233,16 @@ TEST_F(Combat, PlayerShotsHitOneEnemyThroughShieldsThenArmorAndKillsPay) {
     engine->AddPlayerShot(490, -790, 60, 8, 0, 8, 0, 0, 12, 0);  // wider than the enemy: covers it and misses
     AddEnemy(2, 368 + 1300, -700, 0, 5);
     engine->AddPlayerShot(368 + 1301, -690, 8, 8, 0, 8, 0, 0, 12, 0);  // too far from the ship: freed
+    engine->AddPlayerShot(368 - 1200, -690 + 1200, 8, 8, 0, 8, 0, 0, 12, 0);  // exactly in reach: kept
     Resolve();
+    EXPECT_EQ(engine->playerShot.active[3], 1);
+    engine->playerShot.active[3] = 0;
     EXPECT_EQ(engine->enemy.shields[0], 0u);
     EXPECT_EQ(engine->enemy.armor[0], 13u);
     EXPECT_EQ(engine->enemy.armor[1], 20u) << "a shot hits one enemy";
     EXPECT_EQ(engine->spark.x[0], 501);
+    EXPECT_EQ(engine->spark.y[0], -799);
+    EXPECT_EQ(engine->enemyHitEvent, 1);
     EXPECT_EQ(engine->playerShot.active[1], 1);
     EXPECT_EQ(engine->playerShot.active[2], 0);
     EXPECT_EQ(engine->enemy.armor[2], 5u);
@@ -222,6 +288,8 @@ TEST_F(Combat, DropRollsDecideOrdinaryDropsAndCarriedOnesAlwaysCome) {
         {11, 0, 1, 0, 0, 0},  {10, 0, 20, 0, 10, kPickupGold},   {30, 20, 21, 0, 10, kPickupCrystal},
         {31, 20, 60, 0, 0, 0}, {120, 0, 61, 3, 300, kPickupShipMaterial}, {5, 0, 100, 1, 100, kPickupRobotMaterial},
         {5, 0, 101, 2, 200, kPickupBuildingMaterial}, {5, 0, 41, 0, 10, kPickupFavors},
+        {5, 0, 60, 1, 100, kPickupFavors}, {5, 0, 80, 1, 100, kPickupShipMaterial},
+        {5, 0, 81, 1, 100, kPickupRobotMaterial}, {5, 0, 40, 1, 100, kPickupCrystal},
     };
     for (const auto& r : rows) {
         SetUp();
@@ -298,8 +366,10 @@ TEST_F(Combat, EnemiesOutOfReachTakeEachStrikesFloor) {
                              &engine->ring[1].damageTrigger, &engine->ring[2].damageTrigger};
         *flags[r.flag] = 1;
         AddEnemy(0, ShipWorldX(), ShipWorldY() + 801, 0, 100000);
+        AddEnemy(1, ShipWorldX() - 800, ShipWorldY() - 800, 0, 100000);  // exactly at the reach: struck
         Resolve();
         EXPECT_EQ(100000 - engine->enemy.armor[0], r.floor) << r.flag;
+        EXPECT_GT(100000 - engine->enemy.armor[1], r.floor) << r.flag;
         EXPECT_EQ(*flags[r.flag], 2) << r.flag;
     }
 }
@@ -326,6 +396,22 @@ TEST_F(Combat, RobotsTakeTypedExtraAndHalfWithAFloorAndAreLostAtZero) {
         Resolve();
         EXPECT_EQ(1000 - engine->robot.armor[0], r.armorLost) << r.protection << " " << r.bonus;
     }
+    // Defence takes its points first; even a hit of nothing deals 2, shields first.
+    SetUp();
+    engine->robot.active[0] = 1;
+    engine->robot.x[0] = 100;
+    engine->robot.y[0] = -100;
+    engine->robot.armor[0] = 1000;
+    engine->robot.shields[0] = 5;
+    engine->AddEnemyShot(105, -95, 10, 10, 0, 8, 0, 1, 0, 0, 1);
+    Resolve();
+    EXPECT_EQ(engine->robot.shields[0], 3u);
+    engine->robot.shields[0] = 0;
+    engine->robot.defence[0] = 36;  // past 10, 22 and 35
+    engine->AddEnemyShot(105, -95, 10, 10, 0, 8, 0, 1, 13, 0, 1);
+    Resolve();
+    EXPECT_EQ(1000 - engine->robot.armor[0], 5u) << "half of 13 - 3";
+
     // The Robot Protection value wears down once typed hits outnumber the robots.
     engine->activeRobotCount = 1;
     engine->robotHitCounter = 0;
@@ -378,6 +464,7 @@ TEST_F(Combat, AlliesTakeTypedExtraWithoutDefenceAndRobotsShieldThem) {
     Resolve();
     EXPECT_EQ(engine->ally.active[0], 0);
     EXPECT_EQ(engine->ally.fading[0], 1);
+    EXPECT_EQ(engine->ally.fadeAlpha[0], 200);
     EXPECT_EQ(engine->allyLostEvent, 1);
 }
 

@@ -168,6 +168,49 @@ TEST_F(BattleDraw, DrawCountsRobotsRebuildsTheRadarAndRaisesOverlayEvents) {
     EXPECT_EQ(engine->radar.enemyCount, 0) << "in the base the enemies leave the radar";
 }
 
+TEST_F(BattleDraw, RadarKeepsDrivenAlliesAndFrameTheRestAndFlashesShowTheirType) {
+    const int32_t ox = kCamX + engine->shipX, oy = kCamY + engine->shipY;
+    // A driven ally shows wherever it is; a placed one (slot 30 up) only in the frame.
+    for (int a : {0, 35, 36}) {
+        engine->ally.active[a] = 1;
+        engine->ally.x[a] = ox - 13 * 200;
+        engine->ally.y[a] = oy;
+    }
+    engine->ally.x[36] = ox + 13 * 10;
+    engine->ally.y[36] = oy + 13 * 64;  // the lowest row inside
+    engine->enemy.active[0] = engine->enemy.active[1] = 1;
+    engine->enemy.x[0] = engine->enemy.x[1] = ox;
+    engine->enemy.y[0] = oy + 13 * 64;
+    engine->enemy.y[1] = oy + 13 * 65;  // the first row outside
+    DrawFrame();
+    ASSERT_EQ(engine->radar.allyCount, 2);
+    EXPECT_EQ(engine->radar.allyX[0], 698 - 200);
+    EXPECT_EQ(engine->radar.allyX[1], 698 + 10);
+    EXPECT_EQ(engine->radar.allyY[1], 62 + 64);
+    EXPECT_EQ(engine->radar.enemyCount, 1);
+    EXPECT_EQ(engine->radar.enemyY[0], 62 + 64);
+
+    // Hit flashes: type 0-3 pick images 5, 8, 9 and 10.
+    const uint32_t colours[4] = {0xFFFF0000, 0xFF0000FF, 0xFF00FF00, 0xFFFFFFFF};
+    const int images[4] = {5, 8, 9, 10};
+    for (int t = 0; t < 4; ++t) LoadSolid(engine->shotsSheet, images[t], 32, 1, &colours[t]);
+    for (uint8_t t = 0; t < 3; ++t) engine->AddHitFlash(kCamX + 100 + 100 * t, kCamY + 450, t);
+    const Image flashes = DrawFrame();
+    for (int t = 0; t < 3; ++t) {
+        const uint32_t p = flashes.At(110 + 100 * t, 460);
+        const int channel[3] = {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
+                                static_cast<int>(p & 0xFF)};
+        const int want = t == 0 ? 0 : (t == 1 ? 2 : 1);
+        EXPECT_GT(channel[want], 150) << "type " << t;
+        EXPECT_LT(channel[(want + 1) % 3] + channel[(want + 2) % 3], 120) << "type " << t;
+    }
+
+    // The quick skill's icon in the corner, only while one is chosen.
+    EXPECT_EQ(flashes.At(690, 545), kBackground);
+    engine->quickSkill = 3;
+    EXPECT_NE(DrawFrame().At(690, 545), kBackground);
+}
+
 TEST_F(BattleDraw, QuestItemStillShowsAfterTheArtIsReloaded) {
     engine->questItem.enabled = 1;
     engine->questItem.kind[0] = 1;
@@ -272,11 +315,18 @@ TEST_F(BattleDraw, LayersArePaintedInTheirFixedOrder) {
         for (SheetMember sheet : kSheets) std::swap(fresh.get()->*sheet, engine.get()->*sheet);
         engine->ReleaseArt();
         engine.swap(fresh);
+        // The lower layer alone shows red (the ship is always drawn, so the
+        // upper picture turns blue only after), so a layer that draws
+        // nothing cannot pass for one drawn underneath.
         LoadSolid(engine.get()->*below.sheet, below.image, 64, 1, &red);
-        LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &blue);
         below.show(*engine, wx, wy);
+        const uint32_t alone = DrawFrame().At(engine->shipX + 35, engine->shipY + 30);
+        EXPECT_GT((alone >> 16) & 0xFF, 150u) << below.name << " alone";
+        EXPECT_GT((alone >> 16) & 0xFF, alone & 0xFF) << below.name << " alone";
+        LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &blue);
         above.show(*engine, wx, wy);
         const uint32_t top = DrawFrame().At(engine->shipX + 35, engine->shipY + 30);
+        EXPECT_GT(top & 0xFF, 150u) << above.name << " over " << below.name;
         EXPECT_GT(top & 0xFF, (top >> 16) & 0xFF) << above.name << " over " << below.name;
         LoadSolid(engine.get()->*below.sheet, below.image, 64, 1, &clear);
         LoadSolid(engine.get()->*above.sheet, above.image, 64, 1, &clear);
@@ -345,6 +395,31 @@ TEST_F(BattleDraw, BattleSceneWithShotsExplosionRingAndRadar) {
     EXPECT_GT(litIn(600, 0, 200, 128), 2000) << "the radar";
     EXPECT_GT(litIn(200, 100, 400, 400), 3000) << "the ring about the centre";
     EXPECT_GT(litIn(0, 0, 240, 30), 500) << "the robot counters";
+
+    // The ring and the floating text each change their own part of the view:
+    // the rest of the scene lights those parts too, so a count alone proves little.
+    auto drawn = [&] {
+        graphics->BeginScene();
+        graphics->ClearTarget(0xFF000000);
+        engine->Draw(graphics, kCamX, kCamY, sharedArt.menuSheet, 0, &font, &panel, 2);
+        graphics->EndScene();
+        Image out;
+        graphics->ReadBackBuffer(out);
+        return out;
+    };
+    auto changedIn = [&](const Image& other, int left, int top, int w, int h) {
+        int count = 0;
+        for (int y = top; y < top + h; ++y) {
+            for (int x = left; x < left + w; ++x) count += shot.At(x, y) != other.At(x, y);
+        }
+        return count;
+    };
+    engine->ring[1].state = 0;
+    EXPECT_GT(changedIn(drawn(), 180, 110, 440, 450), 30000) << "the ring";
+    engine->ring[1].state = 1;
+    engine->floatingText.active[0] = 0;
+    const int textX = x0 + 100 - kCamX, textY = y0 + 20 - kCamY;
+    EXPECT_GT(changedIn(drawn(), textX - 10, textY - 10, 50, 30), 20) << "the floating text";
     sharedArt.ReleaseArt();
     font.Release();
 }

@@ -94,6 +94,7 @@ TEST(AimRules, HeadingStepsWalkTheSquareAndAimsPickTheStrictThresholds) {
         {1, -16, 1},   // a slope of exactly 16 is not past 16
         {1, -17, 0},  {16, -1, 16},  // exactly 0.0625 is past nothing
         {10, 10, 24}, {-10, 10, 40}, {-10, -10, 56}, {-1, -17, 0},  // up-left at k 0 is heading 0, not 64
+        {100000, -18755, 14}, {100000, -18750, 15},  // either side of the 0.1875 threshold
     };
     for (const auto& a : aims) {
         uint8_t h = 99;
@@ -110,7 +111,10 @@ TEST(MuzzleOffsets, PlacedRowsComeOutExactlyAndTheCentreMuzzleTurnsWithTheShip) 
         int barrel, heading, mode, x, y;
     } placed[] = {{1, 0, 1, 13, 1},   {1, 0, 2, 42, -3},  {3, 0, 3, 27, -11}, {4, 0, 2, 18, -7},
                   {5, 0, 2, 12, -3},  {1, 32, 2, 12, 55}, {2, 32, 3, 33, 59}, {3, 32, 1, 27, 64},
-                  {5, 32, 3, 13, 53}, {3, 16, 2, 64, 27}, {3, 48, 1, -11, 27}};
+                  {5, 32, 3, 13, 53}, {3, 16, 2, 64, 27}, {3, 48, 1, -11, 27}, {1, 0, 3, 13, 1},
+                  {2, 0, 1, 20, -5},  {2, 0, 3, 20, -5},  {4, 0, 1, 34, -5},  {4, 0, 3, 33, -6},
+                  {5, 0, 1, 41, 1},   {5, 0, 3, 41, 1},   {1, 32, 1, 41, 52}, {1, 32, 3, 41, 52},
+                  {2, 32, 1, 34, 58}, {2, 32, 2, 18, 60}, {5, 32, 1, 13, 53}, {5, 32, 2, 42, 55}};
     for (const auto& p : placed) {
         const MuzzleOffset m = MuzzleFor(p.barrel, p.heading, p.mode);
         EXPECT_EQ(m.x * 1000 + m.y, p.x * 1000 + p.y) << p.barrel << " " << p.heading << " " << p.mode;
@@ -130,17 +134,27 @@ TEST_F(Firing, VolleysTakeSlotsFromTheOutsideBarrelInward) {
     EXPECT_EQ(ShotWithDamage(500), -1) << "no volley size: no shot";
     engine->playerShot.active[0] = 1;
     engine->AddPlayerShot(0, 0, 300, 200, 0, 0, 0, 0, 1, 0);
-    engine->playerShot.active[1] = 0;  // a freed slot with another shot's box
+    engine->playerShot.active[1] = 0;  // a freed slot with another shot's box and frame
+    engine->playerShot.frame[1] = 4;
     engine->volleySize = 2;
     engine->FirePlayerShots(kCamX, kCamY);
     EXPECT_EQ(ShotWithDamage(500), 1);
     EXPECT_EQ(ShotWithDamage(300), 2);
     EXPECT_EQ(ShotWithDamage(100), -1);
     EXPECT_EQ(engine->playerShot.w[1], 8) << "a reused slot gets the shot's own box";
+    EXPECT_EQ(engine->playerShot.frame[1], 0);
     // Parallel fire at heading 0: straight up from the placed muzzle.
     EXPECT_EQ(engine->playerShot.x[2], engine->shipX + kCamX + 27);
     EXPECT_EQ(engine->playerShot.y[2], engine->shipY + kCamY - 11);
     EXPECT_EQ(ShotHeading(2), 0);
+
+    // Slid at an area edge, the muzzles go with the drawn ship.
+    engine->playerShot.active[1] = engine->playerShot.active[2] = 0;
+    engine->offsetRight = 100;
+    engine->offsetUp = 30;
+    engine->FirePlayerShots(kCamX, kCamY);
+    EXPECT_EQ(engine->playerShot.x[2], engine->shipX + 100 + kCamX + 27);
+    EXPECT_EQ(engine->playerShot.y[2], engine->shipY - 30 + kCamY - 11);
 }
 
 TEST_F(Firing, FannedModesSpreadTheBarrelsAroundTheHeading) {
@@ -157,6 +171,7 @@ TEST_F(Firing, FannedModesSpreadTheBarrelsAroundTheHeading) {
         engine->FirePlayerShots(kCamX, kCamY);
         for (int b = 1; b <= 5; ++b) {
             const int s = ShotWithDamage(100 * b);
+            ASSERT_GE(s, 0) << int{r.mode} << " barrel " << b;
             EXPECT_EQ(ShotHeading(s), r.headings[b - 1]) << int{r.mode} << " barrel " << b;
             EXPECT_EQ(engine->playerShot.x[s] - engine->shipX - kCamX, MuzzleFor(b, r.headings[b - 1], r.mode).x);
         }
@@ -187,6 +202,9 @@ TEST_F(Firing, EnemiesAimTheirVolleysAndTurnEvenOutOfReach) {
         FireEnemies();
         EXPECT_EQ(EnemyShotHeadings(), r.headings) << int{r.volley} << " " << int{r.spread};
     }
+    // The five fan out h, h + 1, h + 2, h - 1, h - 2: the last staged, which
+    // the next enemy on its target reuses, is h - 2.
+    EXPECT_EQ(engine->shotStaging.aimHeading, 62);
 
     // 8000 px away on an axis: turned, not fired.
     AddEnemy(0, 0, 0, 1, 8000, 10);
@@ -218,8 +236,10 @@ TEST_F(Firing, EnemyShotsLeaveTheMiddleOfTheEnemyLastStagedFirstIntoFreeSlots) {
     engine->enemy.w[1] = engine->enemy.h[1] = 64;
     engine->enemy.shotDamage[1] = 9;
     engine->enemyShot.active[0] = 1;
+    engine->enemyShot.travelledX[1] = engine->enemyShot.travelledY[2] = 3999;  // left by earlier shots
     engine->enemyFireTimers[0] = 10;
     engine->FireEnemyShots(kCamX, kCamY);
+    EXPECT_EQ(engine->enemyShot.travelledX[1] + engine->enemyShot.travelledY[2], 0);
     EXPECT_EQ(engine->enemyShot.damage[1], 9u);
     EXPECT_EQ(engine->enemyShot.x[1], 824);
     EXPECT_EQ(engine->enemyShot.y[1], 124);
@@ -270,12 +290,30 @@ TEST_F(Firing, RobotsAndAlliesFireOnTheirGroupsTimer) {
     EXPECT_EQ(ShotHeading(1), 0);
     EXPECT_EQ(engine->playerShot.active[2], 0);
 
-    // With no enemy left the robots hold fire.
-    engine->playerShot.active[1] = 0;
+    // With no enemy left the robots and allies hold fire.
+    engine->playerShot.active[0] = engine->playerShot.active[1] = 0;
     engine->robotFireTimers[0] = 10;
-    engine->noEnemiesRobots = 1;
+    engine->noEnemiesRobots = engine->noEnemiesAllies = 1;
+    engine->FireAllyShots(kCamX, kCamY);
     engine->FireRobotShots(kCamX, kCamY);
-    EXPECT_EQ(engine->playerShot.active[1], 0);
+    EXPECT_EQ(engine->playerShot.active[0] + engine->playerShot.active[1], 0);
+
+    // A robot aims from its middle at the target's middle, into a slot whose
+    // frame and box another shot left.
+    engine->noEnemiesRobots = 0;
+    engine->robot.active[1] = engine->robot.active[2] = 0;
+    engine->ally.active[0] = 0;
+    engine->robot.targetX[0] = 100;
+    engine->robot.targetY[0] = -100;  // up and right at 45 degrees
+    engine->playerShot.frame[0] = 3;
+    engine->playerShot.w[0] = 50;
+    engine->robotFireTimers[0] = 10;
+    engine->FireRobotShots(kCamX, kCamY);
+    ASSERT_EQ(engine->playerShot.active[0], 1);
+    EXPECT_EQ(ShotHeading(0), 8);
+    EXPECT_EQ(engine->playerShot.y[0], 12);
+    EXPECT_EQ(engine->playerShot.frame[0], 0);
+    EXPECT_EQ(engine->playerShot.w[0] + engine->playerShot.h[0], 16);
 }
 
 }  // namespace

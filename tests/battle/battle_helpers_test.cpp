@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "battle/battle_engine.h"
 #include "battle/quest_helper_tables.h"
@@ -9,43 +10,66 @@
 namespace {
 
 // Every offer of every quest of both regions, bought alone and entered from
-// the quest's first area: its units arrive once, in their slots, as listed.
+// each of the quest's areas: its units arrive once, in their slots, as listed.
 TEST(Helpers, EveryBoughtOfferArrivesOnceInItsSlots) {
     const struct {
         const RegionHelpers& region;
     } regions[] = {{EarthSystemHelpers()}, {InvasionsHelpers()}};
+    int entries = 0, laterAreas = 0;
     for (const auto& r : regions) {
+        ASSERT_GT(r.region.questCount, 0);
         for (int q = 0; q < r.region.questCount; ++q) {
             const QuestHelpers& quest = r.region.quests[q];
-            for (int j = 0; j < 3; ++j) {
-                auto engine = std::make_unique<BattleEngine>();
-                uint8_t& flag = engine->allyFlags[3 * (quest.quest - r.region.firstQuest) + j];
-                flag = 1;
-                uint8_t arrived = 0;
-                SpawnQuestHelpers(*engine, r.region, quest.areas[0], &arrived);
-                EXPECT_EQ(flag, 2) << int{quest.quest} << " " << j;
-                EXPECT_EQ(arrived, 1);
-                EXPECT_EQ(engine->helpArrivedEvent, 1);
-                int placed = 0;
-                for (int a = 0; a < kAllySlots; ++a) placed += engine->ally.active[a];
-                EXPECT_EQ(placed, quest.offers[j].count) << int{quest.quest} << " " << j;
-                for (int u = 0; u < quest.offers[j].count; ++u) {
-                    const HelperUnit& unit = quest.offers[j].units[u];
-                    EXPECT_EQ(engine->ally.armor[unit.slot], unit.armor);
-                    EXPECT_EQ(engine->ally.damage[unit.slot], unit.damage);
-                    EXPECT_EQ(engine->ally.leashY[unit.slot], unit.leashY);
-                    EXPECT_EQ(engine->ally.keepOffX[unit.slot], unit.keepOffX);
-                    EXPECT_EQ(engine->ally.returningX[unit.slot], 1) << "they fly in from afar";
+            for (uint8_t area : quest.areas) {
+                if (area == 0) break;
+                laterAreas += area != quest.areas[0];
+                for (int j = 0; j < 3; ++j) {
+                    SCOPED_TRACE("quest " + std::to_string(quest.quest) + " area " + std::to_string(area) +
+                                 " offer " + std::to_string(j));
+                    ++entries;
+                    auto engine = std::make_unique<BattleEngine>();
+                    uint8_t& flag = engine->allyFlags[3 * (quest.quest - r.region.firstQuest) + j];
+                    flag = 1;
+                    uint8_t arrived = 0;
+                    SpawnQuestHelpers(*engine, r.region, area, &arrived);
+                    EXPECT_EQ(flag, 2);
+                    EXPECT_EQ(arrived, 1);
+                    EXPECT_EQ(engine->helpArrivedEvent, 1);
+                    int placed = 0;
+                    for (int a = 0; a < kAllySlots; ++a) placed += engine->ally.active[a];
+                    EXPECT_EQ(placed, quest.offers[j].count);
+                    ASSERT_GT(quest.offers[j].count, 0);
+                    for (int u = 0; u < quest.offers[j].count; ++u) {
+                        const HelperUnit& unit = quest.offers[j].units[u];
+                        const AllyTable& ally = engine->ally;
+                        const int s = unit.slot;
+                        EXPECT_EQ(ally.exists[s] + ally.active[s], 2);
+                        EXPECT_EQ(ally.w[s], unit.size);
+                        EXPECT_EQ(ally.h[s], unit.size);
+                        EXPECT_EQ(ally.frame[s], unit.image);
+                        EXPECT_EQ(ally.damage[s], unit.damage);
+                        EXPECT_EQ(ally.shields[s], unit.shields);
+                        EXPECT_EQ(ally.armor[s], unit.armor);
+                        EXPECT_EQ(ally.protection[s], unit.protection);
+                        EXPECT_EQ(ally.fireGroup[s], unit.fireGroup);
+                        EXPECT_EQ(ally.leashX[s], unit.leashX);
+                        EXPECT_EQ(ally.leashY[s], unit.leashY);
+                        EXPECT_EQ(ally.keepOffX[s], unit.keepOffX);
+                        EXPECT_EQ(ally.keepOffY[s], unit.keepOffY);
+                        EXPECT_EQ(ally.returningX[s] + ally.returningY[s], 2) << "they fly in from afar";
+                    }
+                    // Entering again brings nothing.
+                    engine->ally.active[quest.offers[j].units[0].slot] = 0;
+                    arrived = 0;
+                    SpawnQuestHelpers(*engine, r.region, area, &arrived);
+                    EXPECT_EQ(arrived, 0);
+                    EXPECT_EQ(engine->ally.active[quest.offers[j].units[0].slot], 0);
                 }
-                // Entering again brings nothing.
-                engine->ally.active[quest.offers[j].units[0].slot] = 0;
-                arrived = 0;
-                SpawnQuestHelpers(*engine, r.region, quest.areas[0], &arrived);
-                EXPECT_EQ(arrived, 0);
-                EXPECT_EQ(engine->ally.active[quest.offers[j].units[0].slot], 0);
             }
         }
     }
+    EXPECT_GT(entries, 100);
+    EXPECT_GT(laterAreas, 0) << "some quest spans more than one area";
 }
 
 TEST(Helpers, AreaUnitsComeOnlyWithTheirMarkAndOutsideAQuestNothingArrives) {
@@ -64,6 +88,22 @@ TEST(Helpers, AreaUnitsComeOnlyWithTheirMarkAndOutsideAQuestNothingArrives) {
     EXPECT_EQ(arrived, 0) << "bases are not bought help";
     for (int s = 30; s <= 41; ++s) EXPECT_EQ(engine->ally.active[s], 1) << s;
     EXPECT_EQ(engine->ally.active[42], 0);
+    int rows = 0;
+    for (int k = 0; k < EarthSystemHelpers().areaUnitCount; ++k) {
+        const AreaUnitRow& row = EarthSystemHelpers().areaUnits[k];
+        if (row.area != 8) continue;
+        ++rows;
+        for (int s = row.firstSlot; s < row.firstSlot + row.count; ++s) {
+            const AllyTable& ally = engine->ally;
+            EXPECT_EQ(ally.w[s] + ally.h[s], 2 * row.size) << s;
+            EXPECT_EQ(ally.frame[s], row.image) << s;
+            EXPECT_EQ(ally.subFrame[s], row.subFrame) << s;
+            EXPECT_EQ(ally.armor[s], row.armor) << s;
+            EXPECT_EQ(ally.protection[s], row.protection) << s;
+            EXPECT_EQ(ally.shields[s], 0u) << s;
+        }
+    }
+    EXPECT_GT(rows, 0);
     // Bases stand in a grid of four columns and three rows; the station alone.
     const struct {
         int slot;

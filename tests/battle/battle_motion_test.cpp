@@ -63,11 +63,15 @@ TEST_F(ShotMotion, EnemyShotsExpireAfterFourThousandTravelled) {
 TEST_F(ShotMotion, ARingRaisesItsDamageTriggerOnceAtHalfSizeAndEnds) {
     ShockWave& wave = engine->ring[1];
     wave.state = 1;
+    wave.alpha = 90;  // faded by the drawing
     int raised = 0, frames = 0;
     // 35 px per frame at 70 px/s: exactly 1.0 progress a frame.
     while (wave.state != 0 && frames < 100) {
         engine->MoveShotsAndWaves(0, 0, 35, 0, 0, 0, 0, 0, 0, 0);
         ++frames;
+        if (frames == 2) {
+            EXPECT_FLOAT_EQ(wave.drawScale, 1.6f) << "the picture grows by 0.8 of the progress";
+        }
         if (wave.damageTrigger == 1) {
             ++raised;
             EXPECT_EQ(wave.state, 2);
@@ -79,22 +83,32 @@ TEST_F(ShotMotion, ARingRaisesItsDamageTriggerOnceAtHalfSizeAndEnds) {
     EXPECT_EQ(frames, 4);  // progress 3.0 is not past the maximum; 4.0 is
     EXPECT_EQ(wave.damageTrigger, 0);
     EXPECT_FLOAT_EQ(wave.drawScale, 0.0001f);
+    EXPECT_EQ(wave.alpha, 255);
     EXPECT_EQ(engine->ring[0].state, 0) << "idle rings stay idle";
 }
 
 TEST(KillDebris, PatternsPickTheirColumnOfSteps) {
     auto engine = std::make_unique<BattleEngine>();
-    // Particle 1 of each column: (+s70, -s140), (-s210, +s70), (+s210, +s30).
+    // Speeds s30 .. s210 step 1 .. 6 px; each column's seven particles.
+    const int32_t columns[3][7][2] = {
+        {{-1, -4}, {3, -5}, {5, -6}, {-4, 1}, {-3, 6}, {-5, 3}, {3, -1}},   // patterns 0-2
+        {{2, 1}, {-6, 3}, {-2, -4}, {-1, 6}, {-3, 5}, {6, 2}, {1, -2}},     // 3-4
+        {{-5, -1}, {6, 1}, {2, 4}, {-1, 3}, {-3, 5}, {-6, 2}, {1, -5}},     // 5 and above
+    };
     const struct {
         uint8_t pattern;
-        int32_t dx, dy;
-    } rows[] = {{0, 3, -5}, {2, 3, -5}, {3, -6, 3}, {4, -6, 3}, {5, 6, 1}, {7, 6, 1}};
+        int column;
+    } rows[] = {{0, 0}, {2, 0}, {3, 1}, {4, 1}, {5, 2}, {7, 2}};
     for (const auto& r : rows) engine->AddKillExplosion(0, 0, 32, 1, r.pattern);
     engine->killExplosion.frame[0] = 0;  // a free slot stays put
-    engine->MoveKillDebris(1, 2, 3, 4, 5, 6);  // s30 .. s210
+    engine->MoveKillDebris(1, 2, 3, 4, 5, 6);
     for (int i = 1; i < 6; ++i) {
-        EXPECT_EQ(engine->killExplosion.debrisX[i][1] - 16, rows[i].dx) << int{rows[i].pattern};
-        EXPECT_EQ(engine->killExplosion.debrisY[i][1] - 16, rows[i].dy) << int{rows[i].pattern};
+        for (int p = 0; p < 7; ++p) {
+            EXPECT_EQ(engine->killExplosion.debrisX[i][p] - 16, columns[rows[i].column][p][0])
+                << int{rows[i].pattern} << " particle " << p;
+            EXPECT_EQ(engine->killExplosion.debrisY[i][p] - 16, columns[rows[i].column][p][1])
+                << int{rows[i].pattern} << " particle " << p;
+        }
     }
     EXPECT_EQ(engine->killExplosion.debrisX[0][1], 16);
 }

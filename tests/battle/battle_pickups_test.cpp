@@ -49,6 +49,27 @@ TEST_F(Touching, PickupEdgesAreStrict) {
     }
 }
 
+TEST_F(Touching, TheShipSlidAtAnEdgeTouchesWhereItIsDrawn) {
+    engine->offsetRight = 200;
+    engine->offsetUp = 100;
+    AddPickupOnScreen(kShipLeft + 10, kShipTop + 10, kPickupGold, 10);          // under the unslid ship
+    AddPickupOnScreen(kShipLeft + 210, kShipTop - 90, kPickupCrystal, 10);      // under the drawn one
+    Collect();
+    EXPECT_EQ(engine->pickup.active[0], 1);
+    EXPECT_EQ(engine->pickup.active[1], 0);
+    EXPECT_EQ(gold + crystal, 10u);
+    EXPECT_EQ(crystal, 10u);
+
+    engine->portal.exists[0] = engine->portal.exists[1] = 1;
+    engine->portal.x[0] = kShipLeft + kCamX;
+    engine->portal.y[0] = kShipTop + 70 + kCamY;  // touches only the unslid ship
+    engine->portal.x[1] = kShipLeft + 200 + 64 + kCamX;
+    engine->portal.y[1] = kShipTop - 100 + kCamY;  // on the drawn ship's far edge
+    engine->TestPortals(kCamX, kCamY, 0, 0);
+    EXPECT_EQ(engine->portal.touched[0], 0);
+    EXPECT_EQ(engine->portal.touched[1], 1);
+}
+
 TEST_F(Touching, EachKindCreditsItsResourceWithItsBonusAndShowsIt) {
     engine->goldBonus = 20;
     engine->crystalBonus = 1;
@@ -89,6 +110,7 @@ TEST_F(Touching, QuestItemsOnlyWhenEnabledAndShown) {
     engine->questItem.shown[0] = engine->questItem.shown[2] = 1;
     Collect();
     EXPECT_EQ(engine->questItem.kind[0], 0);
+    EXPECT_EQ(engine->questItem.shown[0], 0);
     EXPECT_EQ(engine->QuestDoneEvent, 1);
     EXPECT_EQ(engine->questItem.kind[2], 0);
     engine->QuestDoneEvent = 0;

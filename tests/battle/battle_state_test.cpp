@@ -33,6 +33,33 @@ TEST(BattleState, EntriesTakeTheLowestFreeSlotAndFullTablesRefuseSilently) {
         for (int i = 0; i < t.slots; ++i) ASSERT_EQ(t.add(*engine, i), i) << t.name;
         EXPECT_EQ(t.add(*engine, -1), -1) << t.name;
     }
+
+    // A reused slot starts afresh: an enemy shot's distance travelled is its own.
+    engine->enemyShot.active[4] = 0;
+    engine->enemyShot.travelledX[4] = 3000;
+    engine->enemyShot.travelledY[4] = -3000;
+    ASSERT_EQ(engine->AddEnemyShot(1, 2, 8, 8, 1, 1, 1, 1, 1, 3, 0), 4);
+    EXPECT_EQ(engine->enemyShot.travelledX[4], 0);
+    EXPECT_EQ(engine->enemyShot.travelledY[4], 0);
+    EXPECT_EQ(engine->enemyShot.damageType[4], 3);
+    engine->hitFlash.frame[2] = 0;
+    ASSERT_EQ(engine->AddHitFlash(5, 6, 2), 2);
+    EXPECT_EQ(engine->hitFlash.type[2], 2);
+    engine->pickup.active[9] = 0;
+    ASSERT_EQ(engine->AddPickup(5, 6, kPickupCrystal, 7), 9);
+    EXPECT_EQ(engine->pickup.frame[9], kPickupCrystal) << "a pickup shows its kind";
+}
+
+TEST(BattleState, EscortsStartWithTheirKeepOffsAndFireGroups) {
+    auto engine = std::make_unique<BattleEngine>();
+    const int32_t keepOff[5][2] = {{60, 50}, {100, 50}, {50, 100}, {50, 150}, {60, 50}};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(engine->robot.keepOffX[i], keepOff[i][0]) << i;
+        EXPECT_EQ(engine->robot.keepOffY[i], keepOff[i][1]) << i;
+    }
+    EXPECT_EQ(engine->robot.keepOffX[kRobotSlots - 1], 60);
+    // Fire groups 1, 2, 3 in turn.
+    for (int i = 0; i < kRobotSlots; ++i) EXPECT_EQ(engine->robot.fireGroup[i], i % 3 + 1) << i;
 }
 
 TEST(BattleState, ReturningRobotsStopAtDifferentDistances) {

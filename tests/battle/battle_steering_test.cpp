@@ -45,7 +45,7 @@ struct HeadingCase {
 
 TEST_F(ShipSteering, MouseOnTheCentreChangesNothing) {
     engine->heading = 20;
-    for (int32_t d : {0, 1}) {
+    for (int32_t d : {0, 1, -1}) {
         engine->SteerShip(camX, camY, kCentreX + d, kCentreY - d, 9, 9);
         EXPECT_EQ(engine->heading, 20);
         EXPECT_EQ(engine->headingSet, 0);
@@ -84,8 +84,11 @@ TEST_F(ShipSteering, SlopeThresholdsGiveTheHeadingItsUnitsBoxesAndAngle) {
         EXPECT_EQ(engine->stepUnitY, c.uy) << "dx " << c.dx << " dy " << c.dy;
         EXPECT_FLOAT_EQ(engine->rotation, c.heading * -0.098125f);
         const ShipBoxRow& row = BattleEngine::ShipBoxTable(c.heading);
-        EXPECT_EQ(engine->shipHitBoxes[4][1], row.boxes[4][1]);
+        for (int b = 0; b < kShipBoxCount; ++b) {
+            for (int k = 0; k < 4; ++k) EXPECT_EQ(engine->shipHitBoxes[b][k], row.boxes[b][k]) << c.heading;
+        }
         EXPECT_EQ(engine->flamePointX, row.flameX);
+        EXPECT_EQ(engine->flamePointY, row.flameY);
     }
 }
 
@@ -137,12 +140,22 @@ TEST_F(ShipSteering, AtAnEdgeTheShipSlidesToItsCapThenComesBackBeforeScrolling) 
         EXPECT_EQ(camX + camY, e.camX + e.camY - (e.dx + e.dy) / 30);
     }
     // A ship 4 px off the centre comes back in one step, the camera still.
-    SetUp();
-    camX = 2000;
-    engine->offsetRight = 4;
-    SteerBy(-300, 0, 10, 0);
-    EXPECT_EQ(engine->offsetRight, 0);
-    EXPECT_EQ(camX, 2000);
+    const struct {
+        int32_t BattleEngine::*offset;
+        int32_t dx, dy;
+    } nearly[] = {{&BattleEngine::offsetRight, -300, 0},
+                  {&BattleEngine::offsetLeft, 300, 0},
+                  {&BattleEngine::offsetUp, 0, 300},
+                  {&BattleEngine::offsetDown, 0, -300}};
+    for (const auto& n : nearly) {
+        SetUp();
+        camX = 1000, camY = -5000;
+        engine.get()->*n.offset = 4;
+        SteerBy(n.dx, n.dy, 10, 10);
+        EXPECT_EQ(engine.get()->*n.offset, 0) << n.dx << "," << n.dy;
+        EXPECT_EQ(camX, 1000) << n.dx << "," << n.dy;
+        EXPECT_EQ(camY, -5000) << n.dx << "," << n.dy;
+    }
 }
 
 // ---- The ship box table ----
@@ -167,6 +180,19 @@ TEST(ShipBoxTable, GivenRowsComeOutExactly) {
         }
         EXPECT_EQ(row.flameX, r.v[28]);
         EXPECT_EQ(row.flameY, r.v[29]);
+    }
+}
+
+TEST(ShipBoxTable, FlamePointsComeOutAsListed) {
+    const struct {
+        int heading;
+        int32_t x, y;
+    } flames[] = {{0, 20, 62}, {5, 8, 53},  {8, 2, 46},   {10, -1, 40}, {16, 0, 20},  {21, 9, 7},  {25, 22, 0},
+                  {32, 43, 0}, {40, 62, 18}, {44, 66, 30}, {48, 63, 43}, {53, 53, 56}, {60, 33, 66}, {63, 23, 65}};
+    for (const auto& f : flames) {
+        const ShipBoxRow& row = BattleEngine::ShipBoxTable(f.heading);
+        EXPECT_EQ(row.flameX, f.x) << f.heading;
+        EXPECT_EQ(row.flameY, f.y) << f.heading;
     }
 }
 

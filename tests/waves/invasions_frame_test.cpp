@@ -106,6 +106,8 @@ TEST(InvasionsFrame, VexmoorsLastWaveBringsBackTheRecordWaveOneLeft) {
     EXPECT_EQ(Xy(e.enemy.keepOffX[0], e.enemy.keepOffY[0]), Xy(120, 150));
     EXPECT_EQ(e.enemy.mobile[0] + e.enemy.fireGroup[0], 2);  // record 10's group 11, folded to 1
     EXPECT_EQ(e.enemy.art[0], 27);
+    // Each call first resets the waiting records: plain, mobile, with no drop.
+    EXPECT_EQ(e.enemy.drawStyle[0] + e.enemy.dropKind[0] + e.enemy.questDrop[0] + e.enemy.fixedFrame[0], 0);
     EXPECT_EQ(e.enemy.x[1], 1100);  // then the new ten, last written first
 }
 
@@ -139,6 +141,29 @@ TEST(InvasionsFrame, LateScriptResetsRecordsPopsFromTheStartSlotAndKeepsWhatWait
     EXPECT_EQ(At(*base, 99), Xy(800, -3100));  // record 9, of the fourth row
     EXPECT_EQ(base->spawnList.pendingCount, 9);
     EXPECT_EQ(base->bars.horizontalX[0], 863);
+}
+
+TEST(InvasionsFrame, ARecordLeftWaitingComesOutPlainAndMobile) {
+    // A record the other region left with a drop, a quest item, fixed frames
+    // and a tint: the first script's reset clears them all before the pop.
+    auto engine = FreshEngine();
+    BattleEngine& e = *engine;
+    SpawnList& s = e.spawnList;
+    s.x[0] = 321;
+    s.mobile[0] = 0;
+    s.dropKind[0] = 2;
+    s.questDrop[0] = 1;
+    s.altFrames[0] = 1;
+    s.drawStyle[0] = 3;
+    s.pendingCount = 1;
+    RunWavesInvasionsA(e, 30, kEntryViewY, 1000, 0);  // no area block: only the frame
+    ASSERT_EQ(ActiveCount(e), 1);
+    EXPECT_EQ(e.enemy.x[0], 321);
+    EXPECT_EQ(e.enemy.mobile[0], 1);
+    EXPECT_EQ(e.enemy.dropKind[0], 0);
+    EXPECT_EQ(e.enemy.questDrop[0], 0);
+    EXPECT_EQ(e.enemy.fixedFrame[0], 0);
+    EXPECT_EQ(e.enemy.drawStyle[0], 0);
 }
 
 TEST(InvasionsFrame, SupplyEscortsAreDrawnAsTheHeavyShipsAre) {

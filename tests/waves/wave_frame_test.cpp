@@ -33,6 +33,20 @@ TEST(WaveFrame, LaterWaveOfTheSameCallReplacesThePendingRecords) {
     EXPECT_EQ(e.spawnList.y[7], -7500);
 }
 
+TEST(WaveFrame, CorridorWindowsAreOpenAtBothEnds) {
+    // Wave 0 fires with the view above -2000, wave 1 between -4000 and -1000.
+    const struct {
+        int32_t view;
+        uint8_t wave0, wave1;
+    } rows[] = {{-2000, 0, 1}, {-1999, 1, 1}, {-1000, 1, 0}, {-4000, 0, 0}, {-3999, 0, 1}};
+    for (const auto& r : rows) {
+        auto engine = FreshEngine();
+        RunFrame(*engine, r.view, kGreenPath, 0);
+        EXPECT_EQ(engine->waveFired[0], r.wave0) << r.view;
+        EXPECT_EQ(engine->waveFired[1], r.wave1) << r.view;
+    }
+}
+
 TEST(WaveFrame, FullTableKeepsRecordsWaitingAndPopsThemAsSlotsFree) {
     auto engine = FreshEngine();
     BattleEngine& e = *engine;
@@ -114,17 +128,22 @@ TEST(WaveFrame, MonsterComesAloneAndItsEscortSetsTheParametersOneCallLater) {
     RunFrame(e, kEntryViewY, kZombieMonster, 0);
     ASSERT_EQ(ActiveCount(e), 1);
     EXPECT_EQ(e.enemy.armor[0], 14333u);
+    EXPECT_EQ(e.areaEnemyParams.shotDamage, 1);
     EXPECT_EQ(e.areaEnemyParams.armorBase, 2);
+    EXPECT_EQ(e.areaEnemyParams.killReward, 3);
     RunFrame(e, kEntryViewY, kZombieMonster, 0);
     EXPECT_EQ(ActiveCount(e), 19);
     EXPECT_EQ(e.enemy.armor[0], 14333u);  // the monster keeps slot 0
+    EXPECT_EQ(e.areaEnemyParams.shotDamage, 9);
     EXPECT_EQ(e.areaEnemyParams.armorBase, 300);
+    EXPECT_EQ(e.areaEnemyParams.killReward, 25);
     EXPECT_EQ(e.areaEnemyParams.artRow, 18);
 }
 
 TEST(WaveFrame, FortressesAloneTouchTheBars) {
     for (int32_t area : {kPiratesBase, kClanBase}) {
         auto engine = FreshEngine();
+        engine->bars.horizontalX[0] = engine->bars.verticalY[9] = -100000;  // moved by an earlier visit
         RunFrame(*engine, kEntryViewY, area, 0);
         const BarTables& bars = engine->bars;
         for (int i = 0; i < BarTables::kHorizontal; ++i) {

@@ -233,6 +233,8 @@ TEST(WaveGolden, RecordsOfEachKind) {
     const Sample samples[] = {
         // where, then art size shields armor damage type volley reward sidestep chance style mobile frame drop
         // quest fire-group keep-off
+        {E, 3, V, -6001, 6, /* last of a line */ {0, 32, 1, 13, 2, 0, 1, 8, 1, 80, 0, 1, 0, 0, 0, 1, 400, 150}},
+        {E, 3, V, -6001, 7, /* its leader */ {1, 32, 1, 33, 2, 0, 3, 9, 1, 80, 0, 1, 0, 0, 0, 2, 150, 500}},
         {E, 5, V, -2001, 11, /* quest boss */ {4, 64, 10, 333, 3, 0, 5, 100, 0, 0, 0, 1, 0, 1, 1, 1, 250, 150}},
         {E, 11, C, 0, 4, /* alt frames */ {12, 32, 1, 80, 4, 1, 3, 18, 1, 80, 0, 1, 1, 0, 0, 1, 260, -540}},
         {E, 21, S, 0, 4, /* emplacement */ {11, 64, 1, 420, 8, 1, 5, 30, 0, 0, 0, 0, 1, 0, 0, 2, 170, 150}},
