@@ -57,8 +57,7 @@ protected:
 // The part of a picture inside (x, y, width, height).
 Image Crop(const Image& image, int x, int y, int width, int height);
 
-// Compares a picture with tests/frontend/ref/<name>.png: at most half a
-// percent of the pixels may be off by more than 24 in a channel.
+// Compares a picture with tests/frontend/ref/<name>.png, pixel for pixel.
 inline ::testing::AssertionResult MatchesReference(const Image& actual, const std::string& name) {
     return MatchesGolden(actual, "frontend", name);
 }

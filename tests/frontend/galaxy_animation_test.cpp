@@ -96,5 +96,22 @@ TEST_F(GalaxyAnimationTest, ZoomRisesToItsLineThenOnlyGrowsAndASecondVisitGoesOn
     EXPECT_LT(galaxy.galaxyX, galaxyX);
 }
 
+// A zoom tick needs more than 30 ms since the time was taken; the call
+// that ticks takes no new time, the next one does.
+TEST_F(GalaxyAnimationTest, AZoomTickComesOnlyPastThirtyMilliseconds) {
+    GalaxyAnimation galaxy;
+    const int32_t x = galaxy.galaxyX;
+    galaxy.Step9(0);  // the time is taken
+    time.clock.Advance(30);
+    galaxy.Step9(0);
+    EXPECT_EQ(galaxy.galaxyX, x) << "exactly 30 ms is not yet a tick";
+    time.clock.Advance(1);
+    galaxy.Step9(0);
+    EXPECT_EQ(galaxy.galaxyX, x - 1);
+    time.clock.Advance(100);
+    galaxy.Step9(0);
+    EXPECT_EQ(galaxy.galaxyX, x - 1) << "a fresh start after the tick";
+}
+
 }  // namespace
 }  // namespace story_test

@@ -48,6 +48,9 @@ TEST_F(StoryScreensDrawing, EndingFleetArrivesAndTheWordShowsOnlyInItsSeconds) {
     // The word picture, 256 x 32 at 1.1 from (266, 20), is the only difference.
     EXPECT_GT(ChangedPixels(late, word, 266, 20, 282, 36), 500);
     EXPECT_EQ(ChangedPixels(late, word, 0, 0, 800, 600), ChangedPixels(late, word, 266, 20, 282, 36));
+    // Its word is centred in the picture: as much of it left of x 407 as right.
+    const int left = ChangedPixels(late, word, 266, 20, 141, 36), right = ChangedPixels(late, word, 407, 20, 141, 36);
+    EXPECT_NEAR(left, right, (left + right) / 5) << left << " left, " << right << " right";
 }
 
 TEST_F(StoryScreensDrawing, IntroPictureRisesIntoItsColumn) {

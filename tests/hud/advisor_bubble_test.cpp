@@ -195,7 +195,8 @@ TEST_F(AdvisorDraw, TheSpriteAlwaysTheBubbleAndTextOnlyWhenTheyExist) {
         bool wantBubble, wantText;
     };
     const Case cases[] = {
-        {1, 1, 0, true, true}, {0, 1, 0, false, false}, {1, 7, 0, false, true}, {1, 1, 25, true, false}};
+        {1, 1, 0, true, true},  {0, 1, 0, false, false}, {1, 7, 0, false, true}, {1, 1, 25, true, false},
+        {1, 2, 0, true, true},  {1, 3, 0, true, true},   {1, 0, 0, false, true}, {1, 4, 0, false, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.shown) << " " << int(c.style) << " " << c.hint);
         AdvisorBubble advisor;

@@ -66,8 +66,9 @@ TEST_F(BackdropScreen, ShapeBWithTintFourDrawsNoOverlays) {
     EXPECT_GT(DifferentPixels(tilesOnly, floor(art_.dustSheet, 5)), 1000);
 }
 
-TEST_F(BackdropScreen, TilesOffTheScreenAreNotDrawn) {
-    // A view far from the area shows nothing of it.
+// Whether tiles off the screen are skipped cannot be seen in a picture; what
+// shows is that nothing of the area is drawn where the view does not reach.
+TEST_F(BackdropScreen, AViewFarFromTheAreaShowsNothingOfIt) {
     const Image away = DrawArea(1, 8, 20000, -900);
     Clear();
     const Image empty = Shot();

@@ -35,6 +35,7 @@ TEST(RepairsReport, PaidShipRepairShowsItsCostWrittenEachFrame) {
     ControlPanel panel;
     panel.shipRepairCost = 4294967295u;
     const auto texts = Texts(panel);
+    ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[1], "Your ship was fully repaired.");
     EXPECT_EQ(texts[2], "The material cost to repair your ship was: = 4294967295");
 }
@@ -48,6 +49,7 @@ TEST(RepairsReport, ShortShipRepairAndSavings) {
     panel.showShipSaved = 1;
     std::snprintf(panel.shipRepairSavedText, sizeof panel.shipRepairSavedText, "%d", 5);
     const auto texts = Texts(panel);
+    ASSERT_EQ(texts.size(), 9u);
     EXPECT_EQ(texts[1], "You did not have enough material to repair your ship");
     EXPECT_EQ(texts[2], "but do to the kindness of your friends and family");
     EXPECT_EQ(texts[3], "it was fully repaired");
@@ -61,6 +63,7 @@ TEST(RepairsReport, FreeRepairThanksToBenefitsIsNeverShort) {
     panel.shipRepairSaved = 30;
     panel.shipRepairShort = 1;
     const auto texts = Texts(panel);
+    ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(panel.shipRepairShort, 0);
     EXPECT_EQ(texts[1], "Your ship was fully repaired.");
     EXPECT_EQ(texts[2], "Due to your repair benefits");
@@ -74,6 +77,7 @@ TEST(RepairsReport, RobotRepairCases) {
     panel.robotRepairCost = 90;
     std::snprintf(panel.robotRepairCostText, sizeof panel.robotRepairCostText, "%d", 90);
     auto texts = Texts(panel);
+    ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[3], "All robots were repaired.");
     EXPECT_EQ(texts[4], "Total repair cost was: = 90");
 
@@ -91,11 +95,13 @@ TEST(RepairsReport, RobotRepairCases) {
 
     panel.robotRepairPartial = 0;
     texts = Texts(panel);
+    ASSERT_EQ(texts.size(), 5u);
     EXPECT_EQ(texts[4], "You did not have enough material to repair any robots.");
 
     panel.robotRepairShort = 0;
     panel.robotRepairCost = 0;
     texts = Texts(panel);
+    ASSERT_EQ(texts.size(), 6u);
     EXPECT_EQ(texts[3], "All robots were repaired.");
     EXPECT_EQ(texts[5], "the cost to repair your robots was 0 !");
 }

@@ -45,7 +45,11 @@ TEST(NameEntryLetters, CapitalsTakeTwoCellsExceptIAndJAndDeleteRemovesAWholeGlyp
     EXPECT_EQ(Cells(panel), Name({28, 29, 44, 45, 46, 47, 76, 77, 2, 0, 78}));
     Type(panel, {kDelete}, 5);
     EXPECT_EQ(Cells(panel), Name({28, 29, 44, 45})) << "one cell each for . space a, two for Z and K";
-    Type(panel, {kDelete}, 3);
+    Type(panel, {kDelete});
+    EXPECT_EQ(Cells(panel), Name({28, 29, 44})) << "one cell for J";
+    Type(panel, {kDelete});
+    EXPECT_EQ(Cells(panel), Name({28, 29})) << "one cell for I";
+    Type(panel, {kDelete});
     EXPECT_EQ(Cells(panel), Name({}));
     Type(panel, {kDelete});
     EXPECT_EQ(Cells(panel), Name({})) << "a delete on the empty name does nothing";

@@ -171,6 +171,20 @@ TEST(SaveRoundTrip, ValuesOutsideTheirRangeRefuseTheFile) {
         EXPECT_TRUE(decodes(last, high, *NewRecord())) << field.name;
         EXPECT_TRUE(decodes(last, low, *NewRecord())) << field.name;
     }
+    // Some limits written out here: a wrong range in the map itself shows too.
+    const struct {
+        uint32_t word;
+        int64_t low, high;
+    } kLimits[] = {{32, 1, 2}, {1143, 1, 3}, {2403, 0, 99}, {16258, -264, 1736}};  // set, fire mode, storages, x
+    for (const auto& limit : kLimits) {
+        std::vector<uint8_t> edge = body;
+        for (const auto& [value, accepted] : {std::pair{limit.low, true}, std::pair{limit.high, true},
+                                              std::pair{limit.low - 1, false}, std::pair{limit.high + 1, false}}) {
+            save_file::WriteWord(edge.data(), limit.word, static_cast<uint32_t>(value));
+            EXPECT_EQ(save_file::Decode(edge.data(), save_file::kBodyBytes, *NewRecord()), accepted)
+                << "word " << limit.word << " = " << value;
+        }
+    }
     // A charge above its skill's full value.
     std::vector<uint8_t> bad = body;
     save_file::WriteWord(bad.data(), save_file::kBenefitWord + 3, 40);

@@ -54,9 +54,13 @@ TEST(SaveFlowThroughTheGame, ASkillUsedAfterALoadIsSavedWithItsCharge) {
     ASSERT_TRUE(driver.LoadSlot(1));
     driver.RunFrames(2);
     driver.TapKey(key::kF7);
-    EXPECT_EQ(driver.App().battleEngine->skillValues[kSkillShipProtection], 50);
+    BattleEngine& engine = *driver.App().battleEngine;
+    EXPECT_EQ(engine.skillValues[kSkillShipProtection], 50);
+    // Hits spend the protection in the engine alone; the save must take the
+    // engine's charge, not the record's full one.
+    engine.skillValues[kSkillShipProtection] = 37;
     ASSERT_TRUE(SaveAndQuit(driver));
-    EXPECT_EQ(SavedWord(driver, 1, save_file::kChargeWord + kSkillShipProtection), 50u);
+    EXPECT_EQ(SavedWord(driver, 1, save_file::kChargeWord + kSkillShipProtection), 37u);
 }
 
 // A load in a run whose home base has been shown already: the view goes

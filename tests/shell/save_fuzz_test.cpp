@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -206,6 +207,10 @@ TEST(SaveFuzz, DamagedOptionFilesKeepTheOptionsInRange) {
     const char alphabet[] = "0123456789-+ \t\n.xe";
     std::mt19937 rng(424242);
     std::filesystem::create_directories("Saves/Options");
+    // The reader must really read: the volumes met cover the range and its
+    // clamped ends, and the advisor is switched both ways.
+    std::set<int32_t> musicVolumes, soundsVolumes;
+    int advisorOff = 0;
     for (int i = 0; i < 2000; ++i) {
         for (const char* name : files) {
             std::vector<uint8_t> text(rng() % 80);
@@ -219,7 +224,17 @@ TEST(SaveFuzz, DamagedOptionFilesKeepTheOptionsInRange) {
         ASSERT_GE(options.soundsVolume, 0);
         ASSERT_LE(options.soundsVolume, 100);
         ASSERT_LE(options.advisorOn, 1u);
+        musicVolumes.insert(options.musicVolume);
+        soundsVolumes.insert(options.soundsVolume);
+        advisorOff += options.advisorOn == 0;
     }
+    EXPECT_GT(musicVolumes.size(), 30u);
+    EXPECT_GT(soundsVolumes.size(), 30u);
+    for (int32_t end : {0, 100}) {
+        EXPECT_EQ(musicVolumes.count(end), 1u) << end;
+        EXPECT_EQ(soundsVolumes.count(end), 1u) << end;
+    }
+    EXPECT_GT(advisorOff, 100);
 }
 
 namespace {

@@ -28,6 +28,7 @@ TEST(SceneFrameOrder, EveryScenesFrameEndsThePictureItBegins) {
         SCOPED_TRACE(scenes::Name(id));
         ASSERT_NE(app.SceneFor(id), nullptr);
         driver.SwitchToScene(id);
+        ASSERT_TRUE(app.IsCurrent(id)) << "the switch did not take";
         for (int frame = 0; frame < 2 && app.IsCurrent(id); ++frame) {
             const FrameCounts before = Counts(app);
             driver.RunFrames(1);
