@@ -294,6 +294,24 @@ TEST_F(AudioTest, StreamRunsStopsRewindsAndReportsItsEnd) {
     EXPECT_EQ(stream.Run(), 0);
 }
 
+TEST_F(AudioTest, StoppedStreamRunsOnFromWhereItStopped) {
+    ScratchFolder::WriteBytes("Data/Second.wav", ToneWav(1.0, 330));
+    MixerReport mixer;
+    Mp3Stream stream;
+    ASSERT_EQ(stream.Open(&audio, "Data\\Second.wav"), 1);
+    mixer.Restart();
+    ASSERT_EQ(stream.Run(), 1);
+    ASSERT_TRUE(mixer.WaitForMixed(mixer.Frames(0.5)));
+    ASSERT_EQ(stream.Stop(), 1);
+    mixer.Restart();
+    ASSERT_EQ(stream.Run(), 1);
+    int32_t code = 0;
+    ASSERT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 20000));
+    // Half a second was left; from the start it would take the whole second.
+    EXPECT_GT(mixer.MixedWhenChannelEnded(), 0u);
+    EXPECT_LT(mixer.MixedWhenChannelEnded(), mixer.Frames(0.75));
+}
+
 TEST_F(AudioTest, StreamDecodesARealMp3) {
     if (std::system("command -v lame >/dev/null 2>&1") != 0) GTEST_SKIP() << "no MP3 encoder to make a test file";
     ASSERT_EQ(std::system("lame --quiet Data/Long.wav Data/Track.mp3"), 0);
