@@ -260,6 +260,7 @@ TEST_F(AudioTest, MusicTrackPlaysWavAndMidi) {
 }
 
 TEST_F(AudioTest, StreamRunsStopsRewindsAndReportsItsEnd) {
+    MixerReport mixer;
     Mp3Stream stream;
     int32_t code = 0;
     EXPECT_EQ(stream.Open(&audio, "Data\\Absent.mp3"), 0);
@@ -278,10 +279,13 @@ TEST_F(AudioTest, StreamRunsStopsRewindsAndReportsItsEnd) {
     EXPECT_EQ(stream.Stop(), 1);
     EXPECT_EQ(Mix_Paused(AudioSystem::kStreamChannel), 1);
     EXPECT_EQ(stream.IsRunning(), 0);
-    SDL_Delay(400);  // stopped, it keeps its place and does not end
+    // Stopped for longer than the whole sound, it keeps its place and does not end.
+    mixer.Restart();
+    ASSERT_TRUE(mixer.WaitForMixed(mixer.Frames(0.4)));
     EXPECT_EQ(stream.GetEvent(&code), 0);
+    EXPECT_EQ(mixer.MixedWhenChannelEnded(), 0u);
     EXPECT_EQ(stream.Run(), 1);
-    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 20000));
     EXPECT_EQ(code, Mp3Stream::kEventComplete);
     EXPECT_EQ(stream.GetEvent(&code), 0);  // reported once
     // The game rewinds and runs it again whenever it ended.
@@ -320,7 +324,7 @@ TEST_F(AudioTest, StreamDecodesARealMp3) {
     EXPECT_EQ(stream.Run(), 1);
     EXPECT_EQ(stream.IsRunning(), 1);
     int32_t code = 0;
-    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 20000));
 }
 
 TEST_F(AudioTest, ObjectsOutlivingTheMixerFailQuietly) {
