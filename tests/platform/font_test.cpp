@@ -112,6 +112,14 @@ TEST_F(FontTest, WordBreakWrapsAndClippingCuts) {
     EXPECT_GT(free.maxX, 49);
 }
 
+TEST_F(FontTest, SameTextInAnotherLayoutIsNotTakenFromTheCache) {
+    const Box lines = Draw("Score\nLevel", 10, 10, 200, 100, 0);
+    const Box single = Draw("Score\nLevel", 10, 10, 200, 100, DT_SINGLELINE);
+    ASSERT_FALSE(lines.Empty());
+    EXPECT_GT(lines.maxY - lines.minY, single.maxY - single.minY + 8) << "two lines, then one";
+    EXPECT_GT(single.maxX - single.minX, lines.maxX - lines.minX);
+}
+
 TEST_F(FontTest, TintAndCacheOfUnchangedText) {
     graphics_.Clear(0xFF000000, 1.0f);
     const int before = font_.RenderedStrings();
