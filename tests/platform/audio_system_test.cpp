@@ -260,6 +260,7 @@ TEST_F(AudioTest, MusicTrackPlaysWavAndMidi) {
 }
 
 TEST_F(AudioTest, StreamRunsStopsRewindsAndReportsItsEnd) {
+    MixerReport mixer;
     Mp3Stream stream;
     int32_t code = 0;
     EXPECT_EQ(stream.Open(&audio, "Data\\Absent.mp3"), 0);
@@ -278,10 +279,13 @@ TEST_F(AudioTest, StreamRunsStopsRewindsAndReportsItsEnd) {
     EXPECT_EQ(stream.Stop(), 1);
     EXPECT_EQ(Mix_Paused(AudioSystem::kStreamChannel), 1);
     EXPECT_EQ(stream.IsRunning(), 0);
-    SDL_Delay(400);  // stopped, it keeps its place and does not end
+    // Stopped for longer than the whole sound, it keeps its place and does not end.
+    mixer.Restart();
+    ASSERT_TRUE(mixer.WaitForMixed(mixer.Frames(0.4)));
     EXPECT_EQ(stream.GetEvent(&code), 0);
+    EXPECT_EQ(mixer.MixedWhenChannelEnded(), 0u);
     EXPECT_EQ(stream.Run(), 1);
-    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 20000));
     EXPECT_EQ(code, Mp3Stream::kEventComplete);
     EXPECT_EQ(stream.GetEvent(&code), 0);  // reported once
     // The game rewinds and runs it again whenever it ended.
@@ -294,6 +298,24 @@ TEST_F(AudioTest, StreamRunsStopsRewindsAndReportsItsEnd) {
     EXPECT_EQ(stream.Run(), 0);
 }
 
+TEST_F(AudioTest, StoppedStreamRunsOnFromWhereItStopped) {
+    ScratchFolder::WriteBytes("Data/Second.wav", ToneWav(1.0, 330));
+    MixerReport mixer;
+    Mp3Stream stream;
+    ASSERT_EQ(stream.Open(&audio, "Data\\Second.wav"), 1);
+    mixer.Restart();
+    ASSERT_EQ(stream.Run(), 1);
+    ASSERT_TRUE(mixer.WaitForMixed(mixer.Frames(0.5)));
+    ASSERT_EQ(stream.Stop(), 1);
+    mixer.Restart();
+    ASSERT_EQ(stream.Run(), 1);
+    int32_t code = 0;
+    ASSERT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 20000));
+    // Half a second was left; from the start it would take the whole second.
+    EXPECT_GT(mixer.MixedWhenChannelEnded(), 0u);
+    EXPECT_LT(mixer.MixedWhenChannelEnded(), mixer.Frames(0.75));
+}
+
 TEST_F(AudioTest, StreamDecodesARealMp3) {
     if (std::system("command -v lame >/dev/null 2>&1") != 0) GTEST_SKIP() << "no MP3 encoder to make a test file";
     ASSERT_EQ(std::system("lame --quiet Data/Long.wav Data/Track.mp3"), 0);
@@ -302,7 +324,7 @@ TEST_F(AudioTest, StreamDecodesARealMp3) {
     EXPECT_EQ(stream.Run(), 1);
     EXPECT_EQ(stream.IsRunning(), 1);
     int32_t code = 0;
-    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return stream.GetEvent(&code) == 1; }, 20000));
 }
 
 TEST_F(AudioTest, ObjectsOutlivingTheMixerFailQuietly) {

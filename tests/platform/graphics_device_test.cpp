@@ -131,6 +131,29 @@ TEST_F(GraphicsDeviceTest, LostNotResetUsableCycleThroughTheHook) {
     EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Usable);
 }
 
+TEST_F(GraphicsDeviceTest, HidingTheFullScreenWindowLosesTheDeviceUntilItShowsAgain) {
+    // Windowed, the window may come and go without touching the device.
+    SDL_HideWindow(window_);
+    SDL_PumpEvents();
+    SDL_ShowWindow(window_);
+    SDL_PumpEvents();
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Usable);
+
+    ASSERT_EQ(graphics_.Create(window_, 0, 0, 800, 600, 0), 1);
+    ASSERT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Usable);
+    SDL_HideWindow(window_);
+    SDL_PumpEvents();
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Lost) << "hidden while full screen";
+    EXPECT_EQ(graphics_.Present(), 0);
+    SDL_ShowWindow(window_);
+    SDL_PumpEvents();
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::NotReset) << "visible again: ready to reset";
+    ASSERT_EQ(graphics_.Reset(), 1);
+    EXPECT_EQ(graphics_.TestCooperativeLevel(), DeviceState::Usable);
+    EXPECT_EQ(graphics_.Present(), 1);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+}
+
 TEST_F(GraphicsDeviceTest, PresentUnderTheManualClockDoesNotWait) {
     ManualClock manual;
     Clock::Install(&manual);

@@ -50,6 +50,23 @@ TEST(ImageCodec, DecodesEveryBmpDepthTheArtUses) {
     EXPECT_EQ(out.At(0, 0), 0xFFFF0000u);
     EXPECT_EQ(out.At(1, 0), 0xFF00FF00u);
     EXPECT_EQ(out.At(4, 1), 0xFF0000FFu);
+
+    // Two and sixteen colours pack several pixels a byte, leftmost in the high bits.
+    Image nibbles = SolidImage(11, 3, 0);
+    for (int x = 0; x < 11; ++x) nibbles.At(x, 1) = static_cast<uint32_t>(x);
+    std::vector<uint32_t> sixteen;
+    for (uint32_t i = 0; i < 16; ++i) sixteen.push_back(i * 0x101010u);
+    ASSERT_TRUE(Decode(MakeBmpIndexed(nibbles, sixteen, 4), out));
+    ASSERT_EQ(out.width, 11);
+    for (int x = 0; x < 11; ++x) EXPECT_EQ(out.At(x, 1), 0xFF000000u | sixteen[x]) << x;
+    EXPECT_EQ(out.At(10, 0), 0xFF000000u);
+
+    Image bits = SolidImage(13, 2, 0);
+    for (int x : {0, 3, 7, 8, 12}) bits.At(x, 0) = 1;
+    ASSERT_TRUE(Decode(MakeBmpIndexed(bits, {0x000080, 0xFFFF00}, 1), out));
+    ASSERT_EQ(out.width, 13);
+    for (int x = 0; x < 13; ++x) EXPECT_EQ(out.At(x, 0), bits.At(x, 0) ? 0xFFFFFF00u : 0xFF000080u) << x;
+    EXPECT_EQ(out.At(12, 1), 0xFF000080u);
 }
 
 TEST(ImageCodec, BmpTopDownRowsAndPaletteOverrun) {
@@ -132,7 +149,10 @@ TEST(ImageCodec, RandomAndMissingInputNeverDecode) {
         // Valid signatures followed by noise reach each decoder's body.
         static const uint8_t kSigs[3][8] = {{'B', 'M'}, {0x89, 'P', 'N', 'G', 13, 10, 26, 10}, {0xFF, 0xD8, 0xFF}};
         if (junk.size() >= 8) std::memcpy(junk.data(), kSigs[i % 3], 8);
-        DecodeImage(junk.data(), junk.size(), out);  // must simply not crash or overread
+        // Must not crash or overread; whatever decodes is whole.
+        if (DecodeImage(junk.data(), junk.size(), out)) {
+            EXPECT_EQ(out.pixels.size(), static_cast<size_t>(out.width) * out.height);
+        }
     }
     EXPECT_FALSE(DecodeImage(nullptr, 0, out));
     std::string why;

@@ -191,17 +191,24 @@ TEST_F(PointerWatchTest, FocusLossForgetsThePointerAndReleaseStopsTheWatch) {
     PushPointer(100, 100);
     PushFocus(SDL_WINDOWEVENT_FOCUS_LOST);
     PushFocus(SDL_WINDOWEVENT_FOCUS_GAINED);
-    PushPointer(400, 300);  // came back elsewhere: no jump
+    Pump();
+    ASSERT_EQ(mouse.Poll(), 1);
+    // Back elsewhere, after the focus change was handled: no jump.
+    PushPointer(400, 300);
     Pump();
     ASSERT_EQ(mouse.Poll(), 1);
     EXPECT_EQ(mouse.DeltaX(), 0);
+    EXPECT_EQ(mouse.DeltaY(), 0);
     PushPointer(403, 300);
     Pump();
     mouse.Poll();
     EXPECT_EQ(mouse.DeltaX(), 4);
     mouse.Release();
     EXPECT_EQ(SDL_EventState(SDL_SYSWMEVENT, SDL_QUERY), SDL_DISABLE);
+    // Moves, each ending the one before, as the server would send them.
     PushPointer(430, 300);
+    PushPointer(460, 300);
+    PushFocus(SDL_WINDOWEVENT_FOCUS_GAINED);
     Pump();
     EXPECT_EQ(system.Raw().mouseDx, 0);
 }

@@ -158,8 +158,11 @@ int Differing(const Image& a, const Image& b, const char* what) {
 }  // namespace
 
 TEST_F(SoftwareCanvasTest, DrawsSpritesAsSdlsSoftwareRendererDoesPixelForPixel) {
+    SoftwareCanvas* canvas = graphics_.Canvas();
     graphics_.UseCanvas(false);
+    ASSERT_EQ(graphics_.Canvas(), nullptr);
     const Image sdl = DrawAll();
+    EXPECT_EQ(canvas->Frames().Frames(), 0) << "SDL drew the reference picture alone";
     graphics_.UseCanvas(true);
     const Image direct = DrawAll();
     ASSERT_EQ(direct.pixels.size(), sdl.pixels.size());
@@ -172,6 +175,7 @@ TEST_F(SoftwareCanvasTest, DrawsTexturedTrianglesAsSdlsSoftwareRendererDoesPixel
     Texture texture;
     ASSERT_EQ(texture.LoadPixels(&graphics_, SpriteArt(), 0xFF000000, kFormatA8R8G8B8), 1);
     graphics_.UseCanvas(false);
+    ASSERT_EQ(graphics_.Canvas(), nullptr) << "SDL draws the reference picture";
     const Image sdl = DrawMeshes(texture);
     graphics_.UseCanvas(true);
     const Image direct = DrawMeshes(texture);

@@ -64,6 +64,15 @@ TEST_F(SpriteTest, FrameNumbersRunRowByRowFromTheTopLeft) {
     EXPECT_EQ(sheet_.images[2].Width(), 128);
     EXPECT_EQ(sheet_.images[2].Height(), 32);
     EXPECT_EQ(sheet_.framesPerRow[2], 4);
+
+    // Frames taller than wide: frame 5 is column 1 of row 1, at (16, 32).
+    ASSERT_EQ(sheet_.LoadImagePixels(3, FrameGrid(16, 32, 4, 2), 16, 32, 0, 0), 1);
+    graphics_.Clear(kBlack, 1.0f);
+    ASSERT_EQ(sheet_.Draw(3, 5, 100, 100, kWhite, 1, 1, 0, 0), 1);
+    EXPECT_EQ(Pixel(100, 100), FrameColour(5));
+    EXPECT_EQ(Pixel(115, 131), FrameColour(5));
+    EXPECT_EQ(Pixel(116, 100), kBlack);
+    EXPECT_EQ(Pixel(100, 132), kBlack);
 }
 
 TEST_F(SpriteTest, ScaleRotationAndMirrorPlaceTheFrame) {
@@ -91,6 +100,9 @@ TEST_F(SpriteTest, ScaleRotationAndMirrorPlaceTheFrame) {
         {"flame about its corner", 1, 1, 0, 1.5707964f, {{102, 98}, {102, 70}, {120, 80}, {98, 90}},
          {kRed, kBlue, kWhite, kBlack}},
         {"mirrored about its corner", -1, 1, 0, 0, {{97, 101}, {70, 101}, {85, 120}, {101, 101}},
+         {kRed, kBlue, kWhite, kBlack}},
+        // Upside down: the top row ends at the bottom, just above the corner.
+        {"mirrored upwards about its corner", 1, -1, 0, 0, {{101, 97}, {129, 97}, {101, 70}, {101, 101}},
          {kRed, kBlue, kWhite, kBlack}},
     };
     for (const auto& r : rows) {

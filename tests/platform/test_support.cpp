@@ -106,13 +106,23 @@ std::vector<uint8_t> MakeBmp16(const Image& img) {
     return v;
 }
 
-std::vector<uint8_t> MakeBmp8(const Image& img, const std::vector<uint32_t>& palette) {
+std::vector<uint8_t> MakeBmpIndexed(const Image& img, const std::vector<uint32_t>& palette, int bits) {
     size_t off, stride;
-    auto v = BmpShell(img, 8, static_cast<int>(palette.size()), off, stride);
+    auto v = BmpShell(img, bits, static_cast<int>(palette.size()), off, stride);
     for (size_t i = 0; i < palette.size(); ++i) Put32(v, 54 + 4 * i, palette[i] & 0xFFFFFF);
+    const int perByte = 8 / bits;
+    const uint32_t mask = (1u << bits) - 1;
     for (int y = 0; y < img.height; ++y)
-        for (int x = 0; x < img.width; ++x) v[off + stride * (img.height - 1 - y) + x] = img.At(x, y) & 0xFF;
+        for (int x = 0; x < img.width; ++x) {
+            // The leftmost pixel sits in the highest bits of its byte.
+            const int shift = (perByte - 1 - x % perByte) * bits;
+            v[off + stride * (img.height - 1 - y) + x / perByte] |= static_cast<uint8_t>((img.At(x, y) & mask) << shift);
+        }
     return v;
+}
+
+std::vector<uint8_t> MakeBmp8(const Image& img, const std::vector<uint32_t>& palette) {
+    return MakeBmpIndexed(img, palette, 8);
 }
 
 std::vector<uint8_t> MakePng(const Image& img) {

@@ -40,6 +40,8 @@ std::vector<uint8_t> MakeBmp24(const Image& img);
 std::vector<uint8_t> MakeBmp32(const Image& img);
 std::vector<uint8_t> MakeBmp16(const Image& img);                                     // 5-5-5
 std::vector<uint8_t> MakeBmp8(const Image& img, const std::vector<uint32_t>& palette);  // palette indices in the low byte
+// 1, 4 or 8 bits a pixel, palette indices in the low bits.
+std::vector<uint8_t> MakeBmpIndexed(const Image& img, const std::vector<uint32_t>& palette, int bits);
 std::vector<uint8_t> MakePng(const Image& img);
 std::vector<uint8_t> MakeJpeg(const Image& img, int quality);
 

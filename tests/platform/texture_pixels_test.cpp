@@ -70,13 +70,30 @@ TEST(TexturePixels, A1R5G5B5HasOneAlphaBitAndFiveBitColours) {
 }
 
 TEST(TexturePixels, KeyedEdgesDoNotDarkenWhenStretched) {
-    // White shape on a keyed black background, stretched 3 -> 4.
-    Image pic = SolidImage(3, 3, 0xFF000000);
-    pic.At(1, 1) = 0xFFFFFFFF;
+    // White shape on a keyed black background, stretched 6 -> 8: the edge
+    // columns and rows of the texture are partly covered by the shape.
+    Image pic = SolidImage(6, 6, 0xFF000000);
+    for (int y = 1; y < 5; ++y)
+        for (int x = 1; x < 5; ++x) pic.At(x, y) = 0xFFFFFFFF;
     Image tex;
+    ASSERT_TRUE(PrepareTexturePixels(pic, 0xFF000000, 0, tex));
+    ASSERT_EQ(tex.width, 8);
+    int partial = 0;
+    for (uint32_t p : tex.pixels) {
+        if (p >> 24 == 0) continue;
+        EXPECT_EQ(p & 0xFFFFFF, 0xFFFFFFu) << Hex(p);
+        partial += p >> 24 < 0xFF;
+    }
+    EXPECT_GT(partial, 0) << "the edges are blended, not cut";
+
+    // With one alpha bit an edge is in or out, and white when in.
     ASSERT_TRUE(PrepareTexturePixels(pic, 0xFF000000, kFormatA1R5G5B5, tex));
-    ASSERT_EQ(tex.width, 4);
-    for (uint32_t p : tex.pixels) EXPECT_TRUE(p == 0 || p == 0xFFFFFFFFu) << Hex(p);
+    int white = 0;
+    for (uint32_t p : tex.pixels) {
+        EXPECT_TRUE(p == 0 || p == 0xFFFFFFFFu) << Hex(p);
+        white += p == 0xFFFFFFFFu;
+    }
+    EXPECT_GT(white, 16) << "more than the shape's fully covered middle";
 }
 
 TEST(TexturePixels, RejectsEmptyOrOversizedPictures) {

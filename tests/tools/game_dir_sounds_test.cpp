@@ -2,6 +2,7 @@
 // layer opens them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/audio_system.h"
@@ -69,6 +70,18 @@ TEST(StandinSounds, MidiCheckCatchesBrokenFiles) {
     ASSERT_TRUE(CheckMidi(good, error));
     std::vector<uint8_t> cut(good.begin(), good.end() - 4);  // end-of-track gone, length now wrong
     EXPECT_FALSE(CheckMidi(cut, error));
+    // Whole and consistent, but the last track stops short of its end-of-track event.
+    ASSERT_GE(good.size(), 3u);
+    ASSERT_EQ(std::vector<uint8_t>(good.end() - 3, good.end()), (std::vector<uint8_t>{0xFF, 0x2F, 0x00}));
+    std::vector<uint8_t> unended(good.begin(), good.end() - 3);
+    const std::string trackTag = "MTrk";
+    const auto lastTrack = std::find_end(unended.begin(), unended.end(), trackTag.begin(), trackTag.end());
+    ASSERT_NE(lastTrack, unended.end());
+    uint8_t* length = &*(lastTrack + 4);
+    const uint32_t shorter = ((uint32_t{length[0]} << 24) | (length[1] << 16) | (length[2] << 8) | length[3]) - 3;
+    for (int b = 0; b < 4; ++b) length[b] = static_cast<uint8_t>(shorter >> (24 - 8 * b));
+    EXPECT_FALSE(CheckMidi(unended, error));
+    EXPECT_NE(error.find("end-of-track"), std::string::npos) << error;
     std::vector<uint8_t> noHeader = good;
     noHeader[0] = 'X';
     EXPECT_FALSE(CheckMidi(noHeader, error));

@@ -2,6 +2,7 @@
 // asked for is one of the stand-ins. New scenes are covered as they come.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 
 #include "harness/game_driver.h"
@@ -31,12 +32,15 @@ TEST(StandinScenes, EveryFileTheScenesAskForIsAStandIn) {
     for (int k = 0; k < kSceneCount; ++k) {
         EXPECT_NE(driver.App().SceneFor(static_cast<SceneId>(k)), nullptr) << scenes::Name(static_cast<SceneId>(k));
     }
+    size_t visited = 0;
     for (SceneId scene : kScenes) {
         SCOPED_TRACE(scenes::Name(scene));
         driver.App().SwitchScene(scene);
         driver.RunFrames(kFramesPerScene);
+        ++visited;
         if (driver.QuitRequested()) break;
     }
+    EXPECT_EQ(visited, std::size(kScenes)) << "the run ended early: the scenes after it went unchecked";
     driver.Finish();
     const std::vector<std::string> requested = RequestedGamePaths();
     EXPECT_FALSE(requested.empty());
