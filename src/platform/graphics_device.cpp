@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -337,7 +338,10 @@ void GraphicsDevice::PaceFrame() {
         nextPresentMs_ = now;
     }
     while (now < nextPresentMs_) {
-        SDL_Delay(static_cast<uint32_t>(std::ceil(nextPresentMs_ - now)));
+        const auto wait = static_cast<uint32_t>(std::ceil(nextPresentMs_ - now));
+        longestPacingWaitMs_ = std::max(longestPacingWaitMs_, wait);
+        ++pacingWaits_;
+        SDL_Delay(wait);
         now = NowMs();
     }
     nextPresentMs_ += kFrameMs;

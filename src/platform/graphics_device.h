@@ -115,6 +115,9 @@ public:
     TextureAtlas& Atlas() { return *atlas_; }
     // True when Present waits on the clock itself to hold 60 frames a second.
     bool PacesFrames() const { return paced_; }
+    // The longest single wait pacing asked for, in whole ms, and how many it made.
+    uint32_t LongestPacingWaitMs() const { return longestPacingWaitMs_; }
+    uint32_t PacingWaits() const { return pacingWaits_; }
     int AlphaBlendEnabled() const { return alphaBlend_; }
     int LightingEnabled() const { return lighting_; }
 
@@ -160,6 +163,8 @@ private:
     int lighting_ = 0;
     int displayRefresh_ = 0;
     double nextPresentMs_ = 0.0;
+    uint32_t longestPacingWaitMs_ = 0;
+    uint32_t pacingWaits_ = 0;
     Matrix4 view_{};
     Matrix4 projection_{};
     int alphaTest_ = 0;
