@@ -96,12 +96,17 @@ TEST_F(RegionTest, FreshArrivalClearsTheAreaAndSoundsOnceAReturnKeepsEverythingQ
     EXPECT_EQ(State().returnedFromScreen, 0);
     EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 1u) << "no arrival sound on a return";
 
-    // A fresh arrival clears them.
+    // A fresh arrival clears them, and the ship's own shots.
+    engine.playerShot.active[5] = 1;
+    engine.playerShot.x[5] = 300;
+    engine.playerShot.y[5] = -500;
     App().SwitchScene(SceneId::EarthSystem);
     RunFrames(1);
     EXPECT_EQ(engine.enemy.active[7], 0);
     EXPECT_EQ(engine.enemyShot.active[3], 0);
     EXPECT_EQ(engine.pickup.active[2], 0);
+    EXPECT_EQ(engine.playerShot.active[5], 0);
+    EXPECT_EQ(engine.waveFired[0], 0) << "the hub's waves may come again";
     RunFrames(2);
     EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 2u);
 }
