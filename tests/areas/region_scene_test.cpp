@@ -13,6 +13,7 @@
 #include "battle/battle_engine.h"
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
+#include "platform/camera.h"
 #include "platform/key_codes.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
@@ -255,6 +256,26 @@ TEST(CameraLean, RightBeforeLeftUpBeforeDownAndNoneWithoutAShift) {
         EXPECT_NEAR(lean->z, c.z, 1e-4f) << c.right << " " << c.left << " " << c.up << " " << c.down;
     }
     EXPECT_FALSE(LeanForShipShifts(0, 0, 0, 0).has_value()) << "the camera keeps its aim";
+}
+
+// Flown against the area's left edge, the ship is pushed off centre and the
+// camera leans after it by 1/36 a pixel.
+TEST_F(RegionTest, TheCameraLeansAfterAShipPushedPastTheAreasEdge) {
+    EnterArea(2, -64, -600);
+    RunFrames(2);
+    const Camera& camera = *App().sceneCamera;
+    EXPECT_FLOAT_EQ(camera.x, 0.0f) << "centred, the camera keeps its aim";
+    PointAt(20, 300);
+    driver_.PressButton(0);
+    RunFrames(40);
+    driver_.ReleaseButton(0);
+    RunFrames(2);
+    const int32_t left = Engine().offsetLeft;
+    ASSERT_GT(left, 36) << "the ship was pushed past the edge";
+    EXPECT_EQ(Engine().offsetRight, 0);
+    RunFrames(1);
+    EXPECT_NEAR(camera.x, static_cast<float>(left) / 36.0f, 0.01f);
+    EXPECT_NEAR(camera.z, -1.0f, 0.01f);
 }
 
 // The home base's rule: with both horizontal shifts set the left one decides.
