@@ -305,6 +305,7 @@ TEST_P(SkillTest, OneLevelAFrameWithItsPointsAndEnergy) {
     state.experience = 600;  // past two thresholds at once
     const uint32_t energyMax = state.energyMax;
     const uint32_t skillPoints = state.skillPoints;
+    const uint32_t awardPicks = state.awardPicks;
     RunFrames(1);
     EXPECT_EQ(state.level, 1u);
     EXPECT_EQ(state.nextLevelExperience, 250u);
@@ -318,7 +319,23 @@ TEST_P(SkillTest, OneLevelAFrameWithItsPointsAndEnergy) {
     EXPECT_EQ(state.level, 3u) << "600 is short of 800";
     EXPECT_EQ(state.energyMax, energyMax + 30);
     EXPECT_EQ(state.skillPoints, skillPoints + 3);
+    EXPECT_EQ(state.awardPicks, awardPicks + 3);
     EXPECT_EQ(Panel().skillsToChoose, state.skillPoints);
+    EXPECT_EQ(Panel().awardsToChoose, state.awardPicks);
+}
+
+// An operational robot's shields come back a point every seven ticks of the
+// panel (about a second), up to the record's maximum.
+TEST_P(SkillTest, RobotShieldsRechargeAPointASecondUpToTheirMaximum) {
+    ASSERT_TRUE(driver_.SetField("robotShieldsMax", "8 0*99"));
+    BattleEngine& engine = Engine();
+    ASSERT_EQ(engine.robot.active[0], 1) << "the new game's robot";
+    engine.robot.shields[0] = 0;
+    RunFrames(130);  // about two seconds
+    EXPECT_GE(engine.robot.shields[0], 1u);
+    EXPECT_LE(engine.robot.shields[0], 3u);
+    RunFrames(420);  // past eight points
+    EXPECT_EQ(engine.robot.shields[0], 8u);
 }
 
 TEST(AreaSoundVolume, TheSumIsHeldWithinTheChannelRange) {
