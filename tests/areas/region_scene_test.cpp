@@ -168,16 +168,23 @@ TEST_P(SkillTest, ExplosionsWaitForTheirRingAndArmageddonForItsCountdown) {
     Learn(kSkillElectronExplosion, 10, 0);
     Learn(kSkillArmageddon, 10, 0);
     State().energy = 100;
+    RunFrames(30);  // past the arrival's own sound, which holds the battle's back
+    const uint32_t rings = Plays(Area(), AreaSound::RingOne);
     Tap(key::kF9);
     EXPECT_EQ(State().energy, 90u);
     EXPECT_NE(Engine().ring[0].state, 0);
+    EXPECT_EQ(Plays(Area(), AreaSound::RingOne), rings + 1);
     Tap(key::kF9);
     EXPECT_EQ(State().energy, 90u) << "the ring still runs";
+    EXPECT_EQ(Plays(Area(), AreaSound::RingOne), rings + 1);
     Tap(key::kF12);
     EXPECT_EQ(State().energy, 80u);
     EXPECT_NE(Engine().armageddonTimeline, 0);
     Tap(key::kF12);
     EXPECT_EQ(State().energy, 80u) << "the countdown still runs";
+    // The blow's sound comes once in the whole countdown.
+    for (int frame = 0; frame < 300 && Engine().armageddonTimeline != 0; ++frame) RunFrames(1);
+    EXPECT_EQ(Plays(Area(), AreaSound::Armageddon), 1u);
 }
 
 TEST_P(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
