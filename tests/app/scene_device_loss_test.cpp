@@ -115,12 +115,13 @@ std::vector<SceneCase> Cases() {
          40},
         {S::LoadGame, Kind::Passing,
          [](GameDriver& d) {
-             if (!FromMenu(d, key::kL, S::LoadGamePicker)) return false;
-             // A game in slot 1 to load.
+             // A game in slot 1 to load, there before the picker reads the slots.
+             if (!d.Start()) return false;
              GameState record;
              record.NewGame();
              record.saveSlot = 1;
-             return d.WriteSaveSlot(1, record) && BeforePassing(d, key::k1);
+             if (!d.WriteSaveSlot(1, record)) return false;
+             return FromMenu(d, key::kL, S::LoadGamePicker) && BeforePassing(d, key::k1);
          },
          40},
         {S::WriteHallOfFame, Kind::Passing,
@@ -234,6 +235,7 @@ struct Pictures {
     Image before, after;
     std::vector<Image> frames;
     SceneId endScene = SceneId::Title;
+    bool visited = false;  // the scene was current between two frames of the run without the loss
 };
 
 constexpr uint32_t kFramesAfter = 6;  // three lost, the return, two more
@@ -251,6 +253,7 @@ constexpr double kMovingShare = 0.06;
         if (!driver.App().IsCurrent(c.scene)) return ::testing::AssertionFailure() << "left before the loss";
     }
     run.before = BackBuffer(driver);
+    run.visited = driver.App().IsCurrent(c.scene);
     const uint32_t end = driver.FrameNumber() + kFramesAfter;
     if (lose) {
         LoseAndRestore(driver);
@@ -260,6 +263,7 @@ constexpr double kMovingShare = 0.06;
         run.frames.push_back(run.before);
         for (uint32_t k = 0; k < kFramesAfter + kFramesBeyond; ++k) {
             driver.RunFrames(1);
+            run.visited |= driver.App().IsCurrent(c.scene);
             run.frames.push_back(BackBuffer(driver));
             if (driver.FrameNumber() == end) run.after = run.frames.back();
         }
@@ -293,8 +297,11 @@ TEST_P(SceneDeviceLoss, ComesBackWithItsArt) {
     SavePicture(lost.after, name + "-after");
     SavePicture(kept.after, name + "-without-loss");
     EXPECT_EQ(lost.endScene, kept.endScene) << "ended in " << scenes::Name(lost.endScene);
+    ASSERT_TRUE(kept.visited) << "the way in never reached the scene";
     if (c.kind == Kind::Drawn) {
         EXPECT_EQ(lost.endScene, c.scene);
+    } else {
+        EXPECT_NE(kept.endScene, c.scene) << "a passing scene hands over";
     }
     const bool still = std::all_of(kept.frames.begin(), kept.frames.end(),
                                    [&](const Image& f) { return f.pixels == kept.frames.front().pixels; });
