@@ -255,7 +255,15 @@ TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
 
     // A drop onto the Robot Factory (screen 270, 320 with the view at 400, -1000) is refused.
     driver.PointAt(280, 330);
-    Click();
+    const uint8_t heading = Engine().heading;
+    const int32_t viewX = App().areaBackdrop->viewX, viewY = App().areaBackdrop->viewY;
+    driver.PressButton(0);
+    driver.RunFrames(10);
+    driver.ReleaseButton(0);
+    driver.RunFrames(2);
+    EXPECT_EQ(Engine().heading, heading) << "the ship stays put while a building is carried";
+    EXPECT_EQ(App().areaBackdrop->viewX, viewX);
+    EXPECT_EQ(App().areaBackdrop->viewY, viewY);
     EXPECT_EQ(Engine().newBuildingPending, 1);
     EXPECT_NE(Engine().blockedTimer, 0);
     driver.PointAt(700, 20);
