@@ -145,6 +145,14 @@ TEST_P(SkillTest, PaidSkillsNeedTheSkillAndTheEnergy) {
     EXPECT_EQ(Engine().skillValues[kSkillHardShields], 77);
     EXPECT_EQ(Engine().skillFullCharges[kSkillHardShields], 77);
     EXPECT_EQ(state.skillCharges[kSkillHardShields], 77u);
+
+    // Hard Shields last only while the ship's shields do.
+    RunFrames(1);
+    EXPECT_EQ(state.skillCharges[kSkillHardShields], 77u);
+    state.shipShields = 0;
+    RunFrames(1);
+    EXPECT_EQ(state.skillCharges[kSkillHardShields], 0u);
+    EXPECT_EQ(Engine().skillValues[kSkillHardShields], 0);
 }
 
 TEST_P(SkillTest, ExtraArmorIsForTheBaseAndControlF3OnlySelectsTheQuickSkill) {
