@@ -17,6 +17,7 @@
 #include "platform/image_codec.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
+#include "platform/sprite_draw.h"
 #include "platform/sprite_sheet.h"
 #include "shell/game_state.h"
 
@@ -115,12 +116,13 @@ std::vector<SceneCase> Cases() {
          40},
         {S::LoadGame, Kind::Passing,
          [](GameDriver& d) {
-             if (!FromMenu(d, key::kL, S::LoadGamePicker)) return false;
-             // A game in slot 1 to load.
+             // A game in slot 1 to load, there before the picker reads the slots.
+             if (!d.Start()) return false;
              GameState record;
              record.NewGame();
              record.saveSlot = 1;
-             return d.WriteSaveSlot(1, record) && BeforePassing(d, key::k1);
+             if (!d.WriteSaveSlot(1, record)) return false;
+             return FromMenu(d, key::kL, S::LoadGamePicker) && BeforePassing(d, key::k1);
          },
          40},
         {S::WriteHallOfFame, Kind::Passing,
@@ -234,7 +236,19 @@ struct Pictures {
     Image before, after;
     std::vector<Image> frames;
     SceneId endScene = SceneId::Title;
+    bool visited = false;  // the scene was current between two frames of the run without the loss
+    size_t drawsAfter = 0;  // sprite draws that reached the renderer in the frame of `after`
 };
+
+// Runs one frame, counting the sprite draws that reach the renderer: a draw
+// from a picture that was not made again after a loss never does.
+size_t DrawsOfAFrame(GameDriver& driver) {
+    std::vector<SpriteCall> calls;
+    RecordSpriteCalls(&calls);
+    driver.RunFrames(1);
+    RecordSpriteCalls(nullptr);
+    return calls.size();
+}
 
 constexpr uint32_t kFramesAfter = 6;  // three lost, the return, two more
 constexpr uint32_t kFramesBeyond = 12;  // the loss's run may be ahead in a moving scene
@@ -251,15 +265,19 @@ constexpr double kMovingShare = 0.06;
         if (!driver.App().IsCurrent(c.scene)) return ::testing::AssertionFailure() << "left before the loss";
     }
     run.before = BackBuffer(driver);
+    run.visited = driver.App().IsCurrent(c.scene);
     const uint32_t end = driver.FrameNumber() + kFramesAfter;
     if (lose) {
         LoseAndRestore(driver);
-        driver.RunFrames(end - driver.FrameNumber());
+        driver.RunFrames(end - driver.FrameNumber() - 1);
+        run.drawsAfter = DrawsOfAFrame(driver);
         run.after = BackBuffer(driver);
     } else {
         run.frames.push_back(run.before);
         for (uint32_t k = 0; k < kFramesAfter + kFramesBeyond; ++k) {
-            driver.RunFrames(1);
+            if (driver.FrameNumber() + 1 == end) run.drawsAfter = DrawsOfAFrame(driver);
+            else driver.RunFrames(1);
+            run.visited |= driver.App().IsCurrent(c.scene);
             run.frames.push_back(BackBuffer(driver));
             if (driver.FrameNumber() == end) run.after = run.frames.back();
         }
@@ -293,8 +311,11 @@ TEST_P(SceneDeviceLoss, ComesBackWithItsArt) {
     SavePicture(lost.after, name + "-after");
     SavePicture(kept.after, name + "-without-loss");
     EXPECT_EQ(lost.endScene, kept.endScene) << "ended in " << scenes::Name(lost.endScene);
+    ASSERT_TRUE(kept.visited) << "the way in never reached the scene";
     if (c.kind == Kind::Drawn) {
         EXPECT_EQ(lost.endScene, c.scene);
+    } else {
+        EXPECT_NE(kept.endScene, c.scene) << "a passing scene hands over";
     }
     const bool still = std::all_of(kept.frames.begin(), kept.frames.end(),
                                    [&](const Image& f) { return f.pixels == kept.frames.front().pixels; });
@@ -312,6 +333,9 @@ TEST_P(SceneDeviceLoss, ComesBackWithItsArt) {
         EXPECT_LE(changed, static_cast<long>(c.drift * static_cast<double>(stillPixels)))
             << "of " << stillPixels << " pixels that stand still without the loss";
     }
+    // Every picture made again: the frame draws as many sprites as without the loss.
+    EXPECT_GT(kept.drawsAfter, 0u);
+    EXPECT_EQ(lost.drawsAfter, kept.drawsAfter) << "sprite draws in the same frame without the loss";
     EXPECT_EQ(SpriteSheet::DrawsPastGrid(), pastGrid)
         << "frame " << SpriteSheet::LastDrawPastGrid().frame << " of image " << SpriteSheet::LastDrawPastGrid().image;
 }

@@ -100,6 +100,9 @@ TEST_F(Arrival, RobotRepairsByRankPriceAndThreshold) {
         {1, 5, 3, 0, 15, 33, 0, 1, 1},    // 20 less 5; gains 5/2 + 3/2
         {3, 0, 300, 1, 70, 40, 230, 0, 1},
         {3, 0, 6, 0, 70, 30, 6, 1, 0},    // not above 6: a General gets nothing
+        {0, 0, 300, 1, 10, 40, 290, 0, 1},
+        {2, 0, 300, 1, 40, 40, 260, 0, 1},
+        {2, 0, 3, 0, 40, 30, 3, 1, 0},    // not above 3: a Captain gets nothing
     };
     for (const auto& c : cases) {
         DamagedRobot(c.rank, 10, c.operational);
@@ -116,7 +119,8 @@ TEST_F(Arrival, RobotRepairsByRankPriceAndThreshold) {
         EXPECT_EQ(state.resources[GameState::kRobotMaterial], c.materialAfter);
         EXPECT_EQ(state.robotOperational[1], c.operationalAfter);
         EXPECT_EQ(engine.robot.active[1], c.operationalAfter);
-        EXPECT_EQ(state.operationalByRank[c.rank], c.operationalAfter) << "recounted from the record";
+        const int startGrunt = c.rank == 0 ? 1 : 0;  // the new game's robot in slot 0
+        EXPECT_EQ(state.operationalByRank[c.rank], c.operationalAfter + startGrunt) << "recounted from the record";
         EXPECT_EQ(panel.robotRepairSaved, c.discount);
         if (c.operationalAfter) {
             EXPECT_EQ(state.robotShields[1], 8u) << "an operational robot's shields are refilled";

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "areas/area_session.h"
+#include "areas/area_sounds.h"
 #include "areas/base_placement.h"
 #include "areas/building_kinds.h"
 #include "areas/home_base_scene.h"
@@ -152,12 +153,15 @@ TEST_F(HomeBaseGame, PlaceABoughtBuildingTravelOutAndComeHomeForRepairs) {
 // the release when it stays on it, and never for a press begun elsewhere.
 TEST_F(HomeBaseGame, ScreenButtonsActWhenLeftOrReleasedAfterAPressOnThem) {
     constexpr int32_t kBuildingsX = 300, kBarY = 585;
+    const uint32_t* played = Home().Session().soundsPlayed;
+    const uint32_t stamps = played[static_cast<size_t>(AreaSound::StampAtBase)];
     driver.PointAt(kBuildingsX, kBarY);
     driver.PressButton(0);
     driver.RunFrames(3);
     EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase)) << "held on the button, it waits";
     driver.PointAt(400, 300);
     EXPECT_TRUE(App().IsCurrent(SceneId::Buildings)) << "dragged off, it acts";
+    EXPECT_EQ(played[static_cast<size_t>(AreaSound::StampAtBase)], stamps + 1) << "with the base's own stamp";
     driver.ReleaseButton(0);
     driver.TapKey(key::kEscape);
     ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
@@ -251,7 +255,15 @@ TEST_F(HomeBaseGame, CancelCornerGivesTheMaterialBackAndBlockedDropsWait) {
 
     // A drop onto the Robot Factory (screen 270, 320 with the view at 400, -1000) is refused.
     driver.PointAt(280, 330);
-    Click();
+    const uint8_t heading = Engine().heading;
+    const int32_t viewX = App().areaBackdrop->viewX, viewY = App().areaBackdrop->viewY;
+    driver.PressButton(0);
+    driver.RunFrames(10);
+    driver.ReleaseButton(0);
+    driver.RunFrames(2);
+    EXPECT_EQ(Engine().heading, heading) << "the ship stays put while a building is carried";
+    EXPECT_EQ(App().areaBackdrop->viewX, viewX);
+    EXPECT_EQ(App().areaBackdrop->viewY, viewY);
     EXPECT_EQ(Engine().newBuildingPending, 1);
     EXPECT_NE(Engine().blockedTimer, 0);
     driver.PointAt(700, 20);

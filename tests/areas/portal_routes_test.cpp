@@ -35,6 +35,16 @@ constexpr Route kFirstRegion[] = {
     {23, 1, 24, 832, -644, true},  {27, 1, 28, 832, -544, true},
 };
 
+// The first region's way back: the home portal of each path area leads to
+// the area before it, of each quest area to the home base (area 1).
+constexpr Route kFirstRegionBack[] = {
+    {3, 0, 2, 910, -4600, false},   {5, 0, 3, 200, -9730, false},   {6, 0, 4, 1120, -1020, false},
+    {7, 0, 6, 200, -9730, false},   {9, 0, 4, -64, -800, false},    {13, 0, 12, -64, -850, false},
+    {15, 0, 12, 2250, -800, false}, {18, 0, 17, -64, -800, false},  {19, 0, 17, 2270, -800, false},
+    {20, 0, 19, 200, -9750, false}, {23, 0, 22, -50, -950, false},  {8, 0, 1, 200, -600, false},
+    {14, 0, 1, 200, -600, false},   {26, 0, 1, 200, -600, false},
+};
+
 constexpr Route kSecondRegion[] = {
     {3, 1, 4, 180, -600, false},    {4, 1, 5, 888, -1560, true},    {6, 1, 7, 863, -1390, true},
     {9, 1, 10, 180, -650, false},   {10, 1, 11, 180, -650, false},  {11, 1, 12, 863, -1390, true},
@@ -114,6 +124,10 @@ protected:
 
 TEST_F(PortalRouteTest, EachForwardPortalOfTheFirstRegionLeadsToItsAreaAndView) {
     ExpectDestinations(EarthSystemRegion(), std::begin(kFirstRegion), std::end(kFirstRegion));
+}
+
+TEST_F(PortalRouteTest, EachHomePortalOfTheFirstRegionLeadsBackToItsAreaAndView) {
+    ExpectDestinations(EarthSystemRegion(), std::begin(kFirstRegionBack), std::end(kFirstRegionBack));
 }
 
 TEST_F(PortalRouteTest, OnlyTheMarkedForwardPortalsOfTheFirstRegionRestartTheAreaClock) {

@@ -159,6 +159,17 @@ TEST_F(QuestTest, CompletionPaysGiftsPlusTenTimesTheBonusesAndRaisesTheGiftSkill
     EXPECT_EQ(state.skillBenefits[4], benefit);
 }
 
+TEST_F(QuestTest, QuestsTwoThreeAndFourEachMakeTheNextActive) {
+    for (int quest = 2; quest <= 4; ++quest) {
+        SCOPED_TRACE(quest);
+        Prepare(10, quest);
+        Engine().QuestDoneEvent = static_cast<uint8_t>(quest);
+        CompleteQuest(App(), Region());
+        EXPECT_EQ(State().questStates[quest - 1], 2);
+        EXPECT_EQ(State().questStates[quest], 1);
+    }
+}
+
 TEST_F(QuestTest, QuestFiveFollowsQuestFourAndQuestSixWaitsForALaterCompletion) {
     Prepare(11, 4);
     Engine().QuestDoneEvent = 4;

@@ -13,6 +13,7 @@
 #include "battle/battle_engine.h"
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
+#include "platform/camera.h"
 #include "platform/key_codes.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
@@ -96,12 +97,17 @@ TEST_F(RegionTest, FreshArrivalClearsTheAreaAndSoundsOnceAReturnKeepsEverythingQ
     EXPECT_EQ(State().returnedFromScreen, 0);
     EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 1u) << "no arrival sound on a return";
 
-    // A fresh arrival clears them.
+    // A fresh arrival clears them, and the ship's own shots.
+    engine.playerShot.active[5] = 1;
+    engine.playerShot.x[5] = 300;
+    engine.playerShot.y[5] = -500;
     App().SwitchScene(SceneId::EarthSystem);
     RunFrames(1);
     EXPECT_EQ(engine.enemy.active[7], 0);
     EXPECT_EQ(engine.enemyShot.active[3], 0);
     EXPECT_EQ(engine.pickup.active[2], 0);
+    EXPECT_EQ(engine.playerShot.active[5], 0);
+    EXPECT_EQ(engine.waveFired[0], 0) << "the hub's waves may come again";
     RunFrames(2);
     EXPECT_EQ(Plays(Area(), AreaSound::Arrival), 2u);
 }
@@ -139,6 +145,14 @@ TEST_P(SkillTest, PaidSkillsNeedTheSkillAndTheEnergy) {
     EXPECT_EQ(Engine().skillValues[kSkillHardShields], 77);
     EXPECT_EQ(Engine().skillFullCharges[kSkillHardShields], 77);
     EXPECT_EQ(state.skillCharges[kSkillHardShields], 77u);
+
+    // Hard Shields last only while the ship's shields do.
+    RunFrames(1);
+    EXPECT_EQ(state.skillCharges[kSkillHardShields], 77u);
+    state.shipShields = 0;
+    RunFrames(1);
+    EXPECT_EQ(state.skillCharges[kSkillHardShields], 0u);
+    EXPECT_EQ(Engine().skillValues[kSkillHardShields], 0);
 }
 
 TEST_P(SkillTest, ExtraArmorIsForTheBaseAndControlF3OnlySelectsTheQuickSkill) {
@@ -162,16 +176,23 @@ TEST_P(SkillTest, ExplosionsWaitForTheirRingAndArmageddonForItsCountdown) {
     Learn(kSkillElectronExplosion, 10, 0);
     Learn(kSkillArmageddon, 10, 0);
     State().energy = 100;
+    RunFrames(30);  // past the arrival's own sound, which holds the battle's back
+    const uint32_t rings = Plays(Area(), AreaSound::RingOne);
     Tap(key::kF9);
     EXPECT_EQ(State().energy, 90u);
     EXPECT_NE(Engine().ring[0].state, 0);
+    EXPECT_EQ(Plays(Area(), AreaSound::RingOne), rings + 1);
     Tap(key::kF9);
     EXPECT_EQ(State().energy, 90u) << "the ring still runs";
+    EXPECT_EQ(Plays(Area(), AreaSound::RingOne), rings + 1);
     Tap(key::kF12);
     EXPECT_EQ(State().energy, 80u);
     EXPECT_NE(Engine().armageddonTimeline, 0);
     Tap(key::kF12);
     EXPECT_EQ(State().energy, 80u) << "the countdown still runs";
+    // The blow's sound comes once in the whole countdown.
+    for (int frame = 0; frame < 300 && Engine().armageddonTimeline != 0; ++frame) RunFrames(1);
+    EXPECT_EQ(Plays(Area(), AreaSound::Armageddon), 1u);
 }
 
 TEST_P(SkillTest, EscapeStartsAtAnyEnergyAndReturnsWhileChargesLast) {
@@ -252,6 +273,26 @@ TEST(CameraLean, RightBeforeLeftUpBeforeDownAndNoneWithoutAShift) {
     EXPECT_FALSE(LeanForShipShifts(0, 0, 0, 0).has_value()) << "the camera keeps its aim";
 }
 
+// Flown against the area's left edge, the ship is pushed off centre and the
+// camera leans after it by 1/36 a pixel.
+TEST_F(RegionTest, TheCameraLeansAfterAShipPushedPastTheAreasEdge) {
+    EnterArea(2, -64, -600);
+    RunFrames(2);
+    const Camera& camera = *App().sceneCamera;
+    EXPECT_FLOAT_EQ(camera.x, 0.0f) << "centred, the camera keeps its aim";
+    PointAt(20, 300);
+    driver_.PressButton(0);
+    RunFrames(40);
+    driver_.ReleaseButton(0);
+    RunFrames(2);
+    const int32_t left = Engine().offsetLeft;
+    ASSERT_GT(left, 36) << "the ship was pushed past the edge";
+    EXPECT_EQ(Engine().offsetRight, 0);
+    RunFrames(1);
+    EXPECT_NEAR(camera.x, static_cast<float>(left) / 36.0f, 0.01f);
+    EXPECT_NEAR(camera.z, -1.0f, 0.01f);
+}
+
 // The home base's rule: with both horizontal shifts set the left one decides.
 TEST(CameraLean, ALeftFirstRuleLetsTheLeftShiftDecide) {
     constexpr LeanRule kLeftFirst = {LeanFirst::Left, 1.0f / 36.0f};
@@ -279,6 +320,7 @@ TEST_P(SkillTest, OneLevelAFrameWithItsPointsAndEnergy) {
     state.experience = 600;  // past two thresholds at once
     const uint32_t energyMax = state.energyMax;
     const uint32_t skillPoints = state.skillPoints;
+    const uint32_t awardPicks = state.awardPicks;
     RunFrames(1);
     EXPECT_EQ(state.level, 1u);
     EXPECT_EQ(state.nextLevelExperience, 250u);
@@ -292,7 +334,23 @@ TEST_P(SkillTest, OneLevelAFrameWithItsPointsAndEnergy) {
     EXPECT_EQ(state.level, 3u) << "600 is short of 800";
     EXPECT_EQ(state.energyMax, energyMax + 30);
     EXPECT_EQ(state.skillPoints, skillPoints + 3);
+    EXPECT_EQ(state.awardPicks, awardPicks + 3);
     EXPECT_EQ(Panel().skillsToChoose, state.skillPoints);
+    EXPECT_EQ(Panel().awardsToChoose, state.awardPicks);
+}
+
+// An operational robot's shields come back a point every seven ticks of the
+// panel (about a second), up to the record's maximum.
+TEST_P(SkillTest, RobotShieldsRechargeAPointASecondUpToTheirMaximum) {
+    ASSERT_TRUE(driver_.SetField("robotShieldsMax", "8 0*99"));
+    BattleEngine& engine = Engine();
+    ASSERT_EQ(engine.robot.active[0], 1) << "the new game's robot";
+    engine.robot.shields[0] = 0;
+    RunFrames(130);  // about two seconds
+    EXPECT_GE(engine.robot.shields[0], 1u);
+    EXPECT_LE(engine.robot.shields[0], 3u);
+    RunFrames(420);  // past eight points
+    EXPECT_EQ(engine.robot.shields[0], 8u);
 }
 
 TEST(AreaSoundVolume, TheSumIsHeldWithinTheChannelRange) {

@@ -92,6 +92,16 @@ TEST_F(TravelTest, RowsOneAndTwoLeaveForTheHomeBaseAndTheStore) {
     EXPECT_EQ(Backdrop().viewX, 200);
     EXPECT_EQ(Backdrop().viewY, -600);
     EXPECT_EQ(Panel().travelled, 1);
+
+    // Row 1 of the Border Area's own menu goes home with the view left as it is.
+    EnterArea(2, 200, -600);
+    StandOnPortal(0);
+    const int32_t viewX = Backdrop().viewX, viewY = Backdrop().viewY;
+    ASSERT_FALSE(viewX == 200 && viewY == -600) << "the portal's view must differ from the home row's";
+    PressAndRelease(1, 1);
+    EXPECT_EQ(App().sceneFrame, SceneId::HomeBase);
+    EXPECT_EQ(Backdrop().viewX, viewX);
+    EXPECT_EQ(Backdrop().viewY, viewY);
 }
 
 TEST_F(TravelTest, OnlyTheMarkedPortalsRestartTheAreaClock) {
