@@ -17,6 +17,7 @@
 #include "platform/mouse_cursor.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/record_exchange.h"
 
 namespace {
 
@@ -92,6 +93,9 @@ void UpdateHomeBase(GameApp& app, HomeBaseScene& home) {
     if (engine.upgradeTarget != 0) engine.hoveredBuilding = static_cast<uint8_t>(engine.upgradeTarget);
     HomeLevelUp(state, panel);
     TickAreaPanel(app);
+    // The panel recharges the record's shields; the engine's copy is what
+    // Your Ship reads, so it follows here as it does in the regions.
+    record_exchange::CopyShipShieldsToEngine(state, engine);
     engine.TickEffects(1);
     engine.TickSlowAnimations(kHomeArea);
 }

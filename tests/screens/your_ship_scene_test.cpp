@@ -202,13 +202,31 @@ TEST_F(YourShipGame, DamageStaysBelowAMaximumOfHullPlusItems) {
         Tap(key::kEscape);
         ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
         const GameState& s = State();
-        EXPECT_EQ(c.shields ? Engine().shipShields : Engine().shipArmor, c.value);
         EXPECT_EQ(c.shields ? s.shipShieldsMax : s.shipArmorMax, c.maximum);
-        // The base recharges the record's shields from the next frame on.
-        if (!c.shields) {
+        if (c.shields) {
+            // The base recharges the shields from its first frame on.
+            EXPECT_GE(Engine().shipShields, c.value);
+            EXPECT_LE(Engine().shipShields, c.value + 1);
+            EXPECT_EQ(Engine().shipShields, s.shipShields);
+        } else {
+            EXPECT_EQ(Engine().shipArmor, c.value);
             EXPECT_EQ(s.shipArmor, c.value);
         }
     }
+}
+
+// Shields recharged at the base are the ones the page shows and writes back.
+TEST_F(YourShipGame, ShieldsRechargedAtTheBaseAreTheOnesThePageKeeps) {
+    DamageShip(true, 4);
+    const uint32_t full = State().shipShieldsMax;
+    for (int frame = 0; frame < 1200 && State().shipShields < full; ++frame) driver.RunFrames(1);
+    ASSERT_EQ(State().shipShields, full) << "the base recharged the shields";
+    Open();
+    EXPECT_EQ(Page().stats.shields, full);
+    Tap(key::kEscape);
+    ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
+    EXPECT_EQ(State().shipShields, full);
+    EXPECT_EQ(Engine().shipShields, full);
 }
 
 // Holding an item refuses any leave, a shortcut key's too; once the item is
