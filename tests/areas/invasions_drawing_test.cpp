@@ -12,6 +12,7 @@
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
 #include "platform/key_codes.h"
+#include "platform/mouse_cursor.h"
 #include "platform/sprite_draw.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
@@ -189,6 +190,37 @@ TEST_F(InvasionsDrawTest, AfterAPortalTheSquaresFollowTheStagesAroundTheShip) {
     }
     EXPECT_EQ(stagesSeen.size(), 15u);
     EXPECT_EQ(Panel().areaTitleTimer, 0);
+}
+
+// Arriving at an area's left edge and pushed further left, the ship slides
+// off the screen's centre; the squares stay on the ship as it is drawn.
+TEST_F(InvasionsDrawTest, TheSquaresFollowAShipSlidAtTheAreasEdge) {
+    EnterArea(6, 2500, -600);
+    ASSERT_TRUE(FlyOntoPortal(2));
+    ChoosePrompt();
+    ASSERT_EQ(Backdrop().areaNumber, 8);
+    const MouseCursor& cursor = *App().cursor;
+    driver_.MoveMouse(20 - cursor.x, 300 - cursor.y);
+    driver_.PressButton(0);
+    int slidStages = 0;
+    for (int frame = 0; frame < 120 && Panel().areaTitleTimer != 0; ++frame) {
+        const std::vector<SpriteCall> calls = DrawsOfAFrame();
+        const uint8_t stage = Panel().areaTitleTimer;
+        const BattleEngine& engine = Engine();
+        if (stage == 0 || engine.offsetLeft == 0 || ArrivalSquareMargins(stage).empty()) continue;
+        ASSERT_EQ(engine.offsetRight, 0);
+        const int32_t drawnX = engine.shipX - engine.offsetLeft;
+        std::vector<int32_t> margins;
+        for (size_t i = 0; i < calls.size(); ++i) {
+            if (calls[i].colour != kSquareColour) continue;
+            margins.push_back(drawnX - static_cast<int32_t>(calls[i].x));
+            i += 3;
+        }
+        EXPECT_EQ(margins, ArrivalSquareMargins(stage)) << "stage " << int(stage);
+        ++slidStages;
+    }
+    driver_.ReleaseButton(0);
+    EXPECT_GT(slidStages, 0) << "the ship never slid while the squares showed";
 }
 
 // An emergency escape's turn starts the title again, without squares.
