@@ -121,6 +121,17 @@ protected:
         RecordSpriteCalls(nullptr);
         return calls;
     }
+    // Each square's first bar is its left one, at (x - m, y - m): the margins
+    // of the squares drawn around x.
+    static std::vector<int32_t> SquareMargins(const std::vector<SpriteCall>& calls, int32_t x) {
+        std::vector<int32_t> margins;
+        for (size_t i = 0; i < calls.size(); ++i) {
+            if (calls[i].colour != kSquareColour) continue;
+            margins.push_back(x - static_cast<int32_t>(calls[i].x));
+            i += 3;
+        }
+        return margins;
+    }
     static int Count(const std::vector<SpriteCall>& calls, uint32_t colour) {
         return static_cast<int>(std::count_if(calls.begin(), calls.end(),
                                               [colour](const SpriteCall& c) { return c.colour == colour; }));
@@ -176,14 +187,7 @@ TEST_F(InvasionsDrawTest, AfterAPortalTheSquaresFollowTheStagesAroundTheShip) {
         if (stagesSeen.empty() || stagesSeen.back() != stage) stagesSeen.push_back(stage);
         const BattleEngine& engine = Engine();
         const int32_t sx = engine.shipX + engine.offsetRight - engine.offsetLeft;
-        std::vector<int32_t> margins;
-        // Each square's first bar is its left one, at (sx - m, sy - m).
-        for (size_t i = 0; i < calls.size(); ++i) {
-            if (calls[i].colour != kSquareColour) continue;
-            margins.push_back(sx - static_cast<int32_t>(calls[i].x));
-            i += 3;
-        }
-        EXPECT_EQ(margins, ArrivalSquareMargins(stage)) << "stage " << int(stage);
+        EXPECT_EQ(SquareMargins(calls, sx), ArrivalSquareMargins(stage)) << "stage " << int(stage);
         if (frame == 3) {
             EXPECT_TRUE(driver_.Screenshot(OutPath("invasions_far_colony_arrival.png")));
         }
@@ -210,13 +214,7 @@ TEST_F(InvasionsDrawTest, TheSquaresFollowAShipSlidAtTheAreasEdge) {
         if (stage == 0 || engine.offsetLeft == 0 || ArrivalSquareMargins(stage).empty()) continue;
         ASSERT_EQ(engine.offsetRight, 0);
         const int32_t drawnX = engine.shipX - engine.offsetLeft;
-        std::vector<int32_t> margins;
-        for (size_t i = 0; i < calls.size(); ++i) {
-            if (calls[i].colour != kSquareColour) continue;
-            margins.push_back(drawnX - static_cast<int32_t>(calls[i].x));
-            i += 3;
-        }
-        EXPECT_EQ(margins, ArrivalSquareMargins(stage)) << "stage " << int(stage);
+        EXPECT_EQ(SquareMargins(calls, drawnX), ArrivalSquareMargins(stage)) << "stage " << int(stage);
         ++slidStages;
     }
     driver_.ReleaseButton(0);

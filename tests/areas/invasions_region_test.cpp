@@ -245,11 +245,8 @@ TEST(InvasionsEngine, AnEngineTheRegionMakesCarriesTheRecordsRobots) {
 
 // The README's script: a new game, then into area 8 by the record alone.
 TEST(InvasionsScript, TheExampleEntersAreaEightWithTheNewGamesShip) {
-    const std::vector<DriverAction> actions = HarnessScript("example-second-region.txt");
-    ASSERT_FALSE(actions.empty());
     GameDriver driver;
-    driver.AddActions(actions);
-    ASSERT_TRUE(driver.Start());
+    ASSERT_TRUE(driver.StartScript("example-second-region.txt"));
     driver.RunFrames(150);
     GameApp& app = driver.App();
     ASSERT_EQ(app.sceneFrame, SceneId::Invasions);

@@ -136,11 +136,8 @@ TEST_F(InvasionsWinTest, VictoryInVexmoorLeadsToTheHallOfFameWhateverHotkeyIsHel
 
 // The example script plays the end of quest 24 to the Hall of Fame.
 TEST(InvasionsScript, TheVictoryExampleEndsInTheHallOfFameWithThePlayersLevel) {
-    const std::vector<DriverAction> actions = HarnessScript("example-victory.txt");
-    ASSERT_FALSE(actions.empty());
     GameDriver driver;
-    driver.AddActions(actions);
-    ASSERT_TRUE(driver.Start());
+    ASSERT_TRUE(driver.StartScript("example-victory.txt"));
     driver.RunFrames(2900);
     ASSERT_EQ(driver.App().sceneFrame, SceneId::Invasions);
     EXPECT_EQ(driver.App().areaBackdrop->areaNumber, 20);

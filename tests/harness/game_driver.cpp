@@ -234,6 +234,13 @@ void GameDriver::PrepareGameDir(const Options& options) {
     }
 }
 
+bool GameDriver::StartScript(const std::string& name) {
+    const std::vector<DriverAction> actions = HarnessScript(name);
+    if (actions.empty()) return false;
+    AddActions(actions);
+    return Start();
+}
+
 bool GameDriver::Start() {
     if (started_) return true;
     if (!app_->OpenWindow()) return false;

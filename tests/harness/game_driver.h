@@ -73,6 +73,9 @@ public:
 
     // Opens the window and runs Init. False when that failed.
     bool Start();
+    // Queues the actions of tests/harness/<name> and starts; false when the
+    // script gave no actions or the start failed.
+    bool StartScript(const std::string& name);
     // Runs n frames, applying scripted actions due on each.
     void RunFrames(uint32_t n);
     // Runs frames until the current scene is the given one (at most limit).

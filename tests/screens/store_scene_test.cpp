@@ -260,11 +260,8 @@ TEST(StoreFromRegion, TheBorderHubsShopRowLeadsToTheStoreAndOnToTheHomeBase) {
 // The scripted visit: the record after it shows the purchase in cell 4, the
 // sale of cell 0's item, and ten gold exchanged for one crystal.
 TEST(StoreScript, TheVisitBuysSellsExchangesAndGoesHome) {
-    const std::vector<DriverAction> actions = HarnessScript("store-visit.txt");
-    ASSERT_FALSE(actions.empty());
     GameDriver driver;
-    driver.AddActions(actions);
-    ASSERT_TRUE(driver.Start());
+    ASSERT_TRUE(driver.StartScript("store-visit.txt"));
     driver.RunFrames(150);
     GameApp& app = driver.App();
     ASSERT_TRUE(app.IsCurrent(SceneId::Store));

@@ -465,11 +465,8 @@ TEST_F(YourShipGame, AHeldItemSurvivesADeviceLoss) {
 // The script in tests/harness: a Shields Sphere bought in the Store goes
 // onto the hull, and the engine's shields follow once the page is left.
 TEST(YourShipScript, ABoughtSphereFittedRaisesTheEnginesShields) {
-    const std::vector<DriverAction> actions = HarnessScript("example-your-ship.txt");
-    ASSERT_FALSE(actions.empty());
     GameDriver driver;
-    driver.AddActions(actions);
-    ASSERT_TRUE(driver.Start());
+    ASSERT_TRUE(driver.StartScript("example-your-ship.txt"));
     driver.RunFrames(200);
     GameApp& app = driver.App();
     ASSERT_EQ(app.sceneFrame, SceneId::YourShip);
