@@ -1,6 +1,9 @@
 // The quest jingle and the sounds of the events the engine and the panel
 // raised this frame.
 #include "areas/area_event_sounds.h"
+
+#include <span>
+
 #include "areas/area_session.h"
 #include "areas/area_sounds.h"
 #include "areas/region_scene.h"
@@ -14,41 +17,26 @@ constexpr const char* kJingleFile = "Data\\Music4.mid";
 constexpr int32_t kJingleTrackVolume = 90;
 constexpr int32_t kJinglePlayVolume = 50;
 
-constexpr EventSound kBasePickups[] = {
-    {&BattleEngine::pickupEvent, AreaSound::Pick, 0},
+// Played ahead of the jingle step whenever none runs: only the allies' voice,
+// as the engine raises no pick or ray byte.
+constexpr EventSound kPickupTimeSounds[] = {
     {&BattleEngine::helpArrivedEvent, AreaSound::AllyVoice, 0},
 };
 
-constexpr EventSound kBaseBattle[] = {
-    {&BattleEngine::unitHitEvent, AreaSound::ShipHitCry, 0, true},
+// The battle sounds, with each scene's cry between the fire and the losses.
+constexpr EventSound kFireSounds[] = {
     {&BattleEngine::robotFireEvent, AreaSound::Electric, 0},
     {&BattleEngine::allyFireEvent, AreaSound::Electric, 0},
     {&BattleEngine::enemyFireEvent, AreaSound::EnemyFire, 2},
-    {&BattleEngine::robotLostEvent, AreaSound::RobotVoice, 0},
-    {&BattleEngine::allyLostEvent, AreaSound::RobotVoice, 0},
-    {&BattleEngine::enemyKilledEvent, AreaSound::BigExplosion, 2},
-    {&BattleEngine::enemyHitEvent, AreaSound::Explosion, 0},
 };
-
-// The engine raises no pick or ray byte, so the allies' voice is the one
-// pickup-time sound here; a kill cries out by the cycle, and a collected
-// drop clinks with the battle sounds.
-constexpr EventSound kInvasionsPickups[] = {
-    {&BattleEngine::helpArrivedEvent, AreaSound::AllyVoice, 0},
-};
-
-constexpr EventSound kInvasionsBattle[] = {
-    {&BattleEngine::robotFireEvent, AreaSound::Electric, 0},
-    {&BattleEngine::allyFireEvent, AreaSound::Electric, 0},
-    {&BattleEngine::enemyFireEvent, AreaSound::EnemyFire, 2},
-    {&BattleEngine::enemyKilledEvent, AreaSound::ShipHitCry, 2, true},
+constexpr EventSound kLossAndDropSounds[] = {
     {&BattleEngine::robotLostEvent, AreaSound::RobotVoice, 0},
     {&BattleEngine::allyLostEvent, AreaSound::RobotVoice, 0},
     {&BattleEngine::pickupEvent, AreaSound::DropCollected, 0},
 };
 
-constexpr EventSoundSet kBaseSounds = {kBasePickups, kBaseBattle, false, false};
-constexpr EventSoundSet kInvasionsSounds = {kInvasionsPickups, kInvasionsBattle, true, true};
+constexpr EventSoundSet kBaseSounds = {{&BattleEngine::unitHitEvent, AreaSound::ShipHitCry, 0, true}};
+constexpr EventSoundSet kInvasionsSounds = {{&BattleEngine::enemyKilledEvent, AreaSound::ShipHitCry, 2, true}};
 
 constexpr AreaSound kRingSounds[3] = {AreaSound::RingOne, AreaSound::RingTwo, AreaSound::RingThree};
 constexpr uint8_t kCooledDown = 2;
@@ -125,8 +113,10 @@ void PlayBattleSounds(GameApp& app, AreaSession& area, const EventSoundSet& set)
         panel.electricSound = 0;
         PlayAreaSound(app, area, AreaSound::Electric);
     }
-    PlayRows(app, area, set.battle);
-    if (set.overlays) PlayOverlays(app, area);
+    PlayRows(app, area, kFireSounds);
+    PlayRows(app, area, std::span(&set.cry, 1));
+    PlayRows(app, area, kLossAndDropSounds);
+    PlayOverlays(app, area);
 }
 }  // namespace
 
@@ -138,9 +128,10 @@ void PlayAreaEventSounds(GameApp& app, AreaSession& area, const EventSoundSet& s
     BattleEngine& engine = *app.battleEngine;
     ControlPanel& panel = *app.controlPanel;
     StartCuedMusic(app);
-    if (state.questJingle == 0) PlayRows(app, area, set.pickups);
+    if (state.questJingle == 0) PlayRows(app, area, kPickupTimeSounds);
     RunJingle(app);
-    if (set.modulator && engine.escapeStep == 1) PlayAreaSound(app, area, AreaSound::Modulator);
+    // Every frame of the escape's first step, under a jingle too.
+    if (engine.escapeStep == 1) PlayAreaSound(app, area, AreaSound::Modulator);
     for (int k = 0; k < 3; ++k) {
         if (engine.ring[k].state == 0 && area.ringSounds[k] == 2) area.ringSounds[k] = 0;
     }

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <span>
 
 #include "areas/area_sounds.h"
 
@@ -16,17 +15,14 @@ struct EventSound {
     bool cycled = false;
 };
 
-// Which engine events an area scene turns into sounds: the ones played
-// whenever no jingle runs, and the battle ones held back also after a
-// level-up and while an area is entered afresh.
+// The areas turn the same engine event into the same sound, except for the
+// cry: the home base and the first region cry out when a ship, robot or ally
+// is hit, the second region when an enemy dies.
 struct EventSoundSet {
-    std::span<const EventSound> pickups;
-    std::span<const EventSound> battle;
-    bool overlays;   // the overlay bytes the battle view raises: a crash, then six zings
-    bool modulator;  // the first step of an emergency escape
+    EventSound cry;
 };
 
-// The home base's and the first region's events.
+// The home base's and the first region's cry.
 const EventSoundSet& BaseEventSounds();
 // The second region's.
 const EventSoundSet& InvasionsEventSounds();

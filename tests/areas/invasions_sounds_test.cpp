@@ -62,14 +62,27 @@ TEST_F(InvasionsSoundTest, AKillCriesOutByTheCycleAPickupClinksAndTheOverlaysCra
     }
 }
 
-TEST_F(InvasionsSoundTest, TheFirstRegionKeepsItsOwnSoundsForTheSameEvents) {
+// The first region and the home base sound the same flags alike; only
+// their cry comes from a hit instead of a kill.
+TEST_F(InvasionsSoundTest, TheFirstRegionSoundsTheSameFlagsAlikeButCriesAtAHit) {
     Raise();
+    Engine().unitHitEvent = 1;
     PlayRaised(BaseEventSounds());
-    EXPECT_EQ(Played(AreaSound::BigExplosion), 1u) << "a kill's crash";
-    EXPECT_EQ(Played(AreaSound::Explosion), 1u) << "a hit's zing";
-    EXPECT_EQ(Played(AreaSound::Pick), 1u);
-    EXPECT_EQ(Played(AreaSound::DropCollected), 0u);
-    EXPECT_EQ(Engine().overlayEvents[0], 1) << "overlays are not this region's sounds";
+    EXPECT_EQ(Played(AreaSound::BigExplosion), 1u) << "the first overlay's crash";
+    EXPECT_EQ(Played(AreaSound::Explosion), 2u) << "a zing for each other overlay";
+    EXPECT_EQ(Played(AreaSound::DropCollected), 1u);
+    EXPECT_EQ(Played(AreaSound::Pick), 0u);
+    EXPECT_EQ(Played(AreaSound::AllyVoice), 1u);
+    const uint32_t cries = Played(AreaSound::ShipHitCry) + Played(AreaSound::ShipHitSmash) +
+                           Played(AreaSound::ShipHitBattle);
+    EXPECT_EQ(cries, 1u);
+    EXPECT_EQ(Engine().unitHitEvent, 0);
+    EXPECT_EQ(Engine().enemyKilledEvent, 1) << "a kill is not this region's cry";
+
+    Engine().enemyKilledEvent = 0;
+    Engine().unitHitEvent = 1;
+    PlayRaised(InvasionsEventSounds());
+    EXPECT_EQ(Engine().unitHitEvent, 1) << "nor is a hit the second region's";
 }
 
 // A quest's jingle asked for with music on starts its track in this step.
