@@ -435,6 +435,50 @@ TEST_F(YourShipGame, WithAHelpPanelOpenTheQuestionStillTakesNAndY) {
     EXPECT_EQ(State().shipHold[8], kKitCannon);
 }
 
+// A place naming an id whose pool entry is empty holds nothing: a click
+// there takes nothing up, so nothing stops the page from being left; an
+// item put there takes its place and the empty entry does not come back
+// on the cursor in exchange.
+TEST_F(YourShipGame, AnIdOfAnEmptyPoolEntryIsNeverTakenUp) {
+    constexpr ItemId kEmptyEntry = 50;
+    struct Case {
+        const char* field;
+        const char* values;
+        At place;
+        At cube;  // a cube of the starting kit to put there
+        ItemId cubeId;
+        uint32_t& (*slot)(GameState&);
+        uint8_t installed;  // after the cube is put there
+    };
+    const Case cases[] = {
+        {"shipHold", "3 4 5 6 50 0*10", Hold(4), Hold(0), kKitCube10,
+         [](GameState& s) -> uint32_t& { return s.shipHold[4]; }, 2},
+        {"armorPositions", "50 0*37", Armor(1), Hold(1), 4,
+         [](GameState& s) -> uint32_t& { return s.armorPositions[0]; }, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        ASSERT_TRUE(driver.SetField(c.field, c.values));
+        ASSERT_EQ(State().itemPool.exists[kEmptyEntry - 1], 0);
+        Open();
+        const uint32_t picks = Scene().OwnSounds().pick;
+        ClickAt(c.place);
+        EXPECT_EQ(Page().heldItem, 0u);
+        EXPECT_EQ(Scene().OwnSounds().pick, picks);
+        Tap(key::kEscape);
+        ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase)) << "nothing held, nothing refused";
+        EXPECT_EQ(c.slot(State()), kEmptyEntry);
+
+        Open();
+        Move(c.cube, c.place);
+        EXPECT_EQ(Page().heldItem, 0u);
+        Tap(key::kEscape);
+        ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
+        EXPECT_EQ(c.slot(State()), c.cubeId);
+        EXPECT_EQ(State().itemsInstalled, c.installed) << "the empty entry was never counted";
+    }
+}
+
 // The fire mode picked on the page reaches the record and the engine on leaving.
 TEST_F(YourShipGame, TheFireModePickedIsWrittenOnLeaving) {
     ASSERT_EQ(State().fireMode, 1);
