@@ -128,14 +128,12 @@ void YourShipScene::Input(GameApp& app) {
     s.TakeDialogAnswer(mouse);
 }
 
-bool YourShipScene::QuestionOrPanelOpen() const { return screen_->leaveDialog || HelpOrUpgradeOpen(*screen_); }
-
-// A shortcut key asks to leave for its page; the switch waits for the leave
-// checks. While the question or a panel is open the keys are its own (Y and
-// N answer "Leave anyways?") and open no page.
+// A shortcut key asks to leave for its page, a help or upgrade panel open
+// or not; the switch waits for the leave checks. While "Leave anyways?" is
+// open the keys are its own (Y and N answer it) and open no page.
 void YourShipScene::ShortcutKeys(GameApp& app) {
     ShipScreen& s = *screen_;
-    if (!QuestionOrPanelOpen()) app.HandleScreenHotkeys();
+    if (!s.leaveDialog) app.HandleScreenHotkeys();
     app.leaveScene = 0;
     s.returnToArea = 0;
     if (app.sceneFrame != SceneId::YourShip) s.leaveRequested = 1;

@@ -50,10 +50,9 @@ protected:
 
 private:
     void CopyRecordIn(GameApp& app);
-    bool QuestionOrPanelOpen() const;
     void ShortcutKeys(GameApp& app);
     void Keys(GameApp& app);
     void CheckLeave(GameApp& app);
 
-        ShipSounds shipSounds_;
+    ShipSounds shipSounds_;
 };

@@ -52,6 +52,9 @@ constexpr int64_t kBaseTop = -1570 - 200, kBaseBottom = -536 + 600 + 200;
 #define SAVE_FIELD(word, member) {#member, word, [](GameState& s) { return Ref(s.member); }, kAnyLow, kAnyHigh, 1}
 // A field whose every element must lie in [lo, hi].
 #define SAVE_RANGE(word, member, lo, hi) {#member, word, [](GameState& s) { return Ref(s.member); }, lo, hi, 1}
+// Places that hold items by id: 0 empty, else an existing item of the pool.
+#define SAVE_ITEM_PLACES(word, member) \
+    {#member, word, [](GameState& s) { return Ref(s.member); }, 0, kItemIds, 1, 1}
 // Written but left as the running game has it on loading.
 #define SAVE_ONLY(word, member) {#member, word, [](GameState& s) { return Ref(s.member); }, kAnyLow, kAnyHigh, 0}
 
@@ -106,14 +109,14 @@ constexpr WordField kMap[] = {
     SAVE_FIELD(1137, shipBaseProtection),
     SAVE_FIELD(1140, shipProtection),
     SAVE_RANGE(1143, fireMode, 1, 3),
-    SAVE_RANGE(1144, shipHold, 0, kItemIds),
-    SAVE_RANGE(1159, armorPositions, 0, kItemIds),
-    SAVE_RANGE(1197, shieldPositions, 0, kItemIds),
-    SAVE_RANGE(1203, weaponPositions, 0, kItemIds),
-    SAVE_RANGE(1208, enginePosition, 0, kItemIds),
+    SAVE_ITEM_PLACES(1144, shipHold),
+    SAVE_ITEM_PLACES(1159, armorPositions),
+    SAVE_ITEM_PLACES(1197, shieldPositions),
+    SAVE_ITEM_PLACES(1203, weaponPositions),
+    SAVE_ITEM_PLACES(1208, enginePosition),
     SAVE_FIELD(1209, weaponDamage),
     SAVE_FIELD(1214, volleyFlag),
-    SAVE_RANGE(1215, storages, 0, kItemIds),
+    SAVE_ITEM_PLACES(1215, storages),
     SAVE_RANGE(2403, storageCount, 0, GameState::kStorageCount),
     SAVE_FIELD(2404, itemsMax),
     SAVE_FIELD(2405, itemsInstalled),
@@ -124,7 +127,7 @@ constexpr WordField kMap[] = {
     SAVE_RANGE(kChargeWord, skillCharges, 0, kInt32Max),
     SAVE_FIELD(2433, skillEnergyCosts),
     SAVE_FIELD(2445, skillLevels),
-    SAVE_FIELD(2457, itemPool.exists),
+    SAVE_FIELD(kItemExistsWord, itemPool.exists),
     SAVE_RANGE(3457, itemPool.itemClass, 0, kLastItemClass),
     SAVE_FIELD(4457, itemPool.icon),
     SAVE_FIELD(5457, itemPool.x),
@@ -185,6 +188,7 @@ constexpr WordField kMap[] = {
 
 #undef SAVE_FIELD
 #undef SAVE_RANGE
+#undef SAVE_ITEM_PLACES
 #undef SAVE_ONLY
 
 constexpr int kFieldCount = static_cast<int>(sizeof kMap / sizeof kMap[0]);
@@ -204,8 +208,23 @@ void SetElement(const FieldRef& ref, uint32_t k, uint32_t word) {
     }
 }
 
+// Every id a place names (already within 0..1000) is an existing item: an
+// empty entry on the cursor would be an item no place accepts.
+bool PlacesNameItems(const uint8_t* body, GameState& scratch) {
+    for (const WordField& field : kMap) {
+        if (!field.itemPlaces) continue;
+        const uint32_t count = field.locate(scratch).count;
+        for (uint32_t k = 0; k < count; ++k) {
+            const uint32_t id = ReadWord(body, field.firstWord + k);
+            if (id != 0 && ReadWord(body, kItemExistsWord + id - 1) == 0) return false;
+        }
+    }
+    return true;
+}
+
 // Every field's words inside the used part of the body and within range,
-// and the measured charges within their full values.
+// the measured charges within their full values and the places naming
+// existing items.
 bool BodyFits(const uint8_t* body, uint32_t size, GameState& scratch) {
     if (!body || size != kBodyBytes) return false;
     for (const WordField& field : kMap) {
@@ -220,7 +239,7 @@ bool BodyFits(const uint8_t* body, uint32_t size, GameState& scratch) {
     for (uint32_t k = 0; k < kMeasuredCharges; ++k) {
         if (ReadWord(body, kChargeWord + k) > ReadWord(body, kBenefitWord + k)) return false;
     }
-    return true;
+    return PlacesNameItems(body, scratch);
 }
 
 }  // namespace

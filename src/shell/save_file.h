@@ -18,10 +18,13 @@ constexpr uint32_t kAreaWord = 33;      // the area the backdrop showed
 constexpr uint32_t kLevelWord = 1124;
 constexpr uint32_t kArmorWord = 1120;
 constexpr uint32_t kNameWord = 884;
+// The pool's existence column, one word per id.
+constexpr uint32_t kItemExistsWord = 2457;
 
 // One field of the word map: where its elements start in the file, how to
 // reach it in the record, the range every element's word must lie in for
-// the file to be accepted, and whether loading takes it back.
+// the file to be accepted, whether loading takes it back, and whether its
+// elements are places that hold items by id.
 struct FieldRef {
     uint8_t* data = nullptr;
     uint32_t elementBytes = 0;  // 1 or 4
@@ -35,6 +38,7 @@ struct WordField {
     int64_t minValue;  // within what the element type holds; see LowestAccepted
     int64_t maxValue;
     uint8_t readBack;
+    uint8_t itemPlaces = 0;  // each non-zero id must name an existing item of the pool
 };
 
 // The map, in file order.
@@ -62,9 +66,10 @@ void Encode(const GameState& record, uint8_t* body);
 // Takes a body back into the record when its length is right and every
 // value lies in the range the game itself produces: bytes within a byte,
 // indexes and counts within their tables, building coordinates within the
-// home base, skill charges within their full values. On failure the record
-// is left exactly as it was. Words 0-9 and the music and sound flags are
-// not taken back.
+// home base, skill charges within their full values, and every id the
+// hold, the storages and the ship's positions name an existing item of the
+// pool. On failure the record is left exactly as it was. Words 0-9 and the
+// music and sound flags are not taken back.
 bool Decode(const uint8_t* body, uint32_t size, GameState& record);
 
 // "Saves\1.save" .. "Saves\5.save"; null for any other slot.

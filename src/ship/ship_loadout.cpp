@@ -26,7 +26,9 @@ ItemId ShipLoadout::ItemAt(const Place& place) const {
 
 ItemId ShipLoadout::TakeOut(const Place& place) {
     uint32_t* slot = Slot(place);
-    if (!slot || *slot == 0) return 0;
+    // An id whose entry is empty is no item: on the cursor it would be
+    // something no place accepts.
+    if (!slot || !pool.Exists(*slot)) return 0;
     const ItemId id = *slot;
     *slot = 0;
     if (ItemPool::ValidId(id)) pool.storageNumber[id - 1] = 0;
@@ -42,12 +44,12 @@ ShipLoadout::FitResult ShipLoadout::PutIn(const Place& place, ItemId& held) {
         if (pool.itemClass[held - 1] != AcceptedClass(place.kind)) return FitResult::kWrongClass;
         if (itemsInstalled >= itemsMax) return FitResult::kLimit;
     }
-    const ItemId out = *slot;
+    const ItemId out = pool.Exists(*slot) ? *slot : 0;
     const PlaceRect rect = RectOf(place.kind, place.number);
     const uint8_t storage = place.kind == PlaceKind::kStorage ? static_cast<uint8_t>(place.storage) : 0;
     pool.Place(held, rect.cornerX, rect.cornerY, storage);
     *slot = held;
-    if (ItemPool::ValidId(out)) pool.storageNumber[out - 1] = 0;
+    if (out != 0) pool.storageNumber[out - 1] = 0;
     if (position) {
         if (out != 0 && itemsInstalled > 0) --itemsInstalled;
         ++itemsInstalled;

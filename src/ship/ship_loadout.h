@@ -30,11 +30,13 @@ public:
     // The id stored in a place, or null for a place that does not exist.
     uint32_t* Slot(const Place& place);
     ItemId ItemAt(const Place& place) const;
-    // Empties a place and returns what lay there (0 for nothing).
+    // Empties a place and returns what lay there (0 for nothing). An id
+    // whose pool entry is empty counts as nothing and stays where it is.
     ItemId TakeOut(const Place& place);
-    // Puts `held` into a place; what lay there becomes the held item. A ship
-    // position refuses an item of another class first, then any item once
-    // the limit is reached, even in exchange for one already installed.
+    // Puts `held` into a place; what lay there becomes the held item (none
+    // for an id of an empty entry). A ship position refuses an item of
+    // another class first, then any item once the limit is reached, even in
+    // exchange for one already installed.
     FitResult PutIn(const Place& place, ItemId& held);
 
     // The rules every writer keeps, checked: each id in a place exists and

@@ -41,6 +41,7 @@ constexpr At kOpenStorage{50, 580};
 constexpr At kUpgradeArrow{110, 360};
 constexpr At kPanelExit{400, 450};
 constexpr At kAttackLabel{50, 100};
+constexpr At kLevelLabel{50, 20};
 constexpr At kYes{330, 350};
 
 // The new game's ids.
@@ -356,15 +357,12 @@ TEST_F(YourShipGame, ALeaveWithNowhereToGoIsDroppedWithItsQuestion) {
     EXPECT_TRUE(App().IsCurrent(SceneId::HomeBase));
 }
 
-// Backspace and Esc close an open panel before they leave, Enter closes it
-// too, and while it is open the shortcut keys open no page.
+// Backspace and Esc close an open panel before they leave, and Enter
+// closes it too.
 TEST_F(YourShipGame, PanelsCloseBeforeTheKeysLeave) {
     Open();
     ClickAt(kAttackLabel);
     ASSERT_EQ(Page().leftHelp, 4);
-    Tap(key::kB);
-    ASSERT_TRUE(App().IsCurrent(SceneId::YourShip)) << "no page while a panel is open";
-    EXPECT_EQ(Page().leftHelp, 4);
     Tap(key::kBack);
     ASSERT_TRUE(App().IsCurrent(SceneId::YourShip));
     EXPECT_EQ(Page().leftHelp, 0);
@@ -376,6 +374,109 @@ TEST_F(YourShipGame, PanelsCloseBeforeTheKeysLeave) {
     Tap(key::kBack);
     ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
     EXPECT_EQ(State().shipUpgrades, 2u);
+}
+
+// A shortcut key leaves for its page with a help panel (opened by a click
+// or held by the right button) or the upgrade panel open: the panel is no
+// question and keeps no key. N opens Notes here, as no question is open.
+TEST_F(YourShipGame, AShortcutKeyLeavesForItsPageWithAPanelOpen) {
+    struct Case {
+        const char* panel;
+        At opener;
+        int button;  // 0 clicked, 1 held through the key
+        uint8_t key;
+        SceneId to;
+    };
+    const Case cases[] = {
+        {"Level help", kLevelLabel, 0, key::kB, SceneId::Buildings},
+        {"Attack help", kAttackLabel, 0, key::kN, SceneId::Notes},
+        {"Wide Spread help, right-held", {700, 270}, 1, key::kW, SceneId::Wealth},
+        {"upgrade panel", kUpgradeArrow, 0, key::kR, SceneId::Robots},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.panel);
+        Open();
+        PointAt(driver, c.opener.x, c.opener.y);
+        driver.PressButton(c.button);
+        driver.RunFrames(1);
+        if (c.button == 0) {
+            driver.ReleaseButton(0);
+            driver.RunFrames(1);
+        }
+        ASSERT_TRUE(Page().leftHelp != 0 || Page().rightHelp != 0 || Page().upgradePanelOpen != 0);
+        Tap(c.key);
+        EXPECT_TRUE(App().IsCurrent(c.to)) << scenes::Name(App().sceneFrame);
+        if (c.button != 0) {
+            driver.ReleaseButton(c.button);
+            driver.RunFrames(1);
+        }
+    }
+    EXPECT_EQ(State().shipUpgrades, 2u) << "the upgrade under the panel went with the leave";
+}
+
+// With a help panel open and no weapon, a shortcut key asks "Leave
+// anyways?"; the question keeps its keys: N says No instead of opening
+// Notes, and Y says Yes to the page the asking key pointed at.
+TEST_F(YourShipGame, WithAHelpPanelOpenTheQuestionStillTakesNAndY) {
+    Open();
+    Move(Weapon(3), Hold(8));
+    ClickAt(kLevelLabel);
+    ASSERT_EQ(Page().leftHelp, 1);
+    Tap(key::kB);
+    ASSERT_TRUE(App().IsCurrent(SceneId::YourShip));
+    ASSERT_EQ(Page().leaveDialog, 1);
+    Tap(key::kN);
+    ASSERT_TRUE(App().IsCurrent(SceneId::YourShip)) << "N answers; it does not open Notes";
+    EXPECT_EQ(Page().leaveDialog, 0);
+    Tap(key::kB);
+    ASSERT_EQ(Page().leaveDialog, 1);
+    Tap(key::kY);
+    EXPECT_TRUE(App().IsCurrent(SceneId::Buildings)) << scenes::Name(App().sceneFrame);
+    EXPECT_EQ(State().shipHold[8], kKitCannon);
+}
+
+// A place naming an id whose pool entry is empty holds nothing: a click
+// there takes nothing up, so nothing stops the page from being left; an
+// item put there takes its place and the empty entry does not come back
+// on the cursor in exchange.
+TEST_F(YourShipGame, AnIdOfAnEmptyPoolEntryIsNeverTakenUp) {
+    constexpr ItemId kEmptyEntry = 50;
+    struct Case {
+        const char* field;
+        const char* values;
+        At place;
+        At cube;  // a cube of the starting kit to put there
+        ItemId cubeId;
+        uint32_t& (*slot)(GameState&);
+        uint8_t installed;  // after the cube is put there
+    };
+    const Case cases[] = {
+        {"shipHold", "3 4 5 6 50 0*10", Hold(4), Hold(0), kKitCube10,
+         [](GameState& s) -> uint32_t& { return s.shipHold[4]; }, 2},
+        {"armorPositions", "50 0*37", Armor(1), Hold(1), 4,
+         [](GameState& s) -> uint32_t& { return s.armorPositions[0]; }, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        ASSERT_TRUE(driver.SetField(c.field, c.values));
+        ASSERT_EQ(State().itemPool.exists[kEmptyEntry - 1], 0);
+        Open();
+        const uint32_t picks = Scene().OwnSounds().pick;
+        ClickAt(c.place);
+        EXPECT_EQ(Page().heldItem, 0u);
+        EXPECT_EQ(Scene().OwnSounds().pick, picks);
+        Tap(key::kEscape);
+        ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase)) << "nothing held, nothing refused";
+        EXPECT_EQ(c.slot(State()), kEmptyEntry);
+
+        Open();
+        Move(c.cube, c.place);
+        EXPECT_EQ(Page().heldItem, 0u);
+        Tap(key::kEscape);
+        ASSERT_TRUE(App().IsCurrent(SceneId::HomeBase));
+        EXPECT_EQ(c.slot(State()), c.cubeId);
+        EXPECT_EQ(State().itemsInstalled, c.installed) << "the empty entry was never counted";
+    }
 }
 
 // The fire mode picked on the page reaches the record and the engine on leaving.

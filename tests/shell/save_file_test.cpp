@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -148,6 +150,8 @@ TEST(SaveRoundTrip, EveryFieldOfTheMapComesBackAndNothingElseChanges) {
 // and leaves the record untouched.
 TEST(SaveRoundTrip, ValuesOutsideTheirRangeRefuseTheFile) {
     auto good = NewRecord();
+    // Every pool entry present, so that any id within its range names an item.
+    std::fill(std::begin(good->itemPool.exists), std::end(good->itemPool.exists), uint8_t{1});
     const std::vector<uint8_t> body = Encoded(*good);
     auto target = NewRecord();
     target->level = 5;
@@ -195,4 +199,35 @@ TEST(SaveRoundTrip, ValuesOutsideTheirRangeRefuseTheFile) {
     EXPECT_EQ(DumpGameState(*target), untouched);
     // Every byte field among them, with item ids, counts, names and coordinates.
     EXPECT_GE(limited, 60);
+}
+
+// A hold cell, a storage cell or a ship position naming an id whose pool
+// entry is empty is nothing the game writes: on the cursor it would be an
+// item no place accepts. The file is refused and the record left as it
+// was; the same id loads once its entry is there.
+TEST(SaveRoundTrip, APlaceNamingAnEmptyPoolEntryRefusesTheFile) {
+    const std::vector<uint8_t> body = Encoded(*NewRecord());
+    constexpr uint32_t kExistsWord = 2457;  // entry 1's existence
+    const struct {
+        const char* place;
+        uint32_t word;
+    } kPlaces[] = {{"hold cell 1", 1144},         {"hold cell 15", 1158},         {"armor position 1", 1159},
+                   {"armor position 38", 1196},   {"shield position 1", 1197},    {"shield position 6", 1202},
+                   {"weapon position 1", 1203},   {"weapon position 5", 1207},    {"the engine", 1208},
+                   {"storage 1 cell 1", 1215},    {"storage 99 cell 12", 2402}};
+    auto target = NewRecord();
+    target->level = 5;
+    const std::string untouched = DumpGameState(*target);
+    for (const auto& place : kPlaces) {
+        for (const ItemId id : {ItemId{8}, ItemId{50}, ItemId{ItemPool::kItemCount}}) {
+            SCOPED_TRACE(testing::Message() << place.place << " names " << id);
+            std::vector<uint8_t> bad = body;
+            save_file::WriteWord(bad.data(), place.word, id);
+            EXPECT_FALSE(save_file::Decode(bad.data(), save_file::kBodyBytes, *target));
+            EXPECT_EQ(DumpGameState(*target), untouched);
+            save_file::WriteWord(bad.data(), kExistsWord + id - 1, 1);
+            auto loaded = NewRecord();
+            EXPECT_TRUE(save_file::Decode(bad.data(), save_file::kBodyBytes, *loaded));
+        }
+    }
 }

@@ -12,6 +12,7 @@
 #include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
 #include "platform/key_codes.h"
+#include "shell/file_picker.h"
 #include "shell/game_state.h"
 #include "shell/name_entry.h"
 #include "shell/save_file.h"
@@ -95,4 +96,54 @@ TEST(SaveFlowThroughTheGame, ASecondLoadStartsTheViewAfreshAndRepairsOnArrival) 
     EXPECT_EQ(state.shipArmor, state.shipArmorMax);
     EXPECT_EQ(state.resources[GameState::kShipMaterial], damaged.resources[GameState::kShipMaterial] - 10);
     EXPECT_EQ(app.controlPanel->repairsNotice, 1);
+}
+
+// A save whose hold, storages or ship positions name an id of an empty pool
+// entry is damaged like one with any other value the game cannot make: the
+// load picker shows its slot empty and its key loads nothing. The same
+// game with that entry made a real item loads.
+TEST(SaveFlowThroughTheGame, ASaveNamingAnEmptyPoolEntryInAPlaceIsDamaged) {
+    constexpr ItemId kId = 50;
+    struct Case {
+        int slot;
+        void (*place)(GameState&);
+        bool entryMade;
+    };
+    const Case cases[] = {
+        {1, [](GameState& s) { s.shipHold[4] = kId; }, false},
+        {2, [](GameState& s) { s.storages[98][11] = kId; }, false},
+        {3, [](GameState& s) { s.enginePosition = kId; }, false},
+        {4, [](GameState& s) { s.shipHold[4] = kId; }, true},
+        {5, [](GameState& s) { s.armorPositions[37] = kId; }, false},
+    };
+    GameDriver driver;
+    ASSERT_TRUE(driver.Start());
+    for (const Case& c : cases) {
+        GameState record = NewRecord();
+        record.level = static_cast<uint32_t>(10 + c.slot);
+        c.place(record);
+        if (c.entryMade) {
+            ItemPool& pool = record.itemPool;
+            pool.exists[kId - 1] = 1;
+            pool.itemClass[kId - 1] = kCube;
+            pool.stat[kId - 1] = 3;
+            pool.Place(kId, HoldCellX(4), HoldCellY(4), 0);
+        }
+        ASSERT_TRUE(driver.WriteSaveSlot(c.slot, record));
+    }
+    ASSERT_TRUE(driver.ToMainMenu());
+    driver.TapKey(key::kL);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::LoadGamePicker, 10));
+    const FilePicker& picker = *driver.App().filePicker;
+    for (const Case& c : cases) EXPECT_EQ(picker.slotUsed[c.slot - 1], c.entryMade ? 1 : 0) << "slot " << c.slot;
+    for (const Case& c : cases) {
+        if (c.entryMade) continue;
+        driver.TapKey(static_cast<uint8_t>(key::k1 + c.slot - 1));
+        EXPECT_TRUE(driver.App().IsCurrent(SceneId::LoadGamePicker)) << "slot " << c.slot;
+    }
+    driver.TapKey(key::k4);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 10));
+    const GameState& state = *driver.App().gameState;
+    EXPECT_EQ(state.level, 14u);
+    EXPECT_EQ(state.shipHold[4], kId);
 }

@@ -133,6 +133,8 @@ TEST(LoadScene, LoadsTheSlotIntoTheHomeBaseAndSeedsTheEngine) {
     Headless saver;
     saver.state().currentArea = 7;
     saver.state().weaponPositions[0] = 256;
+    saver.state().itemPool.exists[255] = 1;
+    saver.state().itemPool.itemClass[255] = kCannon;
     saver.state().robotRank[0] = 2;
     EngineFromRecord(saver);
     saver.save.Frame(saver.app);
