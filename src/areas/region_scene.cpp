@@ -26,6 +26,8 @@ namespace {
 constexpr LeanRule kRegionLean = {LeanFirst::Right, 0.0277778f};
 constexpr int32_t kMp3Volume = -700;
 constexpr int32_t kEnemySlots = EnemyTable::kSlots;
+constexpr int32_t kHomeArea = 1;
+constexpr uint32_t kHomeLocation = 1;
 
 void ClearFreshArea(BattleEngine& engine) {
     for (int i = 0; i < kEnemySlots; ++i) engine.enemy.active[i] = 0;
@@ -122,6 +124,10 @@ void CopyRecordEachLoad(GameApp& app, AreaKind kind) {
 }
 
 void RegionScene::Enter(GameApp& app) {
+    // A travel chosen in the frame a screen's key took the player away was
+    // never loaded: the area it leads to starts afresh, whatever screen
+    // came between.
+    if (loadPending) app.gameState->returnedFromScreen = 0;
     loadPending = 1;
     app.gameState->location = region_.location;
     app.gameState->questSet = region_.questSet;
@@ -196,6 +202,9 @@ void RegionScene::Leave(GameApp& app) {
     for (int i = 0; i < QuestItemTable::kSlots; ++i) engine.questItem.shown[i] = 0;
     record_exchange::CopyBackOnLeavingRegion(engine, state);
     state.location = region_.location;
+    // A ship bound home belongs to the base: a screen whose key was pressed
+    // in the frame the trip was chosen opens first and, closed, returns there.
+    if (app.areaBackdrop->areaNumber == kHomeArea) state.location = kHomeLocation;
 }
 
 void AreaMusicUpkeep(GameApp& app) {

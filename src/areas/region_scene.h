@@ -23,6 +23,7 @@ public:
     AreaSession& Session() { return session_; }
 
     // Set on entry and by every travel: the next frame (re)loads the area.
+    // Found set on entry, it names a travel the player left before it loaded.
     uint8_t loadPending = 0;
     // The advisor's "Press F1 to return" hint after the first quest.
     uint8_t returnHint = 0;
