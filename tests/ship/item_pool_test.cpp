@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -138,5 +139,38 @@ TEST(ShipLoadoutRules, EachBrokenRuleIsFound) {
         ShipLoadout broken = rig.loadout();
         c.breakIt(broken);
         EXPECT_NE(broken.FindFault(c.held), "") << c.what;
+    }
+}
+
+// The lowest free id comes first, id 1 and id 1000 included; a full pool
+// has none.
+TEST(ItemPool, TheFirstFreeIdIsTheLowestOne) {
+    const struct Case {
+        const char* what;
+        bool full;                  // every id taken before the frees
+        std::vector<ItemId> taken;  // else these
+        std::vector<ItemId> freed;
+        ItemId first;
+    } cases[] = {
+        {"an empty pool", false, {}, {}, 1},
+        {"a sale of item 1", false, {1, 2, 3, 4}, {1}, 1},
+        {"a gap", false, {1, 2, 3, 4}, {3}, 3},
+        {"two gaps", false, {1, 2, 3, 4, 5}, {4, 2}, 2},
+        {"only the last", true, {}, {ItemPool::kItemCount}, ItemPool::kItemCount},
+        {"none", true, {}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto pool = std::make_unique<ItemPool>();
+        for (uint8_t& e : pool->exists) e = c.full ? 1 : 0;
+        for (ItemId id : c.taken) pool->exists[id - 1] = 1;
+        for (ItemId id : c.freed) pool->Free(id);
+        EXPECT_EQ(pool->FirstFree(), c.first);
+        ItemStock stock;
+        stock.stat = 9;
+        EXPECT_EQ(pool->Create(stock, 0, 0), c.first);
+        if (c.first) {
+            EXPECT_EQ(pool->stat[c.first - 1], 9u);
+        }
     }
 }

@@ -153,3 +153,40 @@ TEST(ShipStatsItems, ProtectionAndDefenceFollowTheItems) {
     EXPECT_STREQ(rig.s().armorText, "45");
     EXPECT_TRUE(PoolConsistent(rig.loadout()));
 }
+
+// Of the fitted items the engine adds its defence like the cubes and
+// spheres do, the cannons never; lifting the engine out takes it away.
+TEST(ShipStats, TheEnginesDefenceCountsAndACannonsDoesNot) {
+    constexpr uint32_t kCannonDefence = 100, kEngineDefence = 1000;
+    ShipRig rig(1, [](GameState& r) {
+        for (ItemId id : r.weaponPositions) {
+            if (id) r.itemPool.defence[id - 1] = kCannonDefence;
+        }
+        r.itemPool.defence[r.enginePosition - 1] = kEngineDefence;
+    });
+    const uint32_t hull = rig.record->shipBaseDefence;
+    const Point engine = Position(PlaceKind::kEngine, 1);
+    EXPECT_EQ(rig.s().stats.defence, hull + kEngineDefence);
+    rig.Click(engine.x, engine.y);
+    ASSERT_NE(rig.s().heldItem, 0u);
+    EXPECT_EQ(rig.s().stats.defence, hull) << "lifted out";
+    rig.Click(engine.x, engine.y);
+    EXPECT_EQ(rig.s().stats.defence, hull + kEngineDefence) << "fitted again";
+}
+
+// The upgrade arrow's flash: from 40 up by 20 a tick until past 150, then
+// down by 10 until below 50, where it ends.
+TEST(ShipUpgrade, TheFlashPeaksAtOneSixtyAndFadesOut) {
+    ShipRig rig;
+    const ShipScreen& s = rig.s();
+    rig.Click(110, 360);
+    ASSERT_EQ(s.account.upgrades, 2u);
+    std::vector<int> seen = {s.flashAlpha};
+    for (int frame = 0; frame < 600 && s.flashDirection != 0; ++frame) {
+        rig.Frame();
+        if (s.flashAlpha != seen.back()) seen.push_back(s.flashAlpha);
+    }
+    const std::vector<int> expected = {40, 60, 80, 100, 120, 140, 160, 150, 140, 130,
+                                       120, 110, 100, 90, 80, 70, 60, 50, 0};
+    EXPECT_EQ(seen, expected);
+}

@@ -104,6 +104,41 @@ TEST(ExchangeRules, RandomTradesNeverOverdrawAndStaleOnesAreRefused) {
     EXPECT_GT(staleRefused, 1000);
 }
 
+// Every mode's five rows are the other resources in the order gold,
+// crystal, favors, ship material, robot material, building material: the
+// row pays (buying) or is paid (selling), and is named so.
+TEST(ExchangeRules, EachRowTradesTheResourceItNames) {
+    constexpr ExchangeResource G = kExGold, C = kExCrystal, F = kExFavors, S = kExShipMaterial,
+                               R = kExRobotMaterial, B = kExBuildingMaterial;
+    const struct Case {
+        int buyMode;
+        ExchangeResource rows[kExchangeRows];
+    } cases[] = {
+        {kBuyGold, {C, F, S, R, B}},          {kBuyCrystal, {G, F, S, R, B}},
+        {kBuyFavors, {G, C, S, R, B}},        {kBuyShipMaterial, {G, C, F, R, B}},
+        {kBuyRobotMaterial, {G, C, F, S, B}}, {kBuyBuildingMaterial, {G, C, F, S, R}},
+    };
+    for (const Case& c : cases) {
+        for (int mode : {c.buyMode, c.buyMode + kExchangeModes / 2}) {
+            for (int row = 1; row <= kExchangeRows; ++row) {
+                SCOPED_TRACE(::testing::Message() << "mode " << mode << " row " << row);
+                const ExchangeResource expected = c.rows[row - 1];
+                EXPECT_STREQ(ResourceName(RowResource(mode, row)), ResourceName(expected));
+                // Ten of the row's resource offered for one, or ten of the
+                // mode's own for one of the row's.
+                Amounts have;
+                have.fill(10);
+                const Amounts amounts = StepThrough(mode, have, {{row, 3}});
+                Amounts want{};
+                const ExchangeResource own = OwnResource(mode);
+                want[IsBuyMode(mode) ? expected : own] = 10;
+                want[IsBuyMode(mode) ? own : expected] = 1;
+                EXPECT_EQ(amounts, want);
+            }
+        }
+    }
+}
+
 class StoreExchange : public ::testing::Test {
 protected:
     static void SetResources(GameState& g, Amounts values) { std::copy(values.begin(), values.end(), g.resources); }
