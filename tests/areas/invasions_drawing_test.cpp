@@ -21,6 +21,7 @@
 namespace {
 constexpr uint32_t kBarColour = 0xFF323232u;
 constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
+constexpr uint32_t kPillarColour = 0xFF0AFF32u;
 constexpr uint32_t kSquareColour = 0xAA9B9BFFu;
 
 TEST(SmokeGrading, FixedEnemiesShowFourStagesAndShipsTheirOwn) {
@@ -165,9 +166,13 @@ TEST_F(InvasionsDrawTest, DunmarkDrawsTheFortressBarsOnAFirstVisit) {
 
 TEST_F(InvasionsDrawTest, TheColonyAndTheOutpostAreDrawnWholeWhereverTheViewIs) {
     EnterArea(5, 888, -1560);
-    EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 18);
+    const std::vector<SpriteCall> colony = DrawsOfAFrame();
+    EXPECT_EQ(Count(colony, kPieceColour), 14) << "the pipes";
+    EXPECT_EQ(Count(colony, kPillarColour), 4) << "the pillars, in green";
     EnterArea(16, 863, -630);
-    EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 6) << "not culled, though above the screen";
+    const std::vector<SpriteCall> outpost = DrawsOfAFrame();
+    EXPECT_EQ(Count(outpost, kPieceColour), 6) << "not culled, though above the screen";
+    EXPECT_EQ(Count(outpost, kPillarColour), 0);
     EnterArea(7, 863, -1390);
     EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 0);
 }
