@@ -5,6 +5,7 @@
 #include "areas/area_event_sounds.h"
 #include "areas/area_session.h"
 #include "areas/region_scene.h"
+#include "platform/sound_channel.h"
 #include "battle/battle_engine.h"
 #include "hud/control_panel.h"
 #include "platform/key_codes.h"
@@ -70,6 +71,33 @@ TEST_F(InvasionsSoundTest, TheFirstRegionKeepsItsOwnSoundsForTheSameEvents) {
     EXPECT_EQ(Played(AreaSound::Pick), 1u);
     EXPECT_EQ(Played(AreaSound::DropCollected), 0u);
     EXPECT_EQ(Engine().overlayEvents[0], 1) << "overlays are not this region's sounds";
+}
+
+// Each of the region's own event sounds goes out on its channel, raised
+// alone and played by the sound step of a real frame.
+TEST_F(InvasionsSoundTest, EachEventSoundGoesOutOnItsChannel) {
+    struct Row {
+        uint8_t BattleEngine::*event;
+        const char* file;
+        int channel;
+    };
+    constexpr Row kRows[] = {
+        {&BattleEngine::pickupEvent, "Data\\DROPTIN.wav", 0},
+        {&BattleEngine::helpArrivedEvent, "Data\\YO.wav", 3},
+        {&BattleEngine::robotLostEvent, "Data\\ROBTTALK.wav", 3},
+        {&BattleEngine::allyLostEvent, "Data\\ROBTTALK.wav", 3},
+    };
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.file);
+        Mix_Chunk* sound = App().audio.LoadSound(row.file);
+        ASSERT_NE(sound, nullptr);
+        for (SoundChannel& channel : App().channels) channel.Stop();
+        Engine().*row.event = 1;
+        RunFrames(1);
+        for (int k = 0; k < GameApp::kChannelCount; ++k) {
+            EXPECT_EQ(App().channels[k].segment == sound, k == row.channel) << "channel " << k;
+        }
+    }
 }
 
 // A quest's jingle asked for with music on starts its track in this step.
