@@ -16,13 +16,17 @@ constexpr float kVerticalBarScaleY = 1.3125f;
 constexpr int32_t kScreenRight = 800;
 constexpr int32_t kScreenBottom = 600;
 
-constexpr StructurePiece kColony[] = {
-    {37, 850, -1500, 4.0f, 1.4f},  {37, 1160, -1500, 3.8f, 1.4f}, {37, 1460, -1500, 4.0f, 1.4f},
-    {37, 850, -1446, 4.0f, 1.4f},  {37, 1160, -1446, 4.0f, 1.4f}, {37, 1460, -1446, 4.0f, 1.4f},
-    {37, 850, -1000, 4.0f, 1.4f},  {37, 1160, -1000, 4.0f, 1.4f}, {37, 1460, -1000, 4.0f, 1.4f},
-    {37, 850, -946, 4.0f, 1.4f},   {37, 1160, -946, 3.8f, 1.4f},  {37, 1460, -946, 4.0f, 1.4f},
-    {37, 850, -1226, 4.0f, 1.4f},  {37, 1460, -1226, 4.0f, 1.4f}, {38, 1101, -1450, 3.9f, 1.6f},
-    {38, 1101, -1185, 3.9f, 1.6f}, {38, 1401, -1450, 3.9f, 1.6f}, {38, 1401, -1185, 3.9f, 1.6f},
+// The colony's pipes, then its four pillars.
+constexpr StructurePiece kColonyPipes[] = {
+    {37, 850, -1500, 4.0f, 1.4f}, {37, 1160, -1500, 3.8f, 1.4f}, {37, 1460, -1500, 4.0f, 1.4f},
+    {37, 850, -1446, 4.0f, 1.4f}, {37, 1160, -1446, 4.0f, 1.4f}, {37, 1460, -1446, 4.0f, 1.4f},
+    {37, 850, -1000, 4.0f, 1.4f}, {37, 1160, -1000, 4.0f, 1.4f}, {37, 1460, -1000, 4.0f, 1.4f},
+    {37, 850, -946, 4.0f, 1.4f},  {37, 1160, -946, 3.8f, 1.4f},  {37, 1460, -946, 4.0f, 1.4f},
+    {37, 850, -1226, 4.0f, 1.4f}, {37, 1460, -1226, 4.0f, 1.4f},
+};
+constexpr StructurePiece kColonyPillars[] = {
+    {38, 1101, -1450, 3.9f, 1.6f}, {38, 1101, -1185, 3.9f, 1.6f},
+    {38, 1401, -1450, 3.9f, 1.6f}, {38, 1401, -1185, 3.9f, 1.6f},
 };
 constexpr StructurePiece kOutpost[] = {
     {39, 863, -1075, 2.63f, 1.0f}, {39, 1263, -1075, 2.63f, 1.0f}, {39, 863, -1475, 2.63f, 1.0f},
@@ -39,7 +43,10 @@ void DrawStructurePieces(GameApp& app, std::span<const StructurePiece> pieces, u
     }
 }
 
-void DrawColony(GameApp& app, uint32_t colour) { DrawStructurePieces(app, kColony, colour); }
+void DrawColony(GameApp& app, uint32_t pipeColour, uint32_t pillarColour) {
+    DrawStructurePieces(app, kColonyPipes, pipeColour);
+    DrawStructurePieces(app, kColonyPillars, pillarColour);
+}
 void DrawOutpost(GameApp& app, uint32_t colour) { DrawStructurePieces(app, kOutpost, colour); }
 
 bool BarOnScreen(const BarWindow& window, int32_t x, int32_t y) {

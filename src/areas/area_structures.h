@@ -13,8 +13,9 @@ struct StructurePiece {
 
 // Pieces drawn at their world position minus the view, never culled.
 void DrawStructurePieces(GameApp& app, std::span<const StructurePiece> pieces, uint32_t colour);
-// The colony's pipes and pillars, and the outpost's walls (both regions have one).
-void DrawColony(GameApp& app, uint32_t colour);
+// The colony's pipes and pillars, each in its own colour, and the outpost's
+// walls (both regions have one).
+void DrawColony(GameApp& app, uint32_t pipeColour, uint32_t pillarColour);
 void DrawOutpost(GameApp& app, uint32_t colour);
 
 // Where on screen a bar may begin and still be drawn: past the two minimums,

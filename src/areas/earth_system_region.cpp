@@ -153,8 +153,8 @@ void DrawBarPieces(GameApp& app, uint32_t colour) { DrawBars(app, colour, kVerti
 
 void DrawEarthSystemStructures(GameApp& app, int32_t area) {
     switch (area) {
-    case 8: DrawColony(app, kPieceColour); break;
-    case 24: DrawColony(app, kRedColonyColour); break;
+    case 8: DrawColony(app, kPieceColour, kPieceColour); break;
+    case 24: DrawColony(app, kRedColonyColour, kRedColonyColour); break;
     case 10:
         DrawStructurePieces(app, kPrisonCells, kPrisonCellColour);
         DrawStructurePieces(app, kPrisonBars, kPieceColour);

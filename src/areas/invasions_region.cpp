@@ -103,11 +103,12 @@ void InvasionsBounds(int32_t area, int32_t bounds[4]) { ShapeBounds(kQuestSet, a
 
 // ---- Structures ----
 constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
+constexpr uint32_t kColonyPillarColour = 0xFF0AFF32u;  // the colony's pillars are green
 constexpr uint32_t kBarColour = 0xFF323232u;
 
 void DrawInvasionsStructures(GameApp& app, int32_t area) {
     switch (area) {
-    case 5: DrawColony(app, kPieceColour); break;
+    case 5: DrawColony(app, kPieceColour, kColonyPillarColour); break;
     case 16: DrawOutpost(app, kPieceColour); break;
     case 18:
     case 19:

@@ -71,10 +71,28 @@ std::string ReadGlyphs(const SpriteSheet& sheet, const std::vector<SpriteCall>& 
     return text;
 }
 
+// The places of a title's glyphs: where each word begins, and every y.
+struct TitlePlaces {
+    std::vector<float> wordX;
+    std::vector<float> y;
+    float lastX = 0;
+};
+
+TitlePlaces ReadPlaces(const SpriteSheet& sheet, const std::vector<SpriteCall>& calls) {
+    TitlePlaces places;
+    for (const SpriteCall& call : calls) {
+        if (FrameOf(sheet, kCapitals, call) < 0 && FrameOf(sheet, kSmall, call) < 0) continue;
+        if (places.y.empty() || call.x - places.lastX > kWordGap) places.wordX.push_back(call.x);
+        places.lastX = call.x;
+        places.y.push_back(call.y);
+    }
+    return places;
+}
+
 class ArrivalBannerTest : public RegionTest {
 protected:
-    // Arrives in the area and reads the title of the first frame that draws one.
-    std::string TitleOnArrival(int32_t area) {
+    // Arrives in the area; the draws of the first frame that shows a title.
+    std::vector<SpriteCall> CallsOnArrival(int32_t area) {
         EnterArea(area, 200, -600);
         const SpriteSheet& sheet = *App().sharedArt->menuSheet;
         std::vector<SpriteCall> calls;
@@ -83,11 +101,11 @@ protected:
             RecordSpriteCalls(&calls);
             RunFrames(1);
             RecordSpriteCalls(nullptr);
-            const std::string text = ReadGlyphs(sheet, calls);
-            if (!text.empty()) return text;
+            if (!ReadGlyphs(sheet, calls).empty()) return calls;
         }
-        return "";
+        return {};
     }
+    std::string TitleOnArrival(int32_t area) { return ReadGlyphs(*App().sharedArt->menuSheet, CallsOnArrival(area)); }
 };
 
 class SecondRegionBannerTest : public ArrivalBannerTest {
@@ -156,5 +174,28 @@ TEST_F(SecondRegionBannerTest, EveryAreaOfTheSecondRegionIsEnteredByItsName) {
         {20, "Entering Vexmoor"},
     };
     for (const AreaTitle& title : kTitles) EXPECT_EQ(TitleOnArrival(title.area), title.text) << "area " << title.area;
+}
+// "Entering" begins at x 180 and the name at its own place, mostly 360;
+// every glyph sits on the line at y 190.
+TEST_F(SecondRegionBannerTest, EachNameBeginsAtItsOwnPlaceOnTheTitlesLine) {
+    struct NamePlace {
+        int32_t area;
+        float nameX;
+    };
+    constexpr NamePlace kPlaces[] = {
+        {2, 360},  {3, 360},  {4, 360},  {5, 410},  {6, 360},  {7, 360},  {8, 350},  {9, 360},  {10, 360}, {11, 360},
+        {12, 360}, {13, 360}, {14, 360}, {15, 360}, {16, 360}, {17, 360}, {18, 360}, {19, 360}, {20, 360},
+    };
+    for (const NamePlace& place : kPlaces) {
+        SCOPED_TRACE(place.area);
+        const TitlePlaces title = ReadPlaces(*App().sharedArt->menuSheet, CallsOnArrival(place.area));
+        const size_t name = place.area == 2 ? 0 : 1;  // the Trap has no Entering
+        ASSERT_GT(title.wordX.size(), name);
+        if (name == 1) {
+            EXPECT_EQ(title.wordX[0], 180.0f) << "Entering";
+        }
+        EXPECT_EQ(title.wordX[name], place.nameX);
+        for (float y : title.y) EXPECT_EQ(y, 190.0f);
+    }
 }
 }  // namespace

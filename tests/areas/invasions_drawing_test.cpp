@@ -13,6 +13,8 @@
 #include "hud/control_panel.h"
 #include "platform/key_codes.h"
 #include "platform/mouse_cursor.h"
+#include "platform/shared_art.h"
+#include "platform/sprite_sheet.h"
 #include "platform/sprite_draw.h"
 #include "region_test_support.h"
 #include "shell/game_state.h"
@@ -21,6 +23,7 @@
 namespace {
 constexpr uint32_t kBarColour = 0xFF323232u;
 constexpr uint32_t kPieceColour = 0xFFBEBEFAu;
+constexpr uint32_t kPillarColour = 0xFF0AFF32u;
 constexpr uint32_t kSquareColour = 0xAA9B9BFFu;
 
 TEST(SmokeGrading, FixedEnemiesShowFourStagesAndShipsTheirOwn) {
@@ -132,6 +135,14 @@ protected:
         }
         return margins;
     }
+    // Whether a recorded draw took image `image` of the sheet.
+    static bool FromImage(const SpriteSheet* sheet, int image, const SpriteCall& call) {
+        const Texture& picture = sheet->images[image];
+        if (!picture.texture || call.texture != picture.texture) return false;
+        const int x = call.sourceX - picture.originX;
+        const int y = call.sourceY - picture.originY;
+        return x >= 0 && y >= 0 && x < picture.width && y < picture.height;
+    }
     static int Count(const std::vector<SpriteCall>& calls, uint32_t colour) {
         return static_cast<int>(std::count_if(calls.begin(), calls.end(),
                                               [colour](const SpriteCall& c) { return c.colour == colour; }));
@@ -165,11 +176,67 @@ TEST_F(InvasionsDrawTest, DunmarkDrawsTheFortressBarsOnAFirstVisit) {
 
 TEST_F(InvasionsDrawTest, TheColonyAndTheOutpostAreDrawnWholeWhereverTheViewIs) {
     EnterArea(5, 888, -1560);
-    EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 18);
+    const std::vector<SpriteCall> colony = DrawsOfAFrame();
+    EXPECT_EQ(Count(colony, kPieceColour), 14) << "the pipes";
+    EXPECT_EQ(Count(colony, kPillarColour), 4) << "the pillars, in green";
     EnterArea(16, 863, -630);
-    EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 6) << "not culled, though above the screen";
+    const std::vector<SpriteCall> outpost = DrawsOfAFrame();
+    EXPECT_EQ(Count(outpost, kPieceColour), 6) << "not culled, though above the screen";
+    EXPECT_EQ(Count(outpost, kPillarColour), 0);
     EnterArea(7, 863, -1390);
     EXPECT_EQ(Count(DrawsOfAFrame(), kPieceColour), 0);
+}
+
+// Each area's backdrop as its frame draws it: the wash, one menu-sheet tile
+// stretched over the screen in the area's colour, and the floor's tiles,
+// the wash under them but in the Station Path II.
+TEST_F(InvasionsDrawTest, EachAreaDrawsItsWashAndItsFloorInItsOrder) {
+    constexpr int kNoWash = -1;
+    struct Recipe {
+        int32_t area;
+        int washImage;
+        uint32_t washColour;
+        bool floor, washOverFloor;
+    };
+    constexpr Recipe kRecipes[] = {
+        {2, kNoWash, 0, true, false},        {3, 22, 0xA01446D2, true, false},  {4, 22, 0x960A3CAA, true, false},
+        {5, 34, 0x6464FA32, true, false},    {6, 22, 0x6E964600, true, false},  {7, 22, 0x6E964600, false, false},
+        {8, 22, 0xB4BE7800, true, false},    {9, 22, 0x6E964650, true, false},  {10, 22, 0xA07846D2, true, false},
+        {11, 5, 0x50966432, true, true},     {12, 22, 0x8C14466E, true, false}, {13, 22, 0x8CC8D26E, true, false},
+        {14, 22, 0x8CC8466E, true, false},   {15, 22, 0x6E64AAD2, true, false}, {16, 22, 0xBE149664, true, false},
+        {17, 22, 0x96C86400, true, false},   {18, 22, 0x96FF5A00, true, false}, {19, 22, 0xBE148C64, true, false},
+        {20, 22, 0xBEFAB48C, true, false},
+    };
+    constexpr int kWashImages[] = {5, 22, 34};
+    constexpr int kFloorImages[] = {3, 4, 5};  // of the space sheet; the border takes 0 to 2
+    const SharedArt& art = *App().sharedArt;
+    for (const Recipe& recipe : kRecipes) {
+        SCOPED_TRACE(recipe.area);
+        EnterArea(recipe.area, 200, -600);
+        const std::vector<SpriteCall> calls = DrawsOfAFrame();
+        std::vector<size_t> washes, floor;
+        for (size_t i = 0; i < calls.size(); ++i) {
+            const SpriteCall& call = calls[i];
+            for (int image : kWashImages) {
+                if (FromImage(art.menuSheet, image, call) && call.w == 800.0f && call.h == 576.0f) {
+                    EXPECT_EQ(image, recipe.washImage);
+                    EXPECT_EQ(call.colour, recipe.washColour);
+                    washes.push_back(i);
+                }
+            }
+            for (int image : kFloorImages) {
+                if (FromImage(art.spaceSheet, image, call)) floor.push_back(i);
+            }
+        }
+        ASSERT_EQ(washes.size(), recipe.washImage == kNoWash ? 0u : 1u);
+        EXPECT_EQ(!floor.empty(), recipe.floor);
+        if (washes.empty() || floor.empty()) continue;
+        if (recipe.washOverFloor) {
+            EXPECT_GT(washes[0], floor.back()) << "the wash over the floor";
+        } else {
+            EXPECT_LT(washes[0], floor.front()) << "the floor over the wash";
+        }
+    }
 }
 
 // After a portal the squares close in on the ship stage by stage, centred on

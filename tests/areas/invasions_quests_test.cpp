@@ -244,3 +244,58 @@ TEST_F(InvasionsQuestTest, ADoneEventForAQuestNotActiveChangesNothing) {
     }
 }
 }  // namespace
+
+namespace {
+// What each quest of the set gives, paid by the done handler of a real
+// frame: one level of its gift skill and that skill's step in charges and
+// benefit, in the record and the engine alike.
+TEST_F(InvasionsQuestTest, EachQuestGivesItsSkillByThatSkillsStep) {
+    struct Gift {
+        int q;
+        int skill;
+        uint32_t step;
+    };
+    constexpr Gift kGifts[] = {
+        {1, kSkillShieldsRecharge, 10},   {2, kSkillHardShields, 10},      {3, kSkillHardArmor, 10},
+        {4, kSkillShieldsRecharge, 10},   {5, kSkillRobotProtection, 10},  {6, kSkillShieldsRecharge, 10},
+        {7, kSkillNeutronExplosion, 20},  {8, kSkillExtraArmor, 10},       {9, kSkillProtonExplosion, 30},
+        {10, kSkillArmageddon, 40},       {11, kSkillArmageddon, 40},      {12, kSkillArmageddon, 40},
+    };
+    for (const Gift& gift : kGifts) {
+        SCOPED_TRACE(gift.q + 12);
+        Prepare(3, gift.q);
+        GameState& state = State();
+        BattleEngine& engine = Engine();
+        const int k = gift.skill;
+        const uint32_t level = state.skillLevels[k], charges = state.skillCharges[k], benefit = state.skillBenefits[k];
+        const int32_t engineCharges = engine.skillValues[k], engineBenefit = engine.skillBenefits[k];
+        engine.QuestDoneEvent = static_cast<uint8_t>(gift.q);
+        RunFrames(1);
+        ASSERT_EQ(state.questStates[gift.q - 1], 2);
+        EXPECT_EQ(Panel().giftSkill, k + 1);
+        EXPECT_EQ(state.skillLevels[k], level + 1);
+        EXPECT_EQ(state.skillCharges[k], charges + gift.step);
+        EXPECT_EQ(state.skillBenefits[k], benefit + gift.step);
+        EXPECT_EQ(engine.skillValues[k], engineCharges + static_cast<int32_t>(gift.step));
+        EXPECT_EQ(engine.skillBenefits[k], engineBenefit + static_cast<int32_t>(gift.step));
+    }
+}
+
+// Every frame the drop roll goes up by one and the kind roll by ten, each
+// starting over at 1 once it would pass the engine's limit of 120.
+TEST_F(InvasionsQuestTest, TheDropRollsStepEveryFrameAndStartOverPastTheirLimit) {
+    EnterArea(3, 180, -650);
+    const BattleEngine& engine = Engine();
+    ASSERT_EQ(engine.rollLimit, 120);
+    int kindWraps = 0;
+    for (int frame = 0; frame < 150; ++frame) {
+        const uint32_t roll = engine.dropRoll;
+        const uint32_t kind = engine.dropKindRoll;
+        RunFrames(1);
+        EXPECT_EQ(engine.dropRoll, roll + 1 > 120 ? 1u : roll + 1) << "after " << roll;
+        EXPECT_EQ(engine.dropKindRoll, kind + 10 > 120 ? 1u : kind + 10) << "after " << kind;
+        kindWraps += engine.dropKindRoll == 1;
+    }
+    EXPECT_GE(kindWraps, 12) << "the kind roll comes round every twelve frames";
+}
+}  // namespace

@@ -5,6 +5,7 @@
 #include "areas/area_event_sounds.h"
 #include "areas/area_session.h"
 #include "areas/region_scene.h"
+#include "platform/sound_channel.h"
 #include "battle/battle_engine.h"
 #include "hud/control_panel.h"
 #include "platform/key_codes.h"
@@ -83,6 +84,33 @@ TEST_F(InvasionsSoundTest, TheFirstRegionSoundsTheSameFlagsAlikeButCriesAtAHit) 
     Engine().unitHitEvent = 1;
     PlayRaised(InvasionsEventSounds());
     EXPECT_EQ(Engine().unitHitEvent, 1) << "nor is a hit the second region's";
+}
+
+// Each of the region's own event sounds goes out on its channel, raised
+// alone and played by the sound step of a real frame.
+TEST_F(InvasionsSoundTest, EachEventSoundGoesOutOnItsChannel) {
+    struct Row {
+        uint8_t BattleEngine::*event;
+        const char* file;
+        int channel;
+    };
+    constexpr Row kRows[] = {
+        {&BattleEngine::pickupEvent, "Data\\DROPTIN.wav", 0},
+        {&BattleEngine::helpArrivedEvent, "Data\\YO.wav", 3},
+        {&BattleEngine::robotLostEvent, "Data\\ROBTTALK.wav", 3},
+        {&BattleEngine::allyLostEvent, "Data\\ROBTTALK.wav", 3},
+    };
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.file);
+        Mix_Chunk* sound = App().audio.LoadSound(row.file);
+        ASSERT_NE(sound, nullptr);
+        for (SoundChannel& channel : App().channels) channel.Stop();
+        Engine().*row.event = 1;
+        RunFrames(1);
+        for (int k = 0; k < GameApp::kChannelCount; ++k) {
+            EXPECT_EQ(App().channels[k].segment == sound, k == row.channel) << "channel " << k;
+        }
+    }
 }
 
 // A quest's jingle asked for with music on starts its track in this step.

@@ -134,6 +134,30 @@ TEST_F(InvasionsWinTest, VictoryInVexmoorLeadsToTheHallOfFameWhateverHotkeyIsHel
     ASSERT_TRUE(driver_.RunUntilScene(SceneId::Galaxy, 30));
 }
 
+// The ship waits on Vexmoor's home portal with the prompt's row held under
+// the pointer; the button let go on the very frame the last quest is won
+// leaves the way to the hall of fame as it is.
+TEST_F(InvasionsWinTest, APromptLetGoOnTheFrameOfVictoryDoesNotTakeTheShipHome) {
+    constexpr int kRight = 1;  // chooses without steering
+    LoadGameAtQuest(12, 0);
+    EnterArea(20, 832, -4642);
+    ASSERT_TRUE(FlyOntoPortal(0));
+    ClearTheAreaAfter(44);
+    PointAt(400, 50);
+    driver_.PressButton(kRight);
+    for (int guard = 0; guard < 200 && Area().secondsInArea < 47; ++guard) RunFrames(1);
+    ASSERT_EQ(Area().secondsInArea, 47u);
+    ASSERT_EQ(App().sceneFrame, SceneId::Invasions) << "the quest is checked on the next frame";
+    ASSERT_NE(Engine().portal.touched[0], 0);
+    ASSERT_EQ(Panel().menuRowHover, 2);
+    ASSERT_EQ(Engine().menuChoice, 2) << "the row is taken";
+    driver_.ReleaseButton(kRight);
+    RunFrames(1);
+    EXPECT_EQ(App().sceneFrame, SceneId::WriteHallOfFame);
+    EXPECT_EQ(State().questStates[11], 2);
+    EXPECT_EQ(Backdrop().areaNumber, 20);
+}
+
 // The example script plays the end of quest 24 to the Hall of Fame.
 TEST(InvasionsScript, TheVictoryExampleEndsInTheHallOfFameWithThePlayersLevel) {
     GameDriver driver;
