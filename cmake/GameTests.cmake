@@ -9,6 +9,7 @@ set(GAME_TEST_ENV
   SDL_RENDER_DRIVER=software
   GAME_DIR=${GAME_DIR}
   GAME_SOURCE_DIR=${CMAKE_SOURCE_DIR}
+  GAME_CMAKE=${CMAKE_COMMAND}
   GAME_TEST_OUT=${CMAKE_BINARY_DIR}/test-out)
 
 # Helpers any test may use: a hidden window with a graphics device, the
