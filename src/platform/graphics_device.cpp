@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/image_codec.h"
 #include "platform/matrix4.h"
+#include "platform/picture_signal.h"
 #include "platform/software_canvas.h"
 #include "platform/texture_atlas.h"
 
@@ -355,7 +356,10 @@ int GraphicsDevice::Present() {
     if (memory_) {
         SDL_RenderFlush(renderer_);
         lastPresentDirect_ = directPresent_ && PresentToWindowSurface();
-        if (lastPresentDirect_) return 1;
+        if (lastPresentDirect_) {
+            SignalPicture();
+            return 1;
+        }
         SDL_UpdateTexture(backBuffer_, nullptr, memory_->pixels, memory_->pitch);
     } else {
         SDL_SetRenderTarget(windowRenderer_, nullptr);
@@ -365,6 +369,7 @@ int GraphicsDevice::Present() {
     SDL_RenderCopy(windowRenderer_, backBuffer_, nullptr, nullptr);
     SDL_RenderPresent(windowRenderer_);
     if (!memory_) SDL_SetRenderTarget(windowRenderer_, backBuffer_);
+    SignalPicture();
     return 1;
 }
 
