@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/renderer_probe.h"
+
 AppFramework* theApp = nullptr;
 
 AppFramework::AppFramework() {
@@ -40,6 +42,8 @@ bool InvisibleDisplayNotAskedFor() {
 }  // namespace
 
 int AppFramework::OpenWindow() {
+    // The question goes to a child before this process opens the display.
+    StartRendererProbe();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "game: no display available: %s\n", SDL_GetError());
         return 0;
