@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/app_framework.h"
 #include "platform/camera.h"
 #include "platform/clock.h"
 #include "platform/image_codec.h"
@@ -134,8 +135,8 @@ int GraphicsDevice::Create(SDL_Window* win, int isWindowed, int wantDepth, int w
         if (bitsPerPixel == 0) return 0;
     }
     if (windowed == 1) {
-        SDL_SetWindowFullscreen(window, 0);
-        SDL_SetWindowSize(window, width, height);
+        if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(window, 0);
+        SizeWindowClient(window, width, height);
     } else {
         // Desktop full screen with a fixed logical size works on any monitor.
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);

@@ -5,7 +5,8 @@
 // the SDL renderer it got (empty if none) and the name the GL driver behind
 // it gave itself (empty if it is not GL).
 struct RendererReport {
-    enum class Outcome { Answered, Failed, TimedOut };
+    // NoGpuDevice: nothing was asked, as no device a GPU is driven through exists.
+    enum class Outcome { Answered, Failed, TimedOut, NoGpuDevice };
     Outcome outcome = Outcome::Failed;
     std::string renderer;
     std::string glRenderer;
@@ -27,5 +28,5 @@ bool NamesSoftwareRasteriser(const std::string& glRenderer);
 
 // The renderer to make: the named one when SDL_RENDER_DRIVER names one, the
 // accelerated one when a GPU stands behind it, the software one otherwise
-// (also when the child failed or did not answer in time).
+// (also when the child failed or did not answer in time, or was never asked).
 RendererKind ChooseRenderer(bool named, const RendererReport& report);

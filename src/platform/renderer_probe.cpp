@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
 #include "platform/child_answer.h"
@@ -16,6 +17,11 @@ constexpr int kProbeWaitMs = 5000;
 ChildAnswer& Probe() {
     static ChildAnswer probe;
     return probe;
+}
+
+std::string& GpuDeviceRoot() {
+    static std::string root = "/dev";
+    return root;
 }
 
 std::optional<RendererReport>& KeptReport() {
@@ -43,7 +49,29 @@ bool RenderDriverNamed() {
 
 void StartRendererProbe() {
     if (KeptReport() || Probe().Asking() || RenderDriverNamed() || SDL_WasInit(SDL_INIT_VIDEO)) return;
+    if (!HasGpuDevice(GpuDeviceRoot())) {
+        RendererReport report;
+        report.outcome = RendererReport::Outcome::NoGpuDevice;
+        KeptReport() = report;
+        return;
+    }
     Probe().Ask(AskAcceleratedRenderer);
+}
+
+bool HasGpuDevice(const std::string& deviceRoot) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::exists(fs::path(deviceRoot) / "nvidiactl", error)) return true;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(deviceRoot) / "dri", error))
+        if (entry.path().filename().string().rfind("renderD", 0) == 0) return true;
+    return false;
+}
+
+void SetGpuDeviceRoot(const std::string& deviceRoot) { GpuDeviceRoot() = deviceRoot; }
+
+void ForgetRendererReport() {
+    if (Probe().Asking()) Probe().Collect(0);
+    KeptReport().reset();
 }
 
 RendererReport RendererProbeReport() {

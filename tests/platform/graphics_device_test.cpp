@@ -13,6 +13,7 @@
 #include "platform/mesh_renderer.h"
 #include "platform/renderer_probe.h"
 #include "platform/software_canvas.h"
+#include "support/scratch_folder.h"
 #include "test_support.h"
 
 namespace {
@@ -306,12 +307,61 @@ public:
     }
     ~RenderDriverHint() { SDL_ResetHint(SDL_HINT_RENDER_DRIVER); }
 };
+
+// Runs as a process that has asked nothing yet, on a machine with a GPU
+// device (a render node) or with none, then gives the real devices back.
+class GpuDevices {
+public:
+    explicit GpuDevices(bool present) {
+        if (present) folder_.Write("dri/renderD128", {});
+        SetGpuDeviceRoot(folder_.Path().string());
+        ForgetRendererReport();
+    }
+    ~GpuDevices() {
+        ForgetRendererReport();
+        SetGpuDeviceRoot("/dev");
+    }
+
+private:
+    ScratchFolder folder_;
+};
 }  // namespace
+
+TEST(RendererProbe, GpuDevicesAreRenderNodesOrTheNvidiaControlDevice) {
+    const struct {
+        const char* what;
+        std::vector<const char*> files;
+        bool gpu;
+    } cases[] = {
+        {"nothing", {}, false},
+        {"a display-only card", {"dri/card0", "dri/by-path/pci-card"}, false},
+        {"a render node", {"dri/card0", "dri/renderD128"}, true},
+        {"a second render node only", {"dri/renderD129"}, true},
+        {"NVIDIA's control device", {"nvidiactl", "nvidia0"}, true},
+        {"a render node's name elsewhere", {"renderD128", "dri0/renderD128"}, false},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder root;
+        for (const char* file : c.files) root.Write(file, {});
+        EXPECT_EQ(HasGpuDevice(root.Path().string()), c.gpu) << c.what;
+    }
+}
+
+TEST_F(GraphicsDeviceTest, WithoutAGpuDeviceNothingIsAskedAndTheSoftwareRendererDraws) {
+    GpuDevices none(false);
+    RenderDriverHint unset("");
+    Open(800, 600);
+    EXPECT_EQ(RendererProbeReport().outcome, RendererReport::Outcome::NoGpuDevice);
+    EXPECT_EQ(graphics_.hardware, 0);
+    EXPECT_NE(graphics_.Canvas(), nullptr);
+    EXPECT_EQ(graphics_.GlRenderer(), "");
+}
 
 TEST(RendererProbe, ChildReportsTheAcceleratedRendererOnceForTheProcess) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the child loads the GL driver, which the sanitizer does not like";
 #endif
+    GpuDevices gpu(true);
     RenderDriverHint unset("");
     ASSERT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "the child must not share an open display";
     StartRendererProbe();
@@ -332,6 +382,7 @@ TEST_F(GraphicsDeviceTest, GlDrivingThePixelsOnTheProcessorGivesWayToTheSoftware
 #endif
     std::string glName;
     {
+        GpuDevices gpu(true);
         RenderDriverHint unset("");
         Open(800, 600);
         glName = graphics_.GlRenderer();

@@ -42,6 +42,7 @@ TEST(RendererChoice, NamedDriverWinsThenAGpuGetsTheAcceleratedRendererAndAllElse
         {"no accelerated renderer", false, Report(Outcome::Answered, "", ""), RendererKind::Software},
         {"the child failed", false, Report(Outcome::Failed, "opengl", gpu), RendererKind::Software},
         {"the child took too long", false, Report(Outcome::TimedOut, "opengl", gpu), RendererKind::Software},
+        {"no GPU device to ask about", false, Report(Outcome::NoGpuDevice, "", ""), RendererKind::Software},
     };
     for (const ChoiceCase& c : cases) EXPECT_EQ(ChooseRenderer(c.named, c.report), c.kind) << c.what;
 }
