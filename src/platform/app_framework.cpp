@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/renderer_probe.h"
+
 AppFramework* theApp = nullptr;
 
 AppFramework::AppFramework() {
@@ -40,6 +42,8 @@ bool InvisibleDisplayNotAskedFor() {
 }  // namespace
 
 int AppFramework::OpenWindow() {
+    // The question goes to a child before this process opens the display.
+    StartRendererProbe();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "game: no display available: %s\n", SDL_GetError());
         return 0;
@@ -50,6 +54,7 @@ int AppFramework::OpenWindow() {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return 0;
     }
+    PlaceWindow();
     uint32_t flags = SDL_WINDOW_SHOWN;
     if (style & kStylePopup) flags |= SDL_WINDOW_BORDERLESS;
     window = SDL_CreateWindow(caption, x, y, width, height, flags);
@@ -91,7 +96,7 @@ int AppFramework::Run() {
 
 int AppFramework::ResizeClient(int clientWidth, int clientHeight) {
     // SDL sizes are client sizes already: borders never count.
-    if (window) SDL_SetWindowSize(window, clientWidth, clientHeight);
+    if (window) SizeWindowClient(window, clientWidth, clientHeight);
     return 1;
 }
 
@@ -101,8 +106,17 @@ int AppFramework::CentreWindow(int outerWidth, int outerHeight) {
     // Halved as unsigned values, as the desktop size is read.
     x = static_cast<int32_t>(static_cast<uint32_t>(desktop.w) / 2u) - outerWidth / 2;
     y = static_cast<int32_t>(static_cast<uint32_t>(desktop.h) / 2u) - outerHeight / 2;
-    if (window) SDL_SetWindowPosition(window, x, y);
+    if (!window) return 1;
+    int nowX = 0, nowY = 0;
+    SDL_GetWindowPosition(window, &nowX, &nowY);
+    if (nowX != x || nowY != y) SDL_SetWindowPosition(window, x, y);
     return 1;
+}
+
+void SizeWindowClient(SDL_Window* window, int clientWidth, int clientHeight) {
+    int nowW = 0, nowH = 0;
+    SDL_GetWindowSize(window, &nowW, &nowH);
+    if (nowW != clientWidth || nowH != clientHeight) SDL_SetWindowSize(window, clientWidth, clientHeight);
 }
 
 int ShowMouseCursor(int show) {

@@ -20,6 +20,11 @@ public:
 
     // Sees each event the loop takes; the quit event ends the loop after it.
     virtual int MsgProc(const SDL_Event& event);
+    // Called once video is up, just before the window is made. An
+    // application whose Init gives the window another size or place sets x,
+    // y, width and height here, so that the window opens there: every later
+    // change waits on the window manager.
+    virtual void PlaceWindow() {}
     virtual int Init() { return 1; }
     virtual int Cleanup() { return 1; }
     virtual int Frame() { return 1; }
@@ -33,10 +38,12 @@ public:
     int OpenWindow();
     int Pump();
     void CloseWindow();
+    // Sizes the client area; a size the window already has is left alone.
     int ResizeClient(int clientWidth, int clientHeight);
     // Centres a window of the given outer size on the desktop: stores the
     // position in x and y and moves the window there. 0 when the desktop's
-    // size cannot be read (nothing changes then).
+    // size cannot be read (nothing changes then). A window already there
+    // is not moved.
     int CentreWindow(int outerWidth, int outerHeight);
     SDL_Window* Window() const { return window; }
 
@@ -55,6 +62,10 @@ public:
 
 // The one application object; the constructor sets it.
 extern AppFramework* theApp;
+
+// Gives the window this client size unless it has it already (SDL's X11
+// side waits for a change that never comes on a size the window has).
+void SizeWindowClient(SDL_Window* window, int clientWidth, int clientHeight);
 
 // Shows (non-zero) or hides the system mouse cursor; returns 1.
 int ShowMouseCursor(int show);

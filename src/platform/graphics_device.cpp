@@ -8,10 +8,13 @@
 #include <cstring>
 #include <string>
 
+#include "platform/app_framework.h"
 #include "platform/camera.h"
 #include "platform/clock.h"
 #include "platform/image_codec.h"
 #include "platform/matrix4.h"
+#include "platform/picture_signal.h"
+#include "platform/renderer_probe.h"
 #include "platform/software_canvas.h"
 #include "platform/texture_atlas.h"
 
@@ -47,38 +50,6 @@ bool DriverPresentsWithoutDisplay() {
 }
 
 uint32_t g_rendererGeneration = 1;
-
-// Names a GL driver gives itself when it draws on the processor. Behind such
-// a driver the GL renderer costs several times the software one in CPU time.
-constexpr const char* kSoftwareRasterisers[] = {"llvmpipe", "softpipe", "swrast", "Software Rasterizer",
-                                                "Software Renderer", "GDI Generic"};
-
-// The name a GL driver gave when it named itself a software rasteriser:
-// later devices in this process go straight to the software renderer.
-std::string g_softwareGl;
-
-bool RenderDriverForced() {
-    const char* driver = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
-    return driver && *driver;
-}
-
-// The renderer string of the GL driver behind a GL renderer, or empty. The
-// renderer's context is the current one just after it is made.
-std::string GlRendererString(SDL_Renderer* renderer) {
-    SDL_RendererInfo info;
-    if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return {};
-    using GetString = const unsigned char*(SDLCALL*)(unsigned int);
-    constexpr unsigned int kGlRenderer = 0x1F01;
-    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-    const unsigned char* name = getString ? getString(kGlRenderer) : nullptr;
-    return name ? reinterpret_cast<const char*>(name) : "";
-}
-
-bool NamesSoftwareRasteriser(const std::string& glRenderer) {
-    for (const char* name : kSoftwareRasterisers)
-        if (glRenderer.find(name) != std::string::npos) return true;
-    return false;
-}
 
 // Where SDL's logical size puts a copy of the whole width x height back
 // buffer in an outW x outH window: the viewport it centres, and the copy's
@@ -127,6 +98,7 @@ GraphicsDevice::~GraphicsDevice() { Release(); }
 
 int GraphicsDevice::CreateDirect3D() {
     Release();
+    StartRendererProbe();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "graphics: cannot start video: %s\n", SDL_GetError());
         return 0;
@@ -163,8 +135,8 @@ int GraphicsDevice::Create(SDL_Window* win, int isWindowed, int wantDepth, int w
         if (bitsPerPixel == 0) return 0;
     }
     if (windowed == 1) {
-        SDL_SetWindowFullscreen(window, 0);
-        SDL_SetWindowSize(window, width, height);
+        if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) SDL_SetWindowFullscreen(window, 0);
+        SizeWindowClient(window, width, height);
     } else {
         // Desktop full screen with a fixed logical size works on any monitor.
         SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
@@ -193,22 +165,11 @@ int GraphicsDevice::CreateRenderer() {
     // pixels: SDL would otherwise put a GL renderer behind it, which on a
     // machine without a GPU costs more than all the drawing.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    const bool forced = RenderDriverForced();
-    glRenderer_ = forced ? "" : g_softwareGl;
-    if (forced || g_softwareGl.empty()) {
-        windowRenderer_ = SDL_CreateRenderer(
-            window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
-    }
-    if (windowRenderer_ && !forced) {
-        glRenderer_ = GlRendererString(windowRenderer_);
-        if (NamesSoftwareRasteriser(glRenderer_)) {
-            // No GPU behind it: drawing into memory ourselves is cheaper.
-            g_softwareGl = glRenderer_;
-            SDL_DestroyRenderer(windowRenderer_);
-            windowRenderer_ = nullptr;
-            ++g_rendererGeneration;
-        }
-    }
+    const bool named = RenderDriverNamed();
+    const RendererReport report = named ? RendererReport{} : RendererProbeReport();
+    glRenderer_ = report.glRenderer;
+    // Without a GPU, drawing into memory ourselves is cheaper.
+    if (ChooseRenderer(named, report) != RendererKind::Software) windowRenderer_ = CreateAcceleratedRenderer(window);
     if (!windowRenderer_)
         windowRenderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
     if (!windowRenderer_) {
@@ -355,7 +316,10 @@ int GraphicsDevice::Present() {
     if (memory_) {
         SDL_RenderFlush(renderer_);
         lastPresentDirect_ = directPresent_ && PresentToWindowSurface();
-        if (lastPresentDirect_) return 1;
+        if (lastPresentDirect_) {
+            SignalPicture();
+            return 1;
+        }
         SDL_UpdateTexture(backBuffer_, nullptr, memory_->pixels, memory_->pitch);
     } else {
         SDL_SetRenderTarget(windowRenderer_, nullptr);
@@ -365,6 +329,7 @@ int GraphicsDevice::Present() {
     SDL_RenderCopy(windowRenderer_, backBuffer_, nullptr, nullptr);
     SDL_RenderPresent(windowRenderer_);
     if (!memory_) SDL_SetRenderTarget(windowRenderer_, backBuffer_);
+    SignalPicture();
     return 1;
 }
 

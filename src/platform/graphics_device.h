@@ -47,7 +47,8 @@ struct Matrix4 {
 // The one rendering device: an SDL renderer standing in for the Direct3D
 // device and its sprite object. "Hardware" is the accelerated renderer,
 // "reference" the software one. The accelerated one is taken unless its GL
-// driver draws on the processor, where the software one costs less;
+// driver draws on the processor, where the software one costs less; a child
+// process finds that out, so that a driver only asked never stays loaded.
 // SDL_RENDER_DRIVER, when set, picks the renderer outright. On the
 // software renderer the game draws into a surface in memory (Device() is a
 // software renderer over it), so that the sprite and mesh drawing can write

@@ -46,6 +46,13 @@ int GameApp::MsgProc(const SDL_Event& event) {
     return AppFramework::MsgProc(event);
 }
 
+// The title's window, centred, is the one Init makes of it.
+void GameApp::PlaceWindow() {
+    width = kTitleSize;
+    height = kTitleSize;
+    CentreWindow(kTitleSize, kTitleSize);
+}
+
 int GameApp::Init() {
     graphics.CreateDirect3D();
     if (!graphics.Create(window, 1, 1, kTitleSize, kTitleSize, 0)) {

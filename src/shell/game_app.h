@@ -45,6 +45,7 @@ public:
     ~GameApp() override;
 
     int MsgProc(const SDL_Event& event) override;
+    void PlaceWindow() override;
     int Init() override;
     int Cleanup() override;
     int Frame() override;

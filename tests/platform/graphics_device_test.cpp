@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,7 +11,9 @@
 #include "platform/graphics_device.h"
 #include "platform/matrix4.h"
 #include "platform/mesh_renderer.h"
+#include "platform/renderer_probe.h"
 #include "platform/software_canvas.h"
+#include "support/scratch_folder.h"
 #include "test_support.h"
 
 namespace {
@@ -287,6 +291,13 @@ TEST_F(GraphicsDeviceTest, SoftwareBackBufferReachesTheWindowAsTheWindowRenderer
 }
 
 namespace {
+std::string ReadWholeFile(const char* path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 // Runs with SDL_RENDER_DRIVER set to `driver` ("" as if never set), then
 // gives the environment's value back.
 class RenderDriverHint {
@@ -296,7 +307,74 @@ public:
     }
     ~RenderDriverHint() { SDL_ResetHint(SDL_HINT_RENDER_DRIVER); }
 };
+
+// Runs as a process that has asked nothing yet, on a machine with a GPU
+// device (a render node) or with none, then gives the real devices back.
+class GpuDevices {
+public:
+    explicit GpuDevices(bool present) {
+        if (present) folder_.Write("dri/renderD128", {});
+        SetGpuDeviceRoot(folder_.Path().string());
+        ForgetRendererReport();
+    }
+    ~GpuDevices() {
+        ForgetRendererReport();
+        SetGpuDeviceRoot("/dev");
+    }
+
+private:
+    ScratchFolder folder_;
+};
 }  // namespace
+
+TEST(RendererProbe, GpuDevicesAreRenderNodesOrTheNvidiaControlDevice) {
+    const struct {
+        const char* what;
+        std::vector<const char*> files;
+        bool gpu;
+    } cases[] = {
+        {"nothing", {}, false},
+        {"a display-only card", {"dri/card0", "dri/by-path/pci-card"}, false},
+        {"a render node", {"dri/card0", "dri/renderD128"}, true},
+        {"a second render node only", {"dri/renderD129"}, true},
+        {"NVIDIA's control device", {"nvidiactl", "nvidia0"}, true},
+        {"a render node's name elsewhere", {"renderD128", "dri0/renderD128"}, false},
+    };
+    for (const auto& c : cases) {
+        ScratchFolder root;
+        for (const char* file : c.files) root.Write(file, {});
+        EXPECT_EQ(HasGpuDevice(root.Path().string()), c.gpu) << c.what;
+    }
+}
+
+TEST_F(GraphicsDeviceTest, WithoutAGpuDeviceNothingIsAskedAndTheSoftwareRendererDraws) {
+    GpuDevices none(false);
+    RenderDriverHint unset("");
+    Open(800, 600);
+    EXPECT_EQ(RendererProbeReport().outcome, RendererReport::Outcome::NoGpuDevice);
+    EXPECT_EQ(graphics_.hardware, 0);
+    EXPECT_NE(graphics_.Canvas(), nullptr);
+    EXPECT_EQ(graphics_.GlRenderer(), "");
+}
+
+TEST(RendererProbe, ChildReportsTheAcceleratedRendererOnceForTheProcess) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the child loads the GL driver, which the sanitizer does not like";
+#endif
+    GpuDevices gpu(true);
+    RenderDriverHint unset("");
+    ASSERT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "the child must not share an open display";
+    StartRendererProbe();
+    const RendererReport report = RendererProbeReport();
+    EXPECT_EQ(report.outcome, RendererReport::Outcome::Answered);
+    EXPECT_NE(report.renderer, "software") << "asked with no driver named, only accelerated ones answer";
+    if (!report.glRenderer.empty()) {
+        EXPECT_EQ(report.renderer.compare(0, 6, "opengl"), 0) << report.renderer;
+    }
+    const RendererReport again = RendererProbeReport();
+    EXPECT_EQ(again.outcome, report.outcome);
+    EXPECT_EQ(again.glRenderer, report.glRenderer);
+}
 
 TEST_F(GraphicsDeviceTest, GlDrivingThePixelsOnTheProcessorGivesWayToTheSoftwareRendererUnlessNamed) {
 #if defined(__SANITIZE_ADDRESS__)
@@ -304,15 +382,24 @@ TEST_F(GraphicsDeviceTest, GlDrivingThePixelsOnTheProcessorGivesWayToTheSoftware
 #endif
     std::string glName;
     {
+        GpuDevices gpu(true);
         RenderDriverHint unset("");
         Open(800, 600);
         glName = graphics_.GlRenderer();
+        ASSERT_EQ(RendererProbeReport().outcome, RendererReport::Outcome::Answered) << "the device asked a child";
+        EXPECT_EQ(glName, RendererProbeReport().glRenderer);
         if (glName.empty()) GTEST_SKIP() << "no GL renderer on this machine";
         const bool onProcessor = glName.find("llvmpipe") != std::string::npos ||
                                  glName.find("softpipe") != std::string::npos ||
                                  glName.find("Software Rasterizer") != std::string::npos;
         EXPECT_EQ(graphics_.Canvas() != nullptr, onProcessor) << glName;
         EXPECT_EQ(graphics_.hardware, onProcessor ? 0 : 1) << glName;
+        if (onProcessor) {
+            // Asked in a child: the driver that was not taken is not loaded here.
+            const std::string maps = ReadWholeFile("/proc/self/maps");
+            EXPECT_EQ(maps.find("/dri/"), std::string::npos);
+            EXPECT_EQ(maps.find("libLLVM"), std::string::npos);
+        }
         // A reset chooses the same way.
         graphics_.ForceState(DeviceState::NotReset);
         ASSERT_EQ(graphics_.Reset(), 1);
@@ -323,6 +410,7 @@ TEST_F(GraphicsDeviceTest, GlDrivingThePixelsOnTheProcessorGivesWayToTheSoftware
         // Named, the GL renderer is taken whatever draws behind it.
         RenderDriverHint named("opengl");
         Open(800, 600);
+        EXPECT_EQ(graphics_.GlRenderer(), "") << "nothing asked";
         EXPECT_EQ(graphics_.hardware, 1);
         EXPECT_EQ(graphics_.Canvas(), nullptr);
         EXPECT_EQ(graphics_.ClearTarget(0xFF336699), 1);

@@ -1,3 +1,4 @@
+#include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
@@ -245,4 +246,49 @@ TEST(GameAppStart, RemovesTemporaryFilesLeftByAnInterruptedSave) {
     EXPECT_FALSE(fs::exists("Saves/3.save.tmp"));
     EXPECT_FALSE(fs::exists("Saves/Options/MusicVolume.txt.tmp"));
     EXPECT_TRUE(fs::exists("Saves/3.save"));
+}
+
+namespace {
+// The window as it was shown, and the size changes it went through after.
+struct WindowHistory {
+    int shownX = -1, shownY = -1, shownW = 0, shownH = 0;
+    int sizeChanges = 0;
+};
+
+int RecordWindow(void* data, SDL_Event* event) {
+    auto& history = *static_cast<WindowHistory*>(data);
+    if (event->type != SDL_WINDOWEVENT) return 0;
+    SDL_Window* window = SDL_GetWindowFromID(event->window.windowID);
+    if (event->window.event == SDL_WINDOWEVENT_SHOWN && window) {
+        SDL_GetWindowPosition(window, &history.shownX, &history.shownY);
+        SDL_GetWindowSize(window, &history.shownW, &history.shownH);
+    }
+    if (event->window.event == SDL_WINDOWEVENT_SIZE_CHANGED) ++history.sizeChanges;
+    return 0;
+}
+}  // namespace
+
+// Every change to a shown window waits on the window manager: the title's
+// window opens centred at its size and the start leaves it there.
+TEST(GameAppStart, WindowOpensCentredAtTheTitlesSizeAndStaysSo) {
+    GameDriver driver;
+    WindowHistory history;
+    SDL_AddEventWatch(RecordWindow, &history);
+    ASSERT_TRUE(driver.Start());
+    driver.RunFrames(2);
+    SDL_DelEventWatch(RecordWindow, &history);
+
+    SDL_DisplayMode desktop;
+    ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
+    const int centreX = desktop.w / 2 - 200;
+    const int centreY = desktop.h / 2 - 200;
+    EXPECT_EQ(std::vector<int>({history.shownX, history.shownY, history.shownW, history.shownH}),
+              std::vector<int>({centreX, centreY, 400, 400}));
+    EXPECT_EQ(history.sizeChanges, 0);
+    GameApp& app = driver.App();
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(app.window, &x, &y);
+    SDL_GetWindowSize(app.window, &w, &h);
+    EXPECT_EQ(std::vector<int>({x, y, w, h}), std::vector<int>({centreX, centreY, 400, 400}));
+    EXPECT_EQ(std::vector<int>({app.x, app.y}), std::vector<int>({centreX, centreY}));
 }
