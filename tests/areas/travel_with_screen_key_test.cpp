@@ -4,6 +4,7 @@
 // waves, a trip home lands at the home base.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "areas/area_session.h"
@@ -32,6 +33,7 @@ struct TravelCase {
 };
 
 std::string CaseName(const ::testing::TestParamInfo<TravelCase>& info) { return info.param.name; }
+void PrintTo(const TravelCase& c, std::ostream* os) { *os << c.name; }
 
 int WavesFired(const BattleEngine& engine) {
     int n = 0;
