@@ -358,9 +358,6 @@ TEST_F(GraphicsDeviceTest, WithoutAGpuDeviceNothingIsAskedAndTheSoftwareRenderer
 }
 
 TEST(RendererProbe, ChildReportsTheAcceleratedRendererOnceForTheProcess) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the child loads the GL driver, which the sanitizer does not like";
-#endif
     GpuDevices gpu(true);
     RenderDriverHint unset("");
     ASSERT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u) << "the child must not share an open display";
