@@ -6,10 +6,12 @@
 // otherwise) on the renderer chosen by --renderer or SDL_RENDER_DRIVER.
 // When an X server answers, BM_WindowFrame runs the game full screen in a
 // real window on it, on the renderer the game picks itself ("default") and on
-// each one forced; its CPU time is the whole process's, every thread
-// counted, and its real time includes the wait for the display. It runs on
+// each one forced; its real time includes the wait for the display. It runs on
 // each display BENCH_DISPLAYS lists (say two Xvfb servers, one 1024x768 and
 // one 1920x1080), else on $DISPLAY; without an X server it is not run.
+//
+// Every run's CPU time is the whole process's, every thread counted; five
+// repetitions unless --benchmark_repetitions says otherwise.
 //
 //   bench_area_frame [--renderer=software|opengl|...] [benchmark options]
 #include <SDL.h>
@@ -31,6 +33,7 @@
 #include "shell/record_exchange.h"
 #include "shell/scene_id.h"
 #include "support/allocation_counter.h"
+#include "support/frame_timing.h"
 #include "support/renderer_choice.h"
 
 namespace {
@@ -132,7 +135,7 @@ void RunFlight(benchmark::State& state, const Setting& setting) {
 }
 
 void BM_AreaFrame(benchmark::State& state) { RunFlight(state, g_headless); }
-BENCHMARK(BM_AreaFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_AreaFrame)->Apply(TimeFrames);
 
 // The X displays to run in: those BENCH_DISPLAYS lists (separated by
 // spaces or commas), else $DISPLAY; with the size of each one's screen.
@@ -177,10 +180,7 @@ void RegisterWindowRuns() {
             const std::string name = std::string("BM_WindowFrame/") + renderer + "/" + size;
             benchmark::RegisterBenchmark(name.c_str(),
                                          [setting](benchmark::State& state) { RunFlight(state, setting); })
-                ->Unit(benchmark::kMicrosecond)
-                ->MeasureProcessCPUTime()
-                ->Repetitions(5)
-                ->ReportAggregatesOnly(true);
+                ->Apply(TimeFrames);
         }
     }
 }
@@ -193,8 +193,7 @@ int main(int argc, char** argv) {
     const char* video = std::getenv("SDL_VIDEODRIVER");
     const char* renderer = std::getenv("SDL_RENDER_DRIVER");
     g_headless = Setting{video ? video : "offscreen", "", renderer ? renderer : ""};
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (!InitializeBenchmarks(argc, argv)) return 1;
     RegisterWindowRuns();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

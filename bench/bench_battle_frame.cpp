@@ -2,8 +2,11 @@
 // operations in the order an area scene runs them, and the battle view drawn
 // on a headless renderer; beside it the very same sprite draws made with bare
 // SDL calls, so the cost of our layer shows (the drawing runs all draw one
-// simulated frame). Every run also counts the process's heap allocations per
-// frame.
+// simulated frame). A drawing run waits for the renderer to finish at the
+// end of each frame, and CPU time is the whole process's, every thread
+// counted, so a GL driver's own threads and its lag are in the figures. Every
+// run also counts the process's heap allocations per frame; five repetitions
+// unless --benchmark_repetitions says otherwise.
 //
 //   bench_battle_frame [--renderer=software|opengl|...] [benchmark options]
 #include <SDL.h>
@@ -26,6 +29,7 @@
 #include "platform/sprite_draw.h"
 #include "platform/texture_atlas.h"
 #include "support/allocation_counter.h"
+#include "support/frame_timing.h"
 #include "support/renderer_choice.h"
 
 namespace {
@@ -119,7 +123,7 @@ public:
         graphics.ClearTarget(0xFF000000);
         engine->Draw(&graphics, camX, camY, shared.menuSheet, 0, &font, panel.sheet.get(), areaId);
         graphics.EndScene();
-        SDL_RenderFlush(graphics.Device());
+        WaitForRenderer(graphics.Device());
     }
 
     // The sprite draws the view makes now, as SDL is asked for them.
@@ -146,7 +150,7 @@ public:
             SDL_RenderCopyExF(renderer, c.texture, &source, &target, c.degrees, &pivot,
                               static_cast<SDL_RendererFlip>(c.flip));
         }
-        SDL_RenderFlush(renderer);
+        WaitForRenderer(renderer);
     }
 
     // One simulated frame that every drawing run draws, ours and bare SDL's
@@ -400,18 +404,17 @@ void BM_BattleFrame(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_BattleFrameSimulation)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BattleFrameDrawing)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BattleFrameDrawingWithoutRings)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BareSdlSameSprites)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BattleFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BattleFrameSimulation)->Apply(TimeFrames);
+BENCHMARK(BM_BattleFrameDrawing)->Apply(TimeFrames);
+BENCHMARK(BM_BattleFrameDrawingWithoutRings)->Apply(TimeFrames);
+BENCHMARK(BM_BareSdlSameSprites)->Apply(TimeFrames);
+BENCHMARK(BM_BattleFrame)->Apply(TimeFrames);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     ChooseRenderer(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (!InitializeBenchmarks(argc, argv)) return 1;
     benchmark::AddCustomContext("renderer", RendererName(TheBattle().Renderer()));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

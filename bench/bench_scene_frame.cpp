@@ -6,6 +6,9 @@
 //   BM_RobotsPageFrame the Robots page with all 100 robots made (through the
 //                      Make Robots page), the cursor moving over its rows.
 //
+// CPU time is the whole process's, every thread counted; five repetitions
+// unless --benchmark_repetitions says otherwise.
+//
 //   bench_scene_frame [--renderer=software|opengl|...] [benchmark options]
 #include <benchmark/benchmark.h>
 
@@ -20,6 +23,7 @@
 #include "shell/game_state.h"
 #include "shell/scene_id.h"
 #include "support/allocation_counter.h"
+#include "support/frame_timing.h"
 #include "support/renderer_choice.h"
 
 namespace {
@@ -112,18 +116,17 @@ void RunScene(benchmark::State& state) {
 }
 
 void BM_MainMenuFrame(benchmark::State& state) { RunScene<MainMenuRun>(state); }
-BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MainMenuFrame)->Apply(TimeFrames);
 
 void BM_RobotsPageFrame(benchmark::State& state) { RunScene<RobotsPageRun>(state); }
-BENCHMARK(BM_RobotsPageFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RobotsPageFrame)->Apply(TimeFrames);
 
 }  // namespace
 
 int main(int argc, char** argv) {
     ChooseRenderer(argc, argv);
     setenv("GAME_DIR", GAME_DIR_DEFAULT, 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (!InitializeBenchmarks(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

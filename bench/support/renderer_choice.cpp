@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -24,4 +25,10 @@ std::string RendererName(SDL_Renderer* renderer) {
     SDL_RendererInfo info;
     if (!renderer || SDL_GetRendererInfo(renderer, &info) != 0) return "none";
     return info.name;
+}
+
+void WaitForRenderer(SDL_Renderer* renderer) {
+    const SDL_Rect corner{0, 0, 1, 1};
+    uint32_t pixel = 0;
+    SDL_RenderReadPixels(renderer, &corner, SDL_PIXELFORMAT_ARGB8888, &pixel, sizeof pixel);
 }

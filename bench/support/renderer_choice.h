@@ -11,3 +11,8 @@ void ChooseRenderer(int& argc, char** argv);
 
 // The renderer's name, for the report's context.
 std::string RendererName(SDL_Renderer* renderer);
+
+// Returns once the renderer has drawn all it was asked to: reading back a
+// pixel makes a GL driver finish the picture first, where a flush only
+// hands it on, and its drawing would run on into the next timed block.
+void WaitForRenderer(SDL_Renderer* renderer);
