@@ -333,3 +333,38 @@ TEST_F(HomeBaseGame, UpgradeFromTheBuildingBoxAndScrollWhilePlacing) {
 }
 
 }  // namespace
+
+namespace {
+
+// Unlike a region, the home base starts without battle every time it loads,
+// also on a return from a screen: no enemy, enemy shot, pickup, ally or
+// fired wave is kept, wherever it lay.
+TEST_F(HomeBaseGame, EveryLoadClearsTheBattleAlsoOnAReturnFromAScreen) {
+    BattleEngine& engine = Engine();
+    const struct Thing {
+        const char* what;
+        uint8_t& (*flag)(BattleEngine&);
+    } things[] = {
+        {"an enemy", [](BattleEngine& e) -> uint8_t& { return e.enemy.active[7]; }},
+        {"a fired wave", [](BattleEngine& e) -> uint8_t& { return e.waveFired[0]; }},
+        {"an enemy shot", [](BattleEngine& e) -> uint8_t& { return e.enemyShot.active[3]; }},
+        {"a pickup", [](BattleEngine& e) -> uint8_t& { return e.pickup.active[2]; }},
+        {"an ally", [](BattleEngine& e) -> uint8_t& { return e.ally.active[4]; }},
+    };
+    // All far off in a corner of the base, where nothing meets them. (The
+    // ship's own shots go as the base is left, before any load.)
+    engine.enemy.x[7] = engine.enemyShot.x[3] = engine.pickup.x[2] = engine.ally.x[4] = -60;
+    engine.enemy.y[7] = engine.enemyShot.y[3] = engine.pickup.y[2] = engine.ally.y[4] = -1560;
+    engine.enemy.armor[7] = 1000;
+    for (const Thing& thing : things) thing.flag(engine) = 1;
+
+    driver.TapKey(key::kY);
+    ASSERT_TRUE(App().IsCurrent(SceneId::YourShip));
+    for (const Thing& thing : things) EXPECT_EQ(thing.flag(engine), 1) << thing.what << " lies there while the page is open";
+    driver.TapKey(key::kEscape);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 5));
+    driver.RunFrames(2);
+    for (const Thing& thing : things) EXPECT_EQ(thing.flag(engine), 0) << thing.what;
+}
+
+}  // namespace

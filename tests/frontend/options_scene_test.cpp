@@ -117,3 +117,33 @@ TEST(OptionsScene, FromTheFirstRegionEscReturnsThere) {
 }
 
 }  // namespace
+
+namespace {
+
+// From an area the page's own key keeps the page as it is: it is not left
+// and opened again, so the area is not told of a return and the word under
+// the pointer does not sound a second time.
+TEST(OptionsScene, ItsOwnKeyKeepsThePageOpenAsItIs) {
+    GameDriver driver;
+    ASSERT_TRUE(driven_play::NewGameAtHomeBase(driver));
+    GameApp& app = driver.App();
+    driver.TapKey(key::kO);
+    ASSERT_TRUE(driver.RunUntilScene(SceneId::Options, 10));
+    const OptionsScene& scene = driver.SceneAs<OptionsScene>(SceneId::Options);
+    PointAt(driver, kBack);
+    driver.RunFrames(2);
+    ASSERT_TRUE(LastPlayed(app, 1, "Data\\RIGHTDEF.wav")) << "Back sounds as the pointer comes onto it";
+    app.channels[1].Stop();
+    ASSERT_EQ(app.gameState->returnedFromScreen, 0);
+
+    driver.TapKey(key::kO);
+    driver.RunFrames(2);
+    EXPECT_TRUE(app.IsCurrent(SceneId::Options));
+    ASSERT_NE(scene.Screen(), nullptr);
+    EXPECT_EQ(app.channels[1].segment, nullptr) << "no second hover sound: the same page";
+    EXPECT_EQ(app.gameState->returnedFromScreen, 0) << "not left";
+    driver.TapKey(key::kEscape);
+    EXPECT_TRUE(driver.RunUntilScene(SceneId::HomeBase, 3));
+}
+
+}  // namespace

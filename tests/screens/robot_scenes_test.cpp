@@ -371,3 +371,38 @@ TEST_F(RobotScenes, TheRobotsPageSurvivesADeviceLossAndWritesBackBeforeMakeRobot
 }
 
 }  // namespace
+
+namespace {
+
+// Every rank's new robot takes the gains the page shows for its rank
+// (shields, armor, protection, attack, defence), full shields and armor,
+// its own slot and the factory's quality, in the record and the engine.
+TEST_F(RobotScenes, EachRanksNewRobotTakesItsRanksGainsInRecordAndEngine) {
+    MakeOneOfEachRank();
+    const GameState& state = State();
+    const BattleEngine& engine = Engine();
+    const struct Made {
+        int slot;
+        int rank;
+        uint8_t quality;
+    } made[] = {{6, kGrunt, 1}, {7, kSarge, 2}, {8, kCaptain, 3}, {9, kGeneral, 3}};
+    using Values = std::vector<uint32_t>;
+    for (const Made& m : made) {
+        SCOPED_TRACE(m.slot);
+        const uint32_t* gains = state.robotStatGains[m.rank];  // shields, armor, protection, attack, defence
+        const int s = m.slot;
+        EXPECT_EQ(Values({state.robotExists[s], state.robotActive[s], state.robotOperational[s], state.robotSlot[s],
+                          state.robotVariant[s], state.robotRank[s], state.robotQuality[s]}),
+                  Values({1, 1, 1, uint32_t(s), 0, uint32_t(m.rank), m.quality}));
+        EXPECT_EQ(Values({state.robotShields[s], state.robotShieldsMax[s], state.robotArmor[s], state.robotArmorMax[s],
+                          state.robotProtection[s], state.robotAttack[s], state.robotDefence[s]}),
+                  Values({gains[0], gains[0], gains[1], gains[1], gains[2], gains[3], gains[4]}));
+        // (The engine turns its robots as they fly: the facing is its own.)
+        EXPECT_EQ(Values({engine.robot.exists[s], engine.robot.active[s], engine.robot.type[s], engine.robot.shields[s],
+                          engine.robot.armor[s], engine.robot.protection[s], engine.robot.damage[s],
+                          engine.robot.defence[s]}),
+                  Values({1, 1, uint32_t(m.rank), gains[0], gains[1], gains[2], gains[3], gains[4]}));
+    }
+}
+
+}  // namespace
