@@ -106,7 +106,6 @@ TEST_P(ShopRowWithScreenKeyTest, TheKeysScreenOpensAndClosedResumesTheAreaThenTh
     EXPECT_EQ(Backdrop().areaNumber, area);
     EXPECT_EQ(State().currentArea, static_cast<uint32_t>(area));
     EXPECT_EQ(State().location, location);
-    EXPECT_EQ(State().returnedFromScreen, 0) << "the return was taken";
     EXPECT_EQ(Arrivals(), arrivals) << "resumed, not arrived afresh";
     ASSERT_NE(Engine().portal.touched[0], 0) << "still on the portal";
 
