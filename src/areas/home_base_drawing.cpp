@@ -23,6 +23,7 @@
 #include "platform/sprite_sheet.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
+#include "shell/scene_id.h"
 
 namespace {
 
@@ -187,7 +188,11 @@ void Travel(GameApp& app, AreaSession& area, int row) {
         area.secondsInArea = 0;
         area.clockMark = 0;
     }
-    app.SwitchScene(state.questSet == 2 ? SceneId::Invasions : SceneId::EarthSystem);
+    const SceneId target = scenes::ForLocation(HomeTripLocation(state.questSet));
+    // The region loads the area as a trip even if a screen's key, pressed in
+    // this frame, opens first and comes between.
+    if (auto* region = dynamic_cast<RegionScene*>(app.SceneFor(target))) region->loadPending = 1;
+    app.SwitchScene(target);
 }
 
 }  // namespace

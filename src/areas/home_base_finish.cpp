@@ -2,10 +2,12 @@
 // emergency escape's turn and landing, the leave step and the end of scene.
 #include "areas/area_session.h"
 #include "areas/base_placement.h"
+#include "areas/home_base_rules.h"
 #include "areas/home_base_scene.h"
 #include "areas/home_base_steps.h"
 #include "areas/region_scene.h"
 #include "battle/battle_engine.h"
+#include "hud/area_backdrop.h"
 #include "hud/control_panel.h"
 #include "shell/game_app.h"
 #include "shell/game_state.h"
@@ -19,6 +21,7 @@ constexpr uint8_t kEscapeReturnDone = 99;
 constexpr uint8_t kHalfTurn = 32;
 constexpr uint8_t kHeadings = 64;
 constexpr uint32_t kHomeLocation = 1;
+constexpr int32_t kHomeArea = 1;
 
 void ClearTrail(BattleEngine& engine) {
     for (uint8_t& trail : engine.escapeTrail) trail = 0;
@@ -65,6 +68,9 @@ void LeaveHomeBase(GameApp& app) {
     record_exchange::CopyBuildingPositionsBack(engine, *app.gameState);
     engine.hoveredBuilding = 0;
     app.gameState->location = kHomeLocation;
+    // A trip chosen in the frame a screen's key was pressed goes on to its
+    // region once that screen closes.
+    if (app.areaBackdrop->areaNumber != kHomeArea) app.gameState->location = HomeTripLocation(app.gameState->questSet);
     for (uint8_t& active : engine.playerShot.active) active = 0;
 }
 

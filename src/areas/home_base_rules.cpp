@@ -86,6 +86,8 @@ bool HomeTravelRowOpen(const GameState& state, int row) {
     return state.questSet == 2 ? quest != 0 : quest == kQuestDone;
 }
 
+uint32_t HomeTripLocation(uint32_t questSet) { return questSet == 2 ? 3u : 2u; }
+
 bool HomeLevelUp(GameState& state, ControlPanel& panel) {
     if (state.experience < state.nextLevelExperience) return false;
     state.nextLevelExperience = state.level == 0 ? 100 : state.nextLevelExperience + 100 * state.level;

@@ -28,6 +28,8 @@ inline constexpr int kHomeTravelRows = 9;
 const HomeTravelEntry& HomeTravelRow(uint32_t questSet, int row);
 // Set 1 opens a row when its quest is done, set 2 once it has been given.
 bool HomeTravelRowOpen(const GameState& state, int row);
+// The location (2 or 3) of the region the area rows of quest set 1 or 2 lead to.
+uint32_t HomeTripLocation(uint32_t questSet);
 
 // The home base's level-up: one level per frame when experience reaches the
 // threshold (100 from level 0, then threshold + 100 x level).
